@@ -1,0 +1,18 @@
+# Warnings, sanitizers and fuzzing instrumentation for every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wno-unused-parameter)
+if(VISTELLO_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(VISTELLO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(VISTELLO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "The fuzz targets need clang (libFuzzer)")
+  endif()
+  # Coverage instrumentation for the library code; the fuzz targets link libFuzzer's main.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

@@ -1,0 +1,31 @@
+#pragma once
+// vistello-cli's subcommands. Each lives in its own file and is listed once
+// in the table of CliCommands.cpp. Output: results on stdout, errors on
+// stderr; exit status 0 success, 1 failure, 2 usage error.
+#include <QString>
+#include <QStringList>
+#include <span>
+
+namespace vistello::cli {
+
+enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+struct CliCommand {
+    const char* name;
+    const char* usage;   // arguments after the name
+    const char* summary; // one line for --help
+    int (*run)(const QStringList& args);
+};
+
+std::span<const CliCommand> commands();
+
+// UTF-8 output helpers; out() writes exactly the text given.
+void out(const QString& text);
+void err(const QString& text);
+// Prints "vistello-cli NAME: message" on stderr and returns UsageError.
+int usageError(const char* command, const QString& message);
+
+int runScan(const QStringList& args);
+int runMakeSamples(const QStringList& args);
+
+} // namespace vistello::cli

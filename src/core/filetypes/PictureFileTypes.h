@@ -1,0 +1,79 @@
+#pragma once
+// Which files are pictures: the table of registered file types, filled at
+// start-up from the built-in formats (and later the format plug-ins), and the
+// folder scan that every picture list is built from.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace vistello {
+
+class SettingsStore;
+
+// Creates a handler object of a format; the decoder fills this in later.
+using FormatHandlerFactory = std::function<void*()>;
+
+struct PictureFileType {
+    QString extension;   // with the leading dot, e.g. ".jpg"
+    QString formatName;  // e.g. "Jpeg"; may be empty
+    QString description;
+    bool readable = false;
+    bool writable = false;
+    bool external = false; // from a plug-in
+    FormatHandlerFactory factory;
+};
+
+// What a format supplies when it is registered.
+struct FormatDescriptor {
+    QString extensions;  // ";"-separated, with dots
+    QString formatName;
+    QString description;
+    uint16_t capabilities = 0; // bit 0 readable, bit 1 writable
+    std::function<void(const QString&)> setProperties;
+    FormatHandlerFactory factory;
+};
+
+// One entry of the list of formats offered as conversion targets.
+struct FormatListEntry {
+    QString firstExtension;
+    QString formatName;
+    bool readable = false;
+    bool writable = false;
+};
+
+class PictureFileTypes {
+public:
+    // The process-wide table.
+    static PictureFileTypes& instance();
+
+    // First registration of an extension wins.
+    void registerFormat(const FormatDescriptor& descriptor, bool external, SettingsStore* settings);
+    // The built-in formats: JPEG, THM, BMP, and video/MP3 when videoAvailable.
+    void registerBuiltIns(bool videoAvailable, SettingsStore* settings);
+    void clear();
+
+    bool isPictureFile(QStringView path) const;
+    bool isPictureListFile(QStringView path) const;
+    bool isWritableFormat(QStringView path) const;
+    const PictureFileType* typeOf(QStringView path) const;
+
+    const std::vector<PictureFileType>& fileTypes() const { return fileTypes_; }
+    const QStringList& pictureExtensions() const { return pictureExtensions_; }
+    const std::vector<FormatListEntry>& formats() const { return formats_; }
+    QString writeFilter() const { return writeFilter_; }
+    // Names of the readable formats joined for messages: "A, B or C".
+    QString readableFormatNames() const;
+
+    QString listExtension() const { return listExtension_; }
+    void setListExtension(const QString& extension) { listExtension_ = extension; }
+
+private:
+    std::vector<PictureFileType> fileTypes_;
+    QStringList pictureExtensions_;
+    std::vector<FormatListEntry> formats_;
+    QString writeFilter_;
+    QString listExtension_ = QStringLiteral(".csv");
+};
+
+} // namespace vistello

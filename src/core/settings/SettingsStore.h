@@ -1,0 +1,84 @@
+#pragma once
+// The one process-wide store of user settings: typed values under exact,
+// case-sensitive keys, loaded from "vistello_LE.xml" in the personal folder
+// at start-up and written back at exit. Every key is validated (ints) or
+// normalised (strings) by the store itself, so callers never see a value out
+// of range.
+#include "core/settings/ResizeSettings.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace vistello {
+
+class SettingsStore {
+public:
+    // Fixes the program folder and the personal folder (documents folder,
+    // else the application data location when that is not writable).
+    SettingsStore();
+    // Test seam: a store with the given personal folder and no look-ups.
+    explicit SettingsStore(const QString& personalFolder);
+
+    static constexpr const char* kFileName = "vistello_LE.xml";
+    static constexpr const char* kProductName = "Vistello LE";
+
+    bool getBool(const QString& key, bool defaultValue);
+    void setBool(const QString& key, bool value);
+
+    // Missing keys store the default unvalidated; the result is validated.
+    int getInt(const QString& key, int defaultValue);
+    void setInt(const QString& key, int value);
+    int getIntRaw(const QString& key, int defaultValue);
+    void setIntRaw(const QString& key, int value);
+
+    // Flags are stored as bit numbers; a stored number outside 0..63 reads as the default.
+    uint64_t getFlag(const QString& key, uint64_t defaultFlag);
+    void setFlag(const QString& key, uint64_t flag);
+
+    QString getString(const QString& key, const QString& defaultValue = {});
+    void setString(const QString& key, const QString& value);
+
+    bool getBin(const QString& key, QByteArray& out) const;
+    void setBin(const QString& key, const QByteArray& bytes);
+
+    QStringList getStringList(const QString& key, QChar separator);
+    void setStringList(const QString& key, const QStringList& items, QChar separator);
+
+    ResizeSettings getRecord(const QString& key, const ResizeSettings& defaults);
+    void setRecord(const QString& key, const ResizeSettings& record);
+
+    void setPersonalFolder(const QString& path);
+    QString personalFolder() const { return personalFolder_; }
+    bool personalFolderGiven() const { return personalFolderGiven_; }
+    QString programFolder() const { return programFolder_; }
+    QString modulePath() const { return modulePath_; }
+    bool runsFromCdRom() const { return runsFromCdRom_; }
+    bool readOnly() const { return readOnly_; }
+
+    // Empty fileName: the default file in the personal folder. A named file
+    // makes the store read-only.
+    void load(const QString& fileName = {});
+    // Writes the settings file (nothing when read-only). False when it could not be written.
+    bool save();
+    // The file's exact bytes as save() writes them.
+    QByteArray serialize() const;
+
+    bool contains(const QString& key) const;
+
+private:
+    QHash<QString, QString> strings_; // escaped form
+    QHash<QString, int32_t> ints_;
+    QHash<QString, bool> bools_;
+    QHash<QString, QByteArray> bins_;
+    bool runsFromCdRom_ = false;
+    bool personalFolderGiven_ = false;
+    bool readOnly_ = false;
+    QString personalFolder_;
+    QString modulePath_;
+    QString programFolder_ = QStringLiteral("./");
+};
+
+} // namespace vistello

@@ -1,0 +1,59 @@
+#include "resources/StringTable.h"
+
+#include "resources/strings/AppStrings.h"
+#include "resources/strings/CoreStrings.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
+#include <span>
+
+namespace vistello::strings {
+namespace {
+
+constexpr bool isSortedById(std::span<const StringRow> rows)
+{
+    for (size_t i = 1; i < rows.size(); ++i)
+        if (rows[i - 1].id >= rows[i].id)
+            return false;
+    return true;
+}
+
+// Each area keeps its own table; every table is sorted by number.
+constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings};
+
+static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
+static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
+
+} // namespace
+
+QString text(int id)
+{
+    for (std::span<const StringRow> rows : kTables) {
+        auto it = std::lower_bound(rows.begin(), rows.end(), id,
+                                   [](const StringRow& row, int key) { return row.id < key; });
+        if (it != rows.end() && it->id == id)
+            return QString::fromUtf16(it->text);
+    }
+    return {};
+}
+
+QString formatInserts(const QString& pattern, const QStringList& args)
+{
+    static const QRegularExpression insert(QStringLiteral("%(\\d+)(![^!]*!)?"));
+    QString out;
+    qsizetype last = 0;
+    auto it = insert.globalMatch(pattern);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        out += QStringView(pattern).mid(last, m.capturedStart() - last);
+        const int n = m.captured(1).toInt();
+        if (n >= 1 && n <= args.size())
+            out += args.at(n - 1);
+        last = m.capturedEnd();
+    }
+    out += QStringView(pattern).mid(last);
+    return out;
+}
+
+} // namespace vistello::strings

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the sanitizer build (AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test, then gives each fuzz
+# target a short run when clang is present.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+jobs=$(nproc)
+fuzz=OFF
+compiler=()
+probe=$(mktemp -d)
+if command -v clang++ >/dev/null &&
+   echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
+   clang++ -fsanitize=fuzzer -x c++ - -o "$probe/probe" 2>/dev/null; then
+  # One clang build serves the tests and the fuzz targets.
+  fuzz=ON
+  compiler=(-DCMAKE_CXX_COMPILER=clang++)
+fi
+rm -rf "$probe"
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTELLO_SANITIZE=ON \
+      -DVISTELLO_FUZZ=$fuzz "${compiler[@]}" >/dev/null
+cmake --build build-test -j "$jobs"
+
+if [ "$fuzz" = ON ]; then
+  for target in build-test/fuzz/*_fuzz; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    corpus=build-test/fuzz-corpus/$name
+    mkdir -p "$corpus"
+    seeds=fuzz/seeds/${name%_fuzz}
+    echo "Fuzzing $name for ${FUZZ_SECONDS:-20} s"
+    "$target" -max_total_time="${FUZZ_SECONDS:-20}" -rss_limit_mb=4096 -print_final_stats=0 \
+      "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) > "build-test/$name.log" 2>&1 \
+      || { tail -50 "build-test/$name.log"; exit 1; }
+  done
+fi
+
+cd build-test
+ctest --output-on-failure -j "$jobs" --timeout 600
