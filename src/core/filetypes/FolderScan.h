@@ -15,12 +15,14 @@ struct ScanEntry {
 };
 
 // Called for each regular file, and for each sub-folder of a recursive scan
-// before it is entered. Returning false stops a recursive scan.
+// before it is entered. Returning false stops the scan.
 using ScanVisitor = std::function<bool(const ScanEntry&)>;
 
 // Enumerates folder (with or without a trailing "/") in the file system's
-// order, depth first when recursive. Regular files only; directory symlinks
-// are never followed; paths longer than 511 UTF-16 units are skipped.
+// order, hidden files included, depth first when recursive. Regular files only
+// (symlinks to them count); directory symlinks are never followed; paths
+// longer than 511 UTF-16 units are skipped. A folder that cannot be read
+// yields nothing.
 void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visitor);
 
 // The pictures (by the registered file types) of folder and its sub-folders
@@ -32,12 +34,16 @@ struct FolderStatistics {
     qint64 totalKilobytes = 0;
     qint64 averageKilobytes = 0;
 };
+// Pictures directly in folder, each counted to the nearest kilobyte. An empty
+// path gives zeros.
 FolderStatistics folderStatistics(const QString& folder);
 
 // "%d KB" below 1000, "%.1f MB" below 1000000, else "%.2f GB".
 QString formatKilobytes(qint64 kilobytes);
 
 // IMG_0001.wav, else SND_0001.wav beside IMG_0001.JPG; empty when neither exists.
+// Names match case-insensitively (cameras write .WAV), the exact name first;
+// the result carries the name as it is on disk.
 QString findCompanionSound(const QString& picturePath, bool fullPath);
 
 } // namespace vistello

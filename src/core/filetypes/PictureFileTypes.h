@@ -4,6 +4,7 @@
 // folder scan that every picture list is built from.
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -47,12 +48,18 @@ public:
     // The process-wide table.
     static PictureFileTypes& instance();
 
-    // First registration of an extension wins.
+    // First registration of an extension wins, also over a later writable
+    // one. With settings, the format's saved "<formatName>_property" string is
+    // handed to setProperties; nullptr skips that.
     void registerFormat(const FormatDescriptor& descriptor, bool external, SettingsStore* settings);
     // The built-in formats: JPEG, THM, BMP, and video/MP3 when videoAvailable.
+    // With settings, the run's list extension is taken from
+    // "PictureListExtension" at the same moment.
     void registerBuiltIns(bool videoAvailable, SettingsStore* settings);
+    // Empties every table and restores the default list extension.
     void clear();
 
+    // Tail comparisons only (case-insensitive); isPictureFile allocates nothing.
     bool isPictureFile(QStringView path) const;
     bool isPictureListFile(QStringView path) const;
     bool isWritableFormat(QStringView path) const;
@@ -62,7 +69,8 @@ public:
     const QStringList& pictureExtensions() const { return pictureExtensions_; }
     const std::vector<FormatListEntry>& formats() const { return formats_; }
     QString writeFilter() const { return writeFilter_; }
-    // Names of the readable formats joined for messages: "A, B or C".
+    // Names of the readable formats joined for messages: "A, B or C"
+    // (formats without a name are left out).
     QString readableFormatNames() const;
 
     QString listExtension() const { return listExtension_; }
@@ -73,7 +81,9 @@ private:
     QStringList pictureExtensions_;
     std::vector<FormatListEntry> formats_;
     QString writeFilter_;
-    QString listExtension_ = QStringLiteral(".csv");
+    QString listExtension_ = defaultListExtension();
+
+    static QString defaultListExtension() { return QStringLiteral(".csv"); }
 };
 
 } // namespace vistello

@@ -1,0 +1,150 @@
+#include "core/filetypes/PictureFileTypes.h"
+
+#include "core/settings/SettingsStore.h"
+#include "resources/StringTable.h"
+
+namespace vistello {
+namespace {
+
+constexpr uint16_t kReadable = 0x0001;
+constexpr uint16_t kWritable = 0x0002;
+constexpr int kOrText = 33338;
+
+struct BuiltInFormat {
+    const char16_t* formatName;
+    const char16_t* extensions;
+    uint16_t capabilities;
+    const char16_t* description;
+    bool needsVideo; // offered only when media playback works
+};
+
+// Registration order matters: the first registration of an extension wins.
+constexpr BuiltInFormat kBuiltInFormats[] = {
+    {u"Jpeg", u".jpg;.jpeg;.jpe", 0xFFFF, u"Jpeg picture format", false},
+    {u"", u".thm", 0xFFFD, u"Jpeg picture format", false}, // camera thumbnails: shown, never written
+    {u"BMP", u".bmp", 0x0002, u"BMP picture format with 24 bit color depth", false},
+    {u"AVI", u".avi;.qt;.mov;.mpg;.mpeg;.m1v;.wmv", 0x0001, u"Video format", true},
+    {u"MP3", u".mp3", 0x0001, u"MP3 format", true},
+};
+
+// A plug-in may hand over "jpg" or " .jpg"; a bare tail without its dot would
+// match unrelated names, so every extension gets one.
+QString normalizedExtension(QStringView raw)
+{
+    const QStringView trimmed = raw.trimmed();
+    if (trimmed.isEmpty() || trimmed == u".")
+        return {};
+    return trimmed.startsWith(u'.') ? trimmed.toString() : QLatin1Char('.') + trimmed.toString();
+}
+
+} // namespace
+
+PictureFileTypes& PictureFileTypes::instance()
+{
+    static PictureFileTypes types;
+    return types;
+}
+
+void PictureFileTypes::registerFormat(const FormatDescriptor& descriptor, bool external, SettingsStore* settings)
+{
+    const bool readable = (descriptor.capabilities & kReadable) != 0;
+    const bool writable = (descriptor.capabilities & kWritable) != 0;
+    if (!readable && !writable)
+        return;
+
+    QStringList extensions;
+    for (QStringView raw : QStringView(descriptor.extensions).split(u';', Qt::SkipEmptyParts))
+        if (QString extension = normalizedExtension(raw); !extension.isEmpty())
+            extensions.append(extension);
+
+    bool formatEntered = false;
+    for (const QString& extension : extensions) {
+        bool known = false;
+        for (const PictureFileType& type : fileTypes_)
+            known = known || type.extension.compare(extension, Qt::CaseInsensitive) == 0;
+        if (known)
+            continue;
+
+        if (!formatEntered) {
+            formatEntered = true;
+            if (settings && !descriptor.formatName.isEmpty() && descriptor.setProperties)
+                descriptor.setProperties(settings->getString(descriptor.formatName + QStringLiteral("_property"), QString()));
+            formats_.push_back({extension, descriptor.formatName, readable, writable});
+            if (writable) {
+                const QString patterns = QLatin1Char('*') + extensions.join(QStringLiteral(";*"));
+                writeFilter_ += descriptor.formatName + QStringLiteral(" (") + patterns + QStringLiteral(")|") + patterns
+                                + QLatin1Char('|');
+            }
+        }
+        fileTypes_.push_back({extension, descriptor.formatName, descriptor.description, readable, writable, external,
+                              descriptor.factory});
+        if (readable)
+            pictureExtensions_.append(extension);
+    }
+}
+
+void PictureFileTypes::registerBuiltIns(bool videoAvailable, SettingsStore* settings)
+{
+    for (const BuiltInFormat& format : kBuiltInFormats) {
+        if (format.needsVideo && !videoAvailable)
+            continue;
+        FormatDescriptor descriptor;
+        descriptor.formatName = QString::fromUtf16(format.formatName);
+        descriptor.extensions = QString::fromUtf16(format.extensions);
+        descriptor.description = QString::fromUtf16(format.description);
+        descriptor.capabilities = format.capabilities;
+        registerFormat(descriptor, false, settings);
+    }
+    if (settings)
+        listExtension_ = settings->getString(QStringLiteral("PictureListExtension"), defaultListExtension());
+}
+
+void PictureFileTypes::clear()
+{
+    fileTypes_.clear();
+    pictureExtensions_.clear();
+    formats_.clear();
+    writeFilter_.clear();
+    listExtension_ = defaultListExtension();
+}
+
+bool PictureFileTypes::isPictureFile(QStringView path) const
+{
+    for (const QString& extension : pictureExtensions_)
+        if (path.endsWith(extension, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+bool PictureFileTypes::isPictureListFile(QStringView path) const
+{
+    return !listExtension_.isEmpty() && path.endsWith(listExtension_, Qt::CaseInsensitive);
+}
+
+bool PictureFileTypes::isWritableFormat(QStringView path) const
+{
+    const PictureFileType* type = typeOf(path);
+    return type && type->writable;
+}
+
+const PictureFileType* PictureFileTypes::typeOf(QStringView path) const
+{
+    for (const PictureFileType& type : fileTypes_)
+        if (path.endsWith(type.extension, Qt::CaseInsensitive))
+            return &type;
+    return nullptr;
+}
+
+QString PictureFileTypes::readableFormatNames() const
+{
+    QStringList names;
+    for (const FormatListEntry& format : formats_)
+        if (format.readable && !format.formatName.isEmpty())
+            names.append(format.formatName);
+    if (names.size() < 2)
+        return names.join(QString());
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QLatin1Char(' ') + strings::text(kOrText) + QLatin1Char(' ') + last;
+}
+
+} // namespace vistello

@@ -1,0 +1,22 @@
+#pragma once
+// Whether videos and MP3 files can be played: Qt Multimedia needs a backend
+// plug-in that actually works. A missing backend makes Qt abort and a broken
+// one can crash, so backends are tried in a child process first.
+#include <QByteArray>
+#include <QStringList>
+
+namespace vistello {
+
+// Decided once per process and cached. When a backend works and the user has
+// not chosen one in QT_MEDIA_BACKEND, the working one is put there, so call
+// this at start-up before any media object exists.
+bool mediaPlaybackAvailable();
+
+// Names of the installed backend plug-ins ("ffmpeg", "gstreamer", ...).
+QStringList installedMediaBackends();
+
+// Tries one backend ("" = Qt's own choice) in a forked child that is given
+// timeoutMs to answer; a crash, abort or hang there reads as false.
+bool probeMediaBackend(const QByteArray& backend, int timeoutMs = 8000);
+
+} // namespace vistello

@@ -1,0 +1,11 @@
+#include "platform/MediaSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace vistello;
+
+TEST(MediaSupport, MissingBackendIsReportedNotFatal)
+{
+    // Qt aborts when asked for a backend it cannot load; only the probe child may die.
+    EXPECT_FALSE(probeMediaBackend("no-such-backend"));
+}
