@@ -1,13 +1,146 @@
 #include "app/gui/Application.h"
 
+#include "app/gui/FirstRunDialog.h"
+#include "app/gui/PlaceholderMainWindow.h"
+#include "app/gui/SplashPixmap.h"
+#include "app/startup/CommandLine.h"
+#include "app/startup/ConsoleEcho.h"
+#include "app/startup/DisplayCheck.h"
+#include "app/startup/DisplaySettingsCommand.h"
+#include "app/startup/FirstPictureList.h"
+#include "app/startup/OptionProcessor.h"
+#include "app/startup/PathArguments.h"
+#include "app/startup/SettingsChoice.h"
+#include "app/startup/StartShortcuts.h"
+#include "app/startup/StartupDecisions.h"
+#include "app/startup/StartupOptions.h"
+#include "core/filetypes/PictureFileTypes.h"
+#include "core/settings/IntValidation.h"
+#include "core/settings/SettingsStore.h"
+#include "platform/MediaSupport.h"
+#include "platform/ProgramLocation.h"
+#include "resources/StringTable.h"
+
 #include <QApplication>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QStandardPaths>
+#include <clocale>
+#include <cstdio>
+#include <optional>
 
 namespace vistello {
+namespace {
+
+constexpr int kLaunchingId = 33108;
+constexpr int kUpdateDisplayId = 33109;
+
+void writeToStandardOutput(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+DisplayFacts primaryScreenFacts(bool mediaAvailable)
+{
+    DisplayFacts facts;
+    facts.mediaPlaybackAvailable = mediaAvailable;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        facts.width = screen->size().width();
+        facts.height = screen->size().height();
+        facts.colourDepth = screen->depth();
+    }
+    return facts;
+}
+
+// The first-run dialog, when due; returns whether it was due.
+bool runFirstStart(SettingsStore& store, bool mediaAvailable)
+{
+    const bool due = store.getBool(QStringLiteral("FirstRun"), true) && !store.runsFromCdRom();
+    if (!due)
+        return false;
+    FirstRunDialog dialog(buildDisplayCheck(primaryScreenFacts(mediaAvailable)), displaySettingsCommand());
+    if (dialog.exec() == QDialog::Accepted) {
+        store.setBool(QStringLiteral("FirstRun"), false);
+        if (dialog.makeShortcutsChecked())
+            createStartShortcuts(executablePath());
+    }
+    return true;
+}
+
+QString picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty())
+        return pictures;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void showStatus(QSplashScreen& splash, int textId)
+{
+    splash.showMessage(strings::text(textId), Qt::AlignBottom | Qt::AlignHCenter);
+    QApplication::processEvents();
+}
+
+// From the first-run dialog to the end of the window's message loop.
+int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAvailable)
+{
+    StartupOptions options;
+    options.showFirstRunHints = runFirstStart(store, mediaAvailable);
+
+    QSplashScreen splash(splashPixmap());
+    splash.show();
+    showStatus(splash, kLaunchingId);
+
+    // The list extension of this run is taken here, before "-e" may change the setting.
+    PictureFileTypes::instance().registerBuiltIns(mediaAvailable, &store);
+
+    options.includeSubfolders = includesSubfolders(parameters);
+    PathArgumentCollector paths(options, PictureFileTypes::instance());
+    OptionProcessor(parameters, store, options, [&paths](const QString& path) { paths.add(path); }).run();
+    applyStartFolderPrecedence(options);
+    if (endsWithoutWindow(options))
+        return 0;
+
+    applyColourSanity(store);
+    showStatus(splash, kUpdateDisplayId);
+    const FirstPictureList first = chooseFirstPictureList(options, store, picturesFolder());
+    PlaceholderMainWindow window(first, store.getInt(QStringLiteral("BackgroundColor"), -1));
+    window.show();
+    splash.finish(&window);
+    return QApplication::exec();
+}
+
+} // namespace
 
 int runApplication(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QString::fromLatin1(SettingsStore::kProductName));
+
+    // Everything up to the console output runs without a display.
+    const QStringList parameters = parseParameters(argumentsFromArgv(argc, argv));
+    SettingsStore store;
+    loadChosenSettings(store, chooseSettings(parameters));
+    if (const std::optional<QString> echo = consoleEcho(parameters)) {
+        // Nothing can have changed: the settings file is left as it is.
+        writeToStandardOutput(*echo);
+        return 0;
+    }
+
+    // Probed before any window exists: the probe forks.
+    const bool mediaAvailable = mediaPlaybackAvailable();
+
     QApplication app(argc, argv);
-    return 0;
+    // Shown numbers follow the user's locale through QLocale; "%f"-style
+    // formatting and parsing stay stable.
+    std::setlocale(LC_NUMERIC, "C");
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setPrimaryScreenWidth(screen->size().width());
+
+    const int status = runWindow(store, parameters, mediaAvailable);
+    store.save();
+    return status;
 }
 
 } // namespace vistello

@@ -15,6 +15,15 @@ inline constexpr StringRow kAppStrings[] = {
             u"-a\t\tstarts with automatic display mode\n-d time in sec\tsets the delay for automatic display mode\n"
             u"-c 1|2|3 R|G|B\tset the background/foreground color\n\t\t  1=background color\n\t\t  2=full screen background color\n\t\t  3=foreground color\n"
             u"-e .ext\t\tset the file extension for picture lists\n-b PATH\t\tset the PATH for the personal folder"},
+    {34100, u"The display resolution should be at least 640x480 or higher!"},
+    {34101, u"The display resolution is %dx%d pixel [OK]."},
+    {34102, u"The color depth is %d Bit (%d colors) [OK]."},
+    {34103, u"You need a higher color depth for an optimal display of the picture!"},
+    {34104, u"Media playback support is installed [OK]."},
+    {34105, u"Media playback support is necessary to view videos. The video functions are disabled."},
+    {34106, u"Make shortcut to Vistello LE on your desktop and in the start menu?"},
+    {34107, u"Click on \"Settings\" to open the display settings of your desktop."},
+    {34108, u"Settings"},
 };
 
 } // namespace vistello::strings

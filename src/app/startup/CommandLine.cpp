@@ -1,0 +1,41 @@
+#include "app/startup/CommandLine.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace vistello {
+
+QStringList parseParameters(const QStringList& arguments)
+{
+    QStringList parameters;
+    parameters.reserve(arguments.size());
+    for (const QString& argument : arguments)
+        parameters.append(argument.startsWith(QLatin1Char('-')) ? argument.mid(1) : argument);
+    return parameters;
+}
+
+QStringList argumentsFromArgv(int argc, const char* const* argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        if (argv[i])
+            arguments.append(QFile::decodeName(argv[i]));
+    return arguments;
+}
+
+bool isOption(QStringView parameter, QLatin1StringView name)
+{
+    return parameter.compare(name, Qt::CaseInsensitive) == 0;
+}
+
+QString makeFullPath(QStringView text)
+{
+    if (text.isEmpty())
+        return {};
+    const QString full = QDir::cleanPath(QDir::current().absoluteFilePath(text.toString()));
+    if (full.size() > kMaxPathLength)
+        return text.left(kMaxPathLength).toString();
+    return full;
+}
+
+} // namespace vistello

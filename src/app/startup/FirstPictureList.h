@@ -1,0 +1,28 @@
+#pragma once
+// What the window shows first: the command-line pictures, the folder of a
+// single given picture, the start folder, or the folder used last.
+#include "app/startup/StartupOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vistello {
+
+class SettingsStore;
+
+struct FirstPictureList {
+    enum class Kind { Folder, CommandLine };
+    Kind kind = Kind::Folder;
+    QString folder;       // Folder: the folder shown, ending in "/"
+    QStringList pictures; // in display order
+    int current = 0;      // index into pictures (0 when empty)
+};
+
+// picturesFolder is used when no folder was used before.
+FirstPictureList chooseFirstPictureList(const StartupOptions& options, SettingsStore& store,
+                                        const QString& picturesFolder);
+
+// "N picture(s) in "folder"" or "N picture(s) from command line".
+QString listCaption(const FirstPictureList& list);
+
+} // namespace vistello

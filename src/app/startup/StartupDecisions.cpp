@@ -1,0 +1,29 @@
+#include "app/startup/StartupDecisions.h"
+
+#include "app/startup/ColourComponents.h"
+#include "core/settings/SettingsStore.h"
+
+namespace vistello {
+
+void applyStartFolderPrecedence(StartupOptions& options)
+{
+    if (!options.startFolder.isEmpty())
+        options.commandLinePictures.clear();
+}
+
+bool endsWithoutWindow(const StartupOptions& options)
+{
+    return options.pathsGiven && options.commandLinePictures.isEmpty() && options.startFolder.isEmpty();
+}
+
+bool applyColourSanity(SettingsStore& store)
+{
+    const int background = store.getInt(QStringLiteral("BackgroundColor"), -1);
+    const int text = store.getInt(QStringLiteral("TextColor"), -1);
+    if (background != text)
+        return false;
+    store.setInt(QStringLiteral("TextColor"), inverseColour(background));
+    return true;
+}
+
+} // namespace vistello
