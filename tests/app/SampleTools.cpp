@@ -1,0 +1,44 @@
+#include "app/SampleTools.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace vistello::test::sampletools {
+
+bool toolAvailable(const QString& program)
+{
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+ToolRun runTool(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    ToolRun run;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QByteArray headerMarkers(const QByteArray& jpeg)
+{
+    QByteArray markers;
+    qsizetype p = 2;
+    while (p + 4 <= jpeg.size() && uint8_t(jpeg[p]) == 0xFF) {
+        const uint8_t marker = uint8_t(jpeg[p + 1]);
+        markers.append(char(marker));
+        if (marker == 0xDA)
+            break;
+        p += 2 + ((uint8_t(jpeg[p + 2]) << 8) | uint8_t(jpeg[p + 3]));
+    }
+    return markers;
+}
+
+} // namespace vistello::test::sampletools

@@ -1,0 +1,28 @@
+#pragma once
+// Runs the independent tools (djpeg, exiftool, exiv2, ...) that check the
+// generated samples, and skips a test when one is not installed.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace vistello::test::sampletools {
+
+struct ToolRun {
+    int exitCode = -1; // -1: did not start, crashed or timed out
+    QByteArray out;
+    QByteArray err;
+};
+
+bool toolAvailable(const QString& program);
+ToolRun runTool(const QString& program, const QStringList& args);
+
+// Marker codes of a JPEG's segments from SOI up to the first SOS, in order.
+QByteArray headerMarkers(const QByteArray& jpeg);
+
+} // namespace vistello::test::sampletools
+
+#define SKIP_WITHOUT_TOOL(program)                                                     \
+    do {                                                                               \
+        if (!::vistello::test::sampletools::toolAvailable(QStringLiteral(program)))    \
+            GTEST_SKIP() << program << " is not installed";                            \
+    } while (false)
