@@ -7,6 +7,7 @@
 #include "core/settings/ResizeSettings.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -16,8 +17,9 @@ namespace vistello {
 
 class SettingsStore {
 public:
-    // Fixes the program folder and the personal folder (documents folder,
-    // else the application data location when that is not writable).
+    // Fixes the program folder and the personal folder: the program folder
+    // on a CD-ROM, else the documents folder, else the application data
+    // location when that is not writable.
     SettingsStore();
     // Test seam: a store with the given personal folder and no look-ups.
     explicit SettingsStore(const QString& personalFolder);
@@ -41,6 +43,7 @@ public:
     QString getString(const QString& key, const QString& defaultValue = {});
     void setString(const QString& key, const QString& value);
 
+    // A missing key leaves out unchanged and returns false.
     bool getBin(const QString& key, QByteArray& out) const;
     void setBin(const QString& key, const QByteArray& bytes);
 
@@ -59,16 +62,26 @@ public:
     bool readOnly() const { return readOnly_; }
 
     // Empty fileName: the default file in the personal folder. A named file
-    // makes the store read-only.
+    // makes the store read-only. On 31 October (of `today`) the colours turn
+    // orange on black for this run; the file keeps the user's colours.
     void load(const QString& fileName = {});
-    // Writes the settings file (nothing when read-only). False when it could not be written.
+    void load(const QString& fileName, QDate today);
+    // Adds the values of a settings file's text, then applies the seasonal colours.
+    void loadFromText(const QString& text, QDate today);
+    // Writes the settings file through a temporary file, so a failed write
+    // keeps the old one. Nothing is written when read-only (true then).
     bool save();
     // The file's exact bytes as save() writes them.
     QByteArray serialize() const;
+    // Where load() and save() read and write without a named file.
+    QString defaultFilePath() const;
 
     bool contains(const QString& key) const;
 
 private:
+    QString serializeText() const;
+    void applySeasonalColours(QDate today);
+
     QHash<QString, QString> strings_; // escaped form
     QHash<QString, int32_t> ints_;
     QHash<QString, bool> bools_;
