@@ -1,0 +1,133 @@
+// Scanning and sorting a folder of 20,000 pictures into a picture list,
+// measured beside the shell pipeline `find DIR -maxdepth 1 -type f | sort -f`
+// on the same folder. The list should be ready within three times the
+// pipeline's time; the ratio is printed at the end.
+#include "core/filetypes/FolderScan.h"
+#include "core/filetypes/PictureFileTypes.h"
+#include "core/lists/PictureList.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+
+using namespace vistello;
+
+namespace {
+
+constexpr int kPictures = 20000;
+
+QString& folder()
+{
+    static QString path;
+    return path;
+}
+
+// Camera-like names in mixed case, created in an order unlike the sorted one.
+bool makeFolder(const QString& dir)
+{
+    static const char* const kPatterns[] = {"IMG_%1.JPG", "dsc%1.jpg", "P%1.jpeg", "Holiday %1.Jpg", "scan_%1.JPE"};
+    for (int i = 0; i < kPictures; ++i) {
+        const int n = (i * 7919) % kPictures;
+        const QString name = QString::fromLatin1(kPatterns[n % 5]).arg(n, 5, 10, QLatin1Char('0'));
+        QFile f(dir + name);
+        if (!f.open(QIODevice::WriteOnly))
+            return false;
+    }
+    return true;
+}
+
+void BM_ListScanAndSort(benchmark::State& state)
+{
+    for (auto _ : state) {
+        PictureList list(200);
+        list.scanFolder(folder(), false);
+        if (list.count() != kPictures)
+            state.SkipWithError("wrong picture count");
+        benchmark::DoNotOptimize(list.entries().at(0));
+    }
+}
+
+// The folder enumeration alone, to tell scanning from sorting.
+void BM_FolderScanOnly(benchmark::State& state)
+{
+    for (auto _ : state) {
+        int files = 0;
+        scanFolder(folder(), false, [&](const ScanEntry&) {
+            ++files;
+            return true;
+        });
+        benchmark::DoNotOptimize(files);
+    }
+}
+
+void BM_FindSortPipeline(benchmark::State& state)
+{
+    const QString script = QStringLiteral("find '%1' -maxdepth 1 -type f | sort -f").arg(folder());
+    for (auto _ : state) {
+        QProcess p;
+        p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+        p.waitForFinished(-1);
+        const QByteArray out = p.readAllStandardOutput();
+        if (out.count('\n') != kPictures)
+            state.SkipWithError("pipeline failed");
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+
+BENCHMARK(BM_ListScanAndSort)->Unit(benchmark::kMillisecond)->Repetitions(7)->UseRealTime();
+BENCHMARK(BM_FolderScanOnly)->Unit(benchmark::kMillisecond)->Repetitions(7)->UseRealTime();
+BENCHMARK(BM_FindSortPipeline)->Unit(benchmark::kMillisecond)->Repetitions(7)->UseRealTime();
+
+// Keeps the best repetition of each benchmark for the closing ratio.
+class BestOfReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+                continue;
+            const std::string name = run.run_name.function_name;
+            const double ms = run.GetAdjustedRealTime();
+            auto it = best.find(name);
+            if (it == best.end() || ms < it->second)
+                best[name] = ms;
+        }
+    }
+    std::map<std::string, double> best;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    QTemporaryDir dir;
+    if (!dir.isValid() || !makeFolder(dir.path() + QLatin1Char('/'))) {
+        std::fprintf(stderr, "cannot create the picture folder\n");
+        return 1;
+    }
+    folder() = dir.path() + QLatin1Char('/');
+    PictureFileTypes::instance().registerBuiltIns(false, nullptr);
+
+    BestOfReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto list = reporter.best.find("BM_ListScanAndSort");
+    const auto pipeline = reporter.best.find("BM_FindSortPipeline");
+    if (list != reporter.best.end() && pipeline != reporter.best.end() && pipeline->second > 0) {
+        const double ratio = list->second / pipeline->second;
+        std::printf("\n%d pictures: list scan+sort %.1f ms, find | sort -f %.1f ms, ratio %.2f (limit 3.00) %s\n",
+                    kPictures, list->second, pipeline->second, ratio, ratio <= 3.0 ? "OK" : "TOO SLOW");
+    }
+    return 0;
+}
