@@ -35,7 +35,7 @@ protected:
         SettingsStore store(dir.path());
         StartupOptions options;
         options.includeSubfolders = includesSubfolders(parameters);
-        PathArgumentCollector paths(options, PictureFileTypes::instance());
+        PathArgumentCollector paths(options);
         OptionProcessor(parameters, store, options, [&](const QString& p) { paths.add(p); }).run();
         applyStartFolderPrecedence(options);
         return options;
@@ -169,6 +169,20 @@ TEST_F(StartupPaths, WithoutPicturesStartFolderThenLastUsedFolder)
     store.setString(QStringLiteral("LastUsedFolder"), dir.file(QStringLiteral("gone/")));
     list = chooseFirstPictureList(options, store, dir.file(QStringLiteral("pictures")));
     EXPECT_EQ(list.pictures, QStringList{fallback});
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StartupPaths, PictureListFileArgumentContributesItsPictures)
+{
+    const QString a = picture(QStringLiteral("l/a.jpg"));
+    const QString b = picture(QStringLiteral("l/b.jpg"));
+    const QString list = dir.write(QStringLiteral("l/mine.csv"), QByteArray("b.jpg,second\r\na.jpg\r\n"));
+    const StartupOptions options = run({list});
+    EXPECT_TRUE(options.pathsGiven);
+    EXPECT_EQ(options.commandLinePictures, (QStringList{b, a}));
 }
 
 } // namespace

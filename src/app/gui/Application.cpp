@@ -97,7 +97,7 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     PictureFileTypes::instance().registerBuiltIns(mediaAvailable, &store);
 
     options.includeSubfolders = includesSubfolders(parameters);
-    PathArgumentCollector paths(options, PictureFileTypes::instance());
+    PathArgumentCollector paths(options);
     OptionProcessor(parameters, store, options, [&paths](const QString& path) { paths.add(path); }).run();
     applyStartFolderPrecedence(options);
     if (endsWithoutWindow(options))

@@ -1,76 +1,36 @@
 #include "app/startup/FirstPictureList.h"
 
-#include "core/filetypes/FolderScan.h"
-#include "core/lists/PathCollation.h"
-#include "core/settings/SettingsStore.h"
-#include "resources/StringTable.h"
-
-#include <QFileInfo>
+#include "core/lists/FirstList.h"
+#include "core/lists/ListKind.h"
+#include "core/lists/PictureLists.h"
 
 namespace vistello {
-namespace {
-
-constexpr int kFolderCaptionId = 32996;
-constexpr int kCommandLineCaptionId = 33003;
-
-QString withSlash(QString folder)
-{
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder;
-}
-
-FirstPictureList folderList(const QString& folder, bool recursive)
-{
-    FirstPictureList list;
-    list.folder = withSlash(folder);
-    list.pictures = scanPictures(list.folder, recursive);
-    sortPaths(list.pictures);
-    return list;
-}
-
-} // namespace
 
 FirstPictureList chooseFirstPictureList(const StartupOptions& options, SettingsStore& store,
                                         const QString& picturesFolder)
 {
-    const QStringList& given = options.commandLinePictures;
-    if (given.size() == 1) {
-        // One picture opens its folder with that picture current.
-        FirstPictureList list = folderList(QFileInfo(given.first()).absolutePath(), false);
-        const qsizetype at = list.pictures.indexOf(given.first());
-        if (at < 0) {
-            list.pictures.prepend(given.first());
-            list.current = 0;
-        } else {
-            list.current = int(at);
-        }
-        return list;
-    }
-    if (given.size() > 1) {
-        FirstPictureList list;
-        list.kind = FirstPictureList::Kind::CommandLine;
-        list.pictures = given;
-        return list;
-    }
-    if (!options.startFolder.isEmpty())
-        return folderList(options.startFolder, options.includeSubfolders);
+    PictureList given(100, ListKind::CommandLine);
+    for (const QString& picture : options.commandLinePictures)
+        given.entries().append(picture);
 
-    QString lastFolder = store.getString(QStringLiteral("LastUsedFolder"));
-    if (lastFolder.isEmpty() || !QFileInfo(lastFolder).isDir())
-        return folderList(picturesFolder, false);
-    FirstPictureList list = folderList(lastFolder, false);
-    const int index = store.getInt(QStringLiteral("LastPictureIndex"), 0);
-    list.current = index < list.pictures.size() ? index : 0;
-    return list;
+    PictureLists lists;
+    const FirstList first =
+        chooseFirstList(lists, given, options.startFolder, options.includeSubfolders, &store, picturesFolder);
+
+    FirstPictureList result;
+    const bool commandLine = first.source == FirstList::Source::CommandLine;
+    result.kind = commandLine ? FirstPictureList::Kind::CommandLine : FirstPictureList::Kind::Folder;
+    result.folder = first.folder;
+    result.pictures = lists.current().entries().toStringList();
+    const int current = lists.current().entries().currentIndex();
+    result.current = current >= 0 && current < result.pictures.size() ? current : 0;
+    return result;
 }
 
 QString listCaption(const FirstPictureList& list)
 {
-    const QString count = QString::number(list.pictures.size());
-    if (list.kind == FirstPictureList::Kind::CommandLine)
-        return strings::formatInserts(strings::text(kCommandLineCaptionId), {count});
-    return strings::formatInserts(strings::text(kFolderCaptionId), {count, list.folder});
+    const ListKind kind = list.kind == FirstPictureList::Kind::CommandLine ? ListKind::CommandLine : ListKind::Folder;
+    return vistello::listCaption(kind, int(list.pictures.size()), list.folder);
 }
 
 } // namespace vistello

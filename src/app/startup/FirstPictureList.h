@@ -1,6 +1,8 @@
 #pragma once
-// What the window shows first: the command-line pictures, the folder of a
-// single given picture, the start folder, or the folder used last.
+// What the window shows first, as the placeholder window needs it: the
+// current list's pictures, its current picture and its caption. The choice
+// itself (command-line pictures, the folder of a single picture, the start
+// folder, the folder used last) is the picture list model's.
 #include "app/startup/StartupOptions.h"
 
 #include <QString>
@@ -18,7 +20,7 @@ struct FirstPictureList {
     int current = 0;      // index into pictures (0 when empty)
 };
 
-// picturesFolder is used when no folder was used before.
+// picturesFolder is used when no folder was used before (empty: the user's pictures folder).
 FirstPictureList chooseFirstPictureList(const StartupOptions& options, SettingsStore& store,
                                         const QString& picturesFolder);
 

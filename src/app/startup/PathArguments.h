@@ -1,33 +1,27 @@
 #pragma once
-// Path arguments of the command line: pictures and folders whose pictures
-// are collected into the command-line list, each path once.
+// Path arguments of the command line, collected into the command-line list
+// as they come up among the options. The collecting itself is the picture
+// list model's (the same code serves "vistello-cli list").
 #include "app/startup/StartupOptions.h"
+#include "core/lists/CommandLinePictures.h"
 
-#include <QSet>
 #include <QString>
-#include <QStringList>
 
 namespace vistello {
 
-class PictureFileTypes;
-
 class PathArgumentCollector {
 public:
-    PathArgumentCollector(StartupOptions& options, const PictureFileTypes& fileTypes);
+    explicit PathArgumentCollector(StartupOptions& options);
 
-    // A file with a picture extension is appended; a folder appends its
-    // pictures in display order (with sub-folders when includeSubfolders is set).
-    // Anything else that exists only counts as a path given.
+    // A picture-list file, a picture or a folder; anything else is ignored.
+    // The options' picture list and pathsGiven follow every call.
     void add(QStringView parameter);
 
-private:
-    void addFile(const QString& path);
-    void addFolder(const QString& path);
-    void append(const QString& picture);
+    const PictureList& list() const { return pictures_.list(); }
 
+private:
     StartupOptions& options_;
-    const PictureFileTypes& fileTypes_;
-    QSet<QString> known_; // exact paths already in the list
+    CommandLinePictures pictures_;
 };
 
 } // namespace vistello

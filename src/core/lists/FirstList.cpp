@@ -3,6 +3,7 @@
 #include "core/lists/PictureLists.h"
 #include "core/settings/SettingsStore.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace vistello {
@@ -25,7 +26,7 @@ QString picturesFolder()
 } // namespace
 
 FirstList chooseFirstList(PictureLists& lists, const PictureList& commandLinePictures, const QString& startFolder,
-                          bool includeSubfolders, SettingsStore* settings)
+                          bool includeSubfolders, SettingsStore* settings, const QString& picturesFolderGiven)
 {
     lists.commandLinePictures().copyFrom(commandLinePictures);
     lists.commandLinePictures().setKind(ListKind::CommandLine);
@@ -62,7 +63,8 @@ FirstList chooseFirstList(PictureLists& lists, const PictureList& commandLinePic
     }
 
     const QString lastUsed = settings ? settings->getString(QStringLiteral("LastUsedFolder"), QString()) : QString();
-    if (!lastUsed.isEmpty()) {
+    // A folder deleted since the last run falls back to the pictures folder.
+    if (!lastUsed.isEmpty() && QFileInfo(lastUsed).isDir()) {
         first.source = FirstList::Source::LastUsedFolder;
         first.folder = lastUsed;
         folderList.scanFolder(lastUsed, false);
@@ -73,7 +75,7 @@ FirstList chooseFirstList(PictureLists& lists, const PictureList& commandLinePic
     }
 
     first.source = FirstList::Source::PicturesFolder;
-    first.folder = picturesFolder();
+    first.folder = picturesFolderGiven.isEmpty() ? picturesFolder() : picturesFolderGiven;
     folderList.scanFolder(first.folder, false);
     return first;
 }

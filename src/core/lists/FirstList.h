@@ -25,8 +25,9 @@ struct FirstList {
 
 // Fills lists (the command-line list always; folderPictures with the folder
 // shown) and makes the shown list current. settings may be null: then no
-// folder used last is known.
+// folder used last is known. picturesFolder: the folder shown when nothing
+// else is known (empty: the user's pictures folder).
 FirstList chooseFirstList(PictureLists& lists, const PictureList& commandLinePictures, const QString& startFolder,
-                          bool includeSubfolders, SettingsStore* settings);
+                          bool includeSubfolders, SettingsStore* settings, const QString& picturesFolder = {});
 
 } // namespace vistello
