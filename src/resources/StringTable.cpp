@@ -2,6 +2,7 @@
 
 #include "resources/strings/AppStrings.h"
 #include "resources/strings/CoreStrings.h"
+#include "resources/strings/MetaStrings.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -20,10 +21,11 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 }
 
 // Each area keeps its own table; every table is sorted by number.
-constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings};
+constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
+static_assert(isSortedById(kMetaStrings), "MetaStrings must be sorted by number");
 
 } // namespace
 

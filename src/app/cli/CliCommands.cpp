@@ -8,6 +8,9 @@ namespace {
 constexpr CliCommand kCommands[] = {
     {"scan", "[-i] FOLDER", "list the pictures a folder scan finds, in scan order", runScan},
     {"make-samples", "DIR", "write a folder of generated camera-like sample pictures", runMakeSamples},
+    {"list", "[-i] [-e EXT] [--export FILE] PATH...", "print (or export) the picture list the viewer shows for these arguments", runList},
+    {"segments", "FILE...", "list the header segments of JPEG files (offset, marker, length) and the header end", runSegments},
+    {"exif", "[--summary] FILE...", "print the EXIF directory tree of JPEG files, or their EXIF summary", runExif},
 };
 } // namespace
 

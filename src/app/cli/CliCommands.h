@@ -27,5 +27,8 @@ int usageError(const char* command, const QString& message);
 
 int runScan(const QStringList& args);
 int runMakeSamples(const QStringList& args);
+int runList(const QStringList& args);
+int runSegments(const QStringList& args);
+int runExif(const QStringList& args);
 
 } // namespace vistello::cli

@@ -1,0 +1,153 @@
+#include "jpegmeta/exif/MakerNoteReader.h"
+
+#include "jpegmeta/exif/DirectoryReader.h"
+#include "jpegmeta/exif/ExifTags.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+namespace vistello {
+
+namespace {
+
+enum class NoteLayout : uint8_t {
+    DirectoryAtStart,
+    DirectoryAfter8,  // 8-byte maker header, then the directory
+    NikonHeader,      // "Nikon" header: directory after 8 bytes; no header: at the start
+    FujiHeader,       // little-endian; directory at note + u32(note + 8); offsets from the note
+};
+
+struct MakerNoteRule {
+    std::string_view makePrefix;
+    IfdKind kind;
+    NoteLayout layout;
+};
+
+// Tried in this order on the start of the Make text.
+constexpr MakerNoteRule kMakerNoteRules[] = {
+    {"Canon", IfdKind::CanonNote, NoteLayout::DirectoryAtStart},
+    {"NIKON", IfdKind::NikonNoteWithoutHeader, NoteLayout::NikonHeader},
+    {"OLYMPUS", IfdKind::OlympusNote, NoteLayout::DirectoryAfter8},
+    {"CASIO", IfdKind::CasioNote, NoteLayout::DirectoryAtStart},
+    {"FUJI", IfdKind::FujiNote, NoteLayout::FujiHeader},
+};
+
+constexpr size_t kLongestPrefix = 7;
+
+bool startsWith(const TiffBlock& block, int64_t o, std::string_view text)
+{
+    const uint8_t* p = block.at(o, int64_t(text.size()));
+    return p && std::memcmp(p, text.data(), text.size()) == 0;
+}
+
+// The first characters of the Make text as the tag formatter shows it
+// (bytes below 0x20 as blanks).
+std::string makePrefix(const TiffBlock& block, const ExifEntry& make)
+{
+    const uint64_t n = std::min<uint64_t>(make.total(), kLongestPrefix);
+    std::string text;
+    for (uint64_t i = 0; i < n; ++i) {
+        const uint8_t c = make.total() > 4 ? block.byte(int64_t(make.value) + int64_t(i)) : make.valueField[size_t(i)];
+        text.push_back(c < 0x20 ? ' ' : char(c));
+    }
+    return text;
+}
+
+} // namespace
+
+std::optional<MakerNoteLocation> MakerNoteReader::locate(const ExifEntry* make, uint32_t note) const
+{
+    if (!make)
+        return std::nullopt;
+    const std::string prefix = makePrefix(block_, *make);
+    for (const MakerNoteRule& rule : kMakerNoteRules) {
+        if (!std::string_view(prefix).starts_with(rule.makePrefix))
+            continue;
+        MakerNoteLocation where;
+        where.kind = rule.kind;
+        where.directory = note;
+        switch (rule.layout) {
+        case NoteLayout::DirectoryAtStart:
+            break;
+        case NoteLayout::DirectoryAfter8:
+            where.directory = int64_t(note) + 8;
+            break;
+        case NoteLayout::NikonHeader:
+            if (startsWith(block_, note, "Nikon")) {
+                where.kind = IfdKind::NikonNoteWithHeader;
+                where.directory = int64_t(note) + 8;
+            }
+            break;
+        case NoteLayout::FujiHeader: {
+            TiffBlock little = block_;
+            little.setLittleEndian(true);
+            where.forceLittleEndian = true;
+            where.offsetBase = note;
+            where.directory = int64_t(note) + little.u32(int64_t(note) + 8);
+            break;
+        }
+        }
+        return where;
+    }
+    return std::nullopt;
+}
+
+std::vector<ExifEntry> MakerNoteReader::read(const MakerNoteLocation& where, int depth)
+{
+    std::vector<ExifEntry> entries;
+    TiffBlock note = block_;
+    if (where.forceLittleEndian)
+        note.setLittleEndian(true);
+    if (where.directory <= 0 || !guard_.enter(where.directory, depth))
+        return entries;
+    const int n = exifdir::entryCount(note, where.directory);
+    // Inside a note a tag of 0 does not end the directory and pointers are not followed.
+    for (int i = 0; i < n && guard_.takeEntry(); ++i) {
+        ExifEntry entry = exifdir::readEntry(note, exifdir::entryAt(where.directory, i), where.kind);
+        if (where.offsetBase != 0 && entry.total() > 4)
+            entry.value = uint32_t(int64_t(entry.value) + where.offsetBase);
+        if (where.kind == IfdKind::CanonNote) {
+            if (entry.tag == exiftag::CanonCameraSettings)
+                expandCanonArray(entry, IfdKind::CanonCameraSettings, false);
+            else if (entry.tag == exiftag::CanonShotInfo)
+                expandCanonArray(entry, IfdKind::CanonShotInfo, false);
+            else if (entry.tag == exiftag::CanonCustomFunctions)
+                expandCanonArray(entry, IfdKind::CanonCustomFunctions, true);
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+void MakerNoteReader::expandCanonArray(ExifEntry& entry, IfdKind childKind, bool customFunctions)
+{
+    // An array of at most four bytes sits in the value field, not at an offset.
+    if (entry.total() <= 4)
+        return;
+    const int64_t array = entry.value;
+    // The first element holds the array's length in bytes.
+    const int64_t length = std::min<int64_t>(int64_t(entry.total()), int16_t(block_.u16(array)));
+    for (int64_t i = 1; 2 * i < length && guard_.takeEntry(); ++i) {
+        const int64_t at = array + 2 * i;
+        const uint16_t element = block_.u16(at);
+        ExifEntry child;
+        child.type = exiftype::Short;
+        child.count = 1;
+        child.kind = childKind;
+        child.entryOffset = uint32_t(at);
+        if (customFunctions) {
+            child.tag = element >> 8;                         // the function number
+            child.value = uint32_t(int32_t(int8_t(element & 0xFF))); // its setting
+        } else {
+            child.tag = uint16_t(i);
+            child.value = uint32_t(int32_t(int16_t(element)));
+        }
+        const uint16_t stored = customFunctions ? uint16_t(child.value & 0xFF) : element;
+        child.valueField = {uint8_t(block_.littleEndian() ? stored & 0xFF : stored >> 8),
+                            uint8_t(block_.littleEndian() ? stored >> 8 : stored & 0xFF), 0, 0};
+        entry.children.push_back(child);
+    }
+}
+
+} // namespace vistello

@@ -1,0 +1,41 @@
+#pragma once
+// Reads the maker note of the five known camera makers into entries of the
+// maker's directory kind, and expands the three Canon arrays. Makers are
+// matched on the start of the Make text through a table; notes of other
+// makers are left as a plain entry.
+#include "jpegmeta/exif/DirectoryGuard.h"
+#include "jpegmeta/exif/ExifEntry.h"
+#include "jpegmeta/exif/TiffBlock.h"
+
+#include <optional>
+#include <vector>
+
+namespace vistello {
+
+struct MakerNoteLocation {
+    IfdKind kind = IfdKind::CanonNote;
+    int64_t directory = 0;      // TIFF offset of the note's directory
+    int64_t offsetBase = 0;     // added to every value word that is an offset
+    bool forceLittleEndian = false;
+};
+
+class MakerNoteReader {
+public:
+    MakerNoteReader(TiffBlock block, DirectoryGuard& guard) : block_(block), guard_(guard) {}
+
+    // Where the note at TIFF offset note lies for a camera of this Make entry;
+    // nothing for an unknown maker or no Make.
+    std::optional<MakerNoteLocation> locate(const ExifEntry* make, uint32_t note) const;
+
+    // The note's entries (with the Canon arrays expanded); depth is the
+    // nesting level of the note's directory.
+    std::vector<ExifEntry> read(const MakerNoteLocation& where, int depth);
+
+private:
+    void expandCanonArray(ExifEntry& entry, IfdKind childKind, bool customFunctions);
+
+    TiffBlock block_;
+    DirectoryGuard& guard_;
+};
+
+} // namespace vistello

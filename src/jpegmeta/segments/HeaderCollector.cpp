@@ -1,0 +1,114 @@
+#include "jpegmeta/segments/HeaderCollector.h"
+
+#include "jpegmeta/segments/HeaderWalk.h"
+#include "jpegmeta/segments/JpegMarkers.h"
+
+namespace vistello {
+
+namespace {
+
+constexpr int64_t kFileExifBase = 10;    // buffer starts at the segment's 0xFF byte
+constexpr int64_t kPayloadExifBase = 6;  // buffer starts at the payload
+
+const uint8_t* bytesOf(const QByteArray& a) { return reinterpret_cast<const uint8_t*>(a.constData()); }
+
+// The EXIF block is the first APP1 that carries the "Exif" signature; an
+// earlier APP1 of another kind (an XMP packet) is kept only while no EXIF
+// block turns up.
+struct ExifChoice {
+    bool haveAny = false;
+    bool haveSigned = false;
+
+    bool wantsMore() const { return !haveSigned; }
+    // True when this APP1 replaces the one kept so far.
+    bool take(bool isExif)
+    {
+        if (haveSigned || (haveAny && !isExif))
+            return false;
+        haveAny = true;
+        haveSigned = isExif;
+        return true;
+    }
+};
+
+} // namespace
+
+HeaderData collectHeaderData(const QString& path, const CollectFromFile& want)
+{
+    FileByteSource source(path);
+    return source.isOpen() ? collectHeaderData(source, want) : HeaderData();
+}
+
+HeaderData collectHeaderData(ByteSource& source, const CollectFromFile& want)
+{
+    HeaderData data;
+    ExifChoice exif;
+    bool haveApp12 = false;
+    bool haveComment = false;
+    const int64_t size = source.size();
+    walkHeaderRun(source, [&](const JpegSegment& s) {
+        const int64_t payloadLength = int64_t(s.length) - 2;
+        const bool wholeInFile = s.offset + 2 + int64_t(s.length) <= size;
+        if (s.marker == jpeg::kApp1 && exif.wantsMore() && wholeInFile && s.length >= 8) {
+            const QByteArray segment = source.read(s.offset, int64_t(s.length) + 2);
+            const bool isExif = segment.size() > 4 && jpeg::isExif(s.marker, bytesOf(segment) + 4, segment.size() - 4);
+            if (exif.take(isExif)) {
+                data.exifBytes = segment;
+                data.exifBase = kFileExifBase;
+            }
+            return want.any() || exif.wantsMore();
+        }
+        if (s.marker == jpeg::kApp12 && want.wantApp12 && !haveApp12) {
+            if (s.length >= 3) {
+                data.app12 = source.read(s.offset + 4, payloadLength);
+                haveApp12 = true;
+            }
+        } else if (s.marker == jpeg::kCom && want.wantComment && !haveComment) {
+            if (s.length >= 3) {
+                data.comment = source.read(s.offset + 4, payloadLength);
+                haveComment = true;
+            }
+        } else if (s.marker == jpeg::kApp13 && want.wantIptc && !data.iptcSeen) {
+            data.iptcSeen = true;
+            if (s.length >= 3)
+                data.iptc = source.read(s.offset + 4, payloadLength);
+        } else if (s.marker == jpeg::kApp2 && want.wantAudio && !data.hasAudio && wholeInFile && s.length >= 8) {
+            const QByteArray segment = source.read(s.offset, int64_t(s.length) + 2);
+            data.hasAudio = jpeg::containsAudioStream(bytesOf(segment), segment.size());
+        }
+        return true;
+    });
+    return data;
+}
+
+HeaderData collectHeaderData(std::span<const SavedMarkerView> markers, const CollectFromMarkers& want)
+{
+    HeaderData data;
+    ExifChoice exif;
+    bool haveComment = false;
+    const bool wantMore = want.wantAudio || want.wantIptc || want.wantIcc;
+    for (const SavedMarkerView& m : markers) {
+        if (m.marker == jpeg::kApp1 && exif.wantsMore() && m.data && m.dataLength > 0) {
+            if (exif.take(jpeg::isExif(m.marker, m.data, m.dataLength))) {
+                data.exifBytes = QByteArray(reinterpret_cast<const char*>(m.data), qsizetype(m.dataLength));
+                data.exifBase = kPayloadExifBase;
+            }
+            if (!wantMore && !exif.wantsMore())
+                break;
+        } else if (m.marker == jpeg::kApp13 && want.wantIptc && !data.iptcSeen) {
+            data.iptcSeen = true;
+            data.iptc = QByteArray(reinterpret_cast<const char*>(m.data), qsizetype(m.dataLength));
+        } else if (m.marker == jpeg::kApp2) {
+            if (want.wantIcc && !data.hasIcc)
+                data.hasIcc = jpeg::isIccChunk(m.marker, m.data, m.dataLength);
+            if (want.wantAudio && !data.hasAudio)
+                data.hasAudio = jpeg::containsAudioStream(m.data, m.dataLength);
+        } else if (m.marker == jpeg::kCom && !haveComment) {
+            data.comment = QByteArray(reinterpret_cast<const char*>(m.data), qsizetype(m.dataLength));
+            haveComment = true;
+        }
+    }
+    return data;
+}
+
+} // namespace vistello

@@ -1,0 +1,26 @@
+#pragma once
+// The header segments the metadata parsers need, collected once per file.
+#include "jpegmeta/exif/TiffBlock.h"
+
+#include <QByteArray>
+
+namespace vistello {
+
+struct HeaderData {
+    // The EXIF APP1 segment. From a file: the whole segment from its 0xFF
+    // byte (exifBase 10); from the JPEG library's saved markers: the payload
+    // (exifBase 6). Its size is the number of bytes actually read.
+    QByteArray exifBytes;
+    int64_t exifBase = 0;
+    QByteArray app12;     // payload of the first APP12
+    QByteArray comment;   // payload of the first COM
+    QByteArray iptc;      // payload of the first APP13
+    bool iptcSeen = false; // set by the first APP13 even when too short to keep
+    bool hasIcc = false;
+    bool hasAudio = false; // an APP2 segment holds "Audio Stream"
+
+    bool hasExif() const { return !exifBytes.isEmpty(); }
+    TiffBlock exifBlock() const { return TiffBlock(exifBytes, exifBase); }
+};
+
+} // namespace vistello

@@ -1,0 +1,129 @@
+#include "platform/FileReplace.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vistello {
+
+namespace {
+
+QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
+
+void setError(QString* error, int code)
+{
+    if (error)
+        *error = systemError(code);
+}
+
+timespec toTimespec(const QDateTime& t)
+{
+    const qint64 ms = t.toMSecsSinceEpoch();
+    timespec ts{};
+    ts.tv_sec = time_t(ms / 1000);
+    ts.tv_nsec = long((ms % 1000) * 1000000);
+    if (ts.tv_nsec < 0) {
+        ts.tv_sec -= 1;
+        ts.tv_nsec += 1000000000L;
+    }
+    return ts;
+}
+
+// Removes the temporary file unless released.
+class TemporaryPath {
+public:
+    explicit TemporaryPath(QByteArray path) : path_(std::move(path)) {}
+    ~TemporaryPath()
+    {
+        if (!path_.isEmpty())
+            ::unlink(path_.constData());
+    }
+    void release() { path_.clear(); }
+
+private:
+    QByteArray path_;
+};
+
+} // namespace
+
+bool replaceFileKeepingTimes(const QString& target, const std::function<bool(QIODevice&)>& writeContents,
+                             QString* error, const std::optional<QDateTime>& modificationTime)
+{
+    // Replace what the link points to, not the link itself.
+    const QFileInfo info(target);
+    const QString resolved = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+    if (resolved.isEmpty()) {
+        setError(error, ENOENT);
+        return false;
+    }
+    const QByteArray targetPath = QFile::encodeName(resolved);
+    struct stat old{};
+    if (::stat(targetPath.constData(), &old) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    if (!S_ISREG(old.st_mode)) {
+        setError(error, EINVAL);
+        return false;
+    }
+
+    QByteArray temporaryPath = QFile::encodeName(QFileInfo(resolved).absolutePath()) + "/." +
+                               QFile::encodeName(QFileInfo(resolved).fileName()) + ".XXXXXX";
+    const int fd = ::mkstemp(temporaryPath.data());
+    if (fd < 0) {
+        setError(error, errno);
+        return false;
+    }
+    TemporaryPath cleanup(temporaryPath);
+
+    QFile out;
+    if (!out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        setError(error, EIO);
+        return false;
+    }
+    if (!writeContents(out) || !out.flush()) {
+        setError(error, out.error() != QFileDevice::NoError ? EIO : ECANCELED);
+        return false;
+    }
+    // Ownership is best effort (only a privileged user may give a file away).
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        // Keep the group at least when the owner cannot be kept.
+        [[maybe_unused]] const int ignored = ::fchown(fd, uid_t(-1), old.st_gid);
+    }
+    if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fsync(fd) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    const timespec times[2] = {old.st_atim, modificationTime ? toTimespec(*modificationTime) : old.st_mtim};
+    if (::futimens(fd, times) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    out.close();
+    if (::rename(temporaryPath.constData(), targetPath.constData()) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    cleanup.release();
+    // Make the rename itself durable.
+    const int dir = ::open(QFile::encodeName(QFileInfo(resolved).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+bool replaceFileKeepingTimes(const QString& target, const QByteArray& contents, QString* error,
+                             const std::optional<QDateTime>& modificationTime)
+{
+    return replaceFileKeepingTimes(
+        target, [&](QIODevice& out) { return out.write(contents) == contents.size(); }, error, modificationTime);
+}
+
+} // namespace vistello
