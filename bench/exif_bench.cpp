@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "BestOfReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -75,24 +77,6 @@ void BM_Exiv2Pv(benchmark::State& state)
 BENCHMARK(BM_VistelloCliExif)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->UseRealTime();
 BENCHMARK(BM_Exiv2Pv)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->UseRealTime();
 
-// Keeps the best repetition of each benchmark for the closing ratio.
-class BestOfReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const std::string name = run.run_name.function_name;
-            const double ms = run.GetAdjustedRealTime();
-            auto it = best.find(name);
-            if (it == best.end() || ms < it->second)
-                best[name] = ms;
-        }
-    }
-    std::map<std::string, double> best;
-};
 
 } // namespace
 

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include "BestOfReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -85,24 +87,6 @@ BENCHMARK(BM_ListScanAndSort)->Unit(benchmark::kMillisecond)->Repetitions(7)->Us
 BENCHMARK(BM_FolderScanOnly)->Unit(benchmark::kMillisecond)->Repetitions(7)->UseRealTime();
 BENCHMARK(BM_FindSortPipeline)->Unit(benchmark::kMillisecond)->Repetitions(7)->UseRealTime();
 
-// Keeps the best repetition of each benchmark for the closing ratio.
-class BestOfReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const std::string name = run.run_name.function_name;
-            const double ms = run.GetAdjustedRealTime();
-            auto it = best.find(name);
-            if (it == best.end() || ms < it->second)
-                best[name] = ms;
-        }
-    }
-    std::map<std::string, double> best;
-};
 
 } // namespace
 

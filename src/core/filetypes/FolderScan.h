@@ -10,8 +10,11 @@ namespace vistello {
 struct ScanEntry {
     QString path;        // folder + name; folders end in "/"
     bool isFolder = false;
-    qint64 size = 0;
-    QDateTime modified;
+
+    // Looked up on demand: listing a folder needs names only, and a status
+    // call per file would triple the cost of scanning large folders.
+    qint64 size() const;
+    QDateTime modified() const;
 };
 
 // Called for each regular file, and for each sub-folder of a recursive scan

@@ -12,7 +12,7 @@ FolderStatistics folderStatistics(const QString& folder)
     scanFolder(folder, false, [&](const ScanEntry& entry) {
         if (types.isPictureFile(entry.path)) {
             ++stats.pictureCount;
-            stats.totalKilobytes += (entry.size + 512) / 1024;
+            stats.totalKilobytes += (entry.size() + 512) / 1024;
         }
         return true;
     });
