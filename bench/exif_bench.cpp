@@ -2,14 +2,14 @@
 // `exiv2 -pv` over the same files in the same run. Both print every EXIF
 // entry of every file; the ratio exiv2 / vistello-cli is printed at the end
 // (above 1 means vistello-cli is faster).
+#include "BestOfReporter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include "BestOfReporter.h"
-
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

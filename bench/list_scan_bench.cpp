@@ -5,13 +5,12 @@
 #include "core/filetypes/FolderScan.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureList.h"
+#include "BestOfReporter.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include "BestOfReporter.h"
-
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
