@@ -13,14 +13,14 @@ using vistello::test::TempDir;
 
 TEST(SamplePicture, HooksShapeTheFile)
 {
-    SamplePictureSpec spec;
-    spec.displaySize = {96, 64};
-    spec.jfif = true;
-    spec.comment = "hello";
-    spec.gps = GpsPosition{1.0, 2.0, 3.0};
-    spec.thumbnail = false;
-    spec.extraMarkers = {{0xED, "Photoshop 3.0"}, {0xE2, "second extra"}};
-    const QByteArray jpeg = buildSamplePicture(spec, [](ExifBuilder& exif) {
+    SamplePictureSpec recipe;
+    recipe.displaySize = {96, 64};
+    recipe.jfif = true;
+    recipe.comment = "hello";
+    recipe.gps = GpsPosition{1.0, 2.0, 3.0};
+    recipe.thumbnail = false;
+    recipe.extraMarkers = {{0xED, "Photoshop 3.0"}, {0xE2, "second extra"}};
+    const QByteArray jpeg = buildSamplePicture(recipe, [](ExifBuilder& exif) {
         exif.ifd0().set(TiffField::ascii(0x0110, "Adjusted"));
         exif.ifd0().remove(0x8825);
     });
@@ -37,12 +37,12 @@ TEST(SamplePicture, HooksShapeTheFile)
 
 TEST(SamplePicture, RefusesWhatDoesNotFitOneSegment)
 {
-    SamplePictureSpec spec;
-    spec.displaySize = {32, 32};
-    EXPECT_FALSE(buildSamplePicture(spec).isEmpty());
-    EXPECT_TRUE(buildSamplePicture(spec, [](ExifBuilder& exif) {
+    SamplePictureSpec recipe;
+    recipe.displaySize = {32, 32};
+    EXPECT_FALSE(buildSamplePicture(recipe).isEmpty());
+    EXPECT_TRUE(buildSamplePicture(recipe, [](ExifBuilder& exif) {
                     exif.exif().set(TiffField::undefined(0x927C, QByteArray(70000, 'n')));
                 }).isEmpty());
-    spec.displaySize = {0, 32};
-    EXPECT_TRUE(buildSamplePicture(spec).isEmpty());
+    recipe.displaySize = {0, 32};
+    EXPECT_TRUE(buildSamplePicture(recipe).isEmpty());
 }

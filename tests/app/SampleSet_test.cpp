@@ -40,13 +40,13 @@ protected:
     static QStringList jpegPaths()
     {
         QStringList paths;
-        for (const SamplePictureSpec& spec : SampleSet::pictures())
-            paths << file(spec.fileName);
+        for (const SamplePictureSpec& recipe : SampleSet::pictures())
+            paths << file(recipe.fileName);
         return paths;
     }
-    static QSize storedSize(const SamplePictureSpec& spec)
+    static QSize storedSize(const SamplePictureSpec& recipe)
     {
-        return swapsAxes(spec.orientation) ? spec.displaySize.transposed() : spec.displaySize;
+        return swapsAxes(recipe.orientation) ? recipe.displaySize.transposed() : recipe.displaySize;
     }
 
     static inline std::unique_ptr<TempDir> dir_;
@@ -134,14 +134,14 @@ TEST_F(SampleSetFolder, GeneratingAgainGivesTheSameBytes)
 TEST_F(SampleSetFolder, EveryPictureDecodesAtItsStoredSize)
 {
     SKIP_WITHOUT_TOOL("djpeg");
-    for (const SamplePictureSpec& spec : SampleSet::pictures()) {
-        SCOPED_TRACE(spec.fileName.toStdString());
-        const ToolRun run = runTool("djpeg", {"-pnm", file(spec.fileName)});
+    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+        SCOPED_TRACE(recipe.fileName.toStdString());
+        const ToolRun run = runTool("djpeg", {"-pnm", file(recipe.fileName)});
         ASSERT_EQ(run.exitCode, 0);
         EXPECT_TRUE(run.err.isEmpty()) << run.err.constData();
-        const QSize size = storedSize(spec);
+        const QSize size = storedSize(recipe);
         const QByteArray header = QStringLiteral("%1\n%2 %3\n255\n")
-                                      .arg(spec.sampling == ChromaSampling::Grey ? "P5" : "P6")
+                                      .arg(recipe.sampling == ChromaSampling::Grey ? "P5" : "P6")
                                       .arg(size.width())
                                       .arg(size.height())
                                       .toLatin1();
@@ -167,26 +167,26 @@ TEST_F(SampleSetFolder, ExiftoolReadsTheCameraData)
     const ToolRun run = runTool("exiftool", QStringList{"-j", "-n", "-G1", "-a"} + jpegPaths());
     ASSERT_EQ(run.exitCode, 0);
     const QJsonArray all = QJsonDocument::fromJson(run.out).array();
-    for (const SamplePictureSpec& spec : SampleSet::pictures()) {
-        SCOPED_TRACE(spec.fileName.toStdString());
-        const QJsonObject t = byFileName(all, spec.fileName);
+    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+        SCOPED_TRACE(recipe.fileName.toStdString());
+        const QJsonObject t = byFileName(all, recipe.fileName);
         ASSERT_FALSE(t.isEmpty());
-        const QSize stored = storedSize(spec);
-        EXPECT_EQ(t["File:ExifByteOrder"].toString(), spec.byteOrder == TiffByteOrder::LittleEndian ? "II" : "MM");
-        EXPECT_EQ(t["IFD0:Make"].toString(), QString(spec.make));
-        EXPECT_EQ(t["IFD0:Model"].toString(), QString(spec.model));
-        EXPECT_EQ(t["IFD0:Orientation"].toInt(), int(spec.orientation));
+        const QSize stored = storedSize(recipe);
+        EXPECT_EQ(t["File:ExifByteOrder"].toString(), recipe.byteOrder == TiffByteOrder::LittleEndian ? "II" : "MM");
+        EXPECT_EQ(t["IFD0:Make"].toString(), QString(recipe.make));
+        EXPECT_EQ(t["IFD0:Model"].toString(), QString(recipe.model));
+        EXPECT_EQ(t["IFD0:Orientation"].toInt(), int(recipe.orientation));
         EXPECT_EQ(number(t, "IFD0:XResolution"), 72.0);
         EXPECT_EQ(number(t, "IFD0:YResolution"), 72.0);
         EXPECT_EQ(t["IFD0:ResolutionUnit"].toInt(), 2);
-        EXPECT_EQ(t["IFD0:ModifyDate"].toString(), QString(spec.dateTaken));
-        EXPECT_EQ(t["ExifIFD:DateTimeOriginal"].toString(), QString(spec.dateTaken));
-        EXPECT_EQ(t["ExifIFD:CreateDate"].toString(), QString(spec.dateTaken));
-        EXPECT_NEAR(number(t, "ExifIFD:ExposureTime"), quotient(spec.exposureTime), 1e-9);
-        EXPECT_NEAR(number(t, "ExifIFD:FNumber"), quotient(spec.fNumber), 1e-9);
+        EXPECT_EQ(t["IFD0:ModifyDate"].toString(), QString(recipe.dateTaken));
+        EXPECT_EQ(t["ExifIFD:DateTimeOriginal"].toString(), QString(recipe.dateTaken));
+        EXPECT_EQ(t["ExifIFD:CreateDate"].toString(), QString(recipe.dateTaken));
+        EXPECT_NEAR(number(t, "ExifIFD:ExposureTime"), quotient(recipe.exposureTime), 1e-9);
+        EXPECT_NEAR(number(t, "ExifIFD:FNumber"), quotient(recipe.fNumber), 1e-9);
         // exiftool turns the APEX values back into seconds and an f-number.
-        EXPECT_NEAR(number(t, "ExifIFD:ShutterSpeedValue") / quotient(spec.exposureTime), 1.0, 1e-5);
-        EXPECT_NEAR(number(t, "ExifIFD:ApertureValue"), quotient(spec.fNumber), 1e-3);
+        EXPECT_NEAR(number(t, "ExifIFD:ShutterSpeedValue") / quotient(recipe.exposureTime), 1.0, 1e-5);
+        EXPECT_NEAR(number(t, "ExifIFD:ApertureValue"), quotient(recipe.fNumber), 1e-3);
         EXPECT_EQ(t["ExifIFD:ExifImageWidth"].toInt(), stored.width());
         EXPECT_EQ(t["ExifIFD:ExifImageHeight"].toInt(), stored.height());
         EXPECT_EQ(t["File:ImageWidth"].toInt(), stored.width());
@@ -194,22 +194,22 @@ TEST_F(SampleSetFolder, ExiftoolReadsTheCameraData)
         EXPECT_EQ(t["InteropIFD:InteropIndex"].toString(), "R98");
         EXPECT_EQ(t["IFD1:Compression"].toInt(), 6);
         EXPECT_GT(t["IFD1:ThumbnailLength"].toInt(), 500);
-        EXPECT_EQ(t["ExifIFD:UserComment"].toString(), QString(spec.userComment));
-        EXPECT_EQ(t["File:Comment"].toString(), QString(spec.comment));
-        EXPECT_EQ(t["File:EncodingProcess"].toInt(), spec.progressive ? 2 : 0);
-        const char* sub = spec.sampling == ChromaSampling::Yuv420   ? "2 2"
-                          : spec.sampling == ChromaSampling::Yuv422 ? "2 1"
-                          : spec.sampling == ChromaSampling::Yuv444 ? "1 1"
+        EXPECT_EQ(t["ExifIFD:UserComment"].toString(), QString(recipe.userComment));
+        EXPECT_EQ(t["File:Comment"].toString(), QString(recipe.comment));
+        EXPECT_EQ(t["File:EncodingProcess"].toInt(), recipe.progressive ? 2 : 0);
+        const char* sub = recipe.sampling == ChromaSampling::Yuv420   ? "2 2"
+                          : recipe.sampling == ChromaSampling::Yuv422 ? "2 1"
+                          : recipe.sampling == ChromaSampling::Yuv444 ? "1 1"
                                                                     : "";
         EXPECT_EQ(t["File:YCbCrSubSampling"].toString(), sub);
         EXPECT_FALSE(t.contains("File:JFIFVersion")); // camera files start with APP1
-        if (spec.gps) {
+        if (recipe.gps) {
             EXPECT_EQ(t["GPS:GPSVersionID"].toString(), "2 3 0 0");
-            EXPECT_NEAR(number(t, "Composite:GPSLatitude"), spec.gps->latitude, 1e-5);
-            EXPECT_NEAR(number(t, "Composite:GPSLongitude"), spec.gps->longitude, 1e-5);
-            EXPECT_NEAR(number(t, "Composite:GPSAltitude"), spec.gps->altitude, 0.05);
-            EXPECT_EQ(t["GPS:GPSDateStamp"].toString(), QString(spec.dateTaken.left(10)));
-            EXPECT_EQ(t["GPS:GPSTimeStamp"].toString(), QString(spec.dateTaken.mid(11)));
+            EXPECT_NEAR(number(t, "Composite:GPSLatitude"), recipe.gps->latitude, 1e-5);
+            EXPECT_NEAR(number(t, "Composite:GPSLongitude"), recipe.gps->longitude, 1e-5);
+            EXPECT_NEAR(number(t, "Composite:GPSAltitude"), recipe.gps->altitude, 0.05);
+            EXPECT_EQ(t["GPS:GPSDateStamp"].toString(), QString(recipe.dateTaken.left(10)));
+            EXPECT_EQ(t["GPS:GPSTimeStamp"].toString(), QString(recipe.dateTaken.mid(11)));
         } else {
             EXPECT_FALSE(t.contains("GPS:GPSVersionID"));
         }
@@ -220,9 +220,9 @@ TEST_F(SampleSetFolder, ExiftoolReadsTheCameraData)
 TEST_F(SampleSetFolder, Exiv2SeesTheCameraTypes)
 {
     SKIP_WITHOUT_TOOL("exiv2");
-    for (const SamplePictureSpec& spec : SampleSet::pictures()) {
-        SCOPED_TRACE(spec.fileName.toStdString());
-        const ToolRun run = runTool("exiv2", {"-pv", file(spec.fileName)});
+    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+        SCOPED_TRACE(recipe.fileName.toStdString());
+        const ToolRun run = runTool("exiv2", {"-pv", file(recipe.fileName)});
         ASSERT_EQ(run.exitCode, 0) << run.err.constData();
         const QString text = QString::fromUtf8(run.out);
         const auto has = [&text](const QString& pattern) {
@@ -231,18 +231,18 @@ TEST_F(SampleSetFolder, Exiv2SeesTheCameraTypes)
         EXPECT_TRUE(has("^0x9201 Photo +ShutterSpeedValue +SRational +1 "));
         EXPECT_TRUE(has("^0x9202 Photo +ApertureValue +Rational +1 "));
         EXPECT_TRUE(has("^0x829a Photo +ExposureTime +Rational +1 "));
-        EXPECT_TRUE(has("^0x0112 Image +Orientation +Short +1 +" + QString::number(int(spec.orientation)) + "$"));
-        const QString dimType = spec.dimensionsAsLong ? "Long" : "Short";
+        EXPECT_TRUE(has("^0x0112 Image +Orientation +Short +1 +" + QString::number(int(recipe.orientation)) + "$"));
+        const QString dimType = recipe.dimensionsAsLong ? "Long" : "Short";
         EXPECT_TRUE(has("^0xa002 Photo +PixelXDimension +" + dimType + " +1 +" +
-                        QString::number(storedSize(spec).width()) + "$"));
-        if (!spec.userComment.isEmpty()) {
-            EXPECT_TRUE(has("^0x9286 Photo +UserComment +Undefined +" + QString::number(spec.userComment.size() + 8) +
-                            " +charset=Ascii " + QRegularExpression::escape(QString(spec.userComment)) + "$"));
+                        QString::number(storedSize(recipe).width()) + "$"));
+        if (!recipe.userComment.isEmpty()) {
+            EXPECT_TRUE(has("^0x9286 Photo +UserComment +Undefined +" + QString::number(recipe.userComment.size() + 8) +
+                            " +charset=Ascii " + QRegularExpression::escape(QString(recipe.userComment)) + "$"));
         }
-        if (spec.gps) {
+        if (recipe.gps) {
             EXPECT_TRUE(has("^0x0000 GPSInfo +GPSVersionID +Byte +4 +2 3 0 0$"));
             EXPECT_TRUE(has("^0x0005 GPSInfo +GPSAltitudeRef +Byte +1 +" +
-                            QString::number(spec.gps->altitude < 0 ? 1 : 0) + "$"));
+                            QString::number(recipe.gps->altitude < 0 ? 1 : 0) + "$"));
             EXPECT_TRUE(has("^0x0002 GPSInfo +GPSLatitude +Rational +3 "));
         }
         EXPECT_TRUE(has("^0x0201 Thumbnail +JPEGInterchangeFormat +Long +1 "));
@@ -258,20 +258,20 @@ TEST_F(SampleSetFolder, ThumbnailIsAnExtractableJpegOfTheStoredPixels)
     const ToolRun run = runTool("exiftool", QStringList{"-b", "-ThumbnailImage", "-w", out.path() + "%f.thumb"} +
                                                 jpegPaths());
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    for (const SamplePictureSpec& spec : SampleSet::pictures()) {
-        SCOPED_TRACE(spec.fileName.toStdString());
-        const QByteArray bytes = vistello::test::readAll(out.file(QFileInfo(spec.fileName).completeBaseName() + ".thumb"));
+    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+        SCOPED_TRACE(recipe.fileName.toStdString());
+        const QByteArray bytes = vistello::test::readAll(out.file(QFileInfo(recipe.fileName).completeBaseName() + ".thumb"));
         ASSERT_TRUE(bytes.startsWith("\xFF\xD8\xFF"));
         QImage thumb;
         ASSERT_TRUE(thumb.loadFromData(bytes, "JPEG"));
-        const QSize stored = storedSize(spec);
+        const QSize stored = storedSize(recipe);
         EXPECT_EQ(std::max(thumb.width(), thumb.height()), 160);
         EXPECT_EQ(thumb.width() > thumb.height(), stored.width() > stored.height());
         EXPECT_NEAR(double(thumb.width()) / thumb.height(), double(stored.width()) / stored.height(), 0.05);
-        if (spec.sampling != ChromaSampling::Grey && spec.displaySize == QSize(640, 480)) {
+        if (recipe.sampling != ChromaSampling::Grey && recipe.displaySize == QSize(640, 480)) {
             std::string why;
             EXPECT_TRUE(looksUpright(shownUpright(thumb.convertToFormat(QImage::Format_RGB888),
-                                                  int(spec.orientation)), &why)) << why;
+                                                  int(recipe.orientation)), &why)) << why;
         }
     }
 }
@@ -282,22 +282,22 @@ TEST_F(SampleSetFolder, DrawingIsUprightOnlyWhenTheOrientationIsApplied)
 {
     if (!QImageReader::supportedImageFormats().contains("jpeg"))
         GTEST_SKIP() << "Qt has no JPEG reader here";
-    for (const SamplePictureSpec& spec : SampleSet::pictures()) {
-        if (spec.sampling == ChromaSampling::Grey)
+    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+        if (recipe.sampling == ChromaSampling::Grey)
             continue;
-        SCOPED_TRACE(spec.fileName.toStdString());
-        const int code = int(spec.orientation);
-        QImageReader raw(file(spec.fileName));
+        SCOPED_TRACE(recipe.fileName.toStdString());
+        const int code = int(recipe.orientation);
+        QImageReader raw(file(recipe.fileName));
         raw.setAutoTransform(false);
         const QImage stored = raw.read().convertToFormat(QImage::Format_RGB888);
         ASSERT_FALSE(stored.isNull());
-        QImageReader oriented(file(spec.fileName));
+        QImageReader oriented(file(recipe.fileName));
         oriented.setAutoTransform(true);
         const QImage shown = oriented.read().convertToFormat(QImage::Format_RGB888);
 
         std::string why;
         EXPECT_TRUE(looksUpright(shown, &why)) << "Qt's reader: " << why;
-        EXPECT_EQ(shown.size(), spec.displaySize);
+        EXPECT_EQ(shown.size(), recipe.displaySize);
         EXPECT_TRUE(looksUpright(shownUpright(stored, code), &why)) << "table: " << why;
         EXPECT_EQ(looksUpright(stored, &why), code == 1) << "as stored: " << why;
     }
@@ -306,9 +306,9 @@ TEST_F(SampleSetFolder, DrawingIsUprightOnlyWhenTheOrientationIsApplied)
 TEST_F(SampleSetFolder, CommentSegmentIsReadable)
 {
     SKIP_WITHOUT_TOOL("rdjpgcom");
-    for (const SamplePictureSpec& spec : SampleSet::pictures()) {
-        const ToolRun run = runTool("rdjpgcom", {file(spec.fileName)});
-        EXPECT_EQ(run.out.trimmed(), spec.comment) << spec.fileName.toStdString();
+    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+        const ToolRun run = runTool("rdjpgcom", {file(recipe.fileName)});
+        EXPECT_EQ(run.out.trimmed(), recipe.comment) << recipe.fileName.toStdString();
     }
 }
 

@@ -64,11 +64,11 @@ TiffField dimension(uint16_t t, int value, bool asLong)
 
 } // namespace
 
-QImage samplePixels(const SamplePictureSpec& spec)
+QImage samplePixels(const SamplePictureSpec& recipe)
 {
-    const QImage upright = drawUprightScene(spec.displaySize.width(), spec.displaySize.height(), spec.scene);
-    const QImage stored = toStored(upright, spec.orientation);
-    return spec.sampling == ChromaSampling::Grey ? stored.convertToFormat(QImage::Format_Grayscale8) : stored;
+    const QImage upright = drawUprightScene(recipe.displaySize.width(), recipe.displaySize.height(), recipe.scene);
+    const QImage stored = toStored(upright, recipe.orientation);
+    return recipe.sampling == ChromaSampling::Grey ? stored.convertToFormat(QImage::Format_Grayscale8) : stored;
 }
 
 QByteArray sampleThumbnail(const QImage& stored)
@@ -81,45 +81,45 @@ QByteArray sampleThumbnail(const QImage& stored)
     return JpegWriter::encode(small, options);
 }
 
-ExifBuilder sampleExif(const SamplePictureSpec& spec, QSize stored, const QByteArray& thumbnail)
+ExifBuilder sampleExif(const SamplePictureSpec& recipe, QSize stored, const QByteArray& thumbnail)
 {
-    ExifBuilder exif(spec.byteOrder);
+    ExifBuilder exif(recipe.byteOrder);
     TiffDirectory& ifd0 = exif.ifd0();
-    ifd0.set(TiffField::ascii(tag::kMake, spec.make));
-    ifd0.set(TiffField::ascii(tag::kModel, spec.model));
-    ifd0.set(TiffField::shorts(tag::kOrientation, {uint16_t(spec.orientation)}));
+    ifd0.set(TiffField::ascii(tag::kMake, recipe.make));
+    ifd0.set(TiffField::ascii(tag::kModel, recipe.model));
+    ifd0.set(TiffField::shorts(tag::kOrientation, {uint16_t(recipe.orientation)}));
     ifd0.set(TiffField::rationals(tag::kXResolution, {{72, 1}}));
     ifd0.set(TiffField::rationals(tag::kYResolution, {{72, 1}}));
     ifd0.set(TiffField::shorts(tag::kResolutionUnit, {2}));
     ifd0.set(TiffField::ascii(tag::kSoftware, "Vistello LE sample generator"));
-    ifd0.set(TiffField::ascii(tag::kDateTime, spec.dateTaken));
+    ifd0.set(TiffField::ascii(tag::kDateTime, recipe.dateTaken));
     ifd0.set(TiffField::shorts(tag::kYCbCrPositioning, {1}));
 
     TiffDirectory& sub = exif.exif();
-    sub.set(TiffField::rationals(tag::kExposureTime, {spec.exposureTime}));
-    sub.set(TiffField::rationals(tag::kFNumber, {spec.fNumber}));
+    sub.set(TiffField::rationals(tag::kExposureTime, {recipe.exposureTime}));
+    sub.set(TiffField::rationals(tag::kFNumber, {recipe.fNumber}));
     sub.set(TiffField::shorts(tag::kExposureProgram, {2}));
-    sub.set(TiffField::shorts(tag::kIsoSpeed, {spec.isoSpeed}));
+    sub.set(TiffField::shorts(tag::kIsoSpeed, {recipe.isoSpeed}));
     sub.set(TiffField::undefined(tag::kExifVersion, "0230"));
-    sub.set(TiffField::ascii(tag::kDateTimeOriginal, spec.dateTaken));
-    sub.set(TiffField::ascii(tag::kDateTimeDigitized, spec.dateTaken));
+    sub.set(TiffField::ascii(tag::kDateTimeOriginal, recipe.dateTaken));
+    sub.set(TiffField::ascii(tag::kDateTimeDigitized, recipe.dateTaken));
     sub.set(TiffField::undefined(tag::kComponentsConfiguration, QByteArray("\1\2\3\0", 4)));
-    if (const double t = quotient(spec.exposureTime); t > 0)
+    if (const double t = quotient(recipe.exposureTime); t > 0)
         sub.set(TiffField::srationals(tag::kShutterSpeedValue, {apex(-std::log2(t))}));
-    if (const double n = quotient(spec.fNumber); n > 0) {
+    if (const double n = quotient(recipe.fNumber); n > 0) {
         const SRational av = apex(2.0 * std::log2(n));
         sub.set(TiffField::rationals(tag::kApertureValue, {{uint32_t(std::max(av.numerator, 0)), kApexScale}}));
     }
     sub.set(TiffField::srationals(tag::kExposureBias, {{0, 3}}));
     sub.set(TiffField::shorts(tag::kMeteringMode, {5}));
     sub.set(TiffField::shorts(tag::kFlash, {16})); // off, did not fire
-    sub.set(TiffField::rationals(tag::kFocalLength, {spec.focalLength}));
-    if (!spec.userComment.isEmpty())
-        sub.set(TiffField::undefined(tag::kUserComment, QByteArray("ASCII\0\0\0", 8) + spec.userComment));
+    sub.set(TiffField::rationals(tag::kFocalLength, {recipe.focalLength}));
+    if (!recipe.userComment.isEmpty())
+        sub.set(TiffField::undefined(tag::kUserComment, QByteArray("ASCII\0\0\0", 8) + recipe.userComment));
     sub.set(TiffField::undefined(tag::kFlashpixVersion, "0100"));
     sub.set(TiffField::shorts(tag::kColorSpace, {1}));
-    sub.set(dimension(tag::kPixelXDimension, stored.width(), spec.dimensionsAsLong));
-    sub.set(dimension(tag::kPixelYDimension, stored.height(), spec.dimensionsAsLong));
+    sub.set(dimension(tag::kPixelXDimension, stored.width(), recipe.dimensionsAsLong));
+    sub.set(dimension(tag::kPixelYDimension, stored.height(), recipe.dimensionsAsLong));
     sub.set(TiffField::shorts(tag::kExposureMode, {0}));
     sub.set(TiffField::shorts(tag::kWhiteBalance, {0}));
     sub.set(TiffField::shorts(tag::kSceneCaptureType, {0}));
@@ -127,8 +127,8 @@ ExifBuilder sampleExif(const SamplePictureSpec& spec, QSize stored, const QByteA
     exif.interop().set(TiffField::ascii(tag::kInteropIndex, "R98"));
     exif.interop().set(TiffField::undefined(tag::kInteropVersion, "0100"));
 
-    if (spec.gps)
-        addGps(exif.gps(), *spec.gps, spec.dateTaken);
+    if (recipe.gps)
+        addGps(exif.gps(), *recipe.gps, recipe.dateTaken);
 
     if (!thumbnail.isEmpty()) {
         exif.setThumbnail(thumbnail);
@@ -139,28 +139,28 @@ ExifBuilder sampleExif(const SamplePictureSpec& spec, QSize stored, const QByteA
     return exif;
 }
 
-QByteArray buildSamplePicture(const SamplePictureSpec& spec, const ExifAdjuster& adjust)
+QByteArray buildSamplePicture(const SamplePictureSpec& recipe, const ExifAdjuster& adjust)
 {
-    if (spec.displaySize.isEmpty())
+    if (recipe.displaySize.isEmpty())
         return {};
-    const QImage stored = samplePixels(spec);
-    const QByteArray thumbnail = spec.thumbnail ? sampleThumbnail(stored) : QByteArray();
-    if (spec.thumbnail && thumbnail.isEmpty())
+    const QImage stored = samplePixels(recipe);
+    const QByteArray thumbnail = recipe.thumbnail ? sampleThumbnail(stored) : QByteArray();
+    if (recipe.thumbnail && thumbnail.isEmpty())
         return {};
 
     JpegWriteOptions options;
-    options.quality = spec.quality;
-    options.sampling = spec.sampling;
-    options.progressive = spec.progressive;
-    options.restartInterval = spec.restartInterval;
-    options.writeJfif = spec.jfif;
-    ExifBuilder exif = sampleExif(spec, stored.size(), thumbnail);
+    options.quality = recipe.quality;
+    options.sampling = recipe.sampling;
+    options.progressive = recipe.progressive;
+    options.restartInterval = recipe.restartInterval;
+    options.writeJfif = recipe.jfif;
+    ExifBuilder exif = sampleExif(recipe, stored.size(), thumbnail);
     if (adjust)
         adjust(exif);
     options.markers.push_back({0xE1, exif.buildApp1Payload()});
-    if (!spec.comment.isEmpty())
-        options.markers.push_back({0xFE, spec.comment});
-    options.markers.insert(options.markers.end(), spec.extraMarkers.begin(), spec.extraMarkers.end());
+    if (!recipe.comment.isEmpty())
+        options.markers.push_back({0xFE, recipe.comment});
+    options.markers.insert(options.markers.end(), recipe.extraMarkers.begin(), recipe.extraMarkers.end());
     return JpegWriter::encode(stored, options);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // One camera-like JPEG: the drawn scene stored in a given orientation, with
 // the EXIF block a camera writes (IFD0, EXIF, Interoperability, GPS and an
-// IFD1 thumbnail). Fixtures take a spec, change what they test, and build.
+// IFD1 thumbnail). Fixtures take a recipe, change what they test, and build.
 #include "app/samples/ExifBuilder.h"
 #include "app/samples/JpegWriter.h"
 #include "app/samples/SampleOrientation.h"
@@ -54,14 +54,14 @@ using ExifAdjuster = std::function<void(ExifBuilder&)>;
 
 // The stored pixels: the upright scene turned by the inverse of the
 // orientation's display transform (grey for Grey sampling).
-QImage samplePixels(const SamplePictureSpec& spec);
+QImage samplePixels(const SamplePictureSpec& recipe);
 // A thumbnail of the stored pixels that fits 160 x 160 (160 x 120 for 4:3),
 // in the same orientation as they are.
 QByteArray sampleThumbnail(const QImage& stored);
 // The EXIF description a camera would write for these stored pixels.
-ExifBuilder sampleExif(const SamplePictureSpec& spec, QSize stored, const QByteArray& thumbnail);
+ExifBuilder sampleExif(const SamplePictureSpec& recipe, QSize stored, const QByteArray& thumbnail);
 // The whole file: SOI, [JFIF,] APP1 EXIF, [COM,] extra markers, then the
 // picture; empty when it cannot be encoded.
-QByteArray buildSamplePicture(const SamplePictureSpec& spec, const ExifAdjuster& adjust = {});
+QByteArray buildSamplePicture(const SamplePictureSpec& recipe, const ExifAdjuster& adjust = {});
 
 } // namespace vistello::samples

@@ -17,12 +17,12 @@ QByteArray takenAt(int minutes)
 
 SamplePictureSpec camera(const char* name, QSize size, int index)
 {
-    SamplePictureSpec spec;
-    spec.fileName = QString::fromLatin1(name);
-    spec.displaySize = size;
-    spec.dateTaken = takenAt(15 + 7 * index);
-    spec.scene.variant = index;
-    return spec;
+    SamplePictureSpec recipe;
+    recipe.fileName = QString::fromLatin1(name);
+    recipe.displaySize = size;
+    recipe.dateTaken = takenAt(15 + 7 * index);
+    recipe.scene.variant = index;
+    return recipe;
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
@@ -98,13 +98,13 @@ std::vector<SamplePictureSpec> SampleSet::pictures()
     for (const OrientationTransform& t : kOrientationTransforms) {
         const int code = int(t.code);
         const QByteArray name = "orientation_" + QByteArray::number(code) + ".jpg";
-        SamplePictureSpec spec = camera(name.constData(), {640, 480}, 6 + code);
-        spec.orientation = t.code;
-        spec.byteOrder = code % 2 ? TiffByteOrder::LittleEndian : TiffByteOrder::BigEndian;
-        spec.scene.pips = code;
-        spec.gps = lake;
-        spec.userComment = "Orientation " + QByteArray::number(code);
-        set.push_back(spec);
+        SamplePictureSpec recipe = camera(name.constData(), {640, 480}, 6 + code);
+        recipe.orientation = t.code;
+        recipe.byteOrder = code % 2 ? TiffByteOrder::LittleEndian : TiffByteOrder::BigEndian;
+        recipe.scene.pips = code;
+        recipe.gps = lake;
+        recipe.userComment = "Orientation " + QByteArray::number(code);
+        set.push_back(recipe);
     }
     return set;
 }
@@ -122,8 +122,8 @@ QByteArray SampleSet::listFile()
 QStringList SampleSet::fileNames()
 {
     QStringList names;
-    for (const SamplePictureSpec& spec : pictures())
-        names << spec.fileName;
+    for (const SamplePictureSpec& recipe : pictures())
+        names << recipe.fileName;
     names << soundFileName() << listFileName();
     return names;
 }
@@ -145,8 +145,8 @@ bool makeSamples(const QString& dir, QString* error, QStringList* written)
             written->append(path);
         return true;
     };
-    for (const SamplePictureSpec& spec : SampleSet::pictures())
-        if (!write(spec.fileName, buildSamplePicture(spec)))
+    for (const SamplePictureSpec& recipe : SampleSet::pictures())
+        if (!write(recipe.fileName, buildSamplePicture(recipe)))
             return false;
     return write(SampleSet::soundFileName(), WavWriter::tone()) &&
            write(SampleSet::listFileName(), SampleSet::listFile());
