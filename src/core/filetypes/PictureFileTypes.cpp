@@ -1,6 +1,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 
 #include "core/settings/SettingsStore.h"
+#include "imaging/decode/FormatHandler.h"
 #include "resources/StringTable.h"
 
 namespace vistello {
@@ -145,6 +146,14 @@ QString PictureFileTypes::readableFormatNames() const
         return names.join(QString());
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QLatin1Char(' ') + strings::text(kOrText) + QLatin1Char(' ') + last;
+}
+
+std::unique_ptr<FormatHandler> PictureFileTypes::createHandler(QStringView path) const
+{
+    const PictureFileType* type = typeOf(path);
+    if (!type || !type->factory)
+        return nullptr;
+    return type->factory();
 }
 
 } // namespace vistello

@@ -6,14 +6,16 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace vistello {
 
+class FormatHandler;
 class SettingsStore;
 
-// Creates a handler object of a format; the decoder fills this in later.
-using FormatHandlerFactory = std::function<void*()>;
+// Creates a new handler object of a format (one per request).
+using FormatHandlerFactory = std::function<std::unique_ptr<FormatHandler>()>;
 
 struct PictureFileType {
     QString extension;   // with the leading dot, e.g. ".jpg"
@@ -64,6 +66,9 @@ public:
     bool isPictureListFile(QStringView path) const;
     bool isWritableFormat(QStringView path) const;
     const PictureFileType* typeOf(QStringView path) const;
+    // A handler for the first registered extension that ends path; null when
+    // the type is unknown or has no factory.
+    std::unique_ptr<FormatHandler> createHandler(QStringView path) const;
 
     const std::vector<PictureFileType>& fileTypes() const { return fileTypes_; }
     const QStringList& pictureExtensions() const { return pictureExtensions_; }

@@ -1,0 +1,60 @@
+#pragma once
+// The base of every batch command's job: a numbered worker thread that
+// reports progress as queued signals carrying values (receivers on other
+// threads get them through their event loop).
+#include "core/jobs/WorkerThread.h"
+
+#include <QObject>
+#include <QString>
+
+namespace vistello {
+
+// How the task pane shows a job's progress.
+enum class JobKind : int {
+    Gallery = 0,
+    IndexSheets = 1,
+    Resize = 2,
+    Rename = 3,
+    Search = 4, // a line of text instead of a progress bar
+    Conversion = 5,
+    CopyPictures = 6,
+    PictureCheck = 8,
+    LosslessTransform = 9,
+};
+
+class BackgroundJob : public QObject, public WorkerThread {
+    Q_OBJECT
+public:
+    // Takes the next job number (process-wide, from 1).
+    explicit BackgroundJob(JobKind kind);
+    ~BackgroundJob() override;
+
+    int jobNumber() const { return jobNumber_; }
+    JobKind kind() const { return kind_; }
+    QString title() const { return title_; }
+    void setTitle(const QString& title) { title_ = title; }
+
+    // Emits jobFinished, then stops as a WorkerThread.
+    bool stop(int timeoutMs) override;
+
+signals:
+    void jobStarted(int jobNumber, int stepCount, vistello::JobKind kind); // stepCount 0: unknown
+    void jobStep(int jobNumber, const QString& text);                    // text may be empty
+    void jobFinished(int jobNumber); // may arrive twice (stop and end)
+    // Results the views act on.
+    void fileWritten(const QString& path);
+    void entryRenamed(const QString& oldPath, const QString& newPath);
+
+protected:
+    // For the concrete run(): once before the first step, then after each.
+    void reportStarted(int stepCount);
+    void reportStep(const QString& text = QString());
+    void onExit() override; // emits jobFinished
+
+private:
+    int jobNumber_;
+    JobKind kind_;
+    QString title_;
+};
+
+} // namespace vistello

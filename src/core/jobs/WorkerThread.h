@@ -1,0 +1,47 @@
+#pragma once
+// The base of every background thread. Stopping is cooperative: run() polls
+// stopRequested() between pieces of work (and long decodes poll it through
+// the JPEG library's progress monitor).
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace vistello {
+
+class WorkerThread {
+public:
+    WorkerThread() = default;
+    // Joins the thread: a worker is only destroyed after its thread ended.
+    virtual ~WorkerThread();
+    WorkerThread(const WorkerThread&) = delete;
+    WorkerThread& operator=(const WorkerThread&) = delete;
+
+    void start();
+    // Requests a stop and waits up to timeoutMs (forever when negative).
+    // Returns true when the thread has finished.
+    virtual bool stop(int timeoutMs);
+
+    bool stopRequested() const { return stopRequested_.load(); }
+    bool finished() const { return finished_.load(); }
+    // The flag run() may hand to code that polls it (the decoder).
+    const std::atomic<bool>& stopFlag() const { return stopRequested_; }
+
+protected:
+    virtual void run() = 0;
+    virtual void onExit() {}
+    void requestStop() { stopRequested_.store(true); }
+    // Waits for the end of the thread; true when it ended in time.
+    bool waitFinished(int timeoutMs);
+
+private:
+    void threadMain();
+
+    std::thread thread_;
+    std::atomic<bool> stopRequested_{false};
+    std::atomic<bool> finished_{false};
+    std::mutex mutex_;
+    std::condition_variable finishedChanged_;
+};
+
+} // namespace vistello

@@ -1,0 +1,51 @@
+#pragma once
+// Bitmaps a DecodedPicture produced for earlier requests, bounded by a number
+// of entries and evicted least recently used first.
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+namespace vistello {
+
+struct CachedPicture {
+    QImage image; // implicitly shared with whoever shows it
+    int fileWidth = 0;
+    int fileHeight = 0;
+    int mcuWidth = 1;
+    int mcuHeight = 1;
+    int mediaMark = 0;
+    int orientation = 1;
+};
+
+class PictureCache {
+public:
+    // The key of a request: the exact path followed by "%dx%d+%dx%d" of box
+    // and scale.
+    static QString keyFor(const QString& path, int boxWidth, int boxHeight, int scaleNum,
+                          int scaleDenom);
+
+    explicit PictureCache(int capacity = 4) : capacity_(capacity) {}
+
+    // Nothing is found or stored while capacity is below 1.
+    const CachedPicture* lookup(const QString& key);
+    void store(const QString& key, const CachedPicture& picture);
+    // A different capacity (n >= 0) empties the cache.
+    void setCapacity(int capacity);
+    int capacity() const { return capacity_; }
+    int size() const { return int(entries_.size()); }
+    void clear();
+    // Exact path match: "a.jpe" never touches "a.jpeg"'s entries.
+    void dropPath(const QString& path);
+    void renamePath(const QString& oldPath, const QString& newPath);
+
+private:
+    struct Entry {
+        CachedPicture picture;
+        qint64 lastUse = 0;
+    };
+    QHash<QString, Entry> entries_;
+    int capacity_;
+    qint64 useCounter_ = 0;
+};
+
+} // namespace vistello

@@ -1,0 +1,98 @@
+#pragma once
+// The interface every picture format implements: the built-in JPEG handler
+// now, the format plug-ins later (their C table wraps this class). A handler
+// lives for one request; the decoder reads and writes its public fields
+// directly, as the plug-ins do.
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace vistello {
+
+// Top-down rows of red, green, blue, packed (width × 3 bytes per row).
+struct PixelBuffer {
+    std::unique_ptr<std::uint8_t[]> data;
+    int width = 0;
+    int height = 0;
+
+    bool empty() const { return !data || width <= 0 || height <= 0; }
+    std::size_t rowBytes() const { return std::size_t(width) * 3; }
+    std::size_t byteCount() const { return rowBytes() * std::size_t(height); }
+};
+
+// A picture's embedded thumbnail: raw pixels when `pixels` is set, otherwise
+// JPEG data in `jpeg`.
+struct ThumbnailData {
+    QByteArray jpeg;
+    PixelBuffer pixels;
+
+    bool empty() const { return jpeg.isEmpty() && pixels.empty(); }
+};
+
+class FormatHandler {
+public:
+    enum Capability : unsigned {
+        Readable = 1u << 0,
+        Writable = 1u << 1,
+    };
+
+    virtual ~FormatHandler() = default;
+
+    virtual QString extensions() const = 0; // ";"-separated, with dots
+    virtual QString formatName() const = 0;
+    virtual QString description() const = 0;
+    virtual unsigned capabilities() const = 0;
+
+    virtual void setProperties(const QString& /*settings*/) {}
+    virtual QString properties() const { return {}; }
+
+    // Only with panoramaMode: one side at least twice the other.
+    virtual bool isPanorama() const;
+
+    virtual void readOrientation(const QString& /*path*/) {}
+    // Fills imageWidth/imageHeight/mcuWidth/mcuHeight; valid tells success.
+    virtual void readHeader(const QString& /*path*/) {}
+
+    // Decoding; the result's size is also in outputWidth/outputHeight.
+    virtual PixelBuffer decodeFile(const QString& /*path*/, int /*boxWidth*/, int /*boxHeight*/,
+                                   int /*scaleNum*/, int /*scaleDenom*/, bool /*allowEnlarge*/)
+    {
+        return {};
+    }
+    virtual PixelBuffer decodeMemory(const std::uint8_t* /*data*/, std::size_t /*length*/,
+                                     int /*boxWidth*/, int /*boxHeight*/, int /*scaleNum*/,
+                                     int /*scaleDenom*/, bool /*allowEnlarge*/)
+    {
+        return {};
+    }
+    // Also fills orientation and soundFlag.
+    virtual ThumbnailData embeddedThumbnail(const QString& /*path*/, bool /*checkSound*/)
+    {
+        return {};
+    }
+
+    // Lossless editing (filled in by the transformation engine's handler).
+
+    // Fields after a request.
+    int outputWidth = 0;
+    int outputHeight = 0;
+    int imageWidth = 0;
+    int imageHeight = 0;
+    int mcuWidth = 1;
+    int mcuHeight = 1;
+    int orientation = 1; // EXIF orientation 1..8
+    QString message;     // last error message of the format
+    bool valid = false;
+    bool soundFlag = false;
+
+    // Set by the program before decoding.
+    bool panoramaMode = false;
+    bool fastDecode = false;
+    bool useColourProfiles = false;
+};
+
+using FormatHandlerPtr = std::unique_ptr<FormatHandler>;
+
+} // namespace vistello
