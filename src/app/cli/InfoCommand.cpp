@@ -1,0 +1,39 @@
+// vistello-cli info [--summary] FILE...: the picture data of each file as the
+// picture-data list copies it (CR LF lines), or with --summary the picture's
+// information text with its modification date.
+#include "app/cli/CliCommands.h"
+#include "jpegmeta/info/PictureDataText.h"
+#include "jpegmeta/info/PictureInfoText.h"
+
+#include <QFileInfo>
+
+namespace vistello::cli {
+
+int runInfo(const QStringList& arguments)
+{
+    QStringList files = arguments;
+    const bool summary = files.removeAll(QStringLiteral("--summary")) > 0;
+    if (files.isEmpty())
+        return usageError("info", QStringLiteral("no file given"));
+    int status = Success;
+    bool first = true;
+    for (const QString& path : files) {
+        const QFileInfo info(path);
+        if (!info.isFile()) {
+            err(QStringLiteral("vistello-cli info: cannot open \"%1\"\n").arg(path));
+            status = Failure;
+            continue;
+        }
+        if (summary) {
+            if (!first)
+                out(QStringLiteral("\n"));
+            out(pictureInfoText(path, modifiedDateText(path), info.size()) + QLatin1Char('\n'));
+        } else {
+            out(pictureDataText(path, readPictureDataSections(path)));
+        }
+        first = false;
+    }
+    return status;
+}
+
+} // namespace vistello::cli

@@ -1,0 +1,38 @@
+#pragma once
+// The rows of the picture-data list: every EXIF entry that has both a name
+// and a value (tree order, each entry before the entries it points to), then
+// the IPTC records, the APP12 lines and the picture comment, section by
+// section. Rows carry their directory kind, which colours them in the list.
+#include "jpegmeta/exif/ExifData.h"
+#include "jpegmeta/segments/HeaderData.h"
+
+#include <QString>
+#include <vector>
+
+namespace vistello {
+
+struct PictureDataRow {
+    QString name;
+    QString value;
+    int kind = 0; // IfdKind of EXIF rows, 1 for IPTC rows, 0 otherwise
+};
+
+struct PictureDataSections {
+    std::vector<PictureDataRow> exif;
+    // Filled by the IPTC decoder: one row per record, kind 1.
+    std::vector<PictureDataRow> iptc;
+    // Filled by the APP12 decoder: one row per "name=value" line, split at the first "=".
+    std::vector<PictureDataRow> app12;
+    std::vector<PictureDataRow> comment;
+
+    bool isEmpty() const { return exif.empty() && iptc.empty() && app12.empty() && comment.empty(); }
+};
+
+std::vector<PictureDataRow> exifRows(const ExifData& tree);
+
+// The sections of collected header data (EXIF block, first COM segment).
+PictureDataSections pictureDataSections(const HeaderData& header);
+// The same for a file; a file that cannot be read has no rows.
+PictureDataSections readPictureDataSections(const QString& path);
+
+} // namespace vistello
