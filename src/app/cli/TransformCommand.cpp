@@ -1,0 +1,131 @@
+// vistello-cli transform OP [--copy] [--gray] [--crop X,Y,W,H] [--no-exif-update] [-x SETTINGS] FILE...:
+// the lossless transform commands on JPEG files, with the copy or the
+// ".original" backup as the viewer makes them. Prints each written path.
+#include "app/cli/CliCommands.h"
+#include "core/filetypes/PictureFileTypes.h"
+#include "core/settings/SettingsStore.h"
+#include "jpegedit/batch/PictureTransform.h"
+
+#include <optional>
+
+namespace vistello::cli {
+
+namespace {
+
+struct OpName {
+    const char* name;
+    TransformOp op;
+};
+
+constexpr OpName kOpNames[] = {
+    {"none", TransformOp::None},           {"flip-h", TransformOp::FlipH},         {"flip-v", TransformOp::FlipV},
+    {"transpose", TransformOp::Transpose}, {"transverse", TransformOp::Transverse}, {"rotate-90", TransformOp::Rotate90},
+    {"rotate-180", TransformOp::Rotate180}, {"rotate-270", TransformOp::Rotate270},
+};
+
+std::optional<TransformOp> opNamed(const QString& name)
+{
+    for (const OpName& o : kOpNames)
+        if (name == QLatin1String(o.name))
+            return o.op;
+    return std::nullopt;
+}
+
+bool parseCrop(const QString& text, TransformRequest& request)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return false;
+    int v[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        v[i] = parts[i].toInt(&ok);
+        if (!ok || v[i] < 0)
+            return false;
+    }
+    request.setCrop(v[0], v[1], v[2], v[3]);
+    request.crop = true;
+    return true;
+}
+
+QString failureText(const PictureTransformResult& result)
+{
+    if (result.skipped)
+        return QStringLiteral("not changed (not a JPEG picture, or the copy or backup failed)");
+    switch (result.outcome.failure) {
+    case TransformFailure::BadCrop: return QStringLiteral("crop rectangle outside the picture");
+    case TransformFailure::TooSmall: return QStringLiteral("picture smaller than one block in a mirrored direction");
+    case TransformFailure::WriteProtected: return QStringLiteral("write protected");
+    case TransformFailure::SameFile: return QStringLiteral("target is the source");
+    case TransformFailure::CannotRead: return QStringLiteral("cannot read");
+    case TransformFailure::CannotWrite: return QStringLiteral("cannot write");
+    case TransformFailure::BadData:
+        return QStringLiteral("not transformable: ") + result.outcome.libraryMessage;
+    case TransformFailure::None: break;
+    }
+    return QStringLiteral("failed");
+}
+
+} // namespace
+
+int runTransform(const QStringList& arguments)
+{
+    QStringList args = arguments;
+    if (args.isEmpty())
+        return usageError("transform", QStringLiteral("no operation given"));
+    PictureTransformOptions options;
+    const QString opText = args.takeFirst();
+    if (opText == QLatin1String("auto")) {
+        options.autoRotate = true;
+    } else if (const auto op = opNamed(opText)) {
+        options.request.op = *op;
+    } else {
+        return usageError("transform", QStringLiteral("unknown operation \"%1\"").arg(opText));
+    }
+    options.request.adjustThumbnails = true;
+    QString settingsFile;
+    QStringList files;
+    while (!args.isEmpty()) {
+        const QString a = args.takeFirst();
+        if (a == QLatin1String("--copy")) {
+            options.makeCopy = true;
+        } else if (a == QLatin1String("--gray")) {
+            options.request.forceGray = true;
+        } else if (a == QLatin1String("--no-exif-update")) {
+            options.request.adjustThumbnails = false;
+        } else if (a == QLatin1String("--crop")) {
+            if (args.isEmpty() || !parseCrop(args.takeFirst(), options.request))
+                return usageError("transform", QStringLiteral("--crop needs X,Y,W,H"));
+        } else if (a == QLatin1String("-x")) {
+            if (args.isEmpty())
+                return usageError("transform", QStringLiteral("-x needs a settings file"));
+            settingsFile = args.takeFirst();
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return usageError("transform", QStringLiteral("unknown option \"%1\"").arg(a));
+        } else {
+            files << a;
+        }
+    }
+    if (files.isEmpty())
+        return usageError("transform", QStringLiteral("no file given"));
+
+    SettingsStore settings;
+    settings.load(settingsFile);
+    options.copyOriginal = settings.getBool(QStringLiteral("CopyOriginal"), true);
+    options.removeFailedCopy = true;
+    PictureFileTypes::instance().registerBuiltIns(false, nullptr);
+
+    int status = Success;
+    for (const QString& file : files) {
+        const PictureTransformResult result = transformPicture(file, options);
+        if (result.ok()) {
+            out(result.writtenPath + QLatin1Char('\n'));
+        } else {
+            err(QStringLiteral("vistello-cli transform: %1: %2\n").arg(file, failureText(result)));
+            status = Failure;
+        }
+    }
+    return status;
+}
+
+} // namespace vistello::cli

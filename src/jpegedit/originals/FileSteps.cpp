@@ -1,0 +1,55 @@
+#include "jpegedit/originals/FileSteps.h"
+
+#include "jpegmeta/segments/PictureReplace.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace vistello {
+
+namespace {
+
+bool createThroughTemporary(const QString& target, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!write(file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool copyInto(const QString& from, QIODevice& to)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray chunk;
+    constexpr qint64 kChunk = 1 << 20;
+    while (!in.atEnd()) {
+        chunk = in.read(kChunk);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+            return false;
+        if (to.write(chunk) != chunk.size())
+            return false;
+    }
+    return in.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+const FileSteps& realFileSteps()
+{
+    static const FileSteps steps{
+        [](const QString& picture, const std::function<bool(QIODevice&)>& write) {
+            return replaceFileKeepingPictureDate(picture, write);
+        },
+        createThroughTemporary,
+        copyInto,
+    };
+    return steps;
+}
+
+} // namespace vistello

@@ -1,0 +1,237 @@
+#include "jpegedit/transform/LosslessTransform.h"
+
+#include "jpegedit/exifupkeep/ExifFieldUpdate.h"
+#include "jpegedit/exifupkeep/ThumbnailUpdate.h"
+#include "jpegedit/transform/BlockTransforms.h"
+#include "jpegedit/transform/JpegStreams.h"
+#include "jpegmeta/segments/JpegMarkers.h"
+#include "jpegmeta/segments/SegmentCopyPolicy.h"
+
+#include <algorithm>
+#include <jerror.h>
+#include <utility>
+
+namespace vistello {
+
+namespace {
+
+j_common_ptr common(jpeg_decompress_struct& c) { return reinterpret_cast<j_common_ptr>(&c); }
+
+// The crop of the main picture, scaled to an embedded thumbnail.
+void scaleCrop(TransformRequest& r, int fromWidth, int fromHeight, int toWidth, int toHeight)
+{
+    const auto scale = [](int64_t v, int64_t to, int64_t from) { return int(v * to / from); };
+    const int w = r.cropW == 0 ? 0 : std::max(1, scale(r.cropW, toWidth, fromWidth));
+    const int h = r.cropH == 0 ? 0 : std::max(1, scale(r.cropH, toHeight, fromHeight));
+    r.setCrop(scale(r.cropX, toWidth, fromWidth), scale(r.cropY, toHeight, fromHeight), w, h);
+    r.crop = true;
+}
+
+} // namespace
+
+LosslessTransform::LosslessTransform(const TransformRequest& request, const Options& options)
+    : request_(request), options_(options)
+{
+}
+
+LosslessTransform::~LosslessTransform()
+{
+    if (outputCreated_)
+        jpeg_destroy_compress(&output_);
+    if (sourceCreated_)
+        jpeg_destroy_decompress(&source_);
+}
+
+QString LosslessTransform::libraryMessage() const
+{
+    const char* m = failedInSource_ ? sourceTrap_.message : outputTrap_.message;
+    if (!*m)
+        m = *sourceTrap_.message ? sourceTrap_.message : outputTrap_.message;
+    return QString::fromLocal8Bit(m);
+}
+
+bool LosslessTransform::writeFailed() const
+{
+    return outputCreated_ && !failedInSource_ && outputTrap_.manager.msg_code == JERR_FILE_WRITE;
+}
+
+bool LosslessTransform::run(const uint8_t* data, size_t size, TransformDestination& destination)
+{
+    if (request_.crop && (request_.cropX < 0 || request_.cropY < 0 || request_.cropW < 0 || request_.cropH < 0)) {
+        geometryFailure_ = GeometryFailure::BadCrop;
+        return false;
+    }
+    if (!data || size == 0 || !readHeader(data, size))
+        return false;
+
+    const SourceLayout layout = sourceLayout();
+    TransformRequest geometryRequest = request_;
+    if (options_.pictureFile) {
+        for (jpeg_saved_marker_ptr m = source_.marker_list; m; m = m->next)
+            segments_.push_back(SavedMarker{m->marker, m->original_length,
+                                            QByteArray(reinterpret_cast<const char*>(m->data), qsizetype(m->data_length))});
+        if (request_.adjustThumbnails)
+            updateThumbnails(segments_, MainPictureInfo{layout.width, layout.height, layout.maxH, layout.maxV}, request_);
+    } else if (options_.cropRight > 0) {
+        if (options_.cropRight > layout.width)
+            return false;
+        const int w = options_.cropRight == layout.width ? 1 : layout.width - options_.cropRight;
+        geometryRequest.setCrop(0, 0, w, std::max(1, int(int64_t(w) * layout.height / layout.width)));
+    } else if (request_.crop && options_.mainWidth > 0 && options_.mainHeight > 0) {
+        const bool swapped = swapsSides(effectiveOp(request_));
+        scaleCrop(geometryRequest, swapped ? options_.mainHeight : options_.mainWidth,
+                  swapped ? options_.mainWidth : options_.mainHeight, swapped ? layout.height : layout.width,
+                  swapped ? layout.width : layout.height);
+    }
+
+    const GeometryResult result = computeGeometry(layout, geometryRequest);
+    if (!result.geometry) {
+        geometryFailure_ = result.failure;
+        return false;
+    }
+    geometry_ = *result.geometry;
+    if (!readCoefficients())
+        return false;
+    if (options_.sourceConsumed)
+        options_.sourceConsumed(options_.context);
+
+    if (options_.pictureFile) {
+        updateExif();
+        segmentViews_.reserve(segments_.size());
+        for (SavedMarker& m : segments_)
+            segmentViews_.push_back(SavedMarkerView{m.marker, m.originalLength, reinterpret_cast<const uint8_t*>(m.data.data()),
+                                                    uint32_t(m.data.size())});
+    }
+    return write(destination);
+}
+
+bool LosslessTransform::readHeader(const uint8_t* data, size_t size)
+{
+    source_.err = sourceTrap_.install();
+    failedInSource_ = true;
+    if (setjmp(sourceTrap_.jump))
+        return false;
+    sourceCreated_ = true;
+    jpeg_create_decompress(&source_);
+    attachMemorySource(source_, data, size);
+    if (options_.pictureFile)
+        saveAllHeaderMarkers(source_);
+    jpeg_read_header(&source_, TRUE);
+    return true;
+}
+
+SourceLayout LosslessTransform::sourceLayout() const
+{
+    SourceLayout s;
+    s.width = int(std::min<JDIMENSION>(source_.image_width, 65535));
+    s.height = int(std::min<JDIMENSION>(source_.image_height, 65535));
+    s.components = source_.num_components;
+    s.yCbCr = source_.jpeg_color_space == JCS_YCbCr && source_.num_components == 3;
+    s.maxH = source_.max_h_samp_factor;
+    s.maxV = source_.max_v_samp_factor;
+    for (int i = 0; i < std::min(source_.num_components, kMaxComponents); ++i) {
+        s.h[size_t(i)] = source_.comp_info[i].h_samp_factor;
+        s.v[size_t(i)] = source_.comp_info[i].v_samp_factor;
+    }
+    return s;
+}
+
+bool LosslessTransform::readCoefficients()
+{
+    failedInSource_ = true;
+    if (setjmp(sourceTrap_.jump))
+        return false;
+    if (!geometry_.inPlace) {
+        for (int ci = 0; ci < geometry_.components; ++ci) {
+            const ComponentGeometry& c = geometry_.component[size_t(ci)];
+            workspace_[ci] = (*source_.mem->request_virt_barray)(common(source_), JPOOL_IMAGE, FALSE,
+                                                                 JDIMENSION(c.widthInBlocks),
+                                                                 JDIMENSION(c.heightInBlocks), JDIMENSION(c.v));
+        }
+    }
+    sourceArrays_ = jpeg_read_coefficients(&source_);
+    return sourceArrays_ != nullptr;
+}
+
+void LosslessTransform::adjustParameters()
+{
+    if (request_.forceGray) {
+        const bool colour = output_.jpeg_color_space == JCS_YCbCr && output_.num_components == 3;
+        const bool grey = output_.jpeg_color_space == JCS_GRAYSCALE && output_.num_components == 1;
+        const jpeg_component_info& first = output_.comp_info[0];
+        if (!(colour || grey) || first.h_samp_factor != source_.max_h_samp_factor ||
+            first.v_samp_factor != source_.max_v_samp_factor)
+            ERREXIT(&output_, JERR_CONVERSION_NOTIMPL);
+        const int table = first.quant_tbl_no;
+        jpeg_set_colorspace(&output_, JCS_GRAYSCALE);
+        output_.comp_info[0].quant_tbl_no = table;
+    } else if (output_.num_components == 1) {
+        output_.comp_info[0].h_samp_factor = 1;
+        output_.comp_info[0].v_samp_factor = 1;
+    }
+    output_.image_width = JDIMENSION(geometry_.outputWidth);
+    output_.image_height = JDIMENSION(geometry_.outputHeight);
+    if (swapsSides(geometry_.op)) {
+        for (int ci = 0; ci < output_.num_components; ++ci)
+            std::swap(output_.comp_info[ci].h_samp_factor, output_.comp_info[ci].v_samp_factor);
+        for (JQUANT_TBL* table : output_.quant_tbl_ptrs) {
+            if (!table)
+                continue;
+            for (int r = 0; r < DCTSIZE; ++r)
+                for (int c = r + 1; c < DCTSIZE; ++c)
+                    std::swap(table->quantval[r * DCTSIZE + c], table->quantval[c * DCTSIZE + r]);
+        }
+    }
+}
+
+void LosslessTransform::updateExif()
+{
+    ExifFieldChanges changes;
+    changes.setSize = geometry_.outputWidth != int(source_.image_width) || geometry_.outputHeight != int(source_.image_height);
+    changes.width = geometry_.outputWidth;
+    changes.height = geometry_.outputHeight;
+    changes.resetOrientation = request_.autoRotation();
+    for (SavedMarker& m : segments_) {
+        const auto* p = reinterpret_cast<const uint8_t*>(m.data.constData());
+        if (jpeg::isExif(m.marker, p, m.data.size()))
+            updateExifFields(reinterpret_cast<uint8_t*>(m.data.data()), m.data.size(), changes);
+    }
+}
+
+bool LosslessTransform::write(TransformDestination& destination)
+{
+    failedInSource_ = true;
+    if (setjmp(sourceTrap_.jump))
+        return false;
+    output_.err = outputTrap_.install();
+    if (setjmp(outputTrap_.jump)) {
+        failedInSource_ = false;
+        return false;
+    }
+    outputCreated_ = true;
+    jpeg_create_compress(&output_);
+    jpeg_copy_critical_parameters(&source_, &output_);
+    adjustParameters();
+    if (options_.pictureFile)
+        chooseJfifForLosslessTransform(source_, output_);
+    else
+        output_.write_JFIF_header = FALSE;
+    output_.optimize_coding = TRUE;
+    if (destination.device)
+        attachDeviceDestination(output_, *destination.device);
+    else
+        attachFixedMemoryDestination(output_, destination.buffer, destination.capacity);
+
+    jvirt_barray_ptr* outputArrays = geometry_.inPlace ? sourceArrays_ : workspace_;
+    jpeg_write_coefficients(&output_, outputArrays);
+    if (options_.pictureFile)
+        copySavedSegments(segmentViews_, output_);
+    transformBlocks(BlockJob{&source_, sourceArrays_, outputArrays, &geometry_});
+    jpeg_finish_compress(&output_);
+    jpeg_finish_decompress(&source_);
+    if (!destination.device)
+        destination.written = writtenBytes(output_);
+    return true;
+}
+
+} // namespace vistello
