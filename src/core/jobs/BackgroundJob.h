@@ -37,7 +37,7 @@ public:
     // Emits jobFinished, then stops as a WorkerThread.
     bool stop(int timeoutMs) override;
 
-signals:
+Q_SIGNALS:
     void jobStarted(int jobNumber, int stepCount, vistello::JobKind kind); // stepCount 0: unknown
     void jobStep(int jobNumber, const QString& text);                    // text may be empty
     void jobFinished(int jobNumber); // may arrive twice (stop and end)

@@ -30,9 +30,17 @@ public:
 protected:
     virtual void run() = 0;
     virtual void onExit() {}
-    void requestStop() { stopRequested_.store(true); }
+    // Sets the flag and wakes every wait on stateChanged().
+    void requestStop();
     // Waits for the end of the thread; true when it ended in time.
     bool waitFinished(int timeoutMs);
+    // The thread has been started and not yet joined (controlling thread).
+    bool running() const { return thread_.joinable(); }
+
+    // One lock and one condition for every state change of the worker, so
+    // that waits on derived state also wake when the thread ends.
+    std::mutex& stateMutex() { return mutex_; }
+    std::condition_variable& stateChanged() { return finishedChanged_; }
 
 private:
     void threadMain();

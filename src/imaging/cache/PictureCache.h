@@ -19,8 +19,9 @@ struct CachedPicture {
 
 class PictureCache {
 public:
-    // The key of a request: the exact path followed by "%dx%d+%dx%d" of box
-    // and scale.
+    // The key of a request: the exact path, a NUL, then "%dx%d+%dx%d" of box
+    // and scale. Without the NUL, "p1" in a 180-wide box and "p11" in an
+    // 80-wide box would share a key; no path contains a NUL.
     static QString keyFor(const QString& path, int boxWidth, int boxHeight, int scaleNum,
                           int scaleDenom);
 
@@ -43,6 +44,9 @@ private:
         CachedPicture picture;
         qint64 lastUse = 0;
     };
+    void evictLeastRecentlyUsed();
+    // The key belongs to exactly this path (any box).
+    static bool keyIsOfPath(const QString& key, const QString& path);
     QHash<QString, Entry> entries_;
     int capacity_;
     qint64 useCounter_ = 0;

@@ -1,0 +1,79 @@
+#include "core/jobs/WorkerThread.h"
+
+#include <chrono>
+
+namespace vistello {
+
+WorkerThread::~WorkerThread()
+{
+    // A derived worker stops its thread in its own destructor (its members
+    // are gone by now); this is the last line of defence.
+    requestStop();
+    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id())
+        thread_.join();
+    else if (thread_.joinable())
+        thread_.detach();
+}
+
+void WorkerThread::start()
+{
+    if (thread_.joinable()) {
+        if (!finished_.load())
+            return; // already running
+        thread_.join();
+    }
+    stopRequested_.store(false);
+    finished_.store(false);
+    thread_ = std::thread(&WorkerThread::threadMain, this);
+}
+
+void WorkerThread::threadMain()
+{
+    if (!stopRequested_.load()) {
+        try {
+            run();
+        } catch (...) {
+            // An escaping exception ends the work silently.
+        }
+    }
+    try {
+        onExit();
+    } catch (...) {
+    }
+    std::lock_guard lock(mutex_);
+    finished_.store(true);
+    finishedChanged_.notify_all();
+}
+
+void WorkerThread::requestStop()
+{
+    std::lock_guard lock(mutex_);
+    stopRequested_.store(true);
+    finishedChanged_.notify_all();
+}
+
+bool WorkerThread::waitFinished(int timeoutMs)
+{
+    std::unique_lock lock(mutex_);
+    const auto ended = [this] { return finished_.load(); };
+    if (timeoutMs < 0) {
+        finishedChanged_.wait(lock, ended);
+        return true;
+    }
+    return finishedChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs), ended);
+}
+
+bool WorkerThread::stop(int timeoutMs)
+{
+    if (!thread_.joinable())
+        return true;
+    requestStop();
+    if (thread_.get_id() == std::this_thread::get_id())
+        return false; // a worker cannot wait for itself
+    if (!waitFinished(timeoutMs))
+        return false; // given up; the destructor joins once it ends
+    thread_.join();
+    return true;
+}
+
+} // namespace vistello

@@ -1,0 +1,93 @@
+// Drives the built vistello-cli thumbs as a user would: one PNG tile per
+// picture of the sorted list, named by its index, and the summary line.
+#include "app/samples/SamplePicture.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runThumbs(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(VISTELLO_CLI_PATH), QStringList(QStringLiteral("thumbs")) + args);
+    CliRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QByteArray sample(QSize size)
+{
+    vistello::samples::SamplePictureSpec spec;
+    spec.displaySize = size;
+    return vistello::samples::buildSamplePicture(spec);
+}
+
+TEST(ThumbsCommand, WritesOneTilePerPictureInListOrder)
+{
+    if (!QFile::exists(QStringLiteral(VISTELLO_CLI_PATH)))
+        GTEST_SKIP() << "vistello-cli not built";
+    vistello::test::TempDir dir;
+    dir.write(QStringLiteral("in/b.jpg"), sample({200, 100})); // index 1 in the sorted list
+    dir.write(QStringLiteral("in/A.jpg"), sample({100, 200})); // index 0
+    dir.write(QStringLiteral("in/c.jpg"), "broken");           // index 2: no tile
+    dir.write(QStringLiteral("in/notes.txt"), "not a picture");
+    const QString out = dir.file(QStringLiteral("out"));
+
+    const CliRun run = runThumbs({dir.file(QStringLiteral("in")), QStringLiteral("-o"), out});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^2 tiles in \\d+ ms\\n$")).match(run.out).hasMatch())
+        << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("c.jpg")));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("0000.png"), QStringLiteral("0001.png")}));
+    const QImage portrait(out + QStringLiteral("/0000.png"));
+    const QImage landscape(out + QStringLiteral("/0001.png"));
+    ASSERT_EQ(portrait.size(), QSize(80, 80));
+    ASSERT_EQ(landscape.size(), QSize(80, 80));
+    // White tile colour beside the 40 x 80 portrait and above the 80 x 40 landscape.
+    EXPECT_EQ(portrait.pixel(5, 40), qRgb(255, 255, 255));
+    EXPECT_NE(portrait.pixel(40, 40), qRgb(255, 255, 255));
+    EXPECT_EQ(landscape.pixel(40, 5), qRgb(255, 255, 255));
+    EXPECT_NE(landscape.pixel(40, 40), qRgb(255, 255, 255));
+}
+
+TEST(ThumbsCommand, BoxOptionAndUsageErrors)
+{
+    if (!QFile::exists(QStringLiteral(VISTELLO_CLI_PATH)))
+        GTEST_SKIP() << "vistello-cli not built";
+    vistello::test::TempDir dir;
+    dir.write(QStringLiteral("in/a.jpg"), sample({300, 200}));
+    const QString in = dir.file(QStringLiteral("in"));
+    const QString out = dir.file(QStringLiteral("out"));
+    const CliRun boxed = runThumbs({QStringLiteral("--box"), QStringLiteral("120x90"), in,
+                                    QStringLiteral("-o"), out});
+    EXPECT_EQ(boxed.exitCode, 0);
+    EXPECT_EQ(QImage(out + QStringLiteral("/0000.png")).size(), QSize(120, 90));
+
+    EXPECT_EQ(runThumbs({in}).exitCode, 2);
+    EXPECT_EQ(runThumbs({QStringLiteral("-o"), out}).exitCode, 2);
+    EXPECT_EQ(runThumbs({QStringLiteral("--box"), QStringLiteral("0x5"), in, QStringLiteral("-o"), out}).exitCode, 2);
+    EXPECT_EQ(runThumbs({QStringLiteral("--bogus"), in, QStringLiteral("-o"), out}).exitCode, 2);
+    EXPECT_EQ(runThumbs({dir.file(QStringLiteral("missing")), QStringLiteral("-o"), out}).exitCode, 1);
+}
+
+} // namespace
