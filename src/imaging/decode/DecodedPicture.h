@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QString>
+#include <atomic>
 
 namespace vistello {
 
@@ -33,6 +34,8 @@ public:
     void setShowMediaMarks(bool on) { showMediaMarks_ = on; } // thumbnails only
     void setBackgroundColour(QRgb colour) { backgroundColour_ = colour; }
     void setCacheCapacity(int capacity) { cache_.setCapacity(capacity); }
+    // A worker's stop flag, polled during decoding (null for none).
+    void setStopFlag(const std::atomic<bool>* flag) { stopFlag_ = flag; }
 
     // The current bitmap: RGB888, top-down, rows padded to 4 bytes. It is
     // implicitly shared, so a copy held by a view survives cache eviction.
@@ -61,6 +64,8 @@ public:
     PictureCache& cache() { return cache_; }
 
 private:
+    bool loadVariant(const QString& path, bool thumbnail);
+
     QString path_;
     int targetWidth_ = 0;
     int targetHeight_ = 0;
@@ -83,6 +88,7 @@ private:
     int mediaMark_ = 0;
     QImage image_;
     PictureCache cache_;
+    const std::atomic<bool>* stopFlag_ = nullptr;
     int id_ = 0;
 };
 

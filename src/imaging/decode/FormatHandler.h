@@ -5,6 +5,7 @@
 // directly, as the plug-ins do.
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -91,6 +92,14 @@ public:
     bool panoramaMode = false;
     bool fastDecode = false;
     bool useColourProfiles = false;
+
+    // A flag a worker thread raises to abort a long decode (polled by the
+    // JPEG library's progress monitor); null for none.
+    void setStopFlag(const std::atomic<bool>* flag) { stopFlag_ = flag; }
+    const std::atomic<bool>* stopFlag() const { return stopFlag_; }
+
+private:
+    const std::atomic<bool>* stopFlag_ = nullptr;
 };
 
 using FormatHandlerPtr = std::unique_ptr<FormatHandler>;
