@@ -43,5 +43,12 @@ if [ "$fuzz" = ON ]; then
   done
 fi
 
-cd build-test
-ctest --output-on-failure -j "$jobs" --timeout 600
+(cd build-test && ctest --output-on-failure -j "$jobs" --timeout 600)
+
+# The thread tests once more under ThreadSanitizer, in a build of their own
+# (it excludes the other sanitizers); only that target is built.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTELLO_TSAN=ON \
+      -DVISTELLO_TESTS=ON "${compiler[@]}" >/dev/null
+cmake --build build-tsan -j "$jobs" --target vistello_thread_tests
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp" \
+  build-tsan/tests/vistello_thread_tests

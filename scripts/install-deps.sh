@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev liblcms2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  libjpeg-turbo-progs exiv2 libimage-exiftool-perl imagemagick
+  libjpeg-turbo-progs exiv2 libimage-exiftool-perl imagemagick libvips-tools liblcms2-utils
   xvfb xauth desktop-file-utils
 )
 if [ "${1:-}" = "--runtime-only" ]; then

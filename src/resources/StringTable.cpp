@@ -2,6 +2,9 @@
 
 #include "resources/strings/AppStrings.h"
 #include "resources/strings/CoreStrings.h"
+#include "resources/strings/DecodeStrings.h"
+#include "resources/strings/EditStrings.h"
+#include "resources/strings/InfoStrings.h"
 #include "resources/strings/MetaStrings.h"
 
 #include <QRegularExpression>
@@ -21,11 +24,14 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 }
 
 // Each area keeps its own table; every table is sorted by number.
-constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings};
+constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
 static_assert(isSortedById(kMetaStrings), "MetaStrings must be sorted by number");
+static_assert(isSortedById(kEditStrings), "EditStrings must be sorted by number");
+static_assert(isSortedById(kDecodeStrings), "DecodeStrings must be sorted by number");
+static_assert(isSortedById(kInfoStrings), "InfoStrings must be sorted by number");
 
 } // namespace
 

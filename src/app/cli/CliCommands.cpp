@@ -11,6 +11,12 @@ constexpr CliCommand kCommands[] = {
     {"list", "[-i] [-e EXT] [--export FILE] PATH...", "print (or export) the picture list the viewer shows for these arguments", runList},
     {"segments", "FILE...", "list the header segments of JPEG files (offset, marker, length) and the header end", runSegments},
     {"exif", "[--summary] FILE...", "print the EXIF directory tree of JPEG files, or their EXIF summary", runExif},
+    {"decode", "[--box WxH] [--thumb] [--scale N/D] [--no-orientation] [--no-profile] [--raw] FILE -o OUT",
+     "decode a picture as a view gets it and write it as PPM or PNG; prints WxH", runDecode},
+    {"info", "[--summary] FILE...", "print the picture data of JPEG files as the picture-data list copies it, or their information text", runInfo},
+    {"thumbs", "[--box WxH] [--sound-marks] FOLDER -o OUTDIR", "write the overview page's thumbnail tiles of a folder as PNG files, timed", runThumbs},
+    {"transform", "OP [--copy] [--gray] [--crop X,Y,W,H] [--no-exif-update] [-x SETTINGS] FILE...",
+     "lossless JPEG transform (none, flip-h, flip-v, transpose, transverse, rotate-90/180/270, auto); prints each written path", runTransform},
 };
 } // namespace
 

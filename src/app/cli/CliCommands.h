@@ -30,5 +30,9 @@ int runMakeSamples(const QStringList& args);
 int runList(const QStringList& args);
 int runSegments(const QStringList& args);
 int runExif(const QStringList& args);
+int runDecode(const QStringList& args);
+int runInfo(const QStringList& args);
+int runThumbs(const QStringList& args);
+int runTransform(const QStringList& args);
 
 } // namespace vistello::cli
