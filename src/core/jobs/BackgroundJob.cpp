@@ -26,9 +26,7 @@ BackgroundJob::~BackgroundJob()
 
 bool BackgroundJob::stop(int timeoutMs)
 {
-    // A job that has ended reported jobFinished from its thread already.
-    if (!finished())
-        Q_EMIT jobFinished(jobNumber_);
+    reportFinished();
     return WorkerThread::stop(timeoutMs);
 }
 
@@ -46,7 +44,13 @@ void BackgroundJob::reportStep(const QString& text)
 
 void BackgroundJob::onExit()
 {
-    Q_EMIT jobFinished(jobNumber_);
+    reportFinished();
+}
+
+void BackgroundJob::reportFinished()
+{
+    if (!finishedReported_.exchange(true))
+        Q_EMIT jobFinished(jobNumber_);
 }
 
 } // namespace vistello

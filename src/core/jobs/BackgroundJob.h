@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
+
 namespace vistello {
 
 // How the task pane shows a job's progress.
@@ -34,13 +36,14 @@ public:
     QString title() const { return title_; }
     void setTitle(const QString& title) { title_ = title; }
 
-    // Emits jobFinished, then stops as a WorkerThread.
+    // Emits jobFinished (unless it went out already), then stops as a
+    // WorkerThread.
     bool stop(int timeoutMs) override;
 
 Q_SIGNALS:
     void jobStarted(int jobNumber, int stepCount, vistello::JobKind kind); // stepCount 0: unknown
     void jobStep(int jobNumber, const QString& text);                    // text may be empty
-    void jobFinished(int jobNumber); // may arrive twice (stop and end)
+    void jobFinished(int jobNumber); // once, at the end or at stop()
     // Results the views act on.
     void fileWritten(const QString& path);
     void entryRenamed(const QString& oldPath, const QString& newPath);
@@ -52,6 +55,11 @@ protected:
     void onExit() override; // emits jobFinished
 
 private:
+    // jobFinished goes out once, whether stop() or the thread's end comes
+    // first.
+    void reportFinished();
+
+    std::atomic<bool> finishedReported_{false};
     int jobNumber_;
     JobKind kind_;
     QString title_;

@@ -124,8 +124,9 @@ TEST(BackgroundJob, CancelInTheMiddleStopsBetweenSteps)
     const auto begin = std::chrono::steady_clock::now();
     EXPECT_TRUE(job.stop(JobRegistry::kStopTimeoutMs));
     EXPECT_LT(std::chrono::steady_clock::now() - begin, 1000ms);
-    processEventsUntil([&] { return log.finishedCount >= 2; });
-    EXPECT_EQ(log.finishedCount, 2); // from stop() and from the thread's end
+    processEventsUntil([&] { return log.finishedCount >= 1; });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.finishedCount, 1); // stop() reports it; the thread's end adds none
     EXPECT_LT(log.events.size(), size_t(10000));
 }
 
