@@ -109,6 +109,11 @@ std::optional<QImage> finishPicture(HandlerOutput output, const PictureRequest& 
     fit.reduceDenom = request.thumbnail ? 1 : request.reduceDenom;
     fit.panorama = output.panorama;
     const FitPlan plan = planFitting(fit);
+    if (plan.first.isOne() && !plan.second.isOne() && !request.displayTransform) {
+        // The first step would only copy: average straight from the buffer.
+        if (std::optional<QImage> reduced = scaleAreaAverageToImage(upright, plan.second.num, plan.second.den))
+            return reduced;
+    }
     std::optional<QImage> image = scaleNearest(upright, plan.first.num, plan.first.den, request.displayTransform.get());
     if (!image || plan.second.isOne())
         return image;

@@ -38,24 +38,35 @@ bool averageRows(const RowView& in, const RowTarget& out)
         std::vector<uint32_t> horizontal(values); // one source row, reduced across
         std::vector<uint32_t> accumulated(values);
 
+        // Reduces source row r across into `horizontal`.
+        const auto reduceAcross = [&](int r) {
+            const uint8_t* source = in.data + r * in.stride;
+            for (int x = 0; x < out.width; ++x) {
+                const AreaSpan& columns = across.spans[size_t(x)];
+                uint32_t s0 = 0, s1 = 0, s2 = 0;
+                const uint32_t* weight = &across.weights[size_t(columns.weightStart)];
+                for (const uint8_t* p = source + columns.first * 3; p <= source + columns.last * 3; p += 3) {
+                    const uint32_t w = *weight++;
+                    s0 += w * p[0];
+                    s1 += w * p[1];
+                    s2 += w * p[2];
+                }
+                uint32_t* h = &horizontal[size_t(x) * 3];
+                h[0] = (s0 * acrossReciprocal) >> 16;
+                h[1] = (s1 * acrossReciprocal) >> 16;
+                h[2] = (s2 * acrossReciprocal) >> 16;
+            }
+        };
+
+        // A source row on the border of two target rows is reduced once and
+        // used by both.
+        int reducedRow = -1;
         for (int y = 0; y < out.height; ++y) {
             const AreaSpan& rows = down.spans[size_t(y)];
             for (int r = rows.first; r <= rows.last; ++r) {
-                const uint8_t* source = in.data + r * in.stride;
-                for (int x = 0; x < out.width; ++x) {
-                    const AreaSpan& columns = across.spans[size_t(x)];
-                    uint32_t s0 = 0, s1 = 0, s2 = 0;
-                    const uint32_t* weight = &across.weights[size_t(columns.weightStart)];
-                    for (const uint8_t* p = source + columns.first * 3; p <= source + columns.last * 3; p += 3) {
-                        const uint32_t w = *weight++;
-                        s0 += w * p[0];
-                        s1 += w * p[1];
-                        s2 += w * p[2];
-                    }
-                    uint32_t* h = &horizontal[size_t(x) * 3];
-                    h[0] = (s0 * acrossReciprocal) >> 16;
-                    h[1] = (s1 * acrossReciprocal) >> 16;
-                    h[2] = (s2 * acrossReciprocal) >> 16;
+                if (r != reducedRow) {
+                    reduceAcross(r);
+                    reducedRow = r;
                 }
                 const uint32_t v = down.weight(rows, r);
                 if (r == rows.first)
@@ -129,6 +140,23 @@ std::optional<PixelBuffer> scaleAreaAverage(const PixelBuffer& source, int num, 
         return std::nullopt;
     const RowView in{source.data.get(), int64_t(source.rowBytes()), source.width, source.height};
     const RowTarget out{result.data.get(), int64_t(result.rowBytes()), result.width, result.height};
+    if (!averageRows(in, out))
+        return std::nullopt;
+    return result;
+}
+
+std::optional<QImage> scaleAreaAverageToImage(const PixelBuffer& source, int num, int den)
+{
+    if (source.empty())
+        return std::nullopt;
+    const std::optional<TargetSize> size = targetSize(source.width, source.height, num, den, true);
+    if (!size)
+        return std::nullopt;
+    QImage result(size->width, size->height, QImage::Format_RGB888);
+    if (result.isNull())
+        return std::nullopt;
+    const RowView in{source.data.get(), int64_t(source.rowBytes()), source.width, source.height};
+    const RowTarget out{result.bits(), result.bytesPerLine(), result.width(), result.height()};
     if (!averageRows(in, out))
         return std::nullopt;
     return result;

@@ -20,5 +20,9 @@ namespace vistello {
 // RGB888, or a buffer cannot be had; the caller keeps its bitmap then.
 std::optional<QImage> scaleAreaAverage(const QImage& source, int num, int den);
 std::optional<PixelBuffer> scaleAreaAverage(const PixelBuffer& source, int num, int den);
+// From the decoder buffer straight into the display bitmap: the same pixels as
+// a 1/1 nearest-neighbour step without colour transform followed by
+// scaleAreaAverage, without the intermediate copy.
+std::optional<QImage> scaleAreaAverageToImage(const PixelBuffer& source, int num, int den);
 
 } // namespace vistello
