@@ -66,13 +66,13 @@ bool makeFolder(Folder& folder, const QString& path, bool exifThumbnail)
                 return false;
             continue;
         }
-        vistello::samples::SamplePictureSpec spec;
-        spec.displaySize = originalSize(i);
-        spec.thumbnail = exifThumbnail;
-        spec.scene.variant = i;
-        spec.quality = 92;
+        vistello::samples::SamplePictureSpec recipe;
+        recipe.displaySize = originalSize(i);
+        recipe.thumbnail = exifThumbnail;
+        recipe.scene.variant = i;
+        recipe.quality = 92;
         QFile file(target);
-        const QByteArray bytes = vistello::samples::buildSamplePicture(spec);
+        const QByteArray bytes = vistello::samples::buildSamplePicture(recipe);
         if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return false;
     }

@@ -60,9 +60,9 @@ struct Workspace {
 
     Workspace()
     {
-        vistello::samples::SamplePictureSpec spec;
-        spec.displaySize = QSize(6000, 4000);
-        const QByteArray bytes = vistello::samples::buildSamplePicture(spec);
+        vistello::samples::SamplePictureSpec recipe;
+        recipe.displaySize = QSize(6000, 4000);
+        const QByteArray bytes = vistello::samples::buildSamplePicture(recipe);
         const QString base = dir.path() + QLatin1Char('/');
         picture = (base + "camera.jpg").toStdString();
         working = (base + "working.jpg").toStdString();

@@ -36,9 +36,9 @@ CliRun runThumbs(const QStringList& args)
 
 QByteArray sample(QSize size)
 {
-    vistello::samples::SamplePictureSpec spec;
-    spec.displaySize = size;
-    return vistello::samples::buildSamplePicture(spec);
+    vistello::samples::SamplePictureSpec recipe;
+    recipe.displaySize = size;
+    return vistello::samples::buildSamplePicture(recipe);
 }
 
 TEST(ThumbsCommand, WritesOneTilePerPictureInListOrder)

@@ -67,11 +67,11 @@ protected:
 
     QString writeSample(const QString& name, QSize size, bool thumbnail)
     {
-        samples::SamplePictureSpec spec;
-        spec.fileName = name;
-        spec.displaySize = size;
-        spec.thumbnail = thumbnail;
-        return dir_.write(name, samples::buildSamplePicture(spec));
+        samples::SamplePictureSpec recipe;
+        recipe.fileName = name;
+        recipe.displaySize = size;
+        recipe.thumbnail = thumbnail;
+        return dir_.write(name, samples::buildSamplePicture(recipe));
     }
 
     test::TempDir dir_;

@@ -85,13 +85,13 @@ TEST_P(AutoRotate, keepsTheExifTrue)
     SKIP_WITHOUT_TOOL("jpegtran");
     SKIP_WITHOUT_TOOL("djpeg");
     const int code = GetParam();
-    samples::SamplePictureSpec spec;
-    spec.displaySize = QSize(200, 150);
-    spec.orientation = samples::Orientation(code);
-    spec.comment = "a comment";
-    spec.extraMarkers.push_back({0xEC, QByteArray("Ducky and friends")});
+    samples::SamplePictureSpec recipe;
+    recipe.displaySize = QSize(200, 150);
+    recipe.orientation = samples::Orientation(code);
+    recipe.comment = "a comment";
+    recipe.extraMarkers.push_back({0xEC, QByteArray("Ducky and friends")});
     TempDir dir;
-    const QString path = dir.write(QStringLiteral("IMG_0001.jpg"), samples::buildSamplePicture(spec));
+    const QString path = dir.write(QStringLiteral("IMG_0001.jpg"), samples::buildSamplePicture(recipe));
     const QString before = dir.write(QStringLiteral("before.jpg"), test::readAll(path));
     const QStringList sizeBefore = exifValues(before, {"ExifImageWidth", "ExifImageHeight"});
     const QByteArray oldThumbnail = thumbnailOf(before);
@@ -110,8 +110,9 @@ TEST_P(AutoRotate, keepsTheExifTrue)
     EXPECT_EQ(after[0], QStringLiteral("1"));
     EXPECT_EQ(after[1].toInt(), outSize.width());
     EXPECT_EQ(after[2].toInt(), outSize.height());
-    if (swapsSides(op)) // the sides swapped (a quarter turn may trim one of them)
+    if (swapsSides(op)) { // the sides swapped (a quarter turn may trim one of them)
         EXPECT_LE(outSize.width(), sizeBefore.value(1).toInt());
+    }
 
     const QString oldThumbPath = dir.write(QStringLiteral("oldthumb.jpg"), oldThumbnail);
     const QByteArray expectedThumb =
@@ -129,11 +130,11 @@ INSTANTIATE_TEST_SUITE_P(ExifUpkeep, AutoRotate, ::testing::Range(2, 9));
 TEST(ExifUpkeep, rotateRightSwapsDimensionsAndKeepsOrientation)
 {
     SKIP_WITHOUT_TOOL("exiftool");
-    samples::SamplePictureSpec spec;
-    spec.displaySize = QSize(320, 240);
-    spec.orientation = samples::Orientation::Rotate180;
+    samples::SamplePictureSpec recipe;
+    recipe.displaySize = QSize(320, 240);
+    recipe.orientation = samples::Orientation::Rotate180;
     TempDir dir;
-    const QString path = dir.write(QStringLiteral("IMG_0002.jpg"), samples::buildSamplePicture(spec));
+    const QString path = dir.write(QStringLiteral("IMG_0002.jpg"), samples::buildSamplePicture(recipe));
     TransformRequest request;
     request.op = TransformOp::Rotate90;
     ASSERT_TRUE(transformJpegInPlace(path, request).ok());

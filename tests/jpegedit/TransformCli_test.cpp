@@ -61,10 +61,10 @@ TEST(TransformCli, autoRotatesByTheOrientation)
 {
     SKIP_WITHOUT_TOOL("exiftool");
     TempDir dir;
-    samples::SamplePictureSpec spec;
-    spec.displaySize = QSize(160, 96);
-    spec.orientation = samples::Orientation::Rotate90;
-    const QString path = dir.write(QStringLiteral("IMG_0001.jpg"), samples::buildSamplePicture(spec));
+    samples::SamplePictureSpec recipe;
+    recipe.displaySize = QSize(160, 96);
+    recipe.orientation = samples::Orientation::Rotate90;
+    const QString path = dir.write(QStringLiteral("IMG_0001.jpg"), samples::buildSamplePicture(recipe));
     const auto run = cli({"auto", "-x", settingsFile(dir, false), path});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(jpegSize(test::readAll(path)), QSize(160, 96));
