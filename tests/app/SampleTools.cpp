@@ -1,5 +1,9 @@
 #include "app/SampleTools.h"
 
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -8,6 +12,22 @@ namespace vistello::test::sampletools {
 bool toolAvailable(const QString& program)
 {
     return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+QStringList sharedSamplePictures()
+{
+    QStringList files;
+    const QString dir = sharedSamplesDir();
+    if (dir.isEmpty())
+        return files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.contains(QLatin1String("/reference/")) && !path.endsWith(QLatin1String(".md")))
+            files << path;
+    }
+    files.sort();
+    return files;
 }
 
 ToolRun runTool(const QString& program, const QStringList& args)

@@ -15,6 +15,9 @@ struct ToolRun {
 
 bool toolAvailable(const QString& program);
 ToolRun runTool(const QString& program, const QStringList& args);
+// Every picture file under ../shared/samples (not the reference dumps), sorted;
+// empty when the folder is absent.
+QStringList sharedSamplePictures();
 
 // Marker codes of a JPEG's segments from SOI up to the first SOS, in order.
 QByteArray headerMarkers(const QByteArray& jpeg);

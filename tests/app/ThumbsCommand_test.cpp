@@ -1,12 +1,12 @@
 // Drives the built vistello-cli thumbs as a user would: one PNG tile per
 // picture of the sorted list, named by its index, and the summary line.
+#include "app/SampleTools.h"
 #include "app/samples/SamplePicture.h"
 #include "support/TempDir.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -20,18 +20,9 @@ struct CliRun {
 
 CliRun runThumbs(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(VISTELLO_CLI_PATH), QStringList(QStringLiteral("thumbs")) + args);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const vistello::test::sampletools::ToolRun run = vistello::test::sampletools::runTool(
+        QStringLiteral(VISTELLO_CLI_PATH), QStringList(QStringLiteral("thumbs")) + args);
+    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
 }
 
 QByteArray sample(QSize size)

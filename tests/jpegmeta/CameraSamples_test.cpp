@@ -15,7 +15,6 @@
 #include "jpegmeta/segments/SavedMarkerReader.h"
 #include "support/TempDir.h"
 
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,21 +32,6 @@ using vistello::test::readAll;
 
 namespace {
 
-QStringList samplePictures()
-{
-    QStringList files;
-    const QString dir = test::sharedSamplesDir();
-    if (dir.isEmpty())
-        return files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (!path.contains(QLatin1String("/reference/")) && !path.endsWith(QLatin1String(".md")))
-            files << path;
-    }
-    files.sort();
-    return files;
-}
 
 #define SKIP_WITHOUT_SAMPLES(files)                                   \
     if ((files).isEmpty())                                            \
@@ -121,7 +105,7 @@ std::map<QString, std::vector<EntryKey>> exiftoolEntries(const QStringList& file
 
 TEST(CameraSamples, TreeHasEveryEntryExiftoolReports)
 {
-    const QStringList files = samplePictures();
+    const QStringList files = sharedSamplePictures();
     SKIP_WITHOUT_SAMPLES(files);
     SKIP_WITHOUT_TOOL("exiftool");
     const auto expected = exiftoolEntries(files);
@@ -149,7 +133,7 @@ TEST(CameraSamples, TreeHasEveryEntryExiftoolReports)
 
 TEST(CameraSamples, SegmentsEqualExiv2)
 {
-    const QStringList files = samplePictures();
+    const QStringList files = sharedSamplePictures();
     SKIP_WITHOUT_SAMPLES(files);
     SKIP_WITHOUT_TOOL("exiv2");
     static const QRegularExpression row(QStringLiteral("^\\s*(\\d+) \\| 0xff([0-9a-f]{2}) \\S+\\s*(?:\\|\\s*(\\d+))?"));
@@ -182,7 +166,7 @@ TEST(CameraSamples, SegmentsEqualExiv2)
 
 TEST(CameraSamples, IccProfilesEqualExiftool)
 {
-    const QStringList files = samplePictures();
+    const QStringList files = sharedSamplePictures();
     SKIP_WITHOUT_SAMPLES(files);
     SKIP_WITHOUT_TOOL("exiftool");
     test::TempDir out;
@@ -206,7 +190,7 @@ TEST(CameraSamples, IccProfilesEqualExiftool)
 
 TEST(CameraSamples, ThumbnailsEqualExiftool)
 {
-    const QStringList files = samplePictures();
+    const QStringList files = sharedSamplePictures();
     SKIP_WITHOUT_SAMPLES(files);
     SKIP_WITHOUT_TOOL("exiftool");
     test::TempDir out;
@@ -242,7 +226,7 @@ QJsonObject referenceDump(const QString& path)
 
 TEST(CameraSamples, SummaryAgreesWithTheStoredDumps)
 {
-    const QStringList files = samplePictures();
+    const QStringList files = sharedSamplePictures();
     SKIP_WITHOUT_SAMPLES(files);
     int dates = 0;
     for (const QString& path : files) {
@@ -286,7 +270,7 @@ TEST(CameraSamples, SummaryAgreesWithTheStoredDumps)
 // (the sanitizer build checks every read).
 TEST(CameraSamples, EveryReaderSurvivesEveryFile)
 {
-    const QStringList files = samplePictures();
+    const QStringList files = sharedSamplePictures();
     SKIP_WITHOUT_SAMPLES(files);
     for (const QString& path : files) {
         JpegFile file;

@@ -9,7 +9,6 @@
 #include "jpegmeta/tags/EntryText.h"
 #include "support/TempDir.h"
 
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,21 +23,6 @@ using namespace vistello::test::sampletools;
 
 namespace {
 
-QStringList samplePictures()
-{
-    QStringList files;
-    const QString dir = test::sharedSamplesDir();
-    if (dir.isEmpty())
-        return files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (!path.contains(QLatin1String("/reference/")) && !path.endsWith(QLatin1String(".md")))
-            files << path;
-    }
-    files.sort();
-    return files;
-}
 
 QJsonObject referenceOf(const QString& path)
 {
@@ -122,7 +106,7 @@ ExifData treeOf(const QString& path)
 
 TEST(InfoSamples, FormattedValuesAgreeWithExiftool)
 {
-    const QStringList files = samplePictures();
+    const QStringList files = sharedSamplePictures();
     if (files.isEmpty())
         GTEST_SKIP() << "the shared camera samples are not available";
     int compared = 0;
@@ -156,7 +140,7 @@ TEST(InfoSamples, FormattedValuesAgreeWithExiftool)
 
 TEST(InfoSamples, CliInfoEndsOnEverySample)
 {
-    const QStringList files = samplePictures();
+    const QStringList files = sharedSamplePictures();
     if (files.isEmpty())
         GTEST_SKIP() << "the shared camera samples are not available";
     for (const QString& path : files) {
