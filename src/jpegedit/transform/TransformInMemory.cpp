@@ -6,6 +6,24 @@
 
 namespace vistello {
 
+namespace {
+
+// Runs the engine into the caller's fixed buffer; fails when it is too small.
+bool runIntoBuffer(LosslessTransform& engine, const uint8_t* jpeg, size_t length, uint8_t* output,
+                   size_t capacity, size_t* written)
+{
+    TransformDestination destination;
+    destination.buffer = output;
+    destination.capacity = capacity;
+    if (!engine.run(jpeg, length, destination))
+        return false;
+    if (written)
+        *written = destination.written;
+    return true;
+}
+
+} // namespace
+
 bool transformJpegInMemory(const MainPictureInfo& main, const uint8_t* jpeg, size_t length, uint8_t* output,
                            size_t capacity, const TransformRequest& request, size_t* written)
 {
@@ -18,14 +36,7 @@ bool transformJpegInMemory(const MainPictureInfo& main, const uint8_t* jpeg, siz
     options.mainWidth = main.width;
     options.mainHeight = main.height;
     LosslessTransform engine(r, options);
-    TransformDestination destination;
-    destination.buffer = output;
-    destination.capacity = capacity;
-    if (!engine.run(jpeg, length, destination))
-        return false;
-    if (written)
-        *written = destination.written;
-    return true;
+    return runIntoBuffer(engine, jpeg, length, output, capacity, written);
 }
 
 bool cropRightInMemory(int pixels, const uint8_t* jpeg, size_t length, uint8_t* output, size_t capacity,
@@ -45,14 +56,7 @@ bool cropRightInMemory(int pixels, const uint8_t* jpeg, size_t length, uint8_t* 
     options.pictureFile = false;
     options.cropRight = pixels;
     LosslessTransform engine(TransformRequest{}, options);
-    TransformDestination destination;
-    destination.buffer = output;
-    destination.capacity = capacity;
-    if (!engine.run(jpeg, length, destination))
-        return false;
-    if (written)
-        *written = destination.written;
-    return true;
+    return runIntoBuffer(engine, jpeg, length, output, capacity, written);
 }
 
 } // namespace vistello
