@@ -5,6 +5,7 @@
 // The tools' times include their process start.
 #include "app/samples/SamplePicture.h"
 #include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/JpegScale.h"
 #include "imaging/decode/PictureLoader.h"
 
@@ -162,7 +163,7 @@ BENCHMARK(BM_Vipsthumbnail)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Mi
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    PictureFileTypes::instance().registerBuiltIns(false, nullptr);
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
     picturePath();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

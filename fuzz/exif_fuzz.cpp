@@ -7,7 +7,7 @@
 #include "jpegmeta/exif/PictureDate.h"
 #include "jpegmeta/exif/ThumbnailLocator.h"
 #include "jpegmeta/exif/UserComment.h"
-#include "jpegmeta/segments/EmbeddedThumbnail.h"
+#include "jpegmeta/extras/EmbeddedThumbnail.h"
 #include "jpegmeta/segments/IccProfile.h"
 
 #include <QByteArray>

@@ -2,7 +2,7 @@
 // list, both collectors, the thumbnail search, comment decoding and the
 // checks made before a header run is rewritten.
 #include "jpegmeta/segments/CommentSegment.h"
-#include "jpegmeta/segments/EmbeddedThumbnail.h"
+#include "jpegmeta/extras/EmbeddedThumbnail.h"
 #include "jpegmeta/segments/HeaderCollector.h"
 #include "jpegmeta/segments/HeaderWalk.h"
 #include "jpegmeta/segments/IccProfile.h"

@@ -1,5 +1,7 @@
 #include "platform/FileReplace.h"
 
+#include "platform/WriteProtection.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -68,6 +70,12 @@ bool replaceFileKeepingTimes(const QString& target, const std::function<bool(QIO
     }
     if (!S_ISREG(old.st_mode)) {
         setError(error, EINVAL);
+        return false;
+    }
+    // Renaming over a file needs only the folder's permission; a file the
+    // user protected must still not be replaced, whoever runs the program.
+    if (isWriteProtected(resolved)) {
+        setError(error, EACCES);
         return false;
     }
 

@@ -3,8 +3,8 @@
 // contents go to a unique temporary file in the same folder (symbolic links
 // resolved first), which gets the old file's mode, is flushed to disk and is
 // then renamed over the old file, carrying the old access and modification
-// times. On any failure the temporary file is removed and the old file is
-// untouched.
+// times. A write-protected file (see isWriteProtected) is never replaced.
+// On any failure the temporary file is removed and the old file is untouched.
 #include <QByteArray>
 #include <QDateTime>
 #include <QIODevice>

@@ -1,11 +1,11 @@
 #include "resources/StringTable.h"
 
-#include "resources/strings/AppStrings.h"
-#include "resources/strings/CoreStrings.h"
-#include "resources/strings/DecodeStrings.h"
-#include "resources/strings/EditStrings.h"
-#include "resources/strings/InfoStrings.h"
-#include "resources/strings/MetaStrings.h"
+#include "resources/AppStrings.h"
+#include "resources/CoreStrings.h"
+#include "resources/DecodeStrings.h"
+#include "resources/EditStrings.h"
+#include "resources/InfoStrings.h"
+#include "resources/MetaStrings.h"
 
 #include <QRegularExpression>
 #include <QStringList>

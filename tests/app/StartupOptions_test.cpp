@@ -1,6 +1,7 @@
 #include "app/startup/CommandLine.h"
 #include "app/startup/OptionProcessor.h"
 #include "app/startup/SettingsChoice.h"
+#include "app/startup/StartupDecisions.h"
 #include "app/startup/StartupOptions.h"
 #include "core/settings/SettingsStore.h"
 #include "support/TempDir.h"
@@ -144,6 +145,18 @@ TEST(StartupOptions, IncludeSubfoldersCountsAnywhere)
 {
     EXPECT_TRUE(includesSubfolders(params({"a.jpg", "-I"})));
     EXPECT_FALSE(includesSubfolders(params({"a.jpg", "/i", "i.jpg"})));
+}
+
+// The main window's colour check runs before the options: a text colour the
+// user gives on the command line stands, even on a background of that colour.
+TEST(StartupOptions, CommandLineColourStandsAfterTheColourCheck)
+{
+    SettingsStore store(QStringLiteral("/nonexistent-folder"));
+    store.setInt(QStringLiteral("BackgroundColor"), 0xFFFFFF);
+    store.setInt(QStringLiteral("TextColor"), 0);
+    StartupOptions options;
+    applyStartupSettings(params({"-c", "3", "255", "255", "255"}), store, options, [](const QString&) {});
+    EXPECT_EQ(store.getInt(QStringLiteral("TextColor"), -1), 0xFFFFFF);
 }
 
 TEST(StartupOptions, StoredPermanently)

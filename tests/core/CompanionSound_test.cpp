@@ -1,4 +1,4 @@
-#include "core/filetypes/FolderScan.h"
+#include "core/filetypes/CompanionSound.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -33,6 +33,8 @@ TEST_P(CompanionSound, IsFoundBesideThePicture)
     const QString expected = QString::fromUtf8(c.expected);
     EXPECT_EQ(findCompanionSound(picture, false), expected);
     EXPECT_EQ(findCompanionSound(picture, true), expected.isEmpty() ? QString() : dir.file(expected));
+    CompanionSoundIndex index; // the folder listed once gives the same answers
+    EXPECT_EQ(findCompanionSound(picture, false, &index), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CompanionSound, testing::Values(

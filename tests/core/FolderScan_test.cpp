@@ -1,3 +1,4 @@
+#include "core/filetypes/CompanionSound.h"
 #include "core/filetypes/FolderScan.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "support/TempDir.h"

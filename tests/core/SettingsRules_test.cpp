@@ -3,6 +3,7 @@
 #include "core/settings/IntValidation.h"
 #include "core/settings/LeadingInt.h"
 #include "core/settings/ResizeRecordCodec.h"
+#include "core/settings/SettingsStore.h"
 #include "core/settings/StringNormalization.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,18 @@ TEST(SettingsIntValidation, selectionWidthFollowsThePrimaryScreen)
     EXPECT_EQ(validateSettingInt(u"SelectionViewWidth", 852), 200);
     setPrimaryScreenWidth(INT_MIN); // a nonsense width must not overflow the bound
     EXPECT_EQ(validateSettingInt(u"SelectionViewWidth", 100), 200);
+    setPrimaryScreenWidth(kDefaultPrimaryScreenWidth);
+}
+
+// The file is read before the screen is known: a width that suits the real
+// screen must survive the built-in default.
+TEST(SettingsRules, ScreenDependentWidthsWaitForTheScreen)
+{
+    SettingsStore store(QStringLiteral("/nonexistent-folder"));
+    store.loadFromText(QStringLiteral("<Settings><c Attr=\"SelectionViewWidth\" Type=\"int\">2000</c></Settings>"),
+                       QDate(2024, 5, 17));
+    setPrimaryScreenWidth(2560);
+    EXPECT_EQ(store.getInt(QStringLiteral("SelectionViewWidth"), 200), 2000);
     setPrimaryScreenWidth(kDefaultPrimaryScreenWidth);
 }
 

@@ -3,6 +3,7 @@
 #include "app/samples/ExifBuilder.h"
 #include "app/samples/SampleScene.h"
 #include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BuiltInFormats.h"
 
 #include <QPainter>
 #include <csetjmp>
@@ -16,8 +17,8 @@ namespace vistello::test::decode {
 void ensureBuiltIns()
 {
     PictureFileTypes& types = PictureFileTypes::instance();
-    if (!types.createHandler(u"x.jpg"))
-        types.registerBuiltIns(false, nullptr);
+    if (!createFormatHandler(types, u"x.jpg"))
+        registerBuiltInFormats(types, false, nullptr);
 }
 
 QImage scene(int width, int height)

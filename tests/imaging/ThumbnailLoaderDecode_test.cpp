@@ -3,6 +3,8 @@
 #include "app/samples/JpegWriter.h"
 #include "app/samples/SamplePicture.h"
 #include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BuiltInFormats.h"
+#include "imaging/decode/DecodedPicture.h"
 #include "imaging/thumbnails/ThumbnailLoader.h"
 #include "resources/MediaMarks.h"
 #include "support/TempDir.h"
@@ -61,7 +63,7 @@ protected:
     void SetUp() override
     {
         PictureFileTypes::instance().clear();
-        PictureFileTypes::instance().registerBuiltIns(false, nullptr);
+        registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
     }
     void TearDown() override { PictureFileTypes::instance().clear(); }
 
@@ -135,6 +137,28 @@ TEST_F(ThumbnailLoaderDecode, StopDuringALargeDecodeMeetsTheTimeOutAndDeliversNo
         std::this_thread::sleep_for(20ms);
         EXPECT_EQ(sink.tiles().size(), delivered);
     }
+}
+
+// A job that rewrote a file drops it from every cache while the loader may be
+// storing tiles in its own: the drop waits for the loader's checkpoint (the
+// ThreadSanitizer build reports the race otherwise).
+TEST_F(ThumbnailLoaderDecode, CachesAreDroppedOnlyWhileTheLoaderIsPaused)
+{
+    QStringList paths;
+    for (int i = 0; i < 6; ++i)
+        paths << writeSample(QStringLiteral("IMG_%1.JPG").arg(i), {320, 240}, i % 2 == 0);
+    TileCollector sink;
+    ThumbnailLoader loader(sink, paths);
+    loader.start();
+    for (int round = 0; round < 40; ++round) {
+        dropPathEverywhere(paths.at(round % paths.size()));
+        loader.pause();
+        loader.invalidate(round % paths.size()); // keep the loader busy
+        loader.resume();
+        loader.wake();
+    }
+    ASSERT_TRUE(loader.stop(5000));
+    EXPECT_GE(sink.tiles().size(), size_t(paths.size()));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "app/samples/SamplePicture.h"
 #include "jpegedit/TransformFixtures.h"
 #include "jpegedit/exifupkeep/ExifFieldUpdate.h"
-#include "jpegedit/exifupkeep/ThumbnailUpdate.h"
+#include "jpegedit/transform/ThumbnailUpdate.h"
 #include "jpegedit/transform/ExifOrientation.h"
 #include "jpegedit/transform/TransformInMemory.h"
 #include "jpegedit/transform/TransformJpegFile.h"

@@ -2,7 +2,7 @@
 #include "jpegedit/originals/CopyName.h"
 #include "jpegedit/originals/OriginalBackup.h"
 #include "jpegedit/originals/PrepareForChange.h"
-#include "jpegedit/originals/WriteProtection.h"
+#include "platform/WriteProtection.h"
 #include "support/TempDir.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
 // The batch transform job over a working set.
 #include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BuiltInFormats.h"
 #include "jpegedit/TransformFixtures.h"
 #include "jpegedit/batch/TransformJob.h"
 #include "jpegedit/originals/OriginalBackup.h"
@@ -26,7 +27,7 @@ bool waitUntilFinished(const TransformJob& job)
 
 TEST(TransformJob, changesEachCapablePictureAndReportsIt)
 {
-    PictureFileTypes::instance().registerBuiltIns(false, nullptr);
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
     TempDir dir;
     const QByteArray bytes = encodeLayout(Layout::Yuv420, 64, 32);
     const QString a = dir.write(QStringLiteral("a.jpg"), bytes);
@@ -58,7 +59,7 @@ TEST(TransformJob, changesEachCapablePictureAndReportsIt)
 
 TEST(TransformJob, makeCopyChangesTheCopyOnly)
 {
-    PictureFileTypes::instance().registerBuiltIns(false, nullptr);
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
     TempDir dir;
     const QByteArray bytes = encodeLayout(Layout::Yuv444, 40, 24);
     const QString a = dir.write(QStringLiteral("a.jpg"), bytes);
@@ -75,7 +76,7 @@ TEST(TransformJob, makeCopyChangesTheCopyOnly)
 
 TEST(TransformJob, stopsBetweenPictures)
 {
-    PictureFileTypes::instance().registerBuiltIns(false, nullptr);
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
     TempDir dir;
     QStringList pictures;
     for (int i = 0; i < 40; ++i)

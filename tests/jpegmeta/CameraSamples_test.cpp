@@ -7,7 +7,7 @@
 #include "jpegmeta/exif/ExifSummary.h"
 #include "jpegmeta/exif/PictureDate.h"
 #include "jpegmeta/exif/ThumbnailLocator.h"
-#include "jpegmeta/segments/EmbeddedThumbnail.h"
+#include "jpegmeta/extras/EmbeddedThumbnail.h"
 #include "jpegmeta/segments/HeaderCollector.h"
 #include "jpegmeta/segments/HeaderWalk.h"
 #include "jpegmeta/segments/IccProfile.h"
@@ -234,7 +234,7 @@ TEST(CameraSamples, SummaryAgreesWithTheStoredDumps)
         const HeaderData header = collectHeaderData(path, CollectFromFile{});
         if (dump.isEmpty() || !header.hasExif())
             continue;
-        const ExifSummary s = readExifSummary(header.exifBlock());
+        const ExifSummary s = readExifSummary(exifBlockOf(header));
         const std::string name = path.toStdString();
         if (dump.contains(QStringLiteral("IFD0:Orientation"))) {
             EXPECT_EQ(s.orientation, dump[QStringLiteral("IFD0:Orientation")].toInt()) << name;
@@ -279,10 +279,10 @@ TEST(CameraSamples, EveryReaderSurvivesEveryFile)
         ExifData tree;
         tree.parse(header.exifBytes, header.exifBase);
         (void)tree.orientation();
-        (void)readExifSummary(header.exifBlock());
+        (void)readExifSummary(exifBlockOf(header));
         (void)readPictureDate(path);
-        (void)locateThumbnailSimple(header.exifBlock());
-        (void)locateThumbnail(header.exifBlock());
+        (void)locateThumbnailSimple(exifBlockOf(header));
+        (void)locateThumbnail(exifBlockOf(header));
         (void)findEmbeddedThumbnail(path);
         if (const std::optional<SavedMarkerList> markers = SavedMarkerList::read(path)) {
             const std::vector<SavedMarkerView> views = markers->views();
@@ -314,8 +314,8 @@ TEST_P(ExiftoolFixtures, ReadBackAsWritten)
 
     const HeaderData header = collectHeaderData(path, CollectFromFile{});
     ASSERT_TRUE(header.hasExif());
-    EXPECT_EQ(header.exifBlock().littleEndian(), QByteArray(GetParam()) == "II");
-    const ExifSummary s = readExifSummary(header.exifBlock());
+    EXPECT_EQ(exifBlockOf(header).littleEndian(), QByteArray(GetParam()) == "II");
+    const ExifSummary s = readExifSummary(exifBlockOf(header));
     EXPECT_EQ(s.model, QStringLiteral("PowerShot S1 "));
     EXPECT_EQ(s.orientation, 6);
     EXPECT_EQ(s.dateTakenText, QStringLiteral("2004-02-29 13:05:09"));
@@ -335,7 +335,7 @@ TEST_P(ExiftoolFixtures, ReadBackAsWritten)
     EXPECT_EQ(ours.size(), expected.begin()->second.size());
     EXPECT_EQ(tree.orientation(), 6);
     EXPECT_EQ(findEmbeddedThumbnail(path).bytes, test::plainJpeg());
-    EXPECT_EQ(locateThumbnail(header.exifBlock()).bytes, test::plainJpeg());
+    EXPECT_EQ(locateThumbnail(exifBlockOf(header)).bytes, test::plainJpeg());
 }
 
 INSTANTIATE_TEST_SUITE_P(CameraSamples, ExiftoolFixtures, ::testing::Values("II", "MM"));

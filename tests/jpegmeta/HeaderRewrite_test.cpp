@@ -3,7 +3,9 @@
 // with the JPEG library's tools and exiftool where they are installed.
 #include "app/SampleTools.h"
 #include "jpegmeta/MetaFixtures.h"
+#include "jpegmeta/rewrite/CommentWrite.h"
 #include "jpegmeta/segments/CommentSegment.h"
+#include "jpegmeta/segments/HeaderCollector.h"
 #include "jpegmeta/segments/HeaderWalk.h"
 #include "jpegmeta/segments/PictureData.h"
 #include "jpegmeta/segments/PictureDataCommands.h"
@@ -65,11 +67,11 @@ TEST_P(CommentEncoding, LengthAndUnits)
 
 INSTANTIATE_TEST_SUITE_P(Comments, CommentEncoding, ::testing::Values(
     EncodeCase{"FiveLetters", QStringLiteral("Hello"), 8},
-    EncodeCase{"Latin1", QString::fromUtf8("Caf\u00e9"), 7},
-    EncodeCase{"AboveFF", QString::fromUtf8("a\u20acb"), 2 * 4 + 2},
+    EncodeCase{"Latin1", QString::fromUtf8("Caf\u00e9"), 5 + 1 + 2},
+    EncodeCase{"AboveFF", QString::fromUtf8("a\u20acb"), 5 + 1 + 2},
     EncodeCase{"Empty", QString(), 0},
-    EncodeCase{"LongestWide", QString(32765, QChar(0x263A)), 65534},
-    EncodeCase{"WideTooLong", QString(32766, QChar(0x263A)), std::nullopt},
+    EncodeCase{"LongestThreeByte", QString(21844, QChar(0x263A)), 65535},
+    EncodeCase{"ThreeByteTooLong", QString(21845, QChar(0x263A)), std::nullopt},
     EncodeCase{"LongestOneByte", QString(65520, QLatin1Char('x')), 65523},
     EncodeCase{"OneByteTooLong", QString(65521, QLatin1Char('x')), std::nullopt}),
     [](const auto& p) { return std::string(p.param.name); });
@@ -82,6 +84,26 @@ TEST(Comments, ReadingPayloads)
     EXPECT_EQ(readCommentSegment(QByteArray(3000, 'x')).size(), 1023);
     EXPECT_EQ(readCommentSegment(QByteArray(3000, 'x') + QByteArray(2, '\0')).size(), 1023);
     EXPECT_TRUE(readCommentSegment({}).isEmpty());
+}
+
+// What the program writes reads back unchanged, also through another tool.
+TEST(Comments, WrittenTextsReadBackUnchanged)
+{
+    const QString texts[] = {
+        QString::fromUtf8("Caf\u00e9 cr\u00e8me \u00e0 \u00bd"), QString::fromUtf8("\u00c3\u00a9 looks like UTF-8"),
+        QString::fromUtf8("\u039a\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1"), QString::fromUtf8("\u6771\u4eac\u306e\u591c"),
+        QString::fromUtf8("Beach \U0001F3D6\uFE0F sunset \U0001F305")};
+    const bool withExiftool = toolAvailable(QStringLiteral("exiftool"));
+    for (const QString& text : texts) {
+        TempDir dir;
+        const QString path = dir.write(QStringLiteral("p.jpg"), jpegWith({segment(0xE0, "JFIF")}));
+        ASSERT_EQ(writeCommentSegment(path, text), HeaderEditStatus::Done);
+        EXPECT_EQ(readCommentSegment(collectHeaderData(path, {.wantComment = true}).comment), text);
+        if (withExiftool) {
+            const auto run = runTool(QStringLiteral("exiftool"), {QStringLiteral("-s3"), QStringLiteral("-Comment"), path});
+            EXPECT_EQ(QString::fromUtf8(run.out).trimmed().split(QLatin1Char('\n')).value(0), text);
+        }
+    }
 }
 
 // APP0, APP1, a first COM, a second COM, DQT...

@@ -1,7 +1,7 @@
 // The header walk, the collectors, ICC assembly and the thumbnail search on
 // hand-built header runs.
 #include "jpegmeta/MetaFixtures.h"
-#include "jpegmeta/segments/EmbeddedThumbnail.h"
+#include "jpegmeta/extras/EmbeddedThumbnail.h"
 #include "jpegmeta/segments/HeaderCollector.h"
 #include "jpegmeta/segments/HeaderWalk.h"
 #include "jpegmeta/segments/IccProfile.h"

@@ -4,7 +4,7 @@
 #include "app/SampleTools.h"
 #include "app/samples/JpegWriter.h"
 #include "jpegmeta/MetaFixtures.h"
-#include "jpegmeta/segments/EmbeddedThumbnail.h"
+#include "jpegmeta/extras/EmbeddedThumbnail.h"
 #include "jpegmeta/segments/JpegErrorTrap.h"
 #include "jpegmeta/segments/JpegFile.h"
 #include "jpegmeta/segments/SegmentCopyPolicy.h"

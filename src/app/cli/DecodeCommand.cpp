@@ -5,6 +5,7 @@
 // extension and prints its size as "WxH".
 #include "app/cli/CliCommands.h"
 #include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/DecodeMessage.h"
 #include "imaging/decode/PictureLoader.h"
 
@@ -91,8 +92,8 @@ int runDecode(const QStringList& args)
 
     PictureFileTypes& types = PictureFileTypes::instance();
     if (types.fileTypes().empty())
-        types.registerBuiltIns(false, nullptr);
-    if (!types.createHandler(input)) {
+        registerBuiltInFormats(types, false, nullptr);
+    if (!createFormatHandler(types, input)) {
         err(QStringLiteral("vistello-cli decode: no picture format for \"%1\"\n").arg(input));
         return Failure;
     }

@@ -66,7 +66,7 @@ int runExif(const QStringList& arguments)
         if (files.size() > 1)
             out(path + QStringLiteral(":\n"));
         if (summary) {
-            out(summaryText(readExifSummary(header.exifBlock()), readPictureDate(path)));
+            out(summaryText(readExifSummary(exifBlockOf(header)), readPictureDate(path)));
             continue;
         }
         if (!header.hasExif()) {

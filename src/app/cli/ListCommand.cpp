@@ -86,7 +86,8 @@ int runList(const QStringList& args)
     const QStringList pictures = lists.current().entries().toStringList();
 
     if (!parsed.exportFile.isEmpty()) {
-        if (!writeListFile(fullPathOf(parsed.exportFile), pictures, CommentStore::instance())) {
+        if (!writeListFile(fullPathOf(parsed.exportFile), pictures,
+                           [](const QString& path) { return CommentStore::instance().get(path); })) {
             err(QStringLiteral("vistello-cli list: cannot write \"%1\"\n").arg(parsed.exportFile));
             return Failure;
         }

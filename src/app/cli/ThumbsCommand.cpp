@@ -6,6 +6,7 @@
 
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureList.h"
+#include "imaging/decode/BuiltInFormats.h"
 #include "imaging/thumbnails/ThumbnailLoader.h"
 #include "platform/MediaSupport.h"
 
@@ -157,7 +158,7 @@ int runThumbs(const QStringList& args)
 
     PictureFileTypes& types = PictureFileTypes::instance();
     types.clear();
-    types.registerBuiltIns(mediaPlaybackAvailable(), nullptr);
+    registerBuiltInFormats(types, mediaPlaybackAvailable(), nullptr);
 
     QElapsedTimer timer;
     timer.start();

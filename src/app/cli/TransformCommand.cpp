@@ -4,6 +4,7 @@
 #include "app/cli/CliCommands.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/settings/SettingsStore.h"
+#include "imaging/decode/BuiltInFormats.h"
 #include "jpegedit/batch/PictureTransform.h"
 
 #include <optional>
@@ -113,7 +114,7 @@ int runTransform(const QStringList& arguments)
     settings.load(settingsFile);
     options.copyOriginal = settings.getBool(QStringLiteral("CopyOriginal"), true);
     options.removeFailedCopy = true;
-    PictureFileTypes::instance().registerBuiltIns(false, nullptr);
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
 
     int status = Success;
     for (const QString& file : files) {

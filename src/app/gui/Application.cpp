@@ -17,6 +17,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/settings/IntValidation.h"
 #include "core/settings/SettingsStore.h"
+#include "imaging/decode/BuiltInFormats.h"
 #include "platform/MediaSupport.h"
 #include "platform/ProgramLocation.h"
 #include "resources/StringTable.h"
@@ -94,16 +95,14 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     showStatus(splash, kLaunchingId);
 
     // The list extension of this run is taken here, before "-e" may change the setting.
-    PictureFileTypes::instance().registerBuiltIns(mediaAvailable, &store);
+    registerBuiltInFormats(PictureFileTypes::instance(), mediaAvailable, &store);
 
     options.includeSubfolders = includesSubfolders(parameters);
     PathArgumentCollector paths(options);
-    OptionProcessor(parameters, store, options, [&paths](const QString& path) { paths.add(path); }).run();
-    applyStartFolderPrecedence(options);
+    applyStartupSettings(parameters, store, options, [&paths](const QString& path) { paths.add(path); });
     if (endsWithoutWindow(options))
         return 0;
 
-    applyColourSanity(store);
     showStatus(splash, kUpdateDisplayId);
     const FirstPictureList first = chooseFirstPictureList(options, store, picturesFolder());
     PlaceholderMainWindow window(first, store.getInt(QStringLiteral("BackgroundColor"), -1));

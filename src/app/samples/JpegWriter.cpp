@@ -1,27 +1,12 @@
 #include "app/samples/JpegWriter.h"
 
-#include <csetjmp>
-#include <cstdio>
-// jpeglib.h needs size_t and FILE declared before it.
-#include <jpeglib.h>
+#include "jpegmeta/segments/JpegErrorTrap.h"
 
 namespace vistello::samples {
 
 namespace {
 
 constexpr int kMaxMarkerPayload = 0xFFFF - 2;
-
-struct ErrorManager {
-    jpeg_error_mgr pub;
-    std::jmp_buf recovery;
-};
-
-[[noreturn]] void jumpToRecovery(j_common_ptr cinfo)
-{
-    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->recovery, 1);
-}
-
-void ignoreMessage(j_common_ptr) {}
 
 // Collects the compressed stream into a QByteArray owned by the caller.
 struct ByteArrayDestination {
@@ -73,12 +58,10 @@ void setSampling(jpeg_compress_struct& cinfo, ChromaSampling sampling)
 bool compress(const QImage& pixels, const JpegWriteOptions& options, QByteArray* out)
 {
     jpeg_compress_struct cinfo;
-    ErrorManager err;
+    JpegErrorTrap trap;
     ByteArrayDestination dest;
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = jumpToRecovery;
-    err.pub.output_message = ignoreMessage;
-    if (setjmp(err.recovery)) {
+    cinfo.err = trap.install();
+    if (setjmp(trap.jump)) {
         jpeg_destroy_compress(&cinfo);
         return false;
     }

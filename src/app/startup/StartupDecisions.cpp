@@ -16,6 +16,14 @@ bool endsWithoutWindow(const StartupOptions& options)
     return options.pathsGiven && options.commandLinePictures.isEmpty() && options.startFolder.isEmpty();
 }
 
+void applyStartupSettings(const QStringList& parameters, SettingsStore& store, StartupOptions& options,
+                          PathArgumentSink pathArgument)
+{
+    applyColourSanity(store);
+    OptionProcessor(parameters, store, options, std::move(pathArgument)).run();
+    applyStartFolderPrecedence(options);
+}
+
 bool applyColourSanity(SettingsStore& store)
 {
     const int background = store.getInt(QStringLiteral("BackgroundColor"), -1);

@@ -1,4 +1,4 @@
-#include "core/filetypes/FolderScan.h"
+#include "core/filetypes/CompanionSound.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -16,33 +16,52 @@ bool isOpenableFile(const QString& path)
     return file.open(QIODevice::ReadOnly);
 }
 
-// The folder's entries that equal one of the names when case is ignored; the
-// exact names were already tried, so a single pass over the folder finds the
-// rest in order of preference.
-QString findIgnoringCase(const QString& folder, const QString& first, const QString& second)
+// The exact names were already tried; among the entries that equal a name
+// when case is ignored, the first name wins, then the second one spelled
+// exactly, then the second in any case.
+QString findIgnoringCase(const QString& folder, const FolderNameIndex& names, const QString& first,
+                         const QString& second)
 {
-    QString secondExact;
-    QString secondFolded;
+    for (const QString& name : names.matches(first)) {
+        if (isOpenableFile(folder + name))
+            return name;
+    }
+    if (second.isEmpty())
+        return {};
+    QString folded;
+    for (const QString& name : names.matches(second)) {
+        if (!isOpenableFile(folder + name))
+            continue;
+        if (name == second)
+            return name;
+        if (folded.isEmpty())
+            folded = name;
+    }
+    return folded;
+}
+
+} // namespace
+
+FolderNameIndex::FolderNameIndex(const QString& folder)
+{
     QDirIterator it(folder.isEmpty() ? QStringLiteral(".") : folder,
                     QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         const QString name = it.fileName();
-        if (name.compare(first, Qt::CaseInsensitive) == 0) {
-            if (isOpenableFile(folder + name))
-                return name;
-        } else if (!second.isEmpty() && name.compare(second, Qt::CaseInsensitive) == 0) {
-            QString& slot = name == second ? secondExact : secondFolded;
-            if (slot.isEmpty() && isOpenableFile(folder + name))
-                slot = name;
-        }
+        byFolded_[name.toCaseFolded()].append(name);
     }
-    return secondExact.isEmpty() ? secondFolded : secondExact;
 }
 
-} // namespace
+const FolderNameIndex& CompanionSoundIndex::names(const QString& folder)
+{
+    auto it = folders_.find(folder);
+    if (it == folders_.end())
+        it = folders_.insert(folder, FolderNameIndex(folder));
+    return *it;
+}
 
-QString findCompanionSound(const QString& picturePath, bool fullPath)
+QString findCompanionSound(const QString& picturePath, bool fullPath, CompanionSoundIndex* index)
 {
     const qsizetype slash = picturePath.lastIndexOf(QLatin1Char('/'));
     const QString folder = picturePath.left(slash + 1);
@@ -56,10 +75,13 @@ QString findCompanionSound(const QString& picturePath, bool fullPath)
     const QString second = first.size() > 4 ? QStringLiteral("SND_") + first.mid(4) : QString();
 
     QString found;
-    if (isOpenableFile(folder + first))
+    if (isOpenableFile(folder + first)) {
         found = first;
-    else
-        found = findIgnoringCase(folder, first, second);
+    } else if (index) {
+        found = findIgnoringCase(folder, index->names(folder), first, second);
+    } else {
+        found = findIgnoringCase(folder, FolderNameIndex(folder), first, second);
+    }
     // A folder that may be entered but not listed still answers exact names.
     if (found.isEmpty() && !second.isEmpty() && isOpenableFile(folder + second))
         found = second;

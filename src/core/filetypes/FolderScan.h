@@ -44,9 +44,4 @@ FolderStatistics folderStatistics(const QString& folder);
 // "%d KB" below 1000, "%.1f MB" below 1000000, else "%.2f GB".
 QString formatKilobytes(qint64 kilobytes);
 
-// IMG_0001.wav, else SND_0001.wav beside IMG_0001.JPG; empty when neither exists.
-// Names match case-insensitively (cameras write .WAV), the exact name first;
-// the result carries the name as it is on disk.
-QString findCompanionSound(const QString& picturePath, bool fullPath);
-
 } // namespace vistello

@@ -1,8 +1,6 @@
 #include "core/filetypes/PictureFileTypes.h"
 
 #include "core/settings/SettingsStore.h"
-#include "imaging/decode/FormatHandler.h"
-#include "imaging/decode/JpegHandler.h"
 #include "resources/StringTable.h"
 
 namespace vistello {
@@ -18,13 +16,12 @@ struct BuiltInFormat {
     uint16_t capabilities;
     const char16_t* description;
     bool needsVideo; // offered only when media playback works
-    std::unique_ptr<FormatHandler> (*factory)() = nullptr;
 };
 
 // Registration order matters: the first registration of an extension wins.
 constexpr BuiltInFormat kBuiltInFormats[] = {
-    {u"Jpeg", u".jpg;.jpeg;.jpe", 0xFFFF, u"Jpeg picture format", false, JpegHandler::createJpeg},
-    {u"", u".thm", 0xFFFD, u"Jpeg picture format", false, JpegHandler::createThm}, // camera thumbnails: shown, never written
+    {u"Jpeg", u".jpg;.jpeg;.jpe", 0xFFFF, u"Jpeg picture format", false},
+    {u"", u".thm", 0xFFFD, u"Jpeg picture format", false}, // camera thumbnails: shown, never written
     {u"BMP", u".bmp", 0x0002, u"BMP picture format with 24 bit color depth", false},
     {u"AVI", u".avi;.qt;.mov;.mpg;.mpeg;.m1v;.wmv", 0x0001, u"Video format", true},
     {u"MP3", u".mp3", 0x0001, u"MP3 format", true},
@@ -96,12 +93,17 @@ void PictureFileTypes::registerBuiltIns(bool videoAvailable, SettingsStore* sett
         descriptor.extensions = QString::fromUtf16(format.extensions);
         descriptor.description = QString::fromUtf16(format.description);
         descriptor.capabilities = format.capabilities;
-        if (format.factory)
-            descriptor.factory = format.factory;
         registerFormat(descriptor, false, settings);
     }
     if (settings)
         listExtension_ = settings->getString(QStringLiteral("PictureListExtension"), defaultListExtension());
+}
+
+void PictureFileTypes::setHandlerFactory(QStringView extension, const FormatHandlerFactory& factory)
+{
+    for (PictureFileType& type : fileTypes_)
+        if (type.extension.compare(extension, Qt::CaseInsensitive) == 0)
+            type.factory = factory;
 }
 
 void PictureFileTypes::clear()
@@ -150,14 +152,6 @@ QString PictureFileTypes::readableFormatNames() const
         return names.join(QString());
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QLatin1Char(' ') + strings::text(kOrText) + QLatin1Char(' ') + last;
-}
-
-std::unique_ptr<FormatHandler> PictureFileTypes::createHandler(QStringView path) const
-{
-    const PictureFileType* type = typeOf(path);
-    if (!type || !type->factory)
-        return nullptr;
-    return type->factory();
 }
 
 } // namespace vistello

@@ -58,6 +58,9 @@ public:
     // With settings, the run's list extension is taken from
     // "PictureListExtension" at the same moment.
     void registerBuiltIns(bool videoAvailable, SettingsStore* settings);
+    // The decoders of the built-in formats live above this table; they hand
+    // in their factories once the formats are registered.
+    void setHandlerFactory(QStringView extension, const FormatHandlerFactory& factory);
     // Empties every table and restores the default list extension.
     void clear();
 
@@ -66,9 +69,6 @@ public:
     bool isPictureListFile(QStringView path) const;
     bool isWritableFormat(QStringView path) const;
     const PictureFileType* typeOf(QStringView path) const;
-    // A handler for the first registered extension that ends path; null when
-    // the type is unknown or has no factory.
-    std::unique_ptr<FormatHandler> createHandler(QStringView path) const;
 
     const std::vector<PictureFileType>& fileTypes() const { return fileTypes_; }
     const QStringList& pictureExtensions() const { return pictureExtensions_; }

@@ -44,6 +44,8 @@ void BackgroundJob::reportStep(const QString& text)
 
 void BackgroundJob::onExit()
 {
+    if (const std::optional<std::string> message = failure())
+        Q_EMIT jobFailed(jobNumber_, QString::fromStdString(*message));
     reportFinished();
 }
 

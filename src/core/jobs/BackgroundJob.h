@@ -44,6 +44,8 @@ Q_SIGNALS:
     void jobStarted(int jobNumber, int stepCount, vistello::JobKind kind); // stepCount 0: unknown
     void jobStep(int jobNumber, const QString& text);                    // text may be empty
     void jobFinished(int jobNumber); // once, at the end or at stop()
+    // The work ended by an error instead of finishing; jobFinished follows.
+    void jobFailed(int jobNumber, const QString& message);
     // Results the views act on.
     void fileWritten(const QString& path);
     void entryRenamed(const QString& oldPath, const QString& newPath);

@@ -29,7 +29,7 @@ BackgroundJob* JobRegistry::find(int jobNumber) const
 bool JobRegistry::titleInUse(const QString& title) const
 {
     return std::any_of(jobs_.begin(), jobs_.end(), [&](const auto& job) {
-        return job->title().compare(title, Qt::CaseInsensitive) == 0;
+        return job->title() == title;
     });
 }
 

@@ -25,8 +25,8 @@ public:
     // Takes the job over and returns it (to connect and start).
     BackgroundJob* add(std::unique_ptr<BackgroundJob> job);
     BackgroundJob* find(int jobNumber) const;
-    // A registered job has this title (case-insensitive): the gallery
-    // refuses a second job for the same target folder.
+    // A registered job has exactly this title: the gallery refuses a second
+    // job for the same target folder (paths are case-sensitive here).
     bool titleInUse(const QString& title) const;
     int count() const { return int(jobs_.size()); }
 

@@ -1,6 +1,7 @@
 #include "core/jobs/WorkerThread.h"
 
 #include <chrono>
+#include <exception>
 
 namespace vistello {
 
@@ -24,6 +25,10 @@ void WorkerThread::start()
     }
     stopRequested_.store(false);
     finished_.store(false);
+    {
+        std::lock_guard lock(mutex_);
+        failure_.reset();
+    }
     thread_ = std::thread(&WorkerThread::threadMain, this);
 }
 
@@ -32,8 +37,10 @@ void WorkerThread::threadMain()
     if (!stopRequested_.load()) {
         try {
             run();
+        } catch (const std::exception& e) {
+            setFailure(e.what());
         } catch (...) {
-            // An escaping exception ends the work silently.
+            setFailure("unknown error");
         }
     }
     try {
@@ -43,6 +50,18 @@ void WorkerThread::threadMain()
     std::lock_guard lock(mutex_);
     finished_.store(true);
     finishedChanged_.notify_all();
+}
+
+void WorkerThread::setFailure(const char* message)
+{
+    std::lock_guard lock(mutex_);
+    failure_ = message && *message ? message : "unknown error";
+}
+
+std::optional<std::string> WorkerThread::failure() const
+{
+    std::lock_guard lock(mutex_);
+    return failure_;
 }
 
 void WorkerThread::requestStop()

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
 
 namespace vistello {
@@ -26,6 +28,8 @@ public:
     bool finished() const { return finished_.load(); }
     // The flag run() may hand to code that polls it (the decoder).
     const std::atomic<bool>& stopFlag() const { return stopRequested_; }
+    // The message of an exception that ended run(); set before onExit().
+    std::optional<std::string> failure() const;
 
 protected:
     virtual void run() = 0;
@@ -44,11 +48,13 @@ protected:
 
 private:
     void threadMain();
+    void setFailure(const char* message);
 
     std::thread thread_;
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> finished_{false};
-    std::mutex mutex_;
+    std::optional<std::string> failure_; // guarded by mutex_
+    mutable std::mutex mutex_;
     std::condition_variable finishedChanged_;
 };
 

@@ -4,7 +4,7 @@
 #include "core/lists/ListFileParser.h"
 #include "core/lists/PathArray.h"
 #include "core/textfile/TextFileReader.h"
-#include "organize/comments/CommentStore.h"
+#include "core/lists/ListFileComments.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +39,7 @@ QString resolveName(const QString& listFolder, const QString& name)
 
 } // namespace
 
-bool readListFile(const QString& path, PathArray& pending, CommentStore* comments)
+bool readListFile(const QString& path, PathArray& pending, ListFileComments* comments)
 {
     const QString listPath = QFileInfo(path).absoluteFilePath();
     const QString listFolder = listPath.left(listPath.lastIndexOf(u'/') + 1);
@@ -66,7 +66,7 @@ bool readListFile(const QString& path, PathArray& pending, CommentStore* comment
         pending.append(picture);
         found = true;
         if (comments && !record.comment.isEmpty())
-            comments->setListFileComment(picture, record.comment);
+            comments->set(picture, record.comment);
     }
     return found;
 }

@@ -5,12 +5,12 @@
 
 namespace vistello {
 
-class CommentStore;
+class ListFileComments;
 class PathArray;
 
 // Appends the existing listed pictures to pending and stores their comments
 // as list-file comments (when comments is given). True when at least one
 // picture was found. Files over 64 MiB and unreadable files give nothing.
-bool readListFile(const QString& path, PathArray& pending, CommentStore* comments);
+bool readListFile(const QString& path, PathArray& pending, ListFileComments* comments);
 
 } // namespace vistello

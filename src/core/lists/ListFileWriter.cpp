@@ -2,7 +2,6 @@
 
 #include "core/lists/PictureList.h"
 #include "core/textfile/TextFileWriter.h"
-#include "organize/comments/CommentStore.h"
 
 namespace vistello {
 
@@ -40,14 +39,14 @@ QString listFileLine(const QString& path, const QString& comment)
     return line + QStringLiteral("\r\n");
 }
 
-bool writeListFile(const QString& file, const QStringList& pictures, const CommentStore& comments)
+bool writeListFile(const QString& file, const QStringList& pictures, const PictureCommentLookup& commentOf)
 {
     TextFileWriter writer;
     if (!writer.open(file))
         return false;
     for (const QString& picture : pictures)
         if (!picture.isEmpty())
-            writer.write(listFileLine(picture, comments.get(picture)));
+            writer.write(listFileLine(picture, commentOf ? commentOf(picture) : QString()));
     return writer.commit();
 }
 

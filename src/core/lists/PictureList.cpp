@@ -4,7 +4,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/ListFileGuard.h"
 #include "core/lists/ListFileReader.h"
-#include "organize/comments/CommentStore.h"
+#include "core/lists/ListFileComments.h"
 
 #include <algorithm>
 
@@ -21,7 +21,7 @@ void PictureList::clear(bool freeMemory)
     entries_.clear(freeMemory);
     pending_.clear(freeMemory);
     if (ownsListFileComments_)
-        CommentStore::instance().clearListFileComments();
+        ListFileComments::instance().clear();
 }
 
 void PictureList::scanFolder(const QString& folder, bool includeSubfolders)
@@ -63,7 +63,7 @@ bool PictureList::readListFile(const QString& path, bool appendPending, ListFile
     if (!guard.firstVisit(path))
         return false;
     const int before = pending_.count();
-    const bool found = vistello::readListFile(path, pending_, &CommentStore::instance());
+    const bool found = vistello::readListFile(path, pending_, &ListFileComments::instance());
     // Only this file's pictures: earlier pending pictures are already in entries.
     if (appendPending)
         for (int i = before; i < pending_.count(); ++i)

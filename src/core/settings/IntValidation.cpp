@@ -100,6 +100,12 @@ bool passes(const IntRule& rule, int value)
 
 } // namespace
 
+bool dependsOnScreenWidth(QStringView key)
+{
+    const IntRule* rule = key.isEmpty() ? nullptr : findRule(key);
+    return rule && rule->check == IntCheck::SelectionWidth;
+}
+
 int validateSettingInt(QStringView key, int value)
 {
     if (key.isEmpty())

@@ -6,6 +6,10 @@
 namespace vistello {
 
 int validateSettingInt(QStringView key, int value);
+// The key's range depends on the screen, which is not known yet when the
+// settings file is read: such values are loaded as they stand and checked
+// when read.
+bool dependsOnScreenWidth(QStringView key);
 
 // The selection view may be at most (primary screen width - 149) wide. The
 // engine has no screen; the user interface sets the width at start-up.

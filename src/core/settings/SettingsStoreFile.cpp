@@ -83,6 +83,8 @@ void SettingsStore::loadFromText(const QString& text, QDate today)
             setString(element.key, element.value);
         else if (element.type == u"bool")
             setBool(element.key, element.value == u"true");
+        else if (element.type == u"int" && dependsOnScreenWidth(element.key))
+            setIntRaw(element.key, parseLeadingInt(element.value));
         else if (element.type == u"int")
             setInt(element.key, parseLeadingInt(element.value));
         else if (element.type == u"bin")

@@ -1,10 +1,12 @@
 #include "imaging/decode/DecodedPicture.h"
 
+#include "core/jobs/PausableWorker.h"
 #include "imaging/colour/DisplayProfile.h"
 #include "imaging/decode/PictureLoader.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -87,6 +89,7 @@ bool DecodedPicture::loadVariant(const QString& path, bool thumbnail)
         request.autoRotate = autoRotate_;
         request.thumbnail = thumbnail;
         request.showMediaMarks = showMediaMarks_;
+        request.soundIndex = soundIndex_;
         request.stopFlag = stopFlag_;
         request.displayTransform = currentDisplayTransform();
         made = loadPicture(request);
@@ -120,19 +123,41 @@ void DecodedPicture::fileChanged(const QString& path)
     cache_.dropPath(path);
 }
 
+namespace {
+
+// Holds every worker that loads a registered picture at its checkpoint
+// while the caches change, so that no cache is changed under a running
+// decode. The workers are paused outside the registry's lock.
+void changeEveryCache(const std::function<void(DecodedPicture&)>& change)
+{
+    std::vector<PausableWorker*> workers;
+    forEachPicture([&](DecodedPicture& picture) {
+        if (PausableWorker* worker = picture.owningWorker();
+            worker && std::find(workers.begin(), workers.end(), worker) == workers.end())
+            workers.push_back(worker);
+    });
+    for (PausableWorker* worker : workers)
+        worker->pause();
+    forEachPicture(change);
+    for (PausableWorker* worker : workers)
+        worker->resume();
+}
+
+} // namespace
+
 void dropPathEverywhere(const QString& path)
 {
-    forEachPicture([&](DecodedPicture& picture) { picture.fileChanged(path); });
+    changeEveryCache([&](DecodedPicture& picture) { picture.fileChanged(path); });
 }
 
 void clearEverywhere()
 {
-    forEachPicture([](DecodedPicture& picture) { picture.cache().clear(); });
+    changeEveryCache([](DecodedPicture& picture) { picture.cache().clear(); });
 }
 
 void renameEverywhere(const QString& oldPath, const QString& newPath)
 {
-    forEachPicture([&](DecodedPicture& picture) { picture.cache().renamePath(oldPath, newPath); });
+    changeEveryCache([&](DecodedPicture& picture) { picture.cache().renamePath(oldPath, newPath); });
 }
 
 } // namespace vistello

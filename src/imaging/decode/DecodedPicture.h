@@ -11,6 +11,9 @@
 
 namespace vistello {
 
+class CompanionSoundIndex;
+class PausableWorker;
+
 class DecodedPicture {
 public:
     DecodedPicture();  // registers the object process-wide
@@ -32,10 +35,16 @@ public:
     void setAllowEnlarge(bool on) { allowEnlarge_ = on; }
     void setAutoRotate(bool on) { autoRotate_ = on; }         // the "Orientation" setting
     void setShowMediaMarks(bool on) { showMediaMarks_ = on; } // thumbnails only
+    // Folder listings shared by the pictures of one list (owned by the caller).
+    void setCompanionSoundIndex(CompanionSoundIndex* index) { soundIndex_ = index; }
     void setBackgroundColour(QRgb colour) { backgroundColour_ = colour; }
     void setCacheCapacity(int capacity) { cache_.setCapacity(capacity); }
     // A worker's stop flag, polled during decoding (null for none).
     void setStopFlag(const std::atomic<bool>* flag) { stopFlag_ = flag; }
+    // The worker whose thread loads this picture: the process-wide cache
+    // changes below hold it at a checkpoint while they touch the cache.
+    void setOwningWorker(PausableWorker* worker) { owningWorker_ = worker; }
+    PausableWorker* owningWorker() const { return owningWorker_; }
 
     // The current bitmap: RGB888, top-down, rows padded to 4 bytes. It is
     // implicitly shared, so a copy held by a view survives cache eviction.
@@ -79,6 +88,7 @@ private:
     bool allowEnlarge_ = false;
     bool autoRotate_ = true;
     bool showMediaMarks_ = false;
+    CompanionSoundIndex* soundIndex_ = nullptr;
     bool valid_ = false;
     int fileWidth_ = 0;
     int fileHeight_ = 0;
@@ -89,11 +99,12 @@ private:
     QImage image_;
     PictureCache cache_;
     const std::atomic<bool>* stopFlag_ = nullptr;
+    PausableWorker* owningWorker_ = nullptr;
     int id_ = 0;
 };
 
-// Process-wide, over every DecodedPicture (user-interface thread; the
-// overview page pauses its loader around these).
+// Process-wide, over every DecodedPicture (user-interface thread). Pictures
+// loaded on a worker's thread are changed only while that worker is paused.
 void dropPathEverywhere(const QString& path); // after a file was rewritten
 void clearEverywhere();                       // refresh
 void renameEverywhere(const QString& oldPath, const QString& newPath);

@@ -3,6 +3,8 @@
 // now, the format plug-ins later (their C table wraps this class). A handler
 // lives for one request; the decoder reads and writes its public fields
 // directly, as the plug-ins do.
+#include "imaging/scale/PixelBuffer.h"
+
 #include <QByteArray>
 #include <QString>
 #include <atomic>
@@ -11,17 +13,6 @@
 #include <memory>
 
 namespace vistello {
-
-// Top-down rows of red, green, blue, packed (width × 3 bytes per row).
-struct PixelBuffer {
-    std::unique_ptr<std::uint8_t[]> data;
-    int width = 0;
-    int height = 0;
-
-    bool empty() const { return !data || width <= 0 || height <= 0; }
-    std::size_t rowBytes() const { return std::size_t(width) * 3; }
-    std::size_t byteCount() const { return rowBytes() * std::size_t(height); }
-};
 
 // A picture's embedded thumbnail: raw pixels when `pixels` is set, otherwise
 // JPEG data in `jpeg`.

@@ -3,7 +3,7 @@
 #include "imaging/decode/DecodeMessage.h"
 #include "imaging/decode/JpegDecoder.h"
 #include "jpegmeta/exif/ExifSummary.h"
-#include "jpegmeta/segments/EmbeddedThumbnail.h"
+#include "jpegmeta/extras/EmbeddedThumbnail.h"
 #include "jpegmeta/segments/HeaderCollector.h"
 
 #include <QFile>
@@ -65,7 +65,7 @@ unsigned JpegHandler::capabilities() const
 void JpegHandler::readOrientation(const QString& path)
 {
     const HeaderData header = collectHeaderData(path, CollectFromFile{});
-    const int value = header.hasExif() ? readExifSummary(header.exifBlock()).orientation : 1;
+    const int value = header.hasExif() ? readExifSummary(exifBlockOf(header)).orientation : 1;
     orientation = value >= 1 && value <= 8 ? value : 1;
 }
 

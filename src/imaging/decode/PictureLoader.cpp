@@ -1,7 +1,8 @@
 #include "imaging/decode/PictureLoader.h"
 
-#include "core/filetypes/FolderScan.h"
+#include "core/filetypes/CompanionSound.h"
 #include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/JpegHandler.h"
 #include "imaging/decode/PictureFitting.h"
 #include "imaging/decode/PixelOrientation.h"
@@ -23,7 +24,7 @@ void prepare(FormatHandler& handler, const PictureRequest& request)
 // handler registered for ".jpg".
 std::unique_ptr<FormatHandler> jpegHandlerLike(const FormatHandler& model)
 {
-    std::unique_ptr<FormatHandler> jpeg = PictureFileTypes::instance().createHandler(u"thumbnail.jpg");
+    std::unique_ptr<FormatHandler> jpeg = createFormatHandler(PictureFileTypes::instance(), u"thumbnail.jpg");
     if (!jpeg)
         jpeg = JpegHandler::createJpeg();
     jpeg->useColourProfiles = model.useColourProfiles;
@@ -55,7 +56,7 @@ PixelBuffer decodeThumbnailData(FormatHandler& handler, ThumbnailData thumbnail,
 
 std::optional<HandlerOutput> decodeWithHandler(const PictureRequest& request)
 {
-    std::unique_ptr<FormatHandler> handler = PictureFileTypes::instance().createHandler(request.path);
+    std::unique_ptr<FormatHandler> handler = createFormatHandler(PictureFileTypes::instance(), request.path);
     if (!handler)
         return std::nullopt;
     prepare(*handler, request);
@@ -75,7 +76,7 @@ std::optional<HandlerOutput> decodeWithHandler(const PictureRequest& request)
             out.pixels = handler->decodeFile(request.path, request.boxWidth, request.boxHeight, 1, 1, false);
         }
         if (request.showMediaMarks)
-            out.mediaMark = !findCompanionSound(request.path, false).isEmpty() ? 2 : handler->soundFlag ? 1 : 0;
+            out.mediaMark = !findCompanionSound(request.path, false, request.soundIndex).isEmpty() ? 2 : handler->soundFlag ? 1 : 0;
     } else {
         if (request.autoRotate)
             handler->readOrientation(request.path);

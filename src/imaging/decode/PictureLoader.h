@@ -13,6 +13,8 @@
 
 namespace vistello {
 
+class CompanionSoundIndex;
+
 struct PictureRequest {
     QString path;
     int boxWidth = 0; // 0 × 0: not reduced
@@ -27,6 +29,7 @@ struct PictureRequest {
     bool autoRotate = true;
     bool thumbnail = false;       // embedded thumbnail first, fast decode
     bool showMediaMarks = false;  // thumbnails: look for sound
+    CompanionSoundIndex* soundIndex = nullptr; // the caller's folder listings, else listed per call
     const std::atomic<bool>* stopFlag = nullptr;
     std::shared_ptr<const ColourTransform> displayTransform;
 };

@@ -9,7 +9,7 @@
 // Two layouts, differing only in how rows are addressed: the display bitmap
 // (QImage RGB888, rows padded to 4 bytes) and the packed decoder buffer.
 // Channel order and row order are kept.
-#include "imaging/decode/FormatHandler.h"
+#include "imaging/scale/PixelBuffer.h"
 
 #include <QImage>
 #include <optional>

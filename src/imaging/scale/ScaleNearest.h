@@ -4,7 +4,7 @@
 // at (x × den / num, y × den / num); each finished row goes through the
 // colour transform when one is given. With num = den it only converts the
 // layout (packed rows to rows padded to 4 bytes) and applies the colours.
-#include "imaging/decode/FormatHandler.h"
+#include "imaging/scale/PixelBuffer.h"
 
 #include <QImage>
 #include <optional>

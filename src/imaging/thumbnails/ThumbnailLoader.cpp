@@ -1,5 +1,6 @@
 #include "imaging/thumbnails/ThumbnailLoader.h"
 
+#include "core/filetypes/CompanionSound.h"
 #include "imaging/decode/DecodedPicture.h"
 #include "imaging/thumbnails/ThumbnailTile.h"
 #include "platform/ThreadPriority.h"
@@ -32,8 +33,10 @@ ThumbnailLoader::ThumbnailLoader(ThumbnailSink& sink, QStringList paths,
     thumbnail_->setCacheCapacity(kCacheCapacity);
     thumbnail_->setReduceLimit(1, 1);
     thumbnail_->setShowMediaMarks(options_.showMediaMarks);
+    newFolderListings();
     thumbnail_->setAutoRotate(options_.autoRotate);
     thumbnail_->setStopFlag(&stopFlag());
+    thumbnail_->setOwningWorker(this);
 }
 
 ThumbnailLoader::~ThumbnailLoader()
@@ -62,8 +65,17 @@ void ThumbnailLoader::listChanged()
     generation_.store(takeGeneration());
 }
 
+// Each folder is listed once per fill for the sound marks; a new fill or a
+// new picture may come with new files.
+void ThumbnailLoader::newFolderListings()
+{
+    sounds_ = std::make_unique<CompanionSoundIndex>();
+    thumbnail_->setCompanionSoundIndex(sounds_.get());
+}
+
 void ThumbnailLoader::setPaths(QStringList paths)
 {
+    newFolderListings();
     paths_ = std::move(paths);
     done_.assign(size_t(paths_.size()), false);
     listChanged();
@@ -89,6 +101,7 @@ void ThumbnailLoader::removeAt(int index)
 void ThumbnailLoader::insertAt(int index, const QString& path)
 {
     index = std::clamp(index, 0, int(paths_.size()));
+    newFolderListings();
     paths_.insert(index, path);
     done_.insert(done_.begin() + index, false);
     listChanged();

@@ -21,6 +21,7 @@
 
 namespace vistello {
 
+class CompanionSoundIndex;
 class DecodedPicture;
 
 struct ThumbnailOptions {
@@ -83,11 +84,13 @@ private:
     void deliverTile(int index, const QImage& tile, int mark);
     void deliverAllDone();
     void listChanged();
+    void newFolderListings();
 
     ThumbnailSink& sink_;
     ThumbnailOptions options_;
     ThumbnailDecoder decoder_;
     std::unique_ptr<DecodedPicture> thumbnail_;
+    std::unique_ptr<CompanionSoundIndex> sounds_; // folder listings of this fill
     QStringList paths_;
     std::vector<bool> done_;
     int lastRequest_ = -1;

@@ -2,7 +2,7 @@
 
 #include "jpegedit/originals/NewFileCopy.h"
 #include "resources/StringTable.h"
-#include "resources/strings/EditStrings.h"
+#include "resources/EditStrings.h"
 
 #include <QFileInfo>
 

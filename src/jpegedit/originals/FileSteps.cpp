@@ -1,6 +1,6 @@
 #include "jpegedit/originals/FileSteps.h"
 
-#include "jpegmeta/segments/PictureReplace.h"
+#include "jpegmeta/rewrite/PictureReplace.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 #include "jpegedit/originals/OriginalBackup.h"
 
 #include "jpegedit/originals/NewFileCopy.h"
-#include "jpegedit/originals/WriteProtection.h"
+#include "platform/WriteProtection.h"
 
 #include <QFile>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "jpegedit/transform/LosslessTransform.h"
 
 #include "jpegedit/exifupkeep/ExifFieldUpdate.h"
-#include "jpegedit/exifupkeep/ThumbnailUpdate.h"
+#include "jpegedit/transform/ThumbnailUpdate.h"
 #include "jpegedit/transform/BlockTransforms.h"
 #include "jpegedit/transform/JpegStreams.h"
 #include "jpegmeta/segments/JpegMarkers.h"

@@ -1,6 +1,6 @@
 #include "jpegedit/transform/TransformJpegFile.h"
 
-#include "jpegedit/originals/WriteProtection.h"
+#include "platform/WriteProtection.h"
 #include "jpegedit/transform/LosslessTransform.h"
 #include "jpegmeta/exif/ExifData.h"
 #include "jpegmeta/segments/HeaderCollector.h"

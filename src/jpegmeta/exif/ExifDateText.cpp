@@ -1,7 +1,7 @@
 #include "jpegmeta/exif/ExifDateText.h"
 
 #include "resources/StringTable.h"
-#include "resources/strings/MetaStrings.h"
+#include "resources/MetaStrings.h"
 
 #include <QLocale>
 

@@ -25,7 +25,7 @@ std::optional<QDateTime> readExifPictureDate(ByteSource& source)
     const HeaderData header = collectHeaderData(source, CollectFromFile{});
     if (!header.hasExif())
         return std::nullopt;
-    return readExifPictureDate(header.exifBlock());
+    return readExifPictureDate(exifBlockOf(header));
 }
 
 QDateTime readPictureDate(const QString& path)

@@ -4,6 +4,8 @@
 // read goes through the bounded accessors below; a read that does not lie
 // wholly inside the buffer yields 0. Offsets are relative to the TIFF header
 // and computed in 64 bits, so no value read from the file can overflow them.
+#include "jpegmeta/segments/HeaderData.h"
+
 #include <QByteArray>
 #include <cstdint>
 
@@ -52,5 +54,8 @@ private:
     int64_t base_ = 0;
     bool littleEndian_ = false;
 };
+
+// The EXIF block collected with a picture's header segments.
+inline TiffBlock exifBlockOf(const HeaderData& header) { return TiffBlock(header.exifBytes, header.exifBase); }
 
 } // namespace vistello

@@ -5,7 +5,7 @@
 #include "jpegmeta/tags/EntryText.h"
 #include "jpegmeta/tags/TagDictionary.h"
 #include "resources/StringTable.h"
-#include "resources/strings/InfoStrings.h"
+#include "resources/InfoStrings.h"
 
 namespace vistello {
 

@@ -1,7 +1,7 @@
 #include "jpegmeta/info/PictureDataText.h"
 
 #include "resources/StringTable.h"
-#include "resources/strings/InfoStrings.h"
+#include "resources/InfoStrings.h"
 
 #include <algorithm>
 

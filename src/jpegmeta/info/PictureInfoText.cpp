@@ -1,7 +1,8 @@
 #include "jpegmeta/info/PictureInfoText.h"
 
+#include "platform/WriteProtection.h"
 #include "resources/StringTable.h"
-#include "resources/strings/InfoStrings.h"
+#include "resources/InfoStrings.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -35,7 +36,7 @@ QString pictureInfoText(const PictureSummary& s, const QString& fileName, bool w
 QString pictureInfoText(const QString& path, const QString& modifiedDate, int64_t fileSize)
 {
     const QFileInfo info(path);
-    const bool writeProtected = info.exists() && !info.isWritable();
+    const bool writeProtected = info.exists() && isWriteProtected(path);
     return pictureInfoText(readPictureSummary(path), info.fileName(), writeProtected, modifiedDate, fileSize);
 }
 

@@ -42,7 +42,7 @@ PictureSummary readPictureSummary(const QString& path)
     s.hasIcc = read.header.hasIcc;
     s.comment = readCommentSegment(read.header.comment).left(kMaxText);
 
-    const ExifSummary exif = readExifSummary(read.header.exifBlock());
+    const ExifSummary exif = readExifSummary(exifBlockOf(read.header));
     s.orientation = exif.orientation;
     s.shutter = shutterFromExposure(exif.exposureTime, exif.shutterFromApex);
     if (exif.fNumber != 0)

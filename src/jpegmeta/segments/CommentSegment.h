@@ -1,10 +1,8 @@
 #pragma once
-// The picture comment stored in the file's first COM segment. Texts whose
-// characters all fit in one byte are written one byte per character with a
-// zero terminator; others as UTF-16LE with a two-byte terminator, no
-// byte-order mark.
-#include "jpegmeta/segments/HeaderEditStatus.h"
-
+// The picture comment stored in the file's first COM segment. Texts are
+// written as UTF-8 with a zero terminator (the desktop's own encoding, which
+// every text fits and other tools show as it is); texts written by older
+// programs in UTF-16LE or Latin-1 are still read.
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -24,11 +22,5 @@ std::optional<QByteArray> encodeCommentSegment(const QString& text);
 // bytes are valid UTF-8, else Latin-1 (at most 1023 characters). The text
 // ends at its first zero character.
 QString readCommentSegment(const QByteArray& payload);
-
-// Puts text into the picture's first COM segment: the APPn segments before
-// it stay, the new COM takes the old one's place (or goes in front of the
-// first non-APPn segment), later COM segments stay. An empty text removes the
-// first COM. The picture date becomes the file's modification time.
-HeaderEditStatus writeCommentSegment(const QString& picture, const QString& text);
 
 } // namespace vistello

@@ -1,8 +1,7 @@
 #pragma once
 // The header segments the metadata parsers need, collected once per file.
-#include "jpegmeta/exif/TiffBlock.h"
-
 #include <QByteArray>
+#include <cstdint>
 
 namespace vistello {
 
@@ -20,7 +19,6 @@ struct HeaderData {
     bool hasAudio = false; // an APP2 segment holds "Audio Stream"
 
     bool hasExif() const { return !exifBytes.isEmpty(); }
-    TiffBlock exifBlock() const { return TiffBlock(exifBytes, exifBase); }
 };
 
 } // namespace vistello

@@ -2,7 +2,7 @@
 
 #include "jpegmeta/segments/PictureData.h"
 #include "resources/StringTable.h"
-#include "resources/strings/MetaStrings.h"
+#include "resources/MetaStrings.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -10,22 +10,22 @@ namespace vistello {
 
 namespace {
 
+// Creates the decompressor, sets the source (memory, or the file when given)
+// and reads the header with every marker saved, all behind the armed trap.
 // Kept free of C++ objects: the library may jump back into it.
-bool readHeader(jpeg_decompress_struct* cinfo, JpegErrorTrap* trap)
-{
-    if (setjmp(trap->jump))
-        return false;
-    saveAllHeaderMarkers(*cinfo);
-    jpeg_read_header(cinfo, TRUE);
-    return true;
-}
-
-bool createDecompressor(jpeg_decompress_struct* cinfo, JpegErrorTrap* trap)
+bool readHeader(jpeg_decompress_struct* cinfo, JpegErrorTrap* trap, const QByteArray* bytes, std::FILE* file)
 {
     cinfo->err = trap->install();
     if (setjmp(trap->jump))
         return false;
     jpeg_create_decompress(cinfo);
+    if (file)
+        jpeg_stdio_src(cinfo, file);
+    else
+        jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(bytes->constData()),
+                     static_cast<unsigned long>(bytes->size()));
+    saveAllHeaderMarkers(*cinfo);
+    jpeg_read_header(cinfo, TRUE);
     return true;
 }
 
@@ -44,10 +44,7 @@ std::optional<SavedMarkerList> SavedMarkerList::read(const QByteArray& jpeg)
         return std::nullopt;
     jpeg_decompress_struct cinfo{};
     JpegErrorTrap trap;
-    if (!createDecompressor(&cinfo, &trap))
-        return std::nullopt;
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(jpeg.constData()), static_cast<unsigned long>(jpeg.size()));
-    const bool ok = readHeader(&cinfo, &trap);
+    const bool ok = readHeader(&cinfo, &trap, &jpeg, nullptr);
     SavedMarkerList list;
     if (ok)
         copyMarkers(cinfo, list.markers_);
@@ -64,12 +61,7 @@ std::optional<SavedMarkerList> SavedMarkerList::read(const QString& path)
         return std::nullopt;
     jpeg_decompress_struct cinfo{};
     JpegErrorTrap trap;
-    if (!createDecompressor(&cinfo, &trap)) {
-        std::fclose(file);
-        return std::nullopt;
-    }
-    jpeg_stdio_src(&cinfo, file);
-    const bool ok = readHeader(&cinfo, &trap);
+    const bool ok = readHeader(&cinfo, &trap, nullptr, file);
     SavedMarkerList list;
     if (ok)
         copyMarkers(cinfo, list.markers_);

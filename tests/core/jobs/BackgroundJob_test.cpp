@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -35,6 +36,7 @@ public:
 
     std::atomic<bool> deaf{false};
     std::atomic<bool> began{false};
+    std::atomic<bool> throwAfterFirstStep{false};
 
 protected:
     void run() override
@@ -46,6 +48,8 @@ protected:
                 return;
             std::this_thread::sleep_for(stepTime_);
             reportStep(step == 0 ? QStringLiteral("first") : QString());
+            if (throwAfterFirstStep.load())
+                throw std::runtime_error("disk full");
         }
     }
 
@@ -70,6 +74,10 @@ struct ProgressLog {
         QObject::connect(&job, &BackgroundJob::jobStep, context,
                          [this](int number, const QString& text) {
                              events.push_back(QStringLiteral("step %1 %2").arg(number).arg(text));
+                         }, Qt::QueuedConnection);
+        QObject::connect(&job, &BackgroundJob::jobFailed, context,
+                         [this](int number, const QString& message) {
+                             events.push_back(QStringLiteral("failed %1 %2").arg(number).arg(message));
                          }, Qt::QueuedConnection);
         QObject::connect(&job, &BackgroundJob::jobFinished, context,
                          [this](int number) {
@@ -113,6 +121,24 @@ TEST(BackgroundJob, ReportsStartedEachStepAndFinishedThroughTheEventLoop)
     EXPECT_EQ(log.events, expected); // stop() after the end adds no second jobFinished
 }
 
+TEST(BackgroundJob, AnExceptionIsReportedAsAFailureBeforeTheFinish)
+{
+    QObject receiver;
+    StepJob job(3, 1ms);
+    job.throwAfterFirstStep = true;
+    ProgressLog log;
+    log.connect(job, &receiver);
+    job.start();
+    processEventsUntil([&] { return log.finishedCount > 0; });
+    ASSERT_TRUE(job.stop(2000));
+    const QString n = QString::number(job.jobNumber());
+    const std::vector<QString> expected = {
+        QStringLiteral("started %1 3 2").arg(n), QStringLiteral("step %1 first").arg(n),
+        QStringLiteral("failed %1 disk full").arg(n), QStringLiteral("finished %1").arg(n),
+    };
+    EXPECT_EQ(log.events, expected);
+}
+
 TEST(BackgroundJob, CancelInTheMiddleStopsBetweenSteps)
 {
     QObject receiver;
@@ -138,7 +164,8 @@ TEST(JobRegistry, FindsByNumberAndTitleAndDestroysOnRemove)
     job->setTitle(QStringLiteral("/home/u/Gallery/"));
     EXPECT_EQ(registry.find(job->jobNumber()), job);
     EXPECT_EQ(registry.find(job->jobNumber() + 1000), nullptr);
-    EXPECT_TRUE(registry.titleInUse(QStringLiteral("/HOME/u/gallery/")));
+    EXPECT_TRUE(registry.titleInUse(QStringLiteral("/home/u/Gallery/")));
+    EXPECT_FALSE(registry.titleInUse(QStringLiteral("/home/u/gallery/"))) << "another folder on Linux";
     EXPECT_FALSE(registry.titleInUse(QStringLiteral("/home/u/Gallery2/")));
     job->start();
     registry.remove(job->jobNumber());

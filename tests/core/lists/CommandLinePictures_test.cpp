@@ -46,7 +46,7 @@ TEST_F(PathArguments, FoldersAreScannedSortedAndListsContribute)
 
     CommandLinePictures got = collectPathArguments({given, dir.file("f"), fb, list}, false);
     EXPECT_EQ(got.list().entries().toStringList(), (QStringList{given, fa, fb, listed}));
-    EXPECT_EQ(CommentStore::instance().listFileComment(listed), "xc");
+    EXPECT_EQ(ListFileComments::instance().get(listed), "xc");
 
     got = collectPathArguments({dir.file("f/")}, true);
     EXPECT_EQ(got.list().entries().toStringList(), (QStringList{fa, fb, deep}));

@@ -108,5 +108,5 @@ TEST_F(ListCommand, ExportWritesTheListWithItsComments)
     PictureList back(10);
     EXPECT_TRUE(back.readListFile(out, true));
     EXPECT_EQ(back.entries().toStringList(), (QStringList{a, b}));
-    EXPECT_EQ(CommentStore::instance().listFileComment(a), "the \"first\"");
+    EXPECT_EQ(ListFileComments::instance().get(a), "the \"first\"");
 }

@@ -18,12 +18,12 @@ protected:
     QStringList read(const QString& listPath, bool* found = nullptr)
     {
         PathArray pending(100);
-        const bool any = readListFile(listPath, pending, &CommentStore::instance());
+        const bool any = readListFile(listPath, pending, &ListFileComments::instance());
         if (found)
             *found = any;
         return pending.toStringList();
     }
-    QString comment(const QString& path) { return CommentStore::instance().listFileComment(path); }
+    QString comment(const QString& path) { return ListFileComments::instance().get(path); }
 };
 
 QByteArray utf16(const QString& text, bool bigEndian)
@@ -54,7 +54,7 @@ TEST_F(ListFile, SkipsMissingShortAndNonPictureNames)
     EXPECT_EQ(read(dir.write("l.csv", text), &found), QStringList{a});
     EXPECT_TRUE(found);
     EXPECT_EQ(comment(a), "kept");
-    EXPECT_EQ(CommentStore::instance().listFileCommentCount(), 1);
+    EXPECT_EQ(ListFileComments::instance().count(), 1);
 
     EXPECT_TRUE(read(dir.write("none.csv", "missing.jpg\r\n"), &found).isEmpty());
     EXPECT_FALSE(found);
@@ -91,7 +91,7 @@ TEST_F(ListFile, ReadsEveryEncodingOfTheTextReader)
         {"utf8.csv", text.toUtf8()},
     };
     for (const auto& [name, bytes] : files) {
-        CommentStore::instance().clearListFileComments();
+        ListFileComments::instance().clear();
         EXPECT_EQ(read(dir.write(QString::fromLatin1(name), bytes)), QStringList{picture}) << name;
         EXPECT_EQ(comment(picture), QStringLiteral("Grüße 😀")) << name;
     }
@@ -150,11 +150,11 @@ TEST_F(ListFile, ExportWritesTheDocumentedBytes)
 {
     const QString a = touch("a.jpg");
     const QString b = touch("b.jpg");
-    CommentStore::instance().setListFileComment(b, QStringLiteral("Grüße"));
+    ListFileComments::instance().set(b, QStringLiteral("Grüße"));
     const QString out = dir.file("out.csv");
-    ASSERT_TRUE(writeListFile(out, {a, b}, CommentStore::instance()));
+    ASSERT_TRUE(writeListFile(out, {a, b}, [](const QString& p) { return ListFileComments::instance().get(p); }));
     EXPECT_EQ(test::readAll(out), "\xEF\xBB\xBF" + a.toUtf8() + "\r\n" + b.toUtf8() + ",Gr\xC3\xBC\xC3\x9F" "e\r\n");
-    EXPECT_FALSE(writeListFile(dir.file("no/such/folder/out.csv"), {a}, CommentStore::instance()));
+    EXPECT_FALSE(writeListFile(dir.file("no/such/folder/out.csv"), {a}, [](const QString& p) { return ListFileComments::instance().get(p); }));
 }
 
 // Regression: names and comments were written without quotes, so a path
@@ -176,12 +176,12 @@ TEST_F(ListFile, ExportedAwkwardNamesReadBackIdentically)
     QStringList pictures;
     for (qsizetype i = 0; i < names.size(); ++i) {
         pictures.append(touch(QStringLiteral("sub/") + names[i]));
-        CommentStore::instance().setListFileComment(pictures.last(), comments[i]);
+        ListFileComments::instance().set(pictures.last(), comments[i]);
     }
     const QString out = dir.file("export.csv");
-    ASSERT_TRUE(writeListFile(out, pictures, CommentStore::instance()));
+    ASSERT_TRUE(writeListFile(out, pictures, [](const QString& p) { return ListFileComments::instance().get(p); }));
 
-    CommentStore::instance().clearListFileComments();
+    ListFileComments::instance().clear();
     EXPECT_EQ(read(out), pictures);
     for (qsizetype i = 0; i < pictures.size(); ++i)
         EXPECT_EQ(comment(pictures[i]), comments[i]) << names[i].toStdString();

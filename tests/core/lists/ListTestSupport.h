@@ -2,7 +2,7 @@
 // Shared set-up of the picture-list tests: the built-in file types, an empty
 // comment store, and a scratch folder with helpers for empty picture files.
 #include "core/filetypes/PictureFileTypes.h"
-#include "organize/comments/CommentStore.h"
+#include "core/lists/ListFileComments.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -17,12 +17,12 @@ protected:
         ASSERT_TRUE(dir.isValid());
         PictureFileTypes::instance().clear();
         PictureFileTypes::instance().registerBuiltIns(false, nullptr);
-        CommentStore::instance().clearListFileComments();
+        ListFileComments::instance().clear();
     }
     void TearDown() override
     {
         PictureFileTypes::instance().clear();
-        CommentStore::instance().clearListFileComments();
+        ListFileComments::instance().clear();
     }
 
     // Creates an empty file (and its folders); returns its full path.

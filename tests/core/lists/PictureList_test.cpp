@@ -25,7 +25,7 @@ TEST_F(PictureListScan, OwnPicturesSortedThenListedPicturesInListOrder)
     list.scanFolder(dir.file("f"), false); // without the trailing "/"
     EXPECT_EQ(list.entries().toStringList(), (QStringList{a, b, other2, other1}));
     EXPECT_EQ(list.pending().toStringList(), (QStringList{other2, other1}));
-    EXPECT_EQ(CommentStore::instance().listFileComment(other1), "second");
+    EXPECT_EQ(ListFileComments::instance().get(other1), "second");
 }
 
 TEST_F(PictureListScan, SubfoldersSortByFullPathAndTheirListsAreRead)
@@ -75,12 +75,12 @@ TEST_F(PictureListScan, ClearKeepsSelectionAndOnlyOwnedListsForgetListComments)
     EXPECT_TRUE(temp.entries().isEmpty());
     EXPECT_TRUE(temp.pending().isEmpty());
     EXPECT_EQ(temp.selection().count(), 1);
-    EXPECT_EQ(CommentStore::instance().listFileComment(a), "hello");
+    EXPECT_EQ(ListFileComments::instance().get(a), "hello");
 
     PictureList owned(10);
     owned.setOwnsListFileComments(true);
     owned.clear(false);
-    EXPECT_EQ(CommentStore::instance().listFileComment(a), "");
+    EXPECT_EQ(ListFileComments::instance().get(a), "");
 }
 
 TEST_F(PictureListScan, RescanKeepsTheCurrentIndexWithinTheNewCount)

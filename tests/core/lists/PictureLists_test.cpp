@@ -74,7 +74,7 @@ TEST_F(PictureListsModel, DropBuildsTheDropListInDropOrder)
     EXPECT_EQ(lists.currentId(), ListId::DroppedPictures);
     EXPECT_EQ(lists.current().count(), 5);
     EXPECT_EQ(lists.current().currentIndex(), 0);
-    EXPECT_EQ(CommentStore::instance().listFileComment(listed), "from a list");
+    EXPECT_EQ(ListFileComments::instance().get(listed), "from a list");
 }
 
 TEST(FolderIndexMemory, RestoresOnlyIndicesWithinTheNewCount)

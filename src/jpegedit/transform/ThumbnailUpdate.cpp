@@ -1,4 +1,4 @@
-#include "jpegedit/exifupkeep/ThumbnailUpdate.h"
+#include "jpegedit/transform/ThumbnailUpdate.h"
 
 #include "jpegmeta/exif/ExifTypes.h"
 #include "jpegmeta/exif/ThumbnailLocator.h"

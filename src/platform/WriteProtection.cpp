@@ -1,4 +1,4 @@
-#include "jpegedit/originals/WriteProtection.h"
+#include "platform/WriteProtection.h"
 
 #include <QFile>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "jpegmeta/segments/PictureReplace.h"
+#include "jpegmeta/rewrite/PictureReplace.h"
 
 #include "jpegmeta/exif/PictureDate.h"
 #include "platform/FileReplace.h"

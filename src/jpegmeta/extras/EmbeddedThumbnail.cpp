@@ -1,4 +1,4 @@
-#include "jpegmeta/segments/EmbeddedThumbnail.h"
+#include "jpegmeta/extras/EmbeddedThumbnail.h"
 
 #include "jpegmeta/exif/ThumbnailLocator.h"
 #include "jpegmeta/segments/HeaderWalk.h"

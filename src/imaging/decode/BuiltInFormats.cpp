@@ -1,0 +1,24 @@
+#include "imaging/decode/BuiltInFormats.h"
+
+#include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/JpegHandler.h"
+
+namespace vistello {
+
+void registerBuiltInFormats(PictureFileTypes& types, bool videoAvailable, SettingsStore* settings)
+{
+    types.registerBuiltIns(videoAvailable, settings);
+    for (const char16_t* extension : {u".jpg", u".jpeg", u".jpe"})
+        types.setHandlerFactory(QStringView(extension), JpegHandler::createJpeg);
+    types.setHandlerFactory(u".thm", JpegHandler::createThm);
+}
+
+std::unique_ptr<FormatHandler> createFormatHandler(const PictureFileTypes& types, QStringView path)
+{
+    const PictureFileType* type = types.typeOf(path);
+    if (!type || !type->factory)
+        return nullptr;
+    return type->factory();
+}
+
+} // namespace vistello

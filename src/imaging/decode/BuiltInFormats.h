@@ -1,0 +1,19 @@
+#pragma once
+// Registers the built-in picture formats together with their decoders: the
+// file-type table knows names and extensions, the handlers live here.
+#include <QStringView>
+#include <memory>
+
+namespace vistello {
+
+class FormatHandler;
+class PictureFileTypes;
+class SettingsStore;
+
+void registerBuiltInFormats(PictureFileTypes& types, bool videoAvailable, SettingsStore* settings);
+
+// A new handler for the first registered extension that ends path; null when
+// the type is unknown or has no factory.
+std::unique_ptr<FormatHandler> createFormatHandler(const PictureFileTypes& types, QStringView path);
+
+} // namespace vistello
