@@ -3,6 +3,7 @@
 #include "app/startup/SettingsChoice.h"
 #include "app/startup/StartupDecisions.h"
 #include "app/startup/StartupOptions.h"
+#include "app/startup/WindowStart.h"
 #include "core/settings/SettingsStore.h"
 #include "support/TempDir.h"
 
@@ -157,6 +158,34 @@ TEST(StartupOptions, CommandLineColourStandsAfterTheColourCheck)
     StartupOptions options;
     applyStartupSettings(params({"-c", "3", "255", "255", "255"}), store, options, [](const QString&) {});
     EXPECT_EQ(store.getInt(QStringLiteral("TextColor"), -1), 0xFFFFFF);
+}
+
+TEST(StartupOptions, WindowStartFollowsAutoShowAndTheFirstRun)
+{
+    struct Case {
+        bool autoShow, firstRun;
+        int pictures;
+        WindowStart expected;
+    };
+    const Case cases[] = {
+        {false, false, 0, {false, true, false}},
+        {true, false, 0, {true, false, false}},
+        {false, true, 0, {false, true, true}},
+        {false, true, 1, {false, true, false}}, // one picture opens its folder already
+        {true, true, 2, {true, false, true}},
+    };
+    for (const Case& c : cases) {
+        SettingsStore store(QStringLiteral("/nonexistent-folder"));
+        store.setBool(QStringLiteral("AutoShow"), c.autoShow);
+        StartupOptions options;
+        options.showFirstRunHints = c.firstRun;
+        for (int i = 0; i < c.pictures; ++i)
+            options.commandLinePictures << QStringLiteral("/p/%1.jpg").arg(i);
+        const WindowStart start = decideWindowStart(options, store);
+        EXPECT_EQ(start.startAutoShow, c.expected.startAutoShow);
+        EXPECT_EQ(start.focusFolderTree, c.expected.focusFolderTree);
+        EXPECT_EQ(start.showFolderViewHint, c.expected.showFolderViewHint) << c.firstRun << c.pictures;
+    }
 }
 
 TEST(StartupOptions, StoredPermanently)

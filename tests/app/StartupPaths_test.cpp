@@ -4,6 +4,7 @@
 #include "app/startup/PathArguments.h"
 #include "app/startup/StartupDecisions.h"
 #include "core/filetypes/PictureFileTypes.h"
+#include "core/lists/PictureLists.h"
 #include "core/settings/SettingsStore.h"
 #include "support/TempDir.h"
 
@@ -14,6 +15,12 @@ using namespace vistello;
 using vistello::test::TempDir;
 
 namespace {
+
+FirstPictureList chooseFirst(const StartupOptions& options, SettingsStore& store, const QString& picturesFolder)
+{
+    PictureLists lists;
+    return chooseFirstPictureList(lists, options, store, picturesFolder);
+}
 
 // Runs a whole command line as start-up does: options, path arguments,
 // the start folder's precedence.
@@ -124,7 +131,7 @@ TEST_F(StartupPaths, OnePictureOpensItsFolderWithItCurrent)
     SettingsStore store(dir.path());
     StartupOptions options;
     options.commandLinePictures = {b};
-    const FirstPictureList list = chooseFirstPictureList(options, store, {});
+    const FirstPictureList list = chooseFirst(options, store, {});
     EXPECT_EQ(list.kind, FirstPictureList::Kind::Folder);
     EXPECT_EQ(list.folder, dir.file(QStringLiteral("f/")));
     ASSERT_EQ(list.pictures.size(), 3);
@@ -137,7 +144,7 @@ TEST_F(StartupPaths, SeveralPicturesAreTheList)
     SettingsStore store(dir.path());
     StartupOptions options;
     options.commandLinePictures = {QStringLiteral("/x/b.jpg"), QStringLiteral("/x/a.jpg")};
-    const FirstPictureList list = chooseFirstPictureList(options, store, {});
+    const FirstPictureList list = chooseFirst(options, store, {});
     EXPECT_EQ(list.kind, FirstPictureList::Kind::CommandLine);
     EXPECT_EQ(list.pictures, options.commandLinePictures);
     EXPECT_EQ(list.current, 0);
@@ -155,19 +162,19 @@ TEST_F(StartupPaths, WithoutPicturesStartFolderThenLastUsedFolder)
     StartupOptions options;
     options.startFolder = dir.file(QStringLiteral("start"));
     options.includeSubfolders = true;
-    EXPECT_EQ(chooseFirstPictureList(options, store, {}).pictures, QStringList{deep});
+    EXPECT_EQ(chooseFirst(options, store, {}).pictures, QStringList{deep});
 
     options = {};
     store.setString(QStringLiteral("LastUsedFolder"), dir.file(QStringLiteral("last/")));
     store.setInt(QStringLiteral("LastPictureIndex"), 1);
-    FirstPictureList list = chooseFirstPictureList(options, store, dir.file(QStringLiteral("pictures")));
+    FirstPictureList list = chooseFirst(options, store, dir.file(QStringLiteral("pictures")));
     EXPECT_EQ(list.pictures.at(list.current), lastB);
 
     store.setInt(QStringLiteral("LastPictureIndex"), 7); // beyond the list: the first picture
-    EXPECT_EQ(chooseFirstPictureList(options, store, {}).current, 0);
+    EXPECT_EQ(chooseFirst(options, store, {}).current, 0);
 
     store.setString(QStringLiteral("LastUsedFolder"), dir.file(QStringLiteral("gone/")));
-    list = chooseFirstPictureList(options, store, dir.file(QStringLiteral("pictures")));
+    list = chooseFirst(options, store, dir.file(QStringLiteral("pictures")));
     EXPECT_EQ(list.pictures, QStringList{fallback});
 }
 

@@ -6,6 +6,7 @@
 #include "imaging/scale/BufferLimits.h"
 #include "imaging/scale/ScaleAreaAverage.h"
 #include "imaging/scale/ScaleNearest.h"
+#include "imaging/scale/ScaledSize.h"
 
 #include <gtest/gtest.h>
 
@@ -229,7 +230,7 @@ TEST(PictureFitting, WorkedExampleKeepsTheFirstStepAndAveragesDownTo800)
     EXPECT_TRUE(plan.first.isOne());
     EXPECT_EQ(plan.second.num, 800);
     EXPECT_EQ(plan.second.den, 1125);
-    EXPECT_EQ(750 * 800 / 1125, 533);
+    EXPECT_EQ(scaledSide(750, plan.second.num, plan.second.den), 533); // the picture ends 800 x 533
 }
 
 TEST(PictureFitting, LargeBuffersAreCutToOneAndAHalfBoxesFirst)

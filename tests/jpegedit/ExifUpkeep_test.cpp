@@ -271,7 +271,7 @@ TEST(ExifUpkeep, thumbnailOverlappingTheMakerNoteIsRewrittenInPlace)
     TempDir dir;
     const QString rotated = dir.write(QStringLiteral("t.jpg"), segment.data.mid(start, thumbnail.size()));
     const QByteArray pixels = decodeWithDjpeg(rotated);
-    EXPECT_TRUE(pixels.startsWith("P6\n32 48\n") || pixels.startsWith("P6\n32 ")) << pixels.left(12).toStdString();
+    EXPECT_TRUE(pixels.startsWith("P6\n32 48\n")) << pixels.left(12).toStdString(); // 48 x 32 turned
 }
 
 } // namespace

@@ -191,7 +191,11 @@ TEST(TransformEngine, truncatedSourceIsCompletedWithEoi)
     const QString path = dir.write(QStringLiteral("cut.jpg"), jpeg.left(jpeg.size() * 2 / 3));
     TransformRequest request;
     request.op = TransformOp::Rotate180;
-    EXPECT_TRUE(transformJpegFile(path, dir.file(QStringLiteral("out.jpg")), request).ok());
+    ASSERT_TRUE(transformJpegFile(path, dir.file(QStringLiteral("out.jpg")), request).ok());
+    const QByteArray out = test::readAll(dir.file(QStringLiteral("out.jpg")));
+    EXPECT_TRUE(out.endsWith("\xFF\xD9"));
+    if (test::sampletools::toolAvailable(QStringLiteral("djpeg"))) // a complete stream: no warning either
+        EXPECT_TRUE(test::sampletools::runTool(QStringLiteral("djpeg"), {dir.file(QStringLiteral("out.jpg"))}).err.isEmpty());
 }
 
 TEST(TransformEngine, greyscaleOfSubsampledLuminanceFails)

@@ -20,6 +20,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -273,20 +274,27 @@ TEST(CameraSamples, EveryReaderSurvivesEveryFile)
     const QStringList files = sharedSamplePictures();
     SKIP_WITHOUT_SAMPLES(files);
     for (const QString& path : files) {
+        const std::string name = path.toStdString();
         JpegFile file;
         file.read(path, true);
         const HeaderData header = collectHeaderData(path, CollectFromFile{true, true, true, true});
         ExifData tree;
         tree.parse(header.exifBytes, header.exifBase);
-        (void)tree.orientation();
-        (void)readExifSummary(exifBlockOf(header));
+        // The tree and the summary read IFD0's orientation on their own paths.
+        const ExifSummary summary = readExifSummary(exifBlockOf(header));
+        if (summary.orientation != 0)
+            EXPECT_EQ(tree.orientation(), summary.orientation) << name;
         (void)readPictureDate(path);
+        // Whatever a locator hands out is a whole JPEG stream.
+        const auto isJpeg = [](const QByteArray& b) { return b.isEmpty() || b.startsWith("\xFF\xD8"); };
+        EXPECT_TRUE(isJpeg(locateThumbnail(exifBlockOf(header)).bytes)) << name;
+        EXPECT_TRUE(isJpeg(findEmbeddedThumbnail(path).bytes)) << name;
         (void)locateThumbnailSimple(exifBlockOf(header));
-        (void)locateThumbnail(exifBlockOf(header));
-        (void)findEmbeddedThumbnail(path);
         if (const std::optional<SavedMarkerList> markers = SavedMarkerList::read(path)) {
             const std::vector<SavedMarkerView> views = markers->views();
-            (void)assembleIccProfile(views);
+            // An ICC profile starts with its own size, which the chunks must hold.
+            if (const std::optional<QByteArray> icc = assembleIccProfile(views); icc && icc->size() >= 4)
+                EXPECT_GE(qsizetype(qFromBigEndian<quint32>(icc->constData())), 128) << name;
             (void)collectHeaderData(views, CollectFromMarkers{true, true, true});
         }
     }

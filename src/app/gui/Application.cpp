@@ -15,6 +15,7 @@
 #include "app/startup/StartupDecisions.h"
 #include "app/startup/StartupOptions.h"
 #include "core/filetypes/PictureFileTypes.h"
+#include "core/lists/PictureLists.h"
 #include "core/settings/IntValidation.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
@@ -104,11 +105,18 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
         return 0;
 
     showStatus(splash, kUpdateDisplayId);
-    const FirstPictureList first = chooseFirstPictureList(options, store, picturesFolder());
+    // The window's lists live as long as the window: the stored ones are
+    // read now and written when it closes.
+    PictureLists lists;
+    lists.readStoredLists(store.personalFolder());
+    const FirstPictureList first = chooseFirstPictureList(lists, options, store, picturesFolder());
     PlaceholderMainWindow window(first, store.getInt(QStringLiteral("BackgroundColor"), -1));
     window.show();
     splash.finish(&window);
-    return QApplication::exec();
+    window.applyWindowStart(decideWindowStart(options, store));
+    const int status = QApplication::exec();
+    lists.writeStoredLists(store.personalFolder());
+    return status;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace vistello {
@@ -51,6 +52,17 @@ PlaceholderMainWindow::PlaceholderMainWindow(const FirstPictureList& list, int b
     connect(list_, &QListWidget::currentRowChanged, this, &PlaceholderMainWindow::showPicture);
     if (!list.pictures.isEmpty())
         list_->setCurrentRow(list.current);
+}
+
+void PlaceholderMainWindow::applyWindowStart(const WindowStart& start)
+{
+    // The picture list stands where the folder tree will be.
+    if (start.focusFolderTree)
+        list_->setFocus();
+    if (start.showFolderViewHint)
+        QToolTip::showText(list_->mapToGlobal(list_->rect().center()),
+                           folderViewHintTitle() + QLatin1Char('\n') + folderViewHintText(), list_, QRect(),
+                           kFolderViewHintMs);
 }
 
 void PlaceholderMainWindow::showPicture(int row)

@@ -6,14 +6,13 @@
 
 namespace vistello {
 
-FirstPictureList chooseFirstPictureList(const StartupOptions& options, SettingsStore& store,
+FirstPictureList chooseFirstPictureList(PictureLists& lists, const StartupOptions& options, SettingsStore& store,
                                         const QString& picturesFolder)
 {
     PictureList given(100, ListKind::CommandLine);
     for (const QString& picture : options.commandLinePictures)
         given.entries().append(picture);
 
-    PictureLists lists;
     const FirstList first =
         chooseFirstList(lists, given, options.startFolder, options.includeSubfolders, &store, picturesFolder);
 

@@ -10,6 +10,7 @@
 
 namespace vistello {
 
+class PictureLists;
 class SettingsStore;
 
 struct FirstPictureList {
@@ -20,8 +21,9 @@ struct FirstPictureList {
     int current = 0;      // index into pictures (0 when empty)
 };
 
-// picturesFolder is used when no folder was used before (empty: the user's pictures folder).
-FirstPictureList chooseFirstPictureList(const StartupOptions& options, SettingsStore& store,
+// Chooses the first list among the window's lists. picturesFolder is used
+// when no folder was used before (empty: the user's pictures folder).
+FirstPictureList chooseFirstPictureList(PictureLists& lists, const StartupOptions& options, SettingsStore& store,
                                         const QString& picturesFolder);
 
 // "N picture(s) in "folder"" or "N picture(s) from command line".

@@ -72,13 +72,18 @@ TEST(WorkerThread, StubbornWorkerIsGivenUpAfterTheTimeOutAndJoinedLater)
     EXPECT_TRUE(worker.finished());
 }
 
-TEST(WorkerThread, EscapingExceptionEndsTheThreadNormally)
+TEST(WorkerThread, EscapingExceptionEndsTheThreadAsAFailure)
 {
     LoopWorker worker;
     worker.throwInRun = true;
     worker.start();
     EXPECT_TRUE(worker.stop(2000));
     EXPECT_EQ(worker.exits.load(), 1);
+    EXPECT_EQ(worker.failure().value_or(""), "escaped");
+    worker.throwInRun = false;
+    worker.start(); // a new run starts without the old failure
+    EXPECT_TRUE(worker.stop(2000));
+    EXPECT_FALSE(worker.failure().has_value());
 }
 
 TEST(WorkerThread, CanBeStartedAgainAfterItEnded)
