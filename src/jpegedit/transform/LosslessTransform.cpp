@@ -17,8 +17,6 @@ namespace vistello {
 
 namespace {
 
-j_common_ptr common(jpeg_decompress_struct& c) { return reinterpret_cast<j_common_ptr>(&c); }
-
 // The crop of the main picture, scaled to an embedded thumbnail.
 void scaleCrop(TransformRequest& r, int fromWidth, int fromHeight, int toWidth, int toHeight)
 {
@@ -173,16 +171,12 @@ bool LosslessTransform::readCoefficients()
     failedInSource_ = true;
     if (setjmp(sourceTrap_.jump))
         return false;
-    if (!geometry_.inPlace) {
-        for (int ci = 0; ci < geometry_.components; ++ci) {
-            const ComponentGeometry& c = geometry_.component[size_t(ci)];
-            workspace_[ci] = (*source_.mem->request_virt_barray)(common(source_), JPOOL_IMAGE, FALSE,
-                                                                 JDIMENSION(c.widthInBlocks),
-                                                                 JDIMENSION(c.heightInBlocks), JDIMENSION(c.v));
-        }
-    }
     sourceArrays_ = jpeg_read_coefficients(&source_);
-    return sourceArrays_ != nullptr;
+    if (!sourceArrays_)
+        return false;
+    if (!geometry_.inPlace)
+        fetchSourceRows(source_, sourceArrays_, geometry_.components, sourceRows_);
+    return true;
 }
 
 void LosslessTransform::adjustParameters()
@@ -254,11 +248,13 @@ bool LosslessTransform::write(TransformDestination& destination)
     else
         attachFixedMemoryDestination(output_, destination.buffer, destination.capacity);
 
-    jvirt_barray_ptr* outputArrays = geometry_.inPlace ? sourceArrays_ : workspace_;
+    jvirt_barray_ptr* outputArrays =
+        geometry_.inPlace ? sourceArrays_ : outputRows_.attach(output_, sourceRows_, geometry_);
     jpeg_write_coefficients(&output_, outputArrays);
     if (options_.pictureFile)
         copySavedSegments(segmentViews_, output_);
-    transformBlocks(BlockJob{&source_, sourceArrays_, outputArrays, &geometry_});
+    if (geometry_.inPlace && geometry_.op == TransformOp::FlipH)
+        flipInPlace(source_, sourceArrays_, geometry_);
     jpeg_finish_compress(&output_);
     jpeg_finish_decompress(&source_);
     if (!destination.device)

@@ -1,9 +1,12 @@
 #pragma once
 // The lossless engine for one JPEG stream: reads the quantized coefficients
-// through the JPEG library (within TransformLimits), moves the blocks
-// (BlockTransforms), and writes a new stream with the same quantization. run() goes through the phases in
+// through the JPEG library (within TransformLimits), moves the blocks as the
+// compressor asks for them (OutputRows), and writes a new stream with the
+// same quantization. run() goes through the phases in
 // order; each library call sits inside its phase's error recovery, after
 // which the object releases everything in its destructor.
+#include "jpegedit/transform/BlockTransforms.h"
+#include "jpegedit/transform/OutputRows.h"
 #include "jpegedit/transform/TransformGeometry.h"
 #include "jpegedit/transform/TransformRequest.h"
 #include "jpegmeta/segments/JpegErrorTrap.h"
@@ -87,7 +90,8 @@ private:
     TransformGeometry geometry_;
     GeometryFailure geometryFailure_ = GeometryFailure::None;
     jvirt_barray_ptr* sourceArrays_ = nullptr;
-    jvirt_barray_ptr workspace_[kMaxComponents] = {};
+    SourceRows sourceRows_;
+    OutputRows outputRows_;
     struct ScanLimit {
         jpeg_progress_mgr manager; // first member: the library hands it back
         JpegErrorTrap* trap;
