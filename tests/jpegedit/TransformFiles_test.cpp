@@ -108,6 +108,46 @@ TEST(TransformFiles, realReplaceLeavesNoTemporaryFileOnEngineFailure)
     EXPECT_EQ(entriesOf(dir), QStringList{"p.jpg"});
 }
 
+// The frame header of a small picture rewritten to claim another size.
+QByteArray claimingSize(QByteArray jpeg, int width, int height)
+{
+    qsizetype p = 2;
+    while (p + 9 <= jpeg.size() && uint8_t(jpeg[p]) == 0xFF) {
+        const uint8_t m = uint8_t(jpeg[p + 1]);
+        if (m == 0xC0 || m == 0xC2) {
+            const char size[4] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+            jpeg.replace(p + 5, 4, size, 4);
+            return jpeg;
+        }
+        p += 2 + ((uint8_t(jpeg[p + 2]) << 8) | uint8_t(jpeg[p + 3]));
+    }
+    return {};
+}
+
+// A few hundred bytes claiming 150 megapixels (found by fuzzing) or the
+// largest size a JPEG can state: refused before the library allocates
+// anything, the file left as it was.
+TEST(TransformFiles, headerClaimingFarMoreThanTheDataHoldsIsRefused)
+{
+    struct Case {
+        Layout layout;
+        int width;
+        int height;
+    };
+    for (const Case c : {Case{Layout::Yuv420, 65495, 2277}, Case{Layout::Progressive, 65500, 65500}}) {
+        SCOPED_TRACE(layoutName(c.layout));
+        TempDir dir;
+        const QByteArray bytes = claimingSize(encodeLayout(c.layout, 32, 32), c.width, c.height);
+        ASSERT_FALSE(bytes.isEmpty());
+        const QString path = dir.write(QStringLiteral("p.jpg"), bytes);
+        const TransformOutcome outcome = transformJpegInPlace(path, rotateRight());
+        EXPECT_EQ(outcome.failure, TransformFailure::BadData);
+        EXPECT_FALSE(outcome.libraryMessage.isEmpty());
+        EXPECT_EQ(test::readAll(path), bytes);
+        EXPECT_EQ(entriesOf(dir), QStringList{"p.jpg"});
+    }
+}
+
 TEST(TransformFiles, writeProtectedPictureIsRefusedEvenForRoot)
 {
     TempDir dir;

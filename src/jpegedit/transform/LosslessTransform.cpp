@@ -4,18 +4,18 @@
 #include "jpegedit/transform/ThumbnailUpdate.h"
 #include "jpegedit/transform/BlockTransforms.h"
 #include "jpegedit/transform/JpegStreams.h"
+#include "jpegedit/transform/TransformLimits.h"
 #include "jpegmeta/segments/JpegMarkers.h"
 #include "jpegmeta/segments/SegmentCopyPolicy.h"
 
 #include <algorithm>
+#include <csetjmp>
 #include <jerror.h>
 #include <utility>
 
 namespace vistello {
 
 namespace {
-
-j_common_ptr common(jpeg_decompress_struct& c) { return reinterpret_cast<j_common_ptr>(&c); }
 
 // The crop of the main picture, scaled to an embedded thumbnail.
 void scaleCrop(TransformRequest& r, int fromWidth, int fromHeight, int toWidth, int toHeight)
@@ -25,6 +25,12 @@ void scaleCrop(TransformRequest& r, int fromWidth, int fromHeight, int toWidth, 
     const int h = r.cropH == 0 ? 0 : std::max(1, scale(r.cropH, toHeight, fromHeight));
     r.setCrop(scale(r.cropX, toWidth, fromWidth), scale(r.cropY, toHeight, fromHeight), w, h);
     r.crop = true;
+}
+
+[[noreturn]] void fail(JpegErrorTrap& trap, const char* text)
+{
+    std::snprintf(trap.message, sizeof trap.message, "%s", text);
+    std::longjmp(trap.jump, 1);
 }
 
 } // namespace
@@ -61,7 +67,7 @@ bool LosslessTransform::run(const uint8_t* data, size_t size, TransformDestinati
         geometryFailure_ = GeometryFailure::BadCrop;
         return false;
     }
-    if (!data || size == 0 || !readHeader(data, size))
+    if (!data || size == 0 || !readHeader(data, size) || !withinLimits(size))
         return false;
 
     const SourceLayout layout = sourceLayout();
@@ -113,10 +119,34 @@ bool LosslessTransform::readHeader(const uint8_t* data, size_t size)
         return false;
     sourceCreated_ = true;
     jpeg_create_decompress(&source_);
+    scanLimit_.trap = &sourceTrap_;
+    scanLimit_.manager.progress_monitor = [](j_common_ptr cinfo) {
+        auto* limit = reinterpret_cast<ScanLimit*>(cinfo->progress);
+        if (cinfo->is_decompressor && reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxTransformScans)
+            fail(*limit->trap, "Too many scans in the picture");
+    };
+    source_.progress = &scanLimit_.manager;
     attachMemorySource(source_, data, size);
     if (options_.pictureFile)
         saveAllHeaderMarkers(source_);
     jpeg_read_header(&source_, TRUE);
+    return true;
+}
+
+bool LosslessTransform::withinLimits(size_t size)
+{
+    failedInSource_ = true;
+    if (setjmp(sourceTrap_.jump))
+        return false;
+    const int64_t needed = coefficientBytes(source_);
+    const int64_t allowed = options_.maxCoefficientBytes > 0 ? options_.maxCoefficientBytes
+                                                             : coefficientAllowance(size, source_.arith_code);
+    if (needed > std::min(allowed, kMaxCoefficientBytes))
+        fail(sourceTrap_, needed > kMaxCoefficientBytes ? "Picture too large for a lossless transform"
+                                                        : "Picture size in the header too large for the file's data");
+    // The library's own limit backs this up; saved header segments count
+    // towards it too and take at most the file's size.
+    source_.mem->max_memory_to_use = long(needed + int64_t(size) + (int64_t(16) << 20));
     return true;
 }
 
@@ -141,16 +171,12 @@ bool LosslessTransform::readCoefficients()
     failedInSource_ = true;
     if (setjmp(sourceTrap_.jump))
         return false;
-    if (!geometry_.inPlace) {
-        for (int ci = 0; ci < geometry_.components; ++ci) {
-            const ComponentGeometry& c = geometry_.component[size_t(ci)];
-            workspace_[ci] = (*source_.mem->request_virt_barray)(common(source_), JPOOL_IMAGE, FALSE,
-                                                                 JDIMENSION(c.widthInBlocks),
-                                                                 JDIMENSION(c.heightInBlocks), JDIMENSION(c.v));
-        }
-    }
     sourceArrays_ = jpeg_read_coefficients(&source_);
-    return sourceArrays_ != nullptr;
+    if (!sourceArrays_)
+        return false;
+    if (!geometry_.inPlace)
+        fetchSourceRows(source_, sourceArrays_, geometry_.components, sourceRows_);
+    return true;
 }
 
 void LosslessTransform::adjustParameters()
@@ -222,11 +248,13 @@ bool LosslessTransform::write(TransformDestination& destination)
     else
         attachFixedMemoryDestination(output_, destination.buffer, destination.capacity);
 
-    jvirt_barray_ptr* outputArrays = geometry_.inPlace ? sourceArrays_ : workspace_;
+    jvirt_barray_ptr* outputArrays =
+        geometry_.inPlace ? sourceArrays_ : outputRows_.attach(output_, sourceRows_, geometry_);
     jpeg_write_coefficients(&output_, outputArrays);
     if (options_.pictureFile)
         copySavedSegments(segmentViews_, output_);
-    transformBlocks(BlockJob{&source_, sourceArrays_, outputArrays, &geometry_});
+    if (geometry_.inPlace && geometry_.op == TransformOp::FlipH)
+        flipInPlace(source_, sourceArrays_, geometry_);
     jpeg_finish_compress(&output_);
     jpeg_finish_decompress(&source_);
     if (!destination.device)

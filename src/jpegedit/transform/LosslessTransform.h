@@ -1,9 +1,12 @@
 #pragma once
 // The lossless engine for one JPEG stream: reads the quantized coefficients
-// through the JPEG library, moves the blocks (BlockTransforms), and writes a
-// new stream with the same quantization. run() goes through the phases in
+// through the JPEG library (within TransformLimits), moves the blocks as the
+// compressor asks for them (OutputRows), and writes a new stream with the
+// same quantization. run() goes through the phases in
 // order; each library call sits inside its phase's error recovery, after
 // which the object releases everything in its destructor.
+#include "jpegedit/transform/BlockTransforms.h"
+#include "jpegedit/transform/OutputRows.h"
 #include "jpegedit/transform/TransformGeometry.h"
 #include "jpegedit/transform/TransformRequest.h"
 #include "jpegmeta/segments/JpegErrorTrap.h"
@@ -39,6 +42,9 @@ public:
         // Crop this many pixels from the right, the height kept in
         // proportion (fitting a thumbnail into a smaller space).
         int cropRight = 0;
+        // Coefficient memory the source may claim; 0: the usual allowance
+        // for its size (TransformLimits).
+        int64_t maxCoefficientBytes = 0;
         // Called once the source buffer is no longer needed (it may be freed).
         void (*sourceConsumed)(void* context) = nullptr;
         void* context = nullptr;
@@ -63,6 +69,7 @@ public:
 
 private:
     bool readHeader(const uint8_t* data, size_t size);
+    bool withinLimits(size_t size);
     SourceLayout sourceLayout() const;
     bool readCoefficients();
     bool write(TransformDestination& destination);
@@ -83,7 +90,12 @@ private:
     TransformGeometry geometry_;
     GeometryFailure geometryFailure_ = GeometryFailure::None;
     jvirt_barray_ptr* sourceArrays_ = nullptr;
-    jvirt_barray_ptr workspace_[kMaxComponents] = {};
+    SourceRows sourceRows_;
+    OutputRows outputRows_;
+    struct ScanLimit {
+        jpeg_progress_mgr manager; // first member: the library hands it back
+        JpegErrorTrap* trap;
+    } scanLimit_{};
 };
 
 } // namespace vistello

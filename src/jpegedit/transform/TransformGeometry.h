@@ -34,7 +34,7 @@ struct SourceLayout {
 struct ComponentGeometry {
     int h = 1; // sampling factors in the output
     int v = 1;
-    int widthInBlocks = 0;  // destination workspace
+    int widthInBlocks = 0;  // output arrays
     int heightInBlocks = 0;
     // Whole-iMCU part of the source component, counted along the output's
     // x and y axes: only these blocks are mirrored.
@@ -59,7 +59,7 @@ struct TransformGeometry {
     int imcuHeight = 8;
     int xOffset = 0; // crop offset in destination iMCUs
     int yOffset = 0;
-    // No workspace: the output arrays are the source arrays (changed in place).
+    // The output arrays are the source arrays (changed in place, if at all).
     bool inPlace = false;
     std::array<ComponentGeometry, kMaxComponents> component{};
 };

@@ -1,8 +1,9 @@
 #pragma once
 // One call of the lossless engine. The caller fills the request; the engine
 // then runs its phases on it: read the header, derive the geometry
-// (TransformGeometry, before any coefficient is read), request the block
-// workspace, read the coefficients, adjust the compressor's parameters, write.
+// (TransformGeometry, before any coefficient is read), check the claimed size
+// against the limits, read the coefficients, adjust the compressor's
+// parameters, write (the blocks moved as the compressor asks for them).
 #include "jpegedit/transform/TransformOp.h"
 
 namespace vistello {
