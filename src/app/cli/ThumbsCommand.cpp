@@ -157,7 +157,7 @@ int runThumbs(const QStringList& args)
 
     PictureFileTypes& types = PictureFileTypes::instance();
     types.clear();
-    types.registerBuiltIns(mediaPlaybackAvailable(), nullptr);
+    types.registerBuiltInsDeferringMedia(mediaPlaybackAvailable, nullptr);
 
     QElapsedTimer timer;
     timer.start();
