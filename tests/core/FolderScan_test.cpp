@@ -53,6 +53,19 @@ TEST_F(FolderScan, ListsPicturesByRegisteredType)
     EXPECT_TRUE(scanPictures(p + QStringLiteral("missing/"), true).isEmpty());
 }
 
+TEST_F(FolderScan, PictureOnlyFolderNeverAsksForMediaPlayback)
+{
+    write({"a.jpg", "b.thm", "notes.txt", "sub/c.JPG"});
+    int asked = 0;
+    PictureFileTypes::instance().clear();
+    PictureFileTypes::instance().registerBuiltInsDeferringMedia([&] { ++asked; return true; }, nullptr);
+    EXPECT_EQ(scanPictures(dir.path(), true).size(), 3);
+    EXPECT_EQ(asked, 0);
+    write({"clip.mpg"});
+    EXPECT_EQ(scanPictures(dir.path(), true).size(), 4);
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(FolderScan, RecursiveScanIsDepthFirstAndAnnouncesFoldersFirst)
 {
     write({"a.jpg", "s1/b.jpg", "s1/s2/c.jpg", "s1/s2/d.jpg", "s3/e.jpg", "z.jpg"});

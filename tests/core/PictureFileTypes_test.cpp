@@ -37,6 +37,34 @@ TEST(PictureFileTypes, BuiltInsAreRegisteredInOrder)
     EXPECT_EQ(video.writeFilter(), kBuiltInFilter);
 }
 
+TEST(PictureFileTypes, DeferredMediaAsksOnceAtTheFirstMediaNameAndEndsLikeEagerRegistration)
+{
+    for (const bool playable : {false, true}) {
+        int asked = 0;
+        PictureFileTypes types;
+        types.registerBuiltInsDeferringMedia([&] { ++asked; return playable; }, nullptr);
+        EXPECT_TRUE(types.isPictureFile(u"/p/a.jpg"));
+        EXPECT_FALSE(types.isPictureFile(u"/p/notes.txt"));
+        EXPECT_FALSE(types.isWritableFormat(u"/p/c.thm"));
+        EXPECT_EQ(asked, 0);
+        EXPECT_EQ(types.isPictureFile(u"/p/clip.MOV"), playable);
+        EXPECT_EQ(types.typeOf(u"/p/song.mp3") != nullptr, playable);
+        EXPECT_EQ(asked, 1);
+
+        PictureFileTypes eager;
+        eager.registerBuiltIns(playable, nullptr);
+        EXPECT_EQ(types.pictureExtensions(), eager.pictureExtensions());
+        EXPECT_EQ(types.readableFormatNames(), eager.readableFormatNames());
+    }
+
+    // A plug-in registered meanwhile comes after the media formats, as it would.
+    PictureFileTypes types;
+    types.registerBuiltInsDeferringMedia([] { return true; }, nullptr);
+    types.registerFormat(pluginFormat(QStringLiteral("JP2"), QStringLiteral(".jp2;.avi"), 0x0001), true, nullptr);
+    EXPECT_EQ(types.readableFormatNames(), QStringLiteral("Jpeg, AVI, MP3 or JP2"));
+    EXPECT_FALSE(types.typeOf(u"/p/e.avi")->external);
+}
+
 struct NameCase {
     const char* path;
     bool picture;   // without video

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 using namespace vistello;
 
@@ -109,6 +111,59 @@ TEST(ScaleAreaAverage, EnlargingFourToTenMixesOnlyPixelsTwoAndSeven)
     for (int x = 0; x < 10; ++x)
         EXPECT_EQ(out->data[size_t(x) * 3], expected[x]) << x;
 }
+
+// The averaging rules straight from unit overlaps, one destination byte at a
+// time: source pixels span m units of the common axis, destination pixels n.
+uint32_t overlap(int64_t destination, int64_t source, int64_t n, int64_t m)
+{
+    return uint32_t(std::max<int64_t>(0, std::min((destination + 1) * n, (source + 1) * m)
+                                             - std::max(destination * n, source * m)));
+}
+
+uint8_t referenceAverage(const PixelBuffer& in, int outWidth, int outHeight, int x, int y, int c)
+{
+    const auto near = [](int i, int n, int m) {
+        return std::pair(std::max(0, i * n / m - 1), std::min(n - 1, (i + 1) * n / m + 1));
+    };
+    const auto [firstRow, lastRow] = near(y, in.height, outHeight);
+    const auto [firstColumn, lastColumn] = near(x, in.width, outWidth);
+    uint32_t accumulated = 0;
+    for (int r = firstRow; r <= lastRow; ++r) {
+        uint32_t sum = 0;
+        for (int s = firstColumn; s <= lastColumn; ++s)
+            sum += overlap(x, s, in.width, outWidth) * in.data[size_t(r) * in.rowBytes() + size_t(s) * 3 + size_t(c)];
+        accumulated += overlap(y, r, in.height, outHeight) * ((sum * (65536u / uint32_t(in.width))) >> 16);
+    }
+    return uint8_t((accumulated * (65536u / uint32_t(in.height))) >> 16);
+}
+
+struct AverageCase {
+    int width, height, num, den;
+};
+
+class AreaAverageOfNoise : public testing::TestWithParam<AverageCase> {};
+
+TEST_P(AreaAverageOfNoise, MatchesTheRulesByteForByte)
+{
+    const AverageCase& c = GetParam();
+    const PixelBuffer source = makeBuffer(c.width, c.height, [](int x, int y, int ch) {
+        return uint8_t((uint32_t(x * 7919 + y * 104729 + ch * 31) * 2654435761u) >> 24);
+    });
+    const std::optional<PixelBuffer> out = scaleAreaAverage(source, c.num, c.den);
+    ASSERT_TRUE(out);
+    for (int y = 0; y < out->height; ++y)
+        for (int x = 0; x < out->width; ++x)
+            for (int ch = 0; ch < 3; ++ch)
+                ASSERT_EQ(out->data[size_t(y) * out->rowBytes() + size_t(x) * 3 + size_t(ch)],
+                          referenceAverage(source, out->width, out->height, x, y, ch))
+                    << x << "," << y << "," << ch;
+}
+
+// The viewer's last step (two or three source pixels per target pixel), a
+// short span at the end of the row, a strong reduction and an enlargement.
+INSTANTIATE_TEST_SUITE_P(Ratios, AreaAverageOfNoise,
+                         testing::Values(AverageCase{75, 50, 1080, 1500}, AverageCase{5, 5, 3, 5},
+                                         AverageCase{160, 120, 1, 37}, AverageCase{7, 4, 5, 2}));
 
 TEST(ScaleAreaAverage, RefusesNoChangeAndZeroRatios)
 {

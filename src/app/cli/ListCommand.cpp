@@ -66,7 +66,7 @@ int runList(const QStringList& args)
 
     PictureFileTypes& types = PictureFileTypes::instance();
     types.clear();
-    types.registerBuiltIns(mediaPlaybackAvailable(), nullptr);
+    types.registerBuiltInsDeferringMedia(mediaPlaybackAvailable, nullptr);
     if (!parsed.listExtension.isEmpty())
         types.setListExtension(parsed.listExtension.startsWith(u'.') ? parsed.listExtension
                                                                     : u'.' + parsed.listExtension);

@@ -42,7 +42,7 @@ int runScan(const QStringList& args)
 
     PictureFileTypes& types = PictureFileTypes::instance();
     types.clear();
-    types.registerBuiltIns(mediaPlaybackAvailable(), nullptr);
+    types.registerBuiltInsDeferringMedia(mediaPlaybackAvailable, nullptr);
     QString listing;
     for (const QString& path : scanPictures(fullFolder, includeSubfolders))
         listing += path + QLatin1Char('\n');

@@ -158,7 +158,7 @@ int runThumbs(const QStringList& args)
 
     PictureFileTypes& types = PictureFileTypes::instance();
     types.clear();
-    registerBuiltInFormats(types, mediaPlaybackAvailable(), nullptr);
+    registerBuiltInFormatsDeferringMedia(types, mediaPlaybackAvailable, nullptr);
 
     QElapsedTimer timer;
     timer.start();

@@ -19,6 +19,7 @@ struct BuiltInFormat {
 };
 
 // Registration order matters: the first registration of an extension wins.
+// The media formats come last, so registering them later keeps the order.
 constexpr BuiltInFormat kBuiltInFormats[] = {
     {u"Jpeg", u".jpg;.jpeg;.jpe", 0xFFFF, u"Jpeg picture format", false},
     {u"", u".thm", 0xFFFD, u"Jpeg picture format", false}, // camera thumbnails: shown, never written
@@ -47,6 +48,7 @@ PictureFileTypes& PictureFileTypes::instance()
 
 void PictureFileTypes::registerFormat(const FormatDescriptor& descriptor, bool external, SettingsStore* settings)
 {
+    settleDeferredMedia(); // the media formats were registered first
     const bool readable = (descriptor.capabilities & kReadable) != 0;
     const bool writable = (descriptor.capabilities & kWritable) != 0;
     if (!readable && !writable)
@@ -85,18 +87,54 @@ void PictureFileTypes::registerFormat(const FormatDescriptor& descriptor, bool e
 
 void PictureFileTypes::registerBuiltIns(bool videoAvailable, SettingsStore* settings)
 {
+    registerBuiltInGroup(false);
+    if (videoAvailable)
+        registerBuiltInGroup(true);
+    if (settings)
+        listExtension_ = settings->getString(QStringLiteral("PictureListExtension"), defaultListExtension());
+}
+
+void PictureFileTypes::registerBuiltInsDeferringMedia(PlaybackQuery playbackAvailable, SettingsStore* settings)
+{
+    registerBuiltIns(false, settings);
+    deferredPlayback_ = std::move(playbackAvailable);
+}
+
+void PictureFileTypes::registerBuiltInGroup(bool media)
+{
     for (const BuiltInFormat& format : kBuiltInFormats) {
-        if (format.needsVideo && !videoAvailable)
+        if (format.needsVideo != media)
             continue;
         FormatDescriptor descriptor;
         descriptor.formatName = QString::fromUtf16(format.formatName);
         descriptor.extensions = QString::fromUtf16(format.extensions);
         descriptor.description = QString::fromUtf16(format.description);
         descriptor.capabilities = format.capabilities;
-        registerFormat(descriptor, false, settings);
+        registerFormat(descriptor, false, nullptr); // built-ins have no saved properties
     }
-    if (settings)
-        listExtension_ = settings->getString(QStringLiteral("PictureListExtension"), defaultListExtension());
+}
+
+bool PictureFileTypes::isDeferredMedia(QStringView path) const
+{
+    if (!deferredPlayback_)
+        return false;
+    for (const BuiltInFormat& format : kBuiltInFormats)
+        if (format.needsVideo)
+            for (QStringView extension : QStringView(format.extensions).tokenize(u';'))
+                if (path.endsWith(extension, Qt::CaseInsensitive))
+                    return true;
+    return false;
+}
+
+void PictureFileTypes::settleDeferredMedia() const
+{
+    if (!deferredPlayback_)
+        return;
+    auto* self = const_cast<PictureFileTypes*>(this);
+    const PlaybackQuery playbackAvailable = std::move(self->deferredPlayback_);
+    self->deferredPlayback_ = nullptr;
+    if (playbackAvailable())
+        self->registerBuiltInGroup(true);
 }
 
 void PictureFileTypes::setHandlerFactory(QStringView extension, const FormatHandlerFactory& factory)
@@ -108,6 +146,7 @@ void PictureFileTypes::setHandlerFactory(QStringView extension, const FormatHand
 
 void PictureFileTypes::clear()
 {
+    deferredPlayback_ = nullptr;
     fileTypes_.clear();
     pictureExtensions_.clear();
     formats_.clear();
@@ -120,7 +159,10 @@ bool PictureFileTypes::isPictureFile(QStringView path) const
     for (const QString& extension : pictureExtensions_)
         if (path.endsWith(extension, Qt::CaseInsensitive))
             return true;
-    return false;
+    if (!isDeferredMedia(path))
+        return false;
+    settleDeferredMedia();
+    return isPictureFile(path);
 }
 
 bool PictureFileTypes::isPictureListFile(QStringView path) const
@@ -139,11 +181,39 @@ const PictureFileType* PictureFileTypes::typeOf(QStringView path) const
     for (const PictureFileType& type : fileTypes_)
         if (path.endsWith(type.extension, Qt::CaseInsensitive))
             return &type;
-    return nullptr;
+    if (!isDeferredMedia(path))
+        return nullptr;
+    settleDeferredMedia();
+    return typeOf(path);
+}
+
+const std::vector<PictureFileType>& PictureFileTypes::fileTypes() const
+{
+    settleDeferredMedia();
+    return fileTypes_;
+}
+
+const QStringList& PictureFileTypes::pictureExtensions() const
+{
+    settleDeferredMedia();
+    return pictureExtensions_;
+}
+
+const std::vector<FormatListEntry>& PictureFileTypes::formats() const
+{
+    settleDeferredMedia();
+    return formats_;
+}
+
+QString PictureFileTypes::writeFilter() const
+{
+    settleDeferredMedia();
+    return writeFilter_;
 }
 
 QString PictureFileTypes::readableFormatNames() const
 {
+    settleDeferredMedia();
     QStringList names;
     for (const FormatListEntry& format : formats_)
         if (format.readable && !format.formatName.isEmpty())

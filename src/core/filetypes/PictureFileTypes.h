@@ -17,6 +17,9 @@ class SettingsStore;
 // Creates a new handler object of a format (one per request).
 using FormatHandlerFactory = std::function<std::unique_ptr<FormatHandler>()>;
 
+// Whether video and MP3 files can be played; asked at most once.
+using PlaybackQuery = std::function<bool()>;
+
 struct PictureFileType {
     QString extension;   // with the leading dot, e.g. ".jpg"
     QString formatName;  // e.g. "Jpeg"; may be empty
@@ -58,6 +61,13 @@ public:
     // With settings, the run's list extension is taken from
     // "PictureListExtension" at the same moment.
     void registerBuiltIns(bool videoAvailable, SettingsStore* settings);
+    // The same, but video/MP3 wait until a name with one of their extensions
+    // is tested, a format is registered or the tables are read; only then is
+    // playbackAvailable asked, and the table ends up as registerBuiltIns with
+    // that answer leaves it. A run that meets pictures only never asks (the
+    // media probe costs a process start). Settling writes the table, so it
+    // belongs to the registering thread, like registration itself.
+    void registerBuiltInsDeferringMedia(PlaybackQuery playbackAvailable, SettingsStore* settings);
     // The decoders of the built-in formats live above this table; they hand
     // in their factories once the formats are registered.
     void setHandlerFactory(QStringView extension, const FormatHandlerFactory& factory);
@@ -70,10 +80,10 @@ public:
     bool isWritableFormat(QStringView path) const;
     const PictureFileType* typeOf(QStringView path) const;
 
-    const std::vector<PictureFileType>& fileTypes() const { return fileTypes_; }
-    const QStringList& pictureExtensions() const { return pictureExtensions_; }
-    const std::vector<FormatListEntry>& formats() const { return formats_; }
-    QString writeFilter() const { return writeFilter_; }
+    const std::vector<PictureFileType>& fileTypes() const;
+    const QStringList& pictureExtensions() const;
+    const std::vector<FormatListEntry>& formats() const;
+    QString writeFilter() const;
     // Names of the readable formats joined for messages: "A, B or C"
     // (formats without a name are left out).
     QString readableFormatNames() const;
@@ -82,6 +92,13 @@ public:
     void setListExtension(const QString& extension) { listExtension_ = extension; }
 
 private:
+    void registerBuiltInGroup(bool media);
+    bool isDeferredMedia(QStringView path) const;
+    // Registers the deferred formats when playback is available; the table
+    // stands for them already, so const readers may do it.
+    void settleDeferredMedia() const;
+
+    PlaybackQuery deferredPlayback_;
     std::vector<PictureFileType> fileTypes_;
     QStringList pictureExtensions_;
     std::vector<FormatListEntry> formats_;

@@ -5,12 +5,28 @@
 
 namespace vistello {
 
-void registerBuiltInFormats(PictureFileTypes& types, bool videoAvailable, SettingsStore* settings)
+namespace {
+
+void setBuiltInHandlers(PictureFileTypes& types)
 {
-    types.registerBuiltIns(videoAvailable, settings);
     for (const char16_t* extension : {u".jpg", u".jpeg", u".jpe"})
         types.setHandlerFactory(QStringView(extension), JpegHandler::createJpeg);
     types.setHandlerFactory(u".thm", JpegHandler::createThm);
+}
+
+} // namespace
+
+void registerBuiltInFormats(PictureFileTypes& types, bool videoAvailable, SettingsStore* settings)
+{
+    types.registerBuiltIns(videoAvailable, settings);
+    setBuiltInHandlers(types);
+}
+
+void registerBuiltInFormatsDeferringMedia(PictureFileTypes& types, const std::function<bool()>& playbackAvailable,
+                                         SettingsStore* settings)
+{
+    types.registerBuiltInsDeferringMedia(playbackAvailable, settings);
+    setBuiltInHandlers(types);
 }
 
 std::unique_ptr<FormatHandler> createFormatHandler(const PictureFileTypes& types, QStringView path)

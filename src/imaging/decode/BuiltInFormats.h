@@ -2,6 +2,7 @@
 // Registers the built-in picture formats together with their decoders: the
 // file-type table knows names and extensions, the handlers live here.
 #include <QStringView>
+#include <functional>
 #include <memory>
 
 namespace vistello {
@@ -11,6 +12,10 @@ class PictureFileTypes;
 class SettingsStore;
 
 void registerBuiltInFormats(PictureFileTypes& types, bool videoAvailable, SettingsStore* settings);
+// The same with video/MP3 deferred until a media name is met (see
+// PictureFileTypes::registerBuiltInsDeferringMedia).
+void registerBuiltInFormatsDeferringMedia(PictureFileTypes& types, const std::function<bool()>& playbackAvailable,
+                                         SettingsStore* settings);
 
 // A new handler for the first registered extension that ends path; null when
 // the type is unknown or has no factory.

@@ -26,4 +26,22 @@ AreaWeights makeAreaWeights(int n, int m)
     return table;
 }
 
+AreaTaps makeAreaTaps(const AreaWeights& table, int n)
+{
+    AreaTaps taps;
+    for (const AreaSpan& span : table.spans)
+        taps.taps = std::max(taps.taps, span.last - span.first + 1);
+    taps.start.reserve(table.spans.size());
+    taps.weights.assign(table.spans.size() * size_t(taps.taps), 0);
+    uint32_t* row = taps.weights.data();
+    for (const AreaSpan& span : table.spans) {
+        const int start = std::min(span.first, n - taps.taps);
+        taps.start.push_back(start);
+        for (int s = span.first; s <= span.last; ++s)
+            row[s - start] = table.weight(span, s);
+        row += taps.taps;
+    }
+    return taps;
+}
+
 } // namespace vistello

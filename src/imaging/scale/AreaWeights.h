@@ -30,4 +30,18 @@ struct AreaWeights {
 // n, m >= 1.
 AreaWeights makeAreaWeights(int n, int m);
 
+// The same weights with one fixed number of taps per destination index, so
+// that the inner loop has a constant length: tap t of destination index i
+// weighs source start[i] + t. Shorter spans are padded with zero weights,
+// after the span or, near the end of the axis, before it, so that no tap
+// reads past source n - 1.
+struct AreaTaps {
+    int taps = 0;
+    std::vector<int> start;        // one per destination index
+    std::vector<uint32_t> weights; // taps per destination index, one after another
+};
+
+// table made by makeAreaWeights(n, m).
+AreaTaps makeAreaTaps(const AreaWeights& table, int n);
+
 } // namespace vistello

@@ -25,38 +25,58 @@ struct RowTarget {
     int height;
 };
 
+// Reduces one source row across: out gets three values per destination
+// pixel. Taps > 0 fixes the tap count at compile time, so the short spans of
+// the final viewing step run without a loop of their own; 0 takes the
+// table's count.
+template <int Taps>
+void reduceAcross(const uint8_t* source, const AreaTaps& across, uint32_t reciprocal, uint32_t* out)
+{
+    const int taps = Taps > 0 ? Taps : across.taps;
+    const uint32_t* weight = across.weights.data();
+    for (const int start : across.start) {
+        const uint8_t* p = source + size_t(start) * 3;
+        uint32_t s0 = 0, s1 = 0, s2 = 0;
+        for (int t = 0; t < taps; ++t, p += 3) {
+            const uint32_t w = weight[t];
+            s0 += w * p[0];
+            s1 += w * p[1];
+            s2 += w * p[2];
+        }
+        weight += taps;
+        out[0] = (s0 * reciprocal) >> 16;
+        out[1] = (s1 * reciprocal) >> 16;
+        out[2] = (s2 * reciprocal) >> 16;
+        out += 3;
+    }
+}
+
+using ReduceAcross = void (*)(const uint8_t*, const AreaTaps&, uint32_t, uint32_t*);
+
+ReduceAcross reducerFor(int taps)
+{
+    switch (taps) {
+    case 1: return reduceAcross<1>;
+    case 2: return reduceAcross<2>;
+    case 3: return reduceAcross<3>;
+    case 4: return reduceAcross<4>;
+    default: return reduceAcross<0>;
+    }
+}
+
 // The three colour byte positions are averaged independently and stay where
 // they are, so any 3-byte pixel order works.
 bool averageRows(const RowView& in, const RowTarget& out)
 {
     try {
-        const AreaWeights across = makeAreaWeights(in.width, out.width);
+        const AreaTaps across = makeAreaTaps(makeAreaWeights(in.width, out.width), in.width);
         const AreaWeights down = makeAreaWeights(in.height, out.height);
+        const ReduceAcross reduce = reducerFor(across.taps);
         const uint32_t acrossReciprocal = 65536u / uint32_t(in.width);
         const uint32_t downReciprocal = 65536u / uint32_t(in.height);
         const size_t values = size_t(out.width) * 3;
         std::vector<uint32_t> horizontal(values); // one source row, reduced across
         std::vector<uint32_t> accumulated(values);
-
-        // Reduces source row r across into `horizontal`.
-        const auto reduceAcross = [&](int r) {
-            const uint8_t* source = in.data + r * in.stride;
-            for (int x = 0; x < out.width; ++x) {
-                const AreaSpan& columns = across.spans[size_t(x)];
-                uint32_t s0 = 0, s1 = 0, s2 = 0;
-                const uint32_t* weight = &across.weights[size_t(columns.weightStart)];
-                for (const uint8_t* p = source + columns.first * 3; p <= source + columns.last * 3; p += 3) {
-                    const uint32_t w = *weight++;
-                    s0 += w * p[0];
-                    s1 += w * p[1];
-                    s2 += w * p[2];
-                }
-                uint32_t* h = &horizontal[size_t(x) * 3];
-                h[0] = (s0 * acrossReciprocal) >> 16;
-                h[1] = (s1 * acrossReciprocal) >> 16;
-                h[2] = (s2 * acrossReciprocal) >> 16;
-            }
-        };
 
         // A source row on the border of two target rows is reduced once and
         // used by both.
@@ -65,7 +85,7 @@ bool averageRows(const RowView& in, const RowTarget& out)
             const AreaSpan& rows = down.spans[size_t(y)];
             for (int r = rows.first; r <= rows.last; ++r) {
                 if (r != reducedRow) {
-                    reduceAcross(r);
+                    reduce(in.data + r * in.stride, across, acrossReciprocal, horizontal.data());
                     reducedRow = r;
                 }
                 const uint32_t v = down.weight(rows, r);
