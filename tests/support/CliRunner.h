@@ -1,6 +1,6 @@
 #pragma once
 // Runs programs as a user does: the built vistello-cli, or the independent
-// tools that check what it writes. The one place tests start a process.
+// tools that check what the program writes. Output is collected apart.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
