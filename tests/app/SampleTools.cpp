@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QProcess>
 #include <QStandardPaths>
 
 namespace vistello::test::sampletools {
@@ -32,19 +31,7 @@ QStringList sharedSamplePictures()
 
 ToolRun runTool(const QString& program, const QStringList& args)
 {
-    QProcess process;
-    process.start(program, args);
-    ToolRun run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    if (process.exitStatus() == QProcess::NormalExit)
-        run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(program, args);
 }
 
 QByteArray headerMarkers(const QByteArray& jpeg)

@@ -1,17 +1,15 @@
 #pragma once
 // Runs the independent tools (djpeg, exiftool, exiv2, ...) that check the
 // generated samples, and skips a test when one is not installed.
+#include "support/CliRunner.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace vistello::test::sampletools {
 
-struct ToolRun {
-    int exitCode = -1; // -1: did not start, crashed or timed out
-    QByteArray out;
-    QByteArray err;
-};
+using ToolRun = ProcessRun;
 
 bool toolAvailable(const QString& program);
 ToolRun runTool(const QString& program, const QStringList& args);

@@ -1,75 +1,68 @@
-// Drives the built vistello-cli scan as a user would.
-#include "core/filetypes/FolderScan.h"
-#include "core/filetypes/PictureFileTypes.h"
+// Drives the built vistello-cli scan as a user would. The file system's own
+// order comes from find(1); which names are pictures is written out here.
+#include "app/SampleTools.h"
 #include "platform/MediaSupport.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+using vistello::test::CliRun;
+using vistello::test::runCli;
+
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QStringList lines;
-    bool wroteError = false;
-};
+QStringList lines(const QString& text) { return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 
-CliRun runScan(const QStringList& args, const QString& workingDirectory = {})
+// find's listing of folder (readdir order, depth first), kept to the given names.
+QStringList foundInOrder(const QString& folder, bool recursive, const QStringList& names)
 {
-    QProcess process;
-    process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(VISTELLO_CLI_PATH), QStringList(QStringLiteral("scan")) + args);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    run.wroteError = !process.readAllStandardError().isEmpty();
-    return run;
+    QStringList args{folder};
+    if (!recursive)
+        args << QStringLiteral("-maxdepth") << QStringLiteral("1");
+    args << QStringLiteral("-type") << QStringLiteral("f");
+    QStringList kept;
+    for (const QString& path : lines(QString::fromUtf8(vistello::test::runProgram(QStringLiteral("find"), args).out)))
+        if (names.contains(path.mid(folder.size())))
+            kept << path;
+    return kept;
 }
 
 } // namespace
 
 TEST(ScanCommand, PrintsPicturesInScanOrderAndReportsErrors)
 {
-    if (!QFile::exists(QStringLiteral(VISTELLO_CLI_PATH)))
-        GTEST_SKIP() << "vistello-cli not built";
+    SKIP_WITHOUT_CLI();
+    SKIP_WITHOUT_TOOL("find");
     vistello::test::TempDir dir;
     for (const char* name : {"a.JPG", "b.Jpeg", "c.thm", "d.bmp", "e.avi", "notes.txt", "sub/f.jpg", "sub/deeper/g.jpe"})
         dir.write(QString::fromUtf8(name), "x");
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.file(QStringLiteral("fifo.jpg"))).constData(), 0600), 0);
+    // Camera THM files are shown, BMP is only written, videos count when they can be played.
+    QStringList pictures{"a.JPG", "b.Jpeg", "c.thm"};
+    if (vistello::mediaPlaybackAvailable())
+        pictures << "e.avi";
+    const QStringList flat = foundInOrder(dir.path(), false, pictures);
+    const QStringList deep = foundInOrder(dir.path(), true, pictures + QStringList{"sub/f.jpg", "sub/deeper/g.jpe"});
+    ASSERT_EQ(flat.size(), pictures.size());
 
-    // The registration the command makes gives the expected order.
-    auto& types = vistello::PictureFileTypes::instance();
-    types.clear();
-    types.registerBuiltIns(vistello::mediaPlaybackAvailable(), nullptr);
-    const QStringList flat = vistello::scanPictures(dir.path(), false);
-    const QStringList deep = vistello::scanPictures(dir.path(), true);
-    types.clear();
-    EXPECT_EQ(flat.size(), vistello::mediaPlaybackAvailable() ? 4 : 3);
-    EXPECT_EQ(deep.size(), flat.size() + 2);
-
-    const CliRun top = runScan({dir.path()});
+    const CliRun top = runCli({"scan", dir.path()});
     EXPECT_EQ(top.exitCode, 0);
-    EXPECT_EQ(top.lines, flat);
-    const CliRun all = runScan({QStringLiteral("-i"), dir.path().chopped(1)});
+    EXPECT_EQ(lines(top.out), flat);
+    const CliRun all = runCli({"scan", "-i", dir.path().chopped(1)});
     EXPECT_EQ(all.exitCode, 0);
-    EXPECT_EQ(all.lines, deep);
-    const CliRun relative = runScan({QStringLiteral("sub")}, dir.path());
-    EXPECT_EQ(relative.lines, QStringList({dir.file(QStringLiteral("sub/f.jpg"))}));
+    EXPECT_EQ(lines(all.out), deep);
+    const CliRun relative = runCli({"scan", "sub"}, dir.path());
+    EXPECT_EQ(lines(relative.out), QStringList({dir.file(QStringLiteral("sub/f.jpg"))}));
 
-    const CliRun missing = runScan({dir.file(QStringLiteral("missing"))});
+    const CliRun missing = runCli({"scan", dir.file(QStringLiteral("missing"))});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.lines.isEmpty());
-    EXPECT_TRUE(missing.wroteError);
-    EXPECT_EQ(runScan({dir.file(QStringLiteral("a.JPG"))}).exitCode, 1); // a file is not a folder
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_FALSE(missing.err.isEmpty());
+    EXPECT_EQ(runCli({"scan", dir.file(QStringLiteral("a.JPG"))}).exitCode, 1); // a file is not a folder
     for (const QStringList& args : {QStringList(), QStringList({"-i"}), QStringList({"-x", dir.path()}),
                                     QStringList({dir.path(), dir.path()})})
-        EXPECT_EQ(runScan(args).exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(runCli(QStringList{"scan"} + args).exitCode, 2) << args.join(' ').toStdString();
 }

@@ -18,13 +18,36 @@ QStringList params(std::initializer_list<const char*> args)
     QStringList arguments;
     for (const char* a : args)
         arguments << QString::fromUtf8(a);
-    return parseParameters(arguments);
+    return arguments;
 }
 
-TEST(StartupCommandLine, StripsExactlyOneLeadingDash)
+TEST(StartupCommandLine, OptionsBeginWithADash)
 {
-    EXPECT_EQ(params({"-p", "--html", "/?", "plain", "-", "---x"}),
-              (QStringList{"p", "-html", "/?", "plain", "", "--x"}));
+    const struct {
+        const char* parameter;
+        const char* name;
+        bool option;
+    } cases[] = {
+        {"-p", "p", true},       {"-P", "p", true},     {"--html", "-html", true}, {"--HELP", "-help", true},
+        {"p", "p", false},       {"h", "h", false},     {"/p", "p", false},        {"/?", "?", false},
+        {"-html", "-html", false}, {"---x", "-x", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isOption(QString::fromUtf8(c.parameter), QLatin1StringView(c.name)), c.option) << c.parameter;
+    // As a value or a path: exactly one leading dash goes.
+    QStringList texts;
+    for (const QString& p : params({"-p", "--html", "/?", "plain", "-", "---x", ""}))
+        texts << parameterText(p);
+    EXPECT_EQ(texts, (QStringList{"p", "-html", "/?", "plain", "", "--x", ""}));
+}
+
+// Words without a dash are paths: a folder named "h" or "x" is a folder.
+TEST(StartupCommandLine, WordsWithoutADashAreNeverOptions)
+{
+    for (const char* word : {"h", "?", "help", "H"})
+        EXPECT_FALSE(consoleEcho(params({word})).has_value()) << word;
+    EXPECT_EQ(chooseSettings(params({"x", "y"})).source, SettingsChoice::Source::DefaultFile);
+    EXPECT_EQ(chooseSettings(params({"b", "y"})).source, SettingsChoice::Source::DefaultFile);
 }
 
 TEST(StartupCommandLine, FullPathIsAbsoluteAndClean)
@@ -60,7 +83,7 @@ TEST(StartupConsoleEcho, OnlyTheFirstParameterCounts)
     EXPECT_FALSE(consoleEcho(params({"/h"})).has_value());
     EXPECT_FALSE(consoleEcho(params({"/?"})).has_value());
     EXPECT_FALSE(consoleEcho(params({"-p", "x", "-h"})).has_value());
-    EXPECT_FALSE(consoleEcho(params({"-index", "a"})).has_value()); // one dash: the parameter "index"
+    EXPECT_FALSE(consoleEcho(params({"-index", "a"})).has_value()); // one dash: the option "index"
 }
 
 TEST(StartupConsoleEcho, BatchNamesEchoTheirParameters)

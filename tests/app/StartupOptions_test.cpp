@@ -23,7 +23,7 @@ QStringList params(const std::vector<std::string>& args)
     QStringList arguments;
     for (const std::string& a : args)
         arguments << QString::fromStdString(a);
-    return parseParameters(arguments);
+    return arguments;
 }
 
 struct Applied {
@@ -61,8 +61,9 @@ const OptionCase kCases[] = {
     {"ModeWithoutSelectionView", {"-V", "2"}, {},
      {{"FullScreen", false}, {"AppFullScreenMode", false}, {"SelectionViewVisible", false}}, {}, "", ""},
     // A mode value that is no mode is examined as a later option or a path.
-    {"ModeFallsToAutoShow", {"-v", "a"}, {}, {{"AutoShow", true}}, {}, "", ""},
-    {"ModeFallsToDelay", {"-v", "d", "7"}, {{"AutoShowDelay", 7}}, {}, {}, "", ""},
+    {"ModeFallsToAutoShow", {"-v", "-a"}, {}, {{"AutoShow", true}}, {}, "", ""},
+    {"ModeFallsToDelay", {"-v", "-d", "7"}, {{"AutoShowDelay", 7}}, {}, {}, "", ""},
+    {"ModeWordWithoutDashIsPath", {"-v", "a"}, {}, {}, {"a"}, "", ""},
     {"ModeFallsToPath", {"-v", "5"}, {}, {}, {"5"}, "", ""},
     {"ModeDoesNotFallToStartFolder", {"-v", "-p", "f"}, {}, {}, {"p", "f"}, "", ""},
     {"StyleNormal", {"-l", "1"}, {{"Screen", 0}}, {}, {}, "", ""},

@@ -38,7 +38,7 @@ protected:
 
     StartupOptions run(const QStringList& arguments)
     {
-        const QStringList parameters = parseParameters(arguments);
+        const QStringList& parameters = arguments;
         SettingsStore store(dir.path());
         StartupOptions options;
         options.includeSubfolders = includesSubfolders(parameters);
@@ -59,6 +59,18 @@ TEST_F(StartupPaths, PicturesKeepCommandLineOrder)
     EXPECT_EQ(options.commandLinePictures, (QStringList{b, a}));
     EXPECT_TRUE(options.pathsGiven);
     EXPECT_FALSE(endsWithoutWindow(options));
+}
+
+// "x" once took the next word as a settings file: a word without a dash is a path.
+TEST_F(StartupPaths, FoldersNamedLikeOptionsAreFolders)
+{
+    const QString inX = picture(QStringLiteral("x/b.jpg"));
+    const QString inH = picture(QStringLiteral("h/a.jpg"));
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const StartupOptions options = run({QStringLiteral("x"), QStringLiteral("h")});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(options.commandLinePictures, (QStringList{inX, inH}));
 }
 
 TEST_F(StartupPaths, DuplicatesSkippedByExactPath)

@@ -1,28 +1,19 @@
 // Drives the built vistello-cli thumbs as a user would: one PNG tile per
 // picture of the sorted list, named by its index, and the summary line.
-#include "app/SampleTools.h"
 #include "app/samples/SamplePicture.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runThumbs(const QStringList& args)
+vistello::test::CliRun runThumbs(const QStringList& args)
 {
-    const vistello::test::sampletools::ToolRun run = vistello::test::sampletools::runTool(
-        QStringLiteral(VISTELLO_CLI_PATH), QStringList(QStringLiteral("thumbs")) + args);
-    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
+    return vistello::test::runCli(QStringList(QStringLiteral("thumbs")) + args);
 }
 
 QByteArray sample(QSize size)
@@ -34,17 +25,16 @@ QByteArray sample(QSize size)
 
 TEST(ThumbsCommand, WritesOneTilePerPictureInListOrder)
 {
-    if (!QFile::exists(QStringLiteral(VISTELLO_CLI_PATH)))
-        GTEST_SKIP() << "vistello-cli not built";
+    SKIP_WITHOUT_CLI();
     vistello::test::TempDir dir;
     dir.write(QStringLiteral("in/b.jpg"), sample({200, 100})); // index 1 in the sorted list
     dir.write(QStringLiteral("in/A.jpg"), sample({100, 200})); // index 0
-    dir.write(QStringLiteral("in/c.jpg"), "broken");           // index 2: no tile
+    dir.write(QStringLiteral("in/c.jpg"), "broken");           // index 2: no tile, exit status 1
     dir.write(QStringLiteral("in/notes.txt"), "not a picture");
     const QString out = dir.file(QStringLiteral("out"));
 
-    const CliRun run = runThumbs({dir.file(QStringLiteral("in")), QStringLiteral("-o"), out});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const vistello::test::CliRun run = runThumbs({dir.file(QStringLiteral("in")), QStringLiteral("-o"), out});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^2 tiles in \\d+ ms\\n$")).match(run.out).hasMatch())
         << run.out.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("c.jpg")));
@@ -63,13 +53,12 @@ TEST(ThumbsCommand, WritesOneTilePerPictureInListOrder)
 
 TEST(ThumbsCommand, BoxOptionAndUsageErrors)
 {
-    if (!QFile::exists(QStringLiteral(VISTELLO_CLI_PATH)))
-        GTEST_SKIP() << "vistello-cli not built";
+    SKIP_WITHOUT_CLI();
     vistello::test::TempDir dir;
     dir.write(QStringLiteral("in/a.jpg"), sample({300, 200}));
     const QString in = dir.file(QStringLiteral("in"));
     const QString out = dir.file(QStringLiteral("out"));
-    const CliRun boxed = runThumbs({QStringLiteral("--box"), QStringLiteral("120x90"), in,
+    const vistello::test::CliRun boxed = runThumbs({QStringLiteral("--box"), QStringLiteral("120x90"), in,
                                     QStringLiteral("-o"), out});
     EXPECT_EQ(boxed.exitCode, 0);
     EXPECT_EQ(QImage(out + QStringLiteral("/0000.png")).size(), QSize(120, 90));

@@ -1,10 +1,10 @@
 // The view's picture object: cache use, the thumbnail variant, the failure
 // text, the process-wide registry, and the command line's decode.
-#include "app/SampleTools.h"
 #include "app/samples/SamplePicture.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/DecodeFixtures.h"
 #include "imaging/decode/DecodedPicture.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 using namespace vistello;
 using namespace vistello::test;
 using namespace vistello::test::decode;
-using sampletools::runTool;
 
 namespace {
 
@@ -120,22 +119,20 @@ TEST_F(DecodedPictureTest, CommandLineWritesWhatTheViewGets)
 {
     const QString path = dir.write(QStringLiteral("big.jpg"), encode(scene(3000, 2000)));
     const QString ppm = dir.file(QStringLiteral("out.ppm"));
-    auto run = runTool(QStringLiteral(VISTELLO_CLI_PATH),
-                       {QStringLiteral("decode"), QStringLiteral("--box"), QStringLiteral("800x600"), path,
-                        QStringLiteral("-o"), ppm});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(run.out, QByteArray("800x533\n"));
+    test::CliRun run = test::runCli({QStringLiteral("decode"), QStringLiteral("--box"), QStringLiteral("800x600"), path,
+                                     QStringLiteral("-o"), ppm});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("800x533\n"));
     EXPECT_EQ(readPnm(readAll(ppm)).size(), QSize(800, 533));
 
     const QString png = dir.file(QStringLiteral("raw.png"));
-    run = runTool(QStringLiteral(VISTELLO_CLI_PATH),
-                  {QStringLiteral("decode"), QStringLiteral("--raw"), QStringLiteral("--box"), QStringLiteral("800x600"),
-                   path, QStringLiteral("-o"), png});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(run.out, QByteArray("1125x750\n"));
+    run = test::runCli({QStringLiteral("decode"), QStringLiteral("--raw"), QStringLiteral("--box"), QStringLiteral("800x600"),
+                        path, QStringLiteral("-o"), png});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("1125x750\n"));
     EXPECT_EQ(QImage(png).size(), QSize(1125, 750));
 
-    run = runTool(QStringLiteral(VISTELLO_CLI_PATH), {QStringLiteral("decode"), path});
+    run = test::runCli({QStringLiteral("decode"), path});
     EXPECT_EQ(run.exitCode, 2);
 }
 

@@ -4,6 +4,7 @@
 #include "core/settings/SettingsStore.h"
 #include "jpegedit/TransformFixtures.h"
 #include "jpegedit/originals/OriginalBackup.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <QFileInfo>
@@ -23,9 +24,9 @@ QString settingsFile(const TempDir& dir, bool copyOriginal)
     return dir.write(QStringLiteral("settings.xml"), store.serialize());
 }
 
-test::sampletools::ToolRun cli(const QStringList& args)
+test::CliRun cli(const QStringList& args)
 {
-    return runTool(QStringLiteral(VISTELLO_CLI_PATH), QStringList{"transform"} + args);
+    return test::runCli(QStringList{"transform"} + args);
 }
 
 TEST(TransformCli, rotatesKeepsTheOriginalAndPrintsThePath)
@@ -35,7 +36,7 @@ TEST(TransformCli, rotatesKeepsTheOriginalAndPrintsThePath)
     const QString path = dir.write(QStringLiteral("p.jpg"), bytes);
     const auto run = cli({"rotate-90", "-x", settingsFile(dir, true), path});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(run.out), path + QLatin1Char('\n'));
+    EXPECT_EQ(run.out, path + QLatin1Char('\n'));
     EXPECT_EQ(jpegSize(test::readAll(path)), QSize(48, 80));
     EXPECT_EQ(test::readAll(originalBackupPath(path)), bytes);
     // A second change keeps the first backup.
@@ -51,7 +52,7 @@ TEST(TransformCli, copyLeavesThePictureAlone)
     const auto run = cli({"rotate-270", "--copy", "--gray", "-x", settingsFile(dir, true), path});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString copy = dir.file(QStringLiteral("Copy of p.jpg"));
-    EXPECT_EQ(QString::fromUtf8(run.out), copy + QLatin1Char('\n'));
+    EXPECT_EQ(run.out, copy + QLatin1Char('\n'));
     EXPECT_EQ(test::readAll(path), bytes);
     EXPECT_FALSE(QFileInfo::exists(originalBackupPath(path)));
     EXPECT_EQ(readCoefficients(test::readAll(copy)).size(), 1u);
@@ -83,6 +84,16 @@ TEST(TransformCli, failuresAndUsage)
     EXPECT_EQ(cli({"crop", tiny}).exitCode, 2);
     EXPECT_EQ(cli({"rotate-90"}).exitCode, 2);
     EXPECT_EQ(cli({"none", "--crop", "1,2", tiny}).exitCode, 2);
+    // A named settings file that cannot be read is an error, not the defaults.
+    const QByteArray bytes = encodeLayout(Layout::Yuv420, 80, 48);
+    const QString good = dir.write(QStringLiteral("good.jpg"), bytes);
+    for (const QString& unreadable : {dir.file(QStringLiteral("missing.xml")), dir.path()}) {
+        const auto run = cli({"flip-h", "-x", unreadable, good});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("settings file"))) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(test::readAll(good), bytes);
+    }
     // A failed change on a copy removes the copy again.
     EXPECT_EQ(cli({"flip-h", "--copy", "-x", settings, tiny}).exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(dir.file(QStringLiteral("Copy of tiny.jpg"))));

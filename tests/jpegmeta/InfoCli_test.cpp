@@ -1,17 +1,14 @@
 // vistello-cli info, driven as a user drives it.
-#include "app/SampleTools.h"
 #include "jpegmeta/MetaFixtures.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace vistello::test;
-using namespace vistello::test::sampletools;
 
 namespace {
-
-ToolRun cli(const QStringList& args) { return runTool(QStringLiteral(VISTELLO_CLI_PATH), args); }
 
 // IFD0 {Make "VX", ExifIFD -> {ExposureTime 1/250, ExifVersion "0220"}} and a comment.
 QByteArray smallCameraFile()
@@ -32,9 +29,9 @@ TEST(InfoCli, PrintsThePictureDataAsCopiedText)
 {
     TempDir dir;
     const QString path = dir.write(QStringLiteral("a.jpg"), smallCameraFile());
-    const ToolRun run = cli({QStringLiteral("info"), path});
+    const CliRun run = runCli({QStringLiteral("info"), path});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(run.out), QStringLiteral("Picture data for picture \"%1\"\r\n"
+    EXPECT_EQ(run.out, QStringLiteral("Picture data for picture \"%1\"\r\n"
                                                          "\r\nEXIF\r\n-------------\r\n"
                                                          "Make         : VX \r\n"
                                                          "Exif offset  : 100\r\n"
@@ -49,9 +46,9 @@ TEST(InfoCli, SummaryPrintsTheInformationText)
 {
     TempDir dir;
     const QString path = dir.write(QStringLiteral("a.jpg"), smallCameraFile());
-    const ToolRun run = cli({QStringLiteral("info"), QStringLiteral("--summary"), path});
+    const CliRun run = runCli({QStringLiteral("info"), QStringLiteral("--summary"), path});
     ASSERT_EQ(run.exitCode, 0);
-    const QString text = QString::fromUtf8(run.out);
+    const QString& text = run.out;
     EXPECT_TRUE(text.startsWith(QStringLiteral("Picture name:\ta.jpg\nPicture size:\t16x16 pixel\nShutter speed:\t1/250 s\n"
                                                "File size:\t%1 KB (%2 Bytes)\nModified on:\t")
                                     .arg(QFileInfo(path).size() / 1024 + 1)
@@ -64,10 +61,10 @@ TEST(InfoCli, MissingFilesFailAndNoFileIsAUsageError)
 {
     TempDir dir;
     const QString path = dir.write(QStringLiteral("a.jpg"), smallCameraFile());
-    const ToolRun run = cli({QStringLiteral("info"), path, dir.file(QStringLiteral("missing.jpg"))});
+    const CliRun run = runCli({QStringLiteral("info"), path, dir.file(QStringLiteral("missing.jpg"))});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.startsWith("Picture data for picture"));
-    EXPECT_EQ(cli({QStringLiteral("info")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("info")}).exitCode, 2);
 }
 
 } // namespace

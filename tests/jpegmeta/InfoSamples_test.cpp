@@ -146,7 +146,7 @@ TEST(InfoSamples, CliInfoEndsOnEverySample)
     for (const QString& path : files) {
         for (const QStringList& args : {QStringList{QStringLiteral("info"), path},
                                         QStringList{QStringLiteral("info"), QStringLiteral("--summary"), path}}) {
-            const ToolRun run = runTool(QStringLiteral(VISTELLO_CLI_PATH), args);
+            const test::CliRun run = test::runCli(args);
             EXPECT_EQ(run.exitCode, 0) << args.join(QLatin1Char(' ')).toStdString() << "\n" << run.err.toStdString();
             EXPECT_FALSE(run.out.isEmpty()) << path.toStdString();
         }

@@ -1,16 +1,13 @@
 // vistello-cli segments and exif, driven as a user drives them.
-#include "app/SampleTools.h"
 #include "jpegmeta/MetaFixtures.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 using namespace vistello::test;
-using namespace vistello::test::sampletools;
 
 namespace {
-
-ToolRun cli(const QStringList& args) { return runTool(QStringLiteral(VISTELLO_CLI_PATH), args); }
 
 QByteArray cameraLike()
 {
@@ -31,35 +28,40 @@ TEST(MetaCli, SegmentsListTheHeaderRun)
 {
     TempDir dir;
     const QString path = dir.write(QStringLiteral("a.jpg"), cameraLike());
-    const ToolRun run = cli({QStringLiteral("segments"), path});
+    const CliRun run = runCli({QStringLiteral("segments"), path});
     ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, QByteArray("2\tFFE0\t6\n10\tFFE1\t1032\n1044\tFFFE\t4\nend\t1050\n"));
+    EXPECT_EQ(run.out, QStringLiteral("2\tFFE0\t6\n10\tFFE1\t1032\n1044\tFFFE\t4\nend\t1050\n"));
 
-    const ToolRun two = cli({QStringLiteral("segments"), path, dir.file(QStringLiteral("missing.jpg"))});
+    const CliRun two = runCli({QStringLiteral("segments"), path, dir.file(QStringLiteral("missing.jpg"))});
     EXPECT_EQ(two.exitCode, 1);
-    EXPECT_TRUE(two.out.startsWith(path.toUtf8() + ":\n"));
-    EXPECT_EQ(cli({QStringLiteral("segments")}).exitCode, 2);
+    EXPECT_TRUE(two.out.startsWith(path + ":\n"));
+    EXPECT_EQ(runCli({QStringLiteral("segments")}).exitCode, 2);
 }
 
 TEST(MetaCli, ExifPrintsTheTreeAndTheSummary)
 {
     TempDir dir;
     const QString path = dir.write(QStringLiteral("a.jpg"), cameraLike());
-    const ToolRun tree = cli({QStringLiteral("exif"), path});
+    const CliRun tree = runCli({QStringLiteral("exif"), path});
     ASSERT_EQ(tree.exitCode, 0);
-    EXPECT_EQ(tree.out, QByteArray("2\t0x0110\t2\t5\t0x0000003C\n"
+    EXPECT_EQ(tree.out, QStringLiteral("2\t0x0110\t2\t5\t0x0000003C\n"
                                    "2\t0x8769\t4\t1\t0x000000C8\n"
                                    "  3\t0x9003\t2\t20\t0x0000012C\n"
                                    "5\t0x0103\t3\t1\t0x00000006\n"));
 
-    const ToolRun summary = cli({QStringLiteral("exif"), QStringLiteral("--summary"), path});
+    const CliRun summary = runCli({QStringLiteral("exif"), QStringLiteral("--summary"), path});
     ASSERT_EQ(summary.exitCode, 0);
     EXPECT_TRUE(summary.out.contains("model: VX-1 \n"));
     EXPECT_TRUE(summary.out.contains("dateTakenText: 2004-02-29 13:05:09\n"));
     EXPECT_TRUE(summary.out.contains("pictureDate: 2004-02-29 13:05:09\n"));
 
     const QString bare = dir.write(QStringLiteral("b.jpg"), plainJpeg());
-    EXPECT_EQ(cli({QStringLiteral("exif"), bare}).exitCode, 1);
+    // Without EXIF both forms fail.
+    for (const QStringList& args : {QStringList{"exif", bare}, QStringList{"exif", "--summary", bare}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("no EXIF"))) << run.err.toStdString();
+    }
 }
 
 } // namespace

@@ -34,10 +34,37 @@ void err(const QString& text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
+namespace {
+
+const CliCommand* commandNamed(const char* name)
+{
+    for (const CliCommand& c : kCommands)
+        if (qstrcmp(c.name, name) == 0)
+            return &c;
+    return nullptr;
+}
+
+QString usageLine(const CliCommand& c)
+{
+    return QStringLiteral("usage: vistello-cli %1 %2\n").arg(QLatin1String(c.name), QLatin1String(c.usage));
+}
+
+} // namespace
+
 int usageError(const char* command, const QString& message)
 {
-    err(QStringLiteral("vistello-cli %1: %2\n").arg(QLatin1String(command), message));
+    QString text = QStringLiteral("vistello-cli %1: %2\n").arg(QLatin1String(command), message);
+    if (const CliCommand* c = commandNamed(command))
+        text += usageLine(*c);
+    err(text);
     return UsageError;
+}
+
+void printCommandHelp(const char* command)
+{
+    if (const CliCommand* c = commandNamed(command))
+        out(usageLine(*c) + QLatin1String(c->summary)
+            + QStringLiteral("\n\nExit status: 0 success, 1 when any file failed, 2 usage error.\n"));
 }
 
 } // namespace vistello::cli

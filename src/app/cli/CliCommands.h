@@ -1,7 +1,8 @@
 #pragma once
 // vistello-cli's subcommands. Each lives in its own file and is listed once
 // in the table of CliCommands.cpp. Output: results on stdout, errors on
-// stderr; exit status 0 success, 1 failure, 2 usage error.
+// stderr; exit status 0 success, 1 when any file failed, 2 usage error.
+// Arguments are parsed by parseArguments (CliArguments.h).
 #include <QString>
 #include <QStringList>
 #include <span>
@@ -22,8 +23,11 @@ std::span<const CliCommand> commands();
 // UTF-8 output helpers; out() writes exactly the text given.
 void out(const QString& text);
 void err(const QString& text);
-// Prints "vistello-cli NAME: message" on stderr and returns UsageError.
+// Prints "vistello-cli NAME: message" and the command's usage line on
+// stderr and returns UsageError.
 int usageError(const char* command, const QString& message);
+// "CMD --help": the command's usage line and summary on stdout.
+void printCommandHelp(const char* command);
 
 int runScan(const QStringList& args);
 int runMakeSamples(const QStringList& args);

@@ -3,6 +3,7 @@
 // it (--thumb: the thumbnail variant; --raw: the handler's buffer before it
 // is turned upright and fitted), writes it as binary PPM or PNG by OUT's
 // extension and prints its size as "WxH".
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"
@@ -11,7 +12,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QRegularExpression>
 
 namespace vistello::cli {
 
@@ -19,15 +19,16 @@ namespace {
 
 constexpr const char* kName = "decode";
 
-bool parsePair(const QString& text, QChar separator, int& a, int& b)
+// "N/D" with both numbers at least 1.
+bool parseScale(const QString& text, int& num, int& denom)
 {
-    const QStringList parts = text.split(separator);
+    const QStringList parts = text.split(QLatin1Char('/'));
     if (parts.size() != 2)
         return false;
-    bool okA = false, okB = false;
-    a = parts[0].toInt(&okA);
-    b = parts[1].toInt(&okB);
-    return okA && okB && a >= 0 && b >= 0;
+    bool okNum = false, okDenom = false;
+    num = parts[0].toInt(&okNum);
+    denom = parts[1].toInt(&okDenom);
+    return okNum && okDenom && num >= 1 && denom >= 1;
 }
 
 bool writePpm(const QImage& image, const QString& path)
@@ -57,37 +58,32 @@ int runDecode(const QStringList& args)
     PictureRequest request;
     request.reduceNum = 3;
     request.reduceDenom = 2;
-    bool raw = false;
-    QString input;
-    QString output;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--box") && hasValue) {
-            if (!parsePair(args[++i], QLatin1Char('x'), request.boxWidth, request.boxHeight))
-                return usageError(kName, QStringLiteral("--box wants WxH"));
-        } else if (a == QLatin1String("--scale") && hasValue) {
-            if (!parsePair(args[++i], QLatin1Char('/'), request.scaleNum, request.scaleDenom) || request.scaleNum < 1
-                || request.scaleDenom < 1)
-                return usageError(kName, QStringLiteral("--scale wants N/D"));
-        } else if (a == QLatin1String("-o") && hasValue) {
-            output = args[++i];
-        } else if (a == QLatin1String("--thumb")) {
-            request.thumbnail = true;
-        } else if (a == QLatin1String("--no-orientation")) {
-            request.autoRotate = false;
-        } else if (a == QLatin1String("--no-profile")) {
-            request.useColourProfiles = false;
-        } else if (a == QLatin1String("--raw")) {
-            raw = true;
-        } else if (a.startsWith(QLatin1Char('-')) || !input.isEmpty()) {
-            return usageError(kName, QStringLiteral("unexpected argument \"%1\"").arg(a));
-        } else {
-            input = a;
-        }
+    const CliArguments parsed = parseArguments(kName, args,
+                                               {{"--box", true}, {"--scale", true}, {"-o", true}, {"--thumb"},
+                                                {"--no-orientation"}, {"--no-profile"}, {"--raw"}});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    if (parsed.has("--box")) {
+        const std::optional<QSize> box = parseBox(parsed.value("--box"));
+        if (!box)
+            return usageError(kName, badBoxMessage(parsed.value("--box")));
+        request.boxWidth = box->width();
+        request.boxHeight = box->height();
     }
-    if (input.isEmpty() || output.isEmpty())
+    if (parsed.has("--scale") && !parseScale(parsed.value("--scale"), request.scaleNum, request.scaleDenom))
+        return usageError(kName, QStringLiteral("--scale wants N/D"));
+    request.thumbnail = parsed.has("--thumb");
+    if (parsed.has("--no-orientation"))
+        request.autoRotate = false;
+    if (parsed.has("--no-profile"))
+        request.useColourProfiles = false;
+    const bool raw = parsed.has("--raw");
+    const QString output = parsed.value("-o");
+    if (parsed.plain.size() > 1)
+        return usageError(kName, QStringLiteral("unexpected argument \"%1\"").arg(parsed.plain[1]));
+    if (parsed.plain.isEmpty() || output.isEmpty())
         return usageError(kName, QStringLiteral("FILE and -o OUT are needed"));
+    const QString& input = parsed.plain.front();
     request.path = input;
 
     PictureFileTypes& types = PictureFileTypes::instance();

@@ -1,6 +1,8 @@
 // vistello-cli exif [--summary] FILE...: the EXIF tree of each file (one
 // entry a line, indented two spaces per level: kind, tag, type, count, value
-// word), or with --summary the summary fields and the picture date.
+// word), or with --summary the summary fields and the picture date. A file
+// without EXIF fails in both forms.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "jpegmeta/exif/ExifData.h"
 #include "jpegmeta/exif/ExifSummary.h"
@@ -50,8 +52,11 @@ QString summaryText(const ExifSummary& s, const QDateTime& pictureDate)
 
 int runExif(const QStringList& arguments)
 {
-    QStringList files = arguments;
-    const bool summary = files.removeAll(QStringLiteral("--summary")) > 0;
+    const CliArguments parsed = parseArguments("exif", arguments, {{"--summary"}});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    const QStringList& files = parsed.plain;
+    const bool summary = parsed.has("--summary");
     if (files.isEmpty())
         return usageError("exif", QStringLiteral("no file given"));
     int status = Success;
@@ -65,13 +70,13 @@ int runExif(const QStringList& arguments)
         const HeaderData header = collectHeaderData(source, CollectFromFile{});
         if (files.size() > 1)
             out(path + QStringLiteral(":\n"));
-        if (summary) {
-            out(summaryText(readExifSummary(exifBlockOf(header)), readPictureDate(path)));
-            continue;
-        }
         if (!header.hasExif()) {
             err(QStringLiteral("vistello-cli exif: no EXIF block in \"%1\"\n").arg(path));
             status = Failure;
+            continue;
+        }
+        if (summary) {
+            out(summaryText(readExifSummary(exifBlockOf(header)), readPictureDate(path)));
             continue;
         }
         ExifData tree;

@@ -1,6 +1,7 @@
 // vistello-cli info [--summary] FILE...: the picture data of each file as the
 // picture-data list copies it (CR LF lines), or with --summary the picture's
 // information text with its modification date.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "jpegmeta/info/PictureDataText.h"
 #include "jpegmeta/info/PictureInfoText.h"
@@ -11,8 +12,11 @@ namespace vistello::cli {
 
 int runInfo(const QStringList& arguments)
 {
-    QStringList files = arguments;
-    const bool summary = files.removeAll(QStringLiteral("--summary")) > 0;
+    const CliArguments parsed = parseArguments("info", arguments, {{"--summary"}});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    const QStringList& files = parsed.plain;
+    const bool summary = parsed.has("--summary");
     if (files.isEmpty())
         return usageError("info", QStringLiteral("no file given"));
     int status = Success;

@@ -1,6 +1,7 @@
 // vistello-cli list [-i] [-e EXT] [--export FILE] PATH...: the picture list
 // the viewer shows for the same path arguments, built by the same code, one
 // full path per line; or, with --export, written as a picture-list file.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 
 #include "core/filetypes/PictureFileTypes.h"
@@ -14,64 +15,29 @@
 namespace vistello::cli {
 
 namespace {
-
 constexpr const char* kName = "list";
-
-struct ListArguments {
-    bool includeSubfolders = false;
-    QString listExtension;
-    QString exportFile;
-    QStringList paths;
-};
-
-// "-i", "-e EXT" and "--export FILE" may stand anywhere, as the viewer's
-// options do; "--" makes every later argument a path.
-bool parseArguments(const QStringList& args, ListArguments& parsed, QString& error)
-{
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (optionsEnded || !a.startsWith(u'-') || a.size() == 1) {
-            parsed.paths.append(a);
-        } else if (a == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (a.compare(QLatin1String("-i"), Qt::CaseInsensitive) == 0) {
-            parsed.includeSubfolders = true;
-        } else if (a.compare(QLatin1String("-e"), Qt::CaseInsensitive) == 0 || a == QLatin1String("--export")) {
-            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-                error = QStringLiteral("%1 needs a value").arg(a);
-                return false;
-            }
-            (a == QLatin1String("--export") ? parsed.exportFile : parsed.listExtension) = args[++i];
-        } else {
-            error = QStringLiteral("unknown option \"%1\"").arg(a);
-            return false;
-        }
-    }
-    if (parsed.paths.isEmpty()) {
-        error = QStringLiteral("no PATH given");
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int runList(const QStringList& args)
 {
-    ListArguments parsed;
-    QString error;
-    if (!parseArguments(args, parsed, error))
-        return usageError(kName, error);
+    // "-i" and "-e" in any case, as the viewer's options.
+    const CliArguments parsed =
+        parseArguments(kName, args, {{"-i", false, true}, {"-e", true, true}, {"--export", true}});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    if (parsed.plain.isEmpty())
+        return usageError(kName, QStringLiteral("no PATH given"));
+    const bool includeSubfolders = parsed.has("-i");
+    const QString listExtension = parsed.value("-e");
+    const QString exportFile = parsed.value("--export");
 
     PictureFileTypes& types = PictureFileTypes::instance();
     types.clear();
     types.registerBuiltInsDeferringMedia(mediaPlaybackAvailable, nullptr);
-    if (!parsed.listExtension.isEmpty())
-        types.setListExtension(parsed.listExtension.startsWith(u'.') ? parsed.listExtension
-                                                                    : u'.' + parsed.listExtension);
+    if (!listExtension.isEmpty())
+        types.setListExtension(listExtension.startsWith(u'.') ? listExtension : u'.' + listExtension);
 
-    const CommandLinePictures given = collectPathArguments(parsed.paths, parsed.includeSubfolders);
+    const CommandLinePictures given = collectPathArguments(parsed.plain, includeSubfolders);
     if (!given.pathsGiven()) {
         err(QStringLiteral("vistello-cli list: no existing file or folder given\n"));
         return Failure;
@@ -82,13 +48,13 @@ int runList(const QStringList& args)
     }
 
     PictureLists lists;
-    chooseFirstList(lists, given.list(), QString(), parsed.includeSubfolders, nullptr);
+    chooseFirstList(lists, given.list(), QString(), includeSubfolders, nullptr);
     const QStringList pictures = lists.current().entries().toStringList();
 
-    if (!parsed.exportFile.isEmpty()) {
-        if (!writeListFile(fullPathOf(parsed.exportFile), pictures,
+    if (!exportFile.isEmpty()) {
+        if (!writeListFile(fullPathOf(exportFile), pictures,
                            [](const QString& path) { return CommentStore::instance().get(path); })) {
-            err(QStringLiteral("vistello-cli list: cannot write \"%1\"\n").arg(parsed.exportFile));
+            err(QStringLiteral("vistello-cli list: cannot write \"%1\"\n").arg(exportFile));
             return Failure;
         }
         return Success;

@@ -1,3 +1,4 @@
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 
 #include "app/samples/SampleSet.h"
@@ -6,15 +7,19 @@ namespace vistello::cli {
 
 int runMakeSamples(const QStringList& args)
 {
-    if (args.size() != 1 || args.front().startsWith(QLatin1Char('-')))
+    const CliArguments parsed = parseArguments("make-samples", args, {});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    if (parsed.plain.size() != 1)
         return usageError("make-samples", QStringLiteral("expected one argument: DIR"));
+    const QString& dir = parsed.plain.front();
     QString error;
     QStringList written;
-    if (!samples::makeSamples(args.front(), &error, &written)) {
+    if (!samples::makeSamples(dir, &error, &written)) {
         err(QStringLiteral("vistello-cli make-samples: %1\n").arg(error));
         return Failure;
     }
-    out(QStringLiteral("%1 files written to %2\n").arg(written.size()).arg(args.front()));
+    out(QStringLiteral("%1 files written to %2\n").arg(written.size()).arg(dir));
     return Success;
 }
 

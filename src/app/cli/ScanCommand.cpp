@@ -1,5 +1,6 @@
 // vistello-cli scan [-i] FOLDER: the pictures a folder scan finds, one full
 // path per line in scan order ("-i" includes the subfolders).
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 
 #include "core/filetypes/FolderScan.h"
@@ -12,20 +13,15 @@ namespace vistello::cli {
 
 int runScan(const QStringList& args)
 {
-    bool includeSubfolders = false;
-    QString folder;
-    for (const QString& arg : args) {
-        if (arg == QLatin1String("-i"))
-            includeSubfolders = true;
-        else if (arg.startsWith(QLatin1Char('-')))
-            return usageError("scan", QStringLiteral("unknown option \"%1\"").arg(arg));
-        else if (folder.isEmpty())
-            folder = arg;
-        else
-            return usageError("scan", QStringLiteral("only one FOLDER may be given"));
-    }
-    if (folder.isEmpty())
+    const CliArguments parsed = parseArguments("scan", args, {{"-i"}});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    if (parsed.plain.isEmpty())
         return usageError("scan", QStringLiteral("missing FOLDER"));
+    if (parsed.plain.size() > 1)
+        return usageError("scan", QStringLiteral("only one FOLDER may be given"));
+    const bool includeSubfolders = parsed.has("-i");
+    const QString& folder = parsed.plain.front();
 
     const QFileInfo info(folder);
     if (!info.isDir()) {

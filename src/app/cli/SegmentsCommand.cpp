@@ -1,5 +1,6 @@
 // vistello-cli segments FILE...: the header run of each file, one segment a
 // line (offset, marker, length field), then the header end.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "jpegmeta/segments/HeaderWalk.h"
 
@@ -8,8 +9,12 @@
 
 namespace vistello::cli {
 
-int runSegments(const QStringList& args)
+int runSegments(const QStringList& arguments)
 {
+    const CliArguments parsed = parseArguments("segments", arguments, {});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    const QStringList& args = parsed.plain;
     if (args.isEmpty())
         return usageError("segments", QStringLiteral("no file given"));
     int status = Success;

@@ -1,7 +1,9 @@
 // vistello-cli thumbs [--box WxH] [--sound-marks] FOLDER -o OUTDIR: runs the
 // overview page's thumbnail loader over the folder's sorted picture list and
 // writes one PNG tile per picture, named by its list index ("0000.png").
-// Prints "N tiles in M ms" (loading and writing together).
+// Prints "N tiles in M ms" (loading and writing together); an unreadable
+// picture gets no tile, is named on stderr and makes the exit status 1.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 
 #include "core/filetypes/PictureFileTypes.h"
@@ -13,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <condition_variable>
 #include <deque>
@@ -24,63 +25,6 @@ namespace vistello::cli {
 namespace {
 
 constexpr const char* kName = "thumbs";
-
-struct ThumbsArguments {
-    QSize box{80, 80};
-    bool soundMarks = false;
-    QString folder;
-    QString outDir;
-};
-
-bool parseBox(const QString& text, QSize& box)
-{
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return false;
-    const int width = match.captured(1).toInt();
-    const int height = match.captured(2).toInt();
-    if (width < 1 || height < 1 || width > 4096 || height > 4096)
-        return false;
-    box = QSize(width, height);
-    return true;
-}
-
-bool parseArguments(const QStringList& args, ThumbsArguments& parsed, QString& error)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--box") || a == QLatin1String("-o")) {
-            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-                error = QStringLiteral("%1 needs a value").arg(a);
-                return false;
-            }
-            const QString& value = args[++i];
-            if (a == QLatin1String("-o")) {
-                parsed.outDir = value;
-            } else if (!parseBox(value, parsed.box)) {
-                error = QStringLiteral("bad box \"%1\" (WxH, 1 to 4096 each)").arg(value);
-                return false;
-            }
-        } else if (a == QLatin1String("--sound-marks")) {
-            parsed.soundMarks = true;
-        } else if (a.startsWith(QLatin1Char('-'))) {
-            error = QStringLiteral("unknown option \"%1\"").arg(a);
-            return false;
-        } else if (parsed.folder.isEmpty()) {
-            parsed.folder = a;
-        } else {
-            error = QStringLiteral("only one FOLDER may be given");
-            return false;
-        }
-    }
-    if (parsed.folder.isEmpty() || parsed.outDir.isEmpty()) {
-        error = parsed.folder.isEmpty() ? QStringLiteral("missing FOLDER")
-                                        : QStringLiteral("missing -o OUTDIR");
-        return false;
-    }
-    return true;
-}
 
 // Tiles arrive on the loader's thread; the command's thread writes them.
 class TileQueue : public ThumbnailSink {
@@ -137,19 +81,31 @@ QStringList sortedPictures(const QString& folder)
 
 int runThumbs(const QStringList& args)
 {
-    ThumbsArguments parsed;
-    QString error;
-    if (!parseArguments(args, parsed, error))
-        return usageError(kName, error);
+    const CliArguments parsed = parseArguments(kName, args, {{"--box", true}, {"--sound-marks"}, {"-o", true}});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    QSize box(80, 80);
+    if (parsed.has("--box")) {
+        const std::optional<QSize> given = parseBox(parsed.value("--box"));
+        if (!given)
+            return usageError(kName, badBoxMessage(parsed.value("--box")));
+        box = *given;
+    }
+    if (parsed.plain.isEmpty())
+        return usageError(kName, QStringLiteral("missing FOLDER"));
+    if (parsed.plain.size() > 1)
+        return usageError(kName, QStringLiteral("only one FOLDER may be given"));
+    const QString outDir = parsed.value("-o");
+    if (outDir.isEmpty())
+        return usageError(kName, QStringLiteral("missing -o OUTDIR"));
 
-    const QFileInfo info(parsed.folder);
+    const QFileInfo info(parsed.plain.front());
     if (!info.isDir()) {
-        err(QStringLiteral("vistello-cli thumbs: no such folder \"%1\"\n").arg(parsed.folder));
+        err(QStringLiteral("vistello-cli thumbs: no such folder \"%1\"\n").arg(parsed.plain.front()));
         return Failure;
     }
-    const QDir outDir(parsed.outDir);
-    if (!QDir().mkpath(parsed.outDir)) {
-        err(QStringLiteral("vistello-cli thumbs: cannot create \"%1\"\n").arg(parsed.outDir));
+    if (!QDir().mkpath(outDir)) {
+        err(QStringLiteral("vistello-cli thumbs: cannot create \"%1\"\n").arg(outDir));
         return Failure;
     }
     QString folder = info.absoluteFilePath();
@@ -164,8 +120,8 @@ int runThumbs(const QStringList& args)
     timer.start();
     const QStringList paths = sortedPictures(folder);
     ThumbnailOptions options;
-    options.box = parsed.box;
-    options.showMediaMarks = parsed.soundMarks;
+    options.box = box;
+    options.showMediaMarks = parsed.has("--sound-marks");
     options.belowNormalPriority = false; // no user interface to keep responsive
     TileQueue queue;
     ThumbnailLoader loader(queue, paths, options);
@@ -178,11 +134,13 @@ int runThumbs(const QStringList& args)
         const QString& picture = paths.at(tile.index);
         if (tile.image.isNull()) {
             err(QStringLiteral("vistello-cli thumbs: cannot read \"%1\"\n").arg(picture));
+            failed = true;
             continue;
         }
         const QString name = QStringLiteral("%1.png").arg(tile.index, 4, 10, QLatin1Char('0'));
-        if (!tile.image.save(outDir.filePath(name), "PNG")) {
-            err(QStringLiteral("vistello-cli thumbs: cannot write \"%1\"\n").arg(outDir.filePath(name)));
+        const QString tilePath = QDir(outDir).filePath(name);
+        if (!tile.image.save(tilePath, "PNG")) {
+            err(QStringLiteral("vistello-cli thumbs: cannot write \"%1\"\n").arg(tilePath));
             failed = true;
             continue;
         }

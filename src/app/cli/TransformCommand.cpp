@@ -1,17 +1,25 @@
 // vistello-cli transform OP [--copy] [--gray] [--crop X,Y,W,H] [--no-exif-update] [-x SETTINGS] FILE...:
 // the lossless transform commands on JPEG files, with the copy or the
 // ".original" backup as the viewer makes them. Prints each written path.
+// CopyOriginal comes from the settings file -x names (which must be
+// readable), else from the user's own.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "jpegedit/batch/PictureTransform.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <optional>
 
 namespace vistello::cli {
 
 namespace {
+
+constexpr const char* kName = "transform";
 
 struct OpName {
     const char* name;
@@ -49,6 +57,12 @@ bool parseCrop(const QString& text, TransformRequest& request)
     return true;
 }
 
+bool readableFile(const QString& path)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
+
 QString failureText(const PictureTransformResult& result)
 {
     if (result.skipped)
@@ -71,45 +85,36 @@ QString failureText(const PictureTransformResult& result)
 
 int runTransform(const QStringList& arguments)
 {
-    QStringList args = arguments;
-    if (args.isEmpty())
-        return usageError("transform", QStringLiteral("no operation given"));
+    const CliArguments parsed = parseArguments(kName, arguments,
+                                               {{"--copy"}, {"--gray"}, {"--crop", true}, {"--no-exif-update"}, {"-x", true}});
+    if (parsed.exitNow)
+        return *parsed.exitNow;
+    QStringList files = parsed.plain;
+    if (files.isEmpty())
+        return usageError(kName, QStringLiteral("no operation given"));
     PictureTransformOptions options;
-    const QString opText = args.takeFirst();
+    const QString opText = files.takeFirst();
     if (opText == QLatin1String("auto")) {
         options.autoRotate = true;
     } else if (const auto op = opNamed(opText)) {
         options.request.op = *op;
     } else {
-        return usageError("transform", QStringLiteral("unknown operation \"%1\"").arg(opText));
+        return usageError(kName, QStringLiteral("unknown operation \"%1\"").arg(opText));
     }
-    options.request.adjustThumbnails = true;
-    QString settingsFile;
-    QStringList files;
-    while (!args.isEmpty()) {
-        const QString a = args.takeFirst();
-        if (a == QLatin1String("--copy")) {
-            options.makeCopy = true;
-        } else if (a == QLatin1String("--gray")) {
-            options.request.forceGray = true;
-        } else if (a == QLatin1String("--no-exif-update")) {
-            options.request.adjustThumbnails = false;
-        } else if (a == QLatin1String("--crop")) {
-            if (args.isEmpty() || !parseCrop(args.takeFirst(), options.request))
-                return usageError("transform", QStringLiteral("--crop needs X,Y,W,H"));
-        } else if (a == QLatin1String("-x")) {
-            if (args.isEmpty())
-                return usageError("transform", QStringLiteral("-x needs a settings file"));
-            settingsFile = args.takeFirst();
-        } else if (a.startsWith(QLatin1String("--"))) {
-            return usageError("transform", QStringLiteral("unknown option \"%1\"").arg(a));
-        } else {
-            files << a;
-        }
-    }
+    options.makeCopy = parsed.has("--copy");
+    options.request.forceGray = parsed.has("--gray");
+    options.request.adjustThumbnails = !parsed.has("--no-exif-update");
+    if (parsed.has("--crop") && !parseCrop(parsed.value("--crop"), options.request))
+        return usageError(kName, QStringLiteral("--crop needs X,Y,W,H"));
     if (files.isEmpty())
-        return usageError("transform", QStringLiteral("no file given"));
+        return usageError(kName, QStringLiteral("no file given"));
 
+    // A named settings file that cannot be read would silently mean the defaults.
+    const QString settingsFile = parsed.value("-x");
+    if (!settingsFile.isEmpty() && !readableFile(settingsFile)) {
+        err(QStringLiteral("vistello-cli transform: cannot read the settings file \"%1\"\n").arg(settingsFile));
+        return Failure;
+    }
     SettingsStore settings;
     settings.load(settingsFile);
     options.copyOriginal = settings.getBool(QStringLiteral("CopyOriginal"), true);

@@ -16,7 +16,9 @@ void printHelp()
         const QString head = QStringLiteral("  %1 %2").arg(QLatin1String(c.name), QLatin1String(c.usage));
         text += head.leftJustified(34) + QLatin1Char(' ') + QLatin1String(c.summary) + QLatin1Char('\n');
     }
-    text += QStringLiteral("\nExit status: 0 success, 1 failure, 2 usage error.\n");
+    text += QStringLiteral("\n\"vistello-cli COMMAND --help\" prints the usage of one command. Options may stand\n"
+                           "anywhere; \"--\" ends them. An unknown option is a usage error.\n"
+                           "\nExit status: 0 success, 1 when any file failed, 2 usage error.\n");
     out(text);
 }
 

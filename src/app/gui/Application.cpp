@@ -126,7 +126,7 @@ int runApplication(int argc, char** argv)
     QCoreApplication::setApplicationName(QString::fromLatin1(SettingsStore::kProductName));
 
     // Everything up to the console output runs without a display.
-    const QStringList parameters = parseParameters(argumentsFromArgv(argc, argv));
+    const QStringList parameters = argumentsFromArgv(argc, argv);
     SettingsStore store;
     loadChosenSettings(store, chooseSettings(parameters));
     if (const std::optional<QString> echo = consoleEcho(parameters)) {

@@ -5,15 +5,6 @@
 
 namespace vistello {
 
-QStringList parseParameters(const QStringList& arguments)
-{
-    QStringList parameters;
-    parameters.reserve(arguments.size());
-    for (const QString& argument : arguments)
-        parameters.append(argument.startsWith(QLatin1Char('-')) ? argument.mid(1) : argument);
-    return parameters;
-}
-
 QStringList argumentsFromArgv(int argc, const char* const* argv)
 {
     QStringList arguments;
@@ -25,7 +16,12 @@ QStringList argumentsFromArgv(int argc, const char* const* argv)
 
 bool isOption(QStringView parameter, QLatin1StringView name)
 {
-    return parameter.compare(name, Qt::CaseInsensitive) == 0;
+    return parameter.startsWith(u'-') && parameter.mid(1).compare(name, Qt::CaseInsensitive) == 0;
+}
+
+QString parameterText(const QString& parameter)
+{
+    return parameter.startsWith(u'-') ? parameter.mid(1) : parameter;
 }
 
 QString makeFullPath(QStringView text)

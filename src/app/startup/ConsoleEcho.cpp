@@ -14,19 +14,19 @@ bool isHelp(QStringView parameter)
         || isOption(parameter, QLatin1StringView("help")) || isOption(parameter, QLatin1StringView("-help"));
 }
 
-// "html", then each parameter; "p VALUE" becomes its own "p=VALUE" line.
+// "html", then each parameter; "-p VALUE" becomes its own "p=VALUE" line.
 QString htmlEcho(const QStringList& parameters)
 {
     QString out = QStringLiteral("html\n");
     for (qsizetype i = 1; i < parameters.size(); ++i) {
         if (isOption(parameters.at(i), QLatin1StringView("p"))) {
             if (i + 1 < parameters.size()) {
-                out += QStringLiteral("p=") + parameters.at(i + 1) + QLatin1Char('\n');
+                out += QStringLiteral("p=") + parameterText(parameters.at(i + 1)) + QLatin1Char('\n');
                 ++i;
             }
             continue;
         }
-        out += parameters.at(i);
+        out += parameterText(parameters.at(i));
     }
     return out;
 }
@@ -35,7 +35,7 @@ QString indexEcho(const QStringList& parameters)
 {
     QString out = QStringLiteral("index\n");
     for (qsizetype i = 1; i < parameters.size(); ++i)
-        out += parameters.at(i);
+        out += parameterText(parameters.at(i));
     return out;
 }
 

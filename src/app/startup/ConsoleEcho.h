@@ -11,7 +11,7 @@ namespace vistello {
 QString usageText();
 
 // The text to print when the first parameter asks for console output
-// ("?", "h", "help", "-help", "-html", "-index"); nothing otherwise.
+// ("-?", "-h", "-help", "--help", "--html", "--index"); nothing otherwise.
 std::optional<QString> consoleEcho(const QStringList& parameters);
 
 } // namespace vistello

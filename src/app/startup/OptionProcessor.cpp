@@ -53,6 +53,11 @@ bool OptionProcessor::is(qsizetype i, const char* name) const
     return isOption(parameters_.at(i), QLatin1StringView(name));
 }
 
+QString OptionProcessor::text(qsizetype i) const
+{
+    return parameterText(parameters_.at(i));
+}
+
 qsizetype OptionProcessor::examine(qsizetype i)
 {
     if (is(i, "i"))
@@ -62,18 +67,18 @@ qsizetype OptionProcessor::examine(qsizetype i)
         return i + 2;
     if (is(i, "p")) {
         if (hasValue(i))
-            options_.startFolder = makeFullPath(parameters_.at(i + 1));
+            options_.startFolder = makeFullPath(text(i + 1));
         return i + 2;
     }
     if (is(i, "l")) {
         if (hasValue(i))
-            applyDisplayStyle(parameters_.at(i + 1));
+            applyDisplayStyle(text(i + 1));
         return i + 2;
     }
     if (is(i, "v")) {
         if (!hasValue(i))
             return i + 1;
-        if (applyDisplayMode(parameters_.at(i + 1)))
+        if (applyDisplayMode(text(i + 1)))
             return i + 2;
         // Any other value is examined at once as one of the later options or a path.
         return examineFromAutoShow(i + 1);
@@ -89,13 +94,13 @@ qsizetype OptionProcessor::examineFromAutoShow(qsizetype i)
     }
     if (is(i, "d")) {
         if (hasValue(i))
-            store_.setInt(QStringLiteral("AutoShowDelay"), parseLeadingInt(parameters_.at(i + 1)));
+            store_.setInt(QStringLiteral("AutoShowDelay"), parseLeadingInt(text(i + 1)));
         return i + 2;
     }
     if (is(i, "c")) {
         if (!hasValue(i))
             return i + 1;
-        if (const char* key = colourKey(parameters_.at(i + 1)))
+        if (const char* key = colourKey(text(i + 1)))
             return readColour(i + 1, key);
         // Any other selector is examined at once as "e" or a path.
         return examineFromExtension(i + 1);
@@ -107,10 +112,10 @@ qsizetype OptionProcessor::examineFromExtension(qsizetype i)
 {
     if (is(i, "e")) {
         if (hasValue(i))
-            store_.setString(QStringLiteral("PictureListExtension"), parameters_.at(i + 1));
+            store_.setString(QStringLiteral("PictureListExtension"), text(i + 1));
         return i + 2;
     }
-    pathArgument_(parameters_.at(i));
+    pathArgument_(text(i));
     return i + 1;
 }
 
@@ -121,7 +126,7 @@ qsizetype OptionProcessor::readColour(qsizetype selector, const char* key)
     for (int& component : components) {
         if (next >= parameters_.size())
             break;
-        const std::optional<int> value = parseColourComponent(parameters_.at(next));
+        const std::optional<int> value = parseColourComponent(text(next));
         if (!value)
             return next; // no colour; the invalid parameter is examined next
         component = *value;

@@ -10,7 +10,7 @@ namespace vistello {
 class SettingsStore;
 struct StartupOptions;
 
-// "i" counts wherever it stands, before any path argument is examined.
+// "-i" counts wherever it stands, before any path argument is examined.
 bool includesSubfolders(const QStringList& parameters);
 
 // Receives each path argument as it is met.
@@ -33,6 +33,8 @@ private:
 
     bool hasValue(qsizetype i) const { return i + 1 < parameters_.size(); }
     bool is(qsizetype i, const char* name) const;
+    // Parameter i as a value or path.
+    QString text(qsizetype i) const;
     void applyDisplayStyle(const QString& value);
     bool applyDisplayMode(const QString& value);
 

@@ -22,13 +22,13 @@ SettingsChoice chooseSettings(const QStringList& parameters)
     SettingsChoice choice;
     if (const qsizetype file = valueOfFirst(parameters, QLatin1StringView("x")); file >= 0) {
         choice.source = SettingsChoice::Source::NamedFile;
-        choice.settingsFile = parameters.at(file);
+        choice.settingsFile = parameterText(parameters.at(file));
         return choice;
     }
     if (const qsizetype folder = valueOfFirst(parameters, QLatin1StringView("b")); folder >= 0) {
         choice.source = SettingsChoice::Source::PersonalFolder;
         // An empty value means the current folder rather than the root.
-        const QString& given = parameters.at(folder);
+        const QString given = parameterText(parameters.at(folder));
         choice.personalFolder = makeFullPath(given.isEmpty() ? QStringLiteral(".") : given);
         if (!choice.personalFolder.endsWith(QLatin1Char('/')))
             choice.personalFolder += QLatin1Char('/');

@@ -15,8 +15,8 @@ struct SettingsChoice {
     QString personalFolder; // PersonalFolder: full path ending in "/"
 };
 
-// Only the first "x" with a follower counts, and it wins over any "b";
-// otherwise the first "b" with a follower.
+// Only the first "-x" with a follower counts, and it wins over any "-b";
+// otherwise the first "-b" with a follower.
 SettingsChoice chooseSettings(const QStringList& parameters);
 
 void loadChosenSettings(SettingsStore& store, const SettingsChoice& choice);
