@@ -77,6 +77,8 @@ TEST(WorkerThread, EscapingExceptionEndsTheThreadAsAFailure)
     LoopWorker worker;
     worker.throwInRun = true;
     worker.start();
+    for (int i = 0; i < 2000 && !worker.finished(); ++i) // it ends by itself
+        std::this_thread::sleep_for(1ms);
     EXPECT_TRUE(worker.stop(2000));
     EXPECT_EQ(worker.exits.load(), 1);
     EXPECT_EQ(worker.failure().value_or(""), "escaped");
