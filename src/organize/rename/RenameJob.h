@@ -20,6 +20,9 @@ public:
     // Read after the job finished.
     const std::vector<RenameOutcome>& outcomes() const { return outcomes_; }
 
+    // Pictures may wait at their temporary names: never cut off.
+    bool mustRunToEnd() const override { return true; }
+
 protected:
     void run() override;
 
