@@ -33,24 +33,6 @@ private:
     QByteArray zone_;
 };
 
-TEST_F(RenameCli, numbersInTheGivenOrderAndPrintsEachMove)
-{
-    TempDir dir;
-    const QStringList names = {"c.jpg", "a.jpg", "b.jpg"};
-    QStringList paths;
-    for (const QString& n : names)
-        paths << dir.write(n, datedPicture("", n.toUtf8()));
-    const QList<QByteArray> before = contentMultiset(dir.path());
-    const auto run = rename(QStringList{"--pattern", "Picture_%04d", "--start", "1"} + paths);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QString expected;
-    for (int i = 0; i < 3; ++i)
-        expected += paths[i] + " -> " + dir.file(QStringLiteral("Picture_%1.jpg").arg(i + 1, 4, 10, QLatin1Char('0'))) + "\n";
-    EXPECT_EQ(QString::fromUtf8(run.out), expected);
-    EXPECT_EQ(folderFiles(dir.path()).value("Picture_0001.jpg"), datedPicture("", "c.jpg"));
-    EXPECT_EQ(contentMultiset(dir.path()), before);
-}
-
 TEST_F(RenameCli, dateNamesAgreeWithExiftool)
 {
     SKIP_WITHOUT_TOOL("exiftool");
