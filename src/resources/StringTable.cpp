@@ -6,6 +6,7 @@
 #include "resources/EditStrings.h"
 #include "resources/InfoStrings.h"
 #include "resources/MetaStrings.h"
+#include "resources/OrganizeStrings.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -24,7 +25,8 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 }
 
 // Each area keeps its own table; every table is sorted by number.
-constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings};
+constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings,
+                                                    kOrganizeStrings};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
@@ -32,6 +34,7 @@ static_assert(isSortedById(kMetaStrings), "MetaStrings must be sorted by number"
 static_assert(isSortedById(kEditStrings), "EditStrings must be sorted by number");
 static_assert(isSortedById(kDecodeStrings), "DecodeStrings must be sorted by number");
 static_assert(isSortedById(kInfoStrings), "InfoStrings must be sorted by number");
+static_assert(isSortedById(kOrganizeStrings), "OrganizeStrings must be sorted by number");
 
 } // namespace
 

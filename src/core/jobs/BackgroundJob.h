@@ -40,6 +40,10 @@ public:
     // WorkerThread.
     bool stop(int timeoutMs) override;
 
+    // Cutting this job off would leave the user's files half-done (renaming
+    // between its two phases): at the program's end it is waited for.
+    virtual bool mustRunToEnd() const { return false; }
+
 Q_SIGNALS:
     void jobStarted(int jobNumber, int stepCount, vistello::JobKind kind); // stepCount 0: unknown
     void jobStep(int jobNumber, const QString& text);                    // text may be empty

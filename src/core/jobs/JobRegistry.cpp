@@ -59,9 +59,14 @@ void JobRegistry::stopAll()
         destroyWhenEnded(std::move(job));
     reapLingering();
     // Whatever still runs now is left to the end of the process: destroying
-    // it would pull its data from under its thread.
-    for (auto& job : lingering_)
-        static_cast<void>(job.release()); // deliberately never destroyed
+    // it would pull its data from under its thread. A job that must not be
+    // cut off is waited for.
+    for (auto& job : lingering_) {
+        if (job->mustRunToEnd())
+            job->stop(-1);
+        else
+            static_cast<void>(job.release()); // deliberately never destroyed
+    }
     lingering_.clear();
 }
 

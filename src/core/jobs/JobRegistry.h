@@ -36,7 +36,9 @@ public:
     // The job leaves the registry and is destroyed once its thread ended
     // (a running job is stopped with the time-out first).
     void remove(int jobNumber);
-    // At the main window's end: stops and destroys every job.
+    // At the main window's end: stops and destroys every job (one that
+    // misses the time-out is abandoned to the process's end, unless it must
+    // run to its end).
     void stopAll();
 
     // Jobs that left the registry while their thread still ran.

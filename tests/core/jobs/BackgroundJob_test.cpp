@@ -37,6 +37,9 @@ public:
     std::atomic<bool> deaf{false};
     std::atomic<bool> began{false};
     std::atomic<bool> throwAfterFirstStep{false};
+    std::atomic<bool> mustFinish{false};
+
+    bool mustRunToEnd() const override { return mustFinish.load(); }
 
 protected:
     void run() override
@@ -214,6 +217,22 @@ TEST(JobRegistry, StopAllStopsAndDestroysEveryJob)
     EXPECT_LT(std::chrono::steady_clock::now() - begin, 2000ms);
     EXPECT_EQ(destroyed.load(), 3);
     EXPECT_EQ(registry.count(), 0);
+}
+
+TEST(JobRegistry, StopAllWaitsForAJobThatMustRunToEnd)
+{
+    JobRegistry registry(50);
+    std::atomic<int> destroyed{0};
+    auto owned = std::make_unique<StepJob>(2, 150ms, &destroyed);
+    owned->deaf = true;
+    owned->mustFinish = true;
+    StepJob* job = owned.get();
+    registry.add(std::move(owned))->start();
+    while (!job->began.load())
+        std::this_thread::yield();
+    registry.stopAll(); // misses the time-out, yet is waited for, not abandoned
+    EXPECT_EQ(destroyed.load(), 1);
+    EXPECT_EQ(registry.lingeringCount(), 0);
 }
 
 } // namespace
