@@ -2,44 +2,52 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QMediaFormat>
-#include <QMediaPlayer>
+#include <QFile>
+#include <QFileInfo>
 
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/resource.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 namespace vistello {
 namespace {
 
 constexpr const char* kBackendVariable = "QT_MEDIA_BACKEND";
+constexpr const char* kProbeProgram = "vistello-media-probe";
 
-// Runs in the child only: the answer is the exit status.
-[[noreturn]] void answerProbe(const QByteArray& backend)
+// Beside the running program (installed or built), else where the build
+// put it (the test programs run from another folder).
+QString probeProgram()
 {
-    const int devNull = ::open("/dev/null", O_WRONLY);
-    if (devNull >= 0) { // the backends complain loudly when they fail
-        ::dup2(devNull, STDOUT_FILENO);
-        ::dup2(devNull, STDERR_FILENO);
-    }
-    const rlimit noCore{0, 0};
-    ::setrlimit(RLIMIT_CORE, &noCore);
-    if (!backend.isEmpty())
-        ::setenv(kBackendVariable, backend.constData(), 1);
+    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kProbeProgram);
+    if (QFileInfo(beside).isExecutable())
+        return beside;
+#ifdef VISTELLO_MEDIA_PROBE_BUILD_PATH
+    if (QFileInfo(QStringLiteral(VISTELLO_MEDIA_PROBE_BUILD_PATH)).isExecutable())
+        return QStringLiteral(VISTELLO_MEDIA_PROBE_BUILD_PATH);
+#endif
+    return {};
+}
 
-    bool works = !QMediaFormat().supportedFileFormats(QMediaFormat::Decode).isEmpty();
-    if (works) {
-        QMediaPlayer player;
-        works = player.isAvailable();
-    }
-    ::_exit(works ? 0 : 1);
+// This process's environment with the backend variable set (or left as it is
+// for Qt's own choice).
+std::vector<QByteArray> probeEnvironment(const QByteArray& backend)
+{
+    std::vector<QByteArray> entries;
+    const QByteArray prefix = QByteArray(kBackendVariable) + '=';
+    for (char** e = environ; e && *e; ++e)
+        if (backend.isEmpty() || !QByteArray(*e).startsWith(prefix))
+            entries.emplace_back(*e);
+    if (!backend.isEmpty())
+        entries.push_back(prefix + backend);
+    return entries;
 }
 
 bool decideMediaPlayback()
@@ -83,12 +91,18 @@ QStringList installedMediaBackends()
 
 bool probeMediaBackend(const QByteArray& backend, int timeoutMs)
 {
-    std::fflush(nullptr); // the child must not repeat buffered output
-    const pid_t child = ::fork();
-    if (child < 0)
+    const QByteArray program = QFile::encodeName(probeProgram());
+    if (program.isEmpty())
         return false;
-    if (child == 0)
-        answerProbe(backend);
+    std::vector<QByteArray> environment = probeEnvironment(backend);
+    std::vector<char*> envp;
+    for (QByteArray& entry : environment)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    char* argv[] = {const_cast<char*>(program.constData()), nullptr};
+    pid_t child = 0;
+    if (::posix_spawn(&child, program.constData(), nullptr, nullptr, argv, envp.data()) != 0)
+        return false;
 
     int status = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

@@ -1,7 +1,8 @@
 #pragma once
 // Whether videos and MP3 files can be played: Qt Multimedia needs a backend
 // plug-in that actually works. A missing backend makes Qt abort and a broken
-// one can crash, so backends are tried in a child process first.
+// one can crash, so backends are tried in a separate program first
+// (vistello-media-probe, beside the running one).
 #include <QByteArray>
 #include <QStringList>
 
@@ -15,8 +16,9 @@ bool mediaPlaybackAvailable();
 // Names of the installed backend plug-ins ("ffmpeg", "gstreamer", ...).
 QStringList installedMediaBackends();
 
-// Tries one backend ("" = Qt's own choice) in a forked child that is given
-// timeoutMs to answer; a crash, abort or hang there reads as false.
+// Tries one backend ("" = Qt's own choice) in the probe program, which is
+// given timeoutMs to answer; a crash, abort or hang there, or a missing
+// probe program, reads as false.
 bool probeMediaBackend(const QByteArray& backend, int timeoutMs = 8000);
 
 } // namespace vistello

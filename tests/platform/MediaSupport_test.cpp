@@ -9,3 +9,10 @@ TEST(MediaSupport, MissingBackendIsReportedNotFatal)
     // Qt aborts when asked for a backend it cannot load; only the probe child may die.
     EXPECT_FALSE(probeMediaBackend("no-such-backend"));
 }
+
+TEST(MediaSupport, InstalledFfmpegBackendAnswersThroughTheProbeProgram)
+{
+    if (!installedMediaBackends().contains(QStringLiteral("ffmpeg")))
+        GTEST_SKIP() << "the FFmpeg media backend is not installed";
+    EXPECT_TRUE(probeMediaBackend("ffmpeg"));
+}

@@ -135,7 +135,7 @@ int runApplication(int argc, char** argv)
         return 0;
     }
 
-    // Probed before any window exists: the probe forks.
+    // Asked before any window exists: the first-run dialog needs the answer.
     const bool mediaAvailable = mediaPlaybackAvailable();
 
     QApplication app(argc, argv);
