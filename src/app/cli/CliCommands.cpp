@@ -17,6 +17,8 @@ constexpr CliCommand kCommands[] = {
     {"thumbs", "[--box WxH] [--sound-marks] FOLDER -o OUTDIR", "write the overview page's thumbnail tiles of a folder as PNG files, timed", runThumbs},
     {"transform", "OP [--copy] [--gray] [--crop X,Y,W,H] [--no-exif-update] [-x SETTINGS] FILE...",
      "lossless JPEG transform (none, flip-h, flip-v, transpose, transverse, rotate-90/180/270, auto); prints each written path", runTransform},
+    {"jpeg-write", "[-q L[,C]] [--keep-sampling] IN OUT",
+     "decode a picture strictly and write it as JPEG (an existing OUT keeps its header segments); prints WxH L,C", runJpegWrite},
 };
 } // namespace
 

@@ -38,5 +38,6 @@ int runDecode(const QStringList& args);
 int runInfo(const QStringList& args);
 int runThumbs(const QStringList& args);
 int runTransform(const QStringList& args);
+int runJpegWrite(const QStringList& args);
 
 } // namespace vistello::cli
