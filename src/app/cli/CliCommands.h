@@ -39,5 +39,6 @@ int runInfo(const QStringList& args);
 int runThumbs(const QStringList& args);
 int runTransform(const QStringList& args);
 int runJpegWrite(const QStringList& args);
+int runConvert(const QStringList& args);
 
 } // namespace vistello::cli
