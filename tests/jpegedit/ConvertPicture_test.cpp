@@ -1,8 +1,10 @@
 // Converting pictures into another format: target names, the job's answers
 // to a failed write, and vistello-cli convert against ImageMagick's BMP3.
+#include "app/samples/SamplePicture.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/FormatHandler.h"
+#include "imaging/decode/JpegHandler.h"
 #include "jpegedit/TransformFixtures.h"
 #include "jpegedit/convert/ConvertJob.h"
 #include "jpegedit/jpegwrite/PictureWriting.h"
@@ -80,6 +82,36 @@ TEST(ConvertJob, AsksAfterAFailedWriteAndSkipsWhatItMustNotTouch)
     EXPECT_EQ(test::readAll(existing), QByteArray("mine"));
     toBmp.targetExtension = QStringLiteral(".jpeg");
     EXPECT_EQ(convertPicture(PictureFileTypes::instance(), b, toBmp).status, ConvertStatus::SameFormat);
+}
+
+// A camera RAW format (a JPEG reader under ".raw" stands in for a plug-in).
+TEST(ConvertPicture, RawToJpegKeepsTheCompanionsExif)
+{
+    PictureFileTypes& types = PictureFileTypes::instance();
+    registerBuiltInFormats(types, false, nullptr);
+    enablePictureWriting(types);
+    if (!types.typeOf(u"x.raw"))
+        types.registerFormat({QStringLiteral(".raw"), QStringLiteral("Raw"), {}, 1, {},
+                              []() -> std::unique_ptr<FormatHandler> { return JpegHandler::createJpeg(); }},
+                             true, nullptr);
+    TempDir dir;
+    const QString raw = dir.write(QStringLiteral("IMG_1.raw"), encodeLayout(Layout::Yuv420, 48, 32));
+    const QString plain = dir.write(QStringLiteral("IMG_2.raw"), encodeLayout(Layout::Yuv420, 48, 32));
+    samples::SamplePictureSpec spec;
+    spec.displaySize = QSize(160, 120);
+    const QByteArray companion = samples::buildSamplePicture(spec);
+    dir.write(QStringLiteral("IMG_1.thm"), companion);
+    ConvertOptions options;
+    options.targetExtension = QStringLiteral(".jpg");
+    for (const QString& source : {raw, plain}) {
+        const ConvertResult result = convertPicture(types, source, options);
+        ASSERT_EQ(result.status, ConvertStatus::Written) << result.message.toStdString();
+        const QByteArray written = test::readAll(result.targetPath);
+        EXPECT_EQ(jpegSize(written), QSize(48, 32));
+        const QByteArray markers = test::sampletools::headerMarkers(written);
+        EXPECT_EQ(markers.at(0), char(source == raw ? 0xE1 : 0xE0)) << source.toStdString();
+    }
+    EXPECT_EQ(test::readAll(dir.file(QStringLiteral("IMG_1.thm"))), companion);
 }
 
 TEST(ConvertCli, BmpEqualsImageMagickOfTheSamePixels)
