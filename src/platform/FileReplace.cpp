@@ -102,10 +102,24 @@ QByteArray temporaryTemplate(const QString& resolved)
            ".XXXXXX";
 }
 
+// The mode open() would give a new file. umask() cannot be read without
+// setting it, which would race with other threads creating files, so the
+// process status tells it; 022 when it does not.
 mode_t newFileMode()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    mode_t mask = 022;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    mask = mode_t(value & 0777);
+                break;
+            }
+        }
+    }
     return 0666 & ~mask;
 }
 

@@ -60,7 +60,7 @@ QString JpegHandler::description() const
 unsigned JpegHandler::capabilities() const
 {
     // Every bit: readable, writable with quality levels, all lossless
-    // operations, comments. THM files are only never written.
+    // operations, comments; THM files are never written.
     constexpr unsigned kEverything = 0xFFFF;
     unsigned word = variant_ == Variant::Jpeg ? kEverything : kEverything & ~unsigned(Writable);
     if (!writer_)
@@ -152,7 +152,9 @@ PixelBuffer JpegHandler::decodeMemory(const std::uint8_t* data, std::size_t leng
 
     int attempts = 0;
     // Strict: the main image, which the file must begin with, or nothing.
-    const size_t first = strictDecode ? (findImageStart(data, length, 0) == 0 ? 0 : length) : findImageStart(data, length, 0);
+    size_t first = findImageStart(data, length, 0);
+    if (strictDecode && first != 0)
+        first = length;
     for (size_t start = first; start < length;
          start = findImageStart(data, length, start + 1)) {
         JpegDecodeResult result = decodeJpeg(data + start, length - start, request);
