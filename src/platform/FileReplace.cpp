@@ -5,10 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vistello {
 
@@ -50,6 +52,77 @@ private:
     QByteArray path_;
 };
 
+struct TemporaryAttributes {
+    mode_t mode = 0;
+    std::optional<std::pair<uid_t, gid_t>> owner;
+    timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_OMIT}}; // access, modification
+};
+
+// Writes the complete contents into the open temporary file and gives it its
+// mode, owner (when given) and times, flushed to disk.
+bool writeTemporary(int fd, const std::function<bool(QIODevice&)>& writeContents,
+                    const TemporaryAttributes& attributes, QString* error)
+{
+    QFile out;
+    if (!out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        setError(error, EIO);
+        return false;
+    }
+    if (!writeContents(out) || !out.flush()) {
+        setError(error, out.error() != QFileDevice::NoError ? EIO : ECANCELED);
+        return false;
+    }
+    // Ownership is best effort (only a privileged user may give a file away).
+    if (attributes.owner && ::fchown(fd, attributes.owner->first, attributes.owner->second) != 0) {
+        // Keep the group at least when the owner cannot be kept.
+        [[maybe_unused]] const int ignored = ::fchown(fd, uid_t(-1), attributes.owner->second);
+    }
+    if (::fchmod(fd, attributes.mode) != 0 || ::fsync(fd) != 0 || ::futimens(fd, attributes.times) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    out.close();
+    return true;
+}
+
+void syncFolder(const QString& file)
+{
+    // Make the rename itself durable.
+    const int dir = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+QByteArray temporaryTemplate(const QString& resolved)
+{
+    return QFile::encodeName(QFileInfo(resolved).absolutePath()) + "/." + QFile::encodeName(QFileInfo(resolved).fileName()) +
+           ".XXXXXX";
+}
+
+// The mode open() would give a new file. umask() cannot be read without
+// setting it, which would race with other threads creating files, so the
+// process status tells it; 022 when it does not.
+mode_t newFileMode()
+{
+    mode_t mask = 022;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    mask = mode_t(value & 0777);
+                break;
+            }
+        }
+    }
+    return 0666 & ~mask;
+}
+
 } // namespace
 
 bool replaceFileKeepingTimes(const QString& target, const std::function<bool(QIODevice&)>& writeContents,
@@ -79,51 +152,58 @@ bool replaceFileKeepingTimes(const QString& target, const std::function<bool(QIO
         return false;
     }
 
-    QByteArray temporaryPath = QFile::encodeName(QFileInfo(resolved).absolutePath()) + "/." +
-                               QFile::encodeName(QFileInfo(resolved).fileName()) + ".XXXXXX";
+    QByteArray temporaryPath = temporaryTemplate(resolved);
     const int fd = ::mkstemp(temporaryPath.data());
     if (fd < 0) {
         setError(error, errno);
         return false;
     }
     TemporaryPath cleanup(temporaryPath);
-
-    QFile out;
-    if (!out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        setError(error, EIO);
+    TemporaryAttributes attributes;
+    attributes.mode = old.st_mode & 07777;
+    attributes.owner = std::make_pair(old.st_uid, old.st_gid);
+    attributes.times[0] = old.st_atim;
+    attributes.times[1] = modificationTime ? toTimespec(*modificationTime) : old.st_mtim;
+    if (!writeTemporary(fd, writeContents, attributes, error))
         return false;
-    }
-    if (!writeContents(out) || !out.flush()) {
-        setError(error, out.error() != QFileDevice::NoError ? EIO : ECANCELED);
-        return false;
-    }
-    // Ownership is best effort (only a privileged user may give a file away).
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        // Keep the group at least when the owner cannot be kept.
-        [[maybe_unused]] const int ignored = ::fchown(fd, uid_t(-1), old.st_gid);
-    }
-    if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fsync(fd) != 0) {
-        setError(error, errno);
-        return false;
-    }
-    const timespec times[2] = {old.st_atim, modificationTime ? toTimespec(*modificationTime) : old.st_mtim};
-    if (::futimens(fd, times) != 0) {
-        setError(error, errno);
-        return false;
-    }
-    out.close();
     if (::rename(temporaryPath.constData(), targetPath.constData()) != 0) {
         setError(error, errno);
         return false;
     }
     cleanup.release();
-    // Make the rename itself durable.
-    const int dir = ::open(QFile::encodeName(QFileInfo(resolved).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
+    syncFolder(resolved);
+    return true;
+}
+
+bool createOrReplaceFile(const QString& target, const QByteArray& contents, QString* error,
+                         const std::optional<QDateTime>& modificationTime)
+{
+    const QFileInfo info(target);
+    if (info.exists() || info.isSymLink())
+        return replaceFileKeepingTimes(target, contents, error, modificationTime);
+    const QString resolved = info.absoluteFilePath();
+    QByteArray temporaryPath = temporaryTemplate(resolved);
+    const int fd = ::mkstemp(temporaryPath.data());
+    if (fd < 0) {
+        setError(error, errno);
+        return false;
     }
+    TemporaryPath cleanup(temporaryPath);
+    TemporaryAttributes attributes;
+    attributes.mode = newFileMode();
+    if (modificationTime)
+        attributes.times[1] = toTimespec(*modificationTime);
+    const auto write = [&](QIODevice& out) { return out.write(contents) == contents.size(); };
+    if (!writeTemporary(fd, write, attributes, error))
+        return false;
+    // A file that appeared meanwhile is not overwritten unasked.
+    if (::renameat2(AT_FDCWD, temporaryPath.constData(), AT_FDCWD, QFile::encodeName(resolved).constData(),
+                    RENAME_NOREPLACE) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    cleanup.release();
+    syncFolder(resolved);
     return true;
 }
 

@@ -24,4 +24,10 @@ bool replaceFileKeepingTimes(const QString& target, const std::function<bool(QIO
 bool replaceFileKeepingTimes(const QString& target, const QByteArray& contents, QString* error = nullptr,
                              const std::optional<QDateTime>& modificationTime = std::nullopt);
 
+// The same for a file that may not exist yet: a new file is written the same
+// way (temporary file, then renamed into place, never over a file that
+// appeared meanwhile) with the mode the process's umask gives.
+bool createOrReplaceFile(const QString& target, const QByteArray& contents, QString* error = nullptr,
+                         const std::optional<QDateTime>& modificationTime = std::nullopt);
+
 } // namespace vistello

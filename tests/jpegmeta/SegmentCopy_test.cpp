@@ -68,7 +68,7 @@ bool transcode(Codec* c, const unsigned char* data, unsigned long size)
     jpeg_set_defaults(&c->dst);
     chooseJfifForReencode(c->src, c->dst);
     jpeg_start_compress(&c->dst, TRUE);
-    copySavedSegments(c->src, c->dst, reencodeDropsIccProfile(c->src));
+    copySegmentsForReencode(savedMarkers(c->src), c->dst, reencodeDropsIccProfile(c->src));
     std::vector<JSAMPLE> row(size_t(c->src.output_width) * size_t(c->src.output_components));
     JSAMPROW rows[1] = {row.data()};
     while (c->src.output_scanline < c->src.output_height) {

@@ -19,6 +19,10 @@ constexpr CliCommand kCommands[] = {
      "lossless JPEG transform (none, flip-h, flip-v, transpose, transverse, rotate-90/180/270, auto); prints each written path", runTransform},
     {"rename", "[--pattern P] [--start N] [--date] [--name NAME] [--dry-run] FILE...",
      "rename pictures with their .original backups and sound memos; prints OLD -> NEW per file", runRename},
+    {"jpeg-write", "[-q L[,C]] [--keep-sampling] IN OUT",
+     "decode a picture strictly and write it as JPEG (an existing OUT keeps its header segments); prints WxH L,C", runJpegWrite},
+    {"convert", "--to EXT [-x SETTINGS] [--on-error cancel|continue] FILE...",
+     "convert pictures into another format beside them (existing targets are skipped); prints each written path", runConvert},
 };
 } // namespace
 

@@ -39,5 +39,7 @@ int runInfo(const QStringList& args);
 int runThumbs(const QStringList& args);
 int runTransform(const QStringList& args);
 int runRename(const QStringList& args);
+int runJpegWrite(const QStringList& args);
+int runConvert(const QStringList& args);
 
 } // namespace vistello::cli

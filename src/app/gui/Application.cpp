@@ -19,6 +19,7 @@
 #include "core/settings/IntValidation.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
+#include "jpegedit/jpegwrite/PictureWriting.h"
 #include "platform/MediaSupport.h"
 #include "platform/ProgramLocation.h"
 #include "resources/StringTable.h"
@@ -97,6 +98,7 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
 
     // The list extension of this run is taken here, before "-e" may change the setting.
     registerBuiltInFormats(PictureFileTypes::instance(), mediaAvailable, &store);
+    enablePictureWriting(PictureFileTypes::instance());
 
     options.includeSubfolders = includesSubfolders(parameters);
     PathArgumentCollector paths(options);

@@ -1,6 +1,7 @@
 #include "imaging/decode/BuiltInFormats.h"
 
 #include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BmpHandler.h"
 #include "imaging/decode/JpegHandler.h"
 
 namespace vistello {
@@ -12,6 +13,7 @@ void setBuiltInHandlers(PictureFileTypes& types)
     for (const char16_t* extension : {u".jpg", u".jpeg", u".jpe"})
         types.setHandlerFactory(QStringView(extension), JpegHandler::createJpeg);
     types.setHandlerFactory(u".thm", JpegHandler::createThm);
+    types.setHandlerFactory(u".bmp", BmpHandler::create);
 }
 
 } // namespace

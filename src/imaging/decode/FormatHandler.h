@@ -3,6 +3,7 @@
 // now, the format plug-ins later (their C table wraps this class). A handler
 // lives for one request; the decoder reads and writes its public fields
 // directly, as the plug-ins do.
+#include "imaging/decode/PictureWriteRequest.h"
 #include "imaging/scale/PixelBuffer.h"
 
 #include <QByteArray>
@@ -25,9 +26,21 @@ struct ThumbnailData {
 
 class FormatHandler {
 public:
+    // The capability word; bits 3-11 announce the lossless operations.
     enum Capability : unsigned {
         Readable = 1u << 0,
         Writable = 1u << 1,
+        QualityLevels = 1u << 2,    // writePicture honours the two qualities
+        AutoRotate = 1u << 3,
+        RotateRight = 1u << 4,
+        RotateLeft = 1u << 5,
+        Mirror = 1u << 6,
+        Flip = 1u << 7,
+        Transpose = 1u << 8,
+        Transverse = 1u << 9,
+        Greyscale = 1u << 10,
+        Crop = 1u << 11,
+        CarriesComments = 1u << 12, // the files hold a comment the program reads and writes
     };
 
     virtual ~FormatHandler() = default;
@@ -65,6 +78,10 @@ public:
         return {};
     }
 
+    // Writes the picture in this format; false when nothing usable was
+    // written (the old file at the path is then untouched).
+    virtual bool writePicture(const PictureWriteRequest& /*request*/) { return false; }
+
     // Lossless editing (filled in by the transformation engine's handler).
 
     // Fields after a request.
@@ -83,6 +100,10 @@ public:
     bool panoramaMode = false;
     bool fastDecode = false;
     bool useColourProfiles = false;
+    // For operations that rewrite or judge a picture: the main image only
+    // (no embedded thumbnail instead), and a library warning (data cut
+    // short, corrupt data) fails the decode with its text in message.
+    bool strictDecode = false;
 
     // A flag a worker thread raises to abort a long decode (polled by the
     // JPEG library's progress monitor); null for none.

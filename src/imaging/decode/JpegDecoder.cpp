@@ -155,6 +155,8 @@ bool runAttempt(AttemptState& s)
         JSAMPROW target = s.scratch ? s.scratch : row;
         if (jpeg_read_scanlines(&cinfo, &target, 1) != 1)
             abortAttempt(trap, "Premature end of picture");
+        if (request.strict && trap.warnings > 0)
+            abortAttempt(trap, trap.firstWarning);
         if (space == JCS_RGB) {
             if (s.transform)
                 s.transform->transformRow(row, s.width);
@@ -168,7 +170,12 @@ bool runAttempt(AttemptState& s)
         }
     }
     // Every row is out: whatever follows the picture data cannot spoil it,
-    // so the rest of the stream is not read.
+    // so the rest of the stream is read only when it must be flawless.
+    if (request.strict) {
+        jpeg_finish_decompress(&cinfo);
+        if (trap.warnings > 0)
+            abortAttempt(trap, trap.firstWarning);
+    }
     jpeg_destroy_decompress(&cinfo);
     return true;
 }

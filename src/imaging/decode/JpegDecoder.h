@@ -19,6 +19,7 @@ struct JpegDecodeRequest {
     JpegScaleRequest scale;       // image size is filled in from the header
     bool fastDecode = false;      // fast integer DCT, no fancy upsampling, no block smoothing
     bool useColourProfiles = false; // RGB sources only; CMYK always uses its profile
+    bool strict = false;          // a library warning fails the attempt; the stream is read to its end
     const std::atomic<bool>* stopFlag = nullptr;
     JpegDecodeLimits limits;
 };

@@ -59,7 +59,28 @@ QString JpegHandler::description() const
 
 unsigned JpegHandler::capabilities() const
 {
-    return variant_ == Variant::Jpeg ? (Readable | Writable) : unsigned(Readable);
+    // Every bit: readable, writable with quality levels, all lossless
+    // operations, comments; THM files are never written.
+    constexpr unsigned kEverything = 0xFFFF;
+    unsigned word = variant_ == Variant::Jpeg ? kEverything : kEverything & ~unsigned(Writable);
+    if (!writer_)
+        word &= ~unsigned(Writable);
+    return word;
+}
+
+QString JpegHandler::properties() const
+{
+    return options_.isEmpty() ? QStringLiteral("90") : options_;
+}
+
+bool JpegHandler::writePicture(const PictureWriteRequest& request)
+{
+    if (variant_ != Variant::Jpeg || !writer_) {
+        message = QStringLiteral("The format cannot write");
+        return false;
+    }
+    message.clear();
+    return writer_(request, properties(), &message);
 }
 
 void JpegHandler::readOrientation(const QString& path)
@@ -125,11 +146,16 @@ PixelBuffer JpegHandler::decodeMemory(const std::uint8_t* data, std::size_t leng
     request.scale.orientation = orientation;
     request.fastDecode = fastDecode;
     request.useColourProfiles = useColourProfiles;
+    request.strict = strictDecode;
     request.stopFlag = stopFlag();
     request.limits = limits_;
 
     int attempts = 0;
-    for (size_t start = findImageStart(data, length, 0); start < length;
+    // Strict: the main image, which the file must begin with, or nothing.
+    size_t first = findImageStart(data, length, 0);
+    if (strictDecode && first != 0)
+        first = length;
+    for (size_t start = first; start < length;
          start = findImageStart(data, length, start + 1)) {
         JpegDecodeResult result = decodeJpeg(data + start, length - start, request);
         if (!result.pixels.empty()) {
@@ -144,7 +170,7 @@ PixelBuffer JpegHandler::decodeMemory(const std::uint8_t* data, std::size_t leng
         }
         ++attempts;
         const bool stopped = stopFlag() && stopFlag()->load();
-        if (stopped || attempts >= limits_.maxAttempts)
+        if (stopped || attempts >= limits_.maxAttempts || strictDecode)
             break;
     }
     if (attempts == 0)

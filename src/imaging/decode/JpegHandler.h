@@ -3,11 +3,16 @@
 // thumbnail format THM, which is JPEG under another extension and is never
 // written. Decoding goes through the JPEG library at the DCT scale that
 // covers the box; a stream that fails is retried from the next FF D8 FF,
-// so a picture whose main image is damaged shows its embedded thumbnail.
+// so a picture whose main image is damaged shows its embedded thumbnail
+// (never in strict mode). Writing needs the JPEG writer, which lives with
+// the editing code above this layer and is handed in (setWriter).
 #include "imaging/decode/FormatHandler.h"
 #include "imaging/decode/JpegDecodeLimits.h"
 
 namespace vistello {
+
+// Writes a picture as JPEG; options is the format's option string.
+using JpegPictureWriter = bool (*)(const PictureWriteRequest& request, const QString& options, QString* error);
 
 class JpegHandler : public FormatHandler {
 public:
@@ -21,6 +26,9 @@ public:
     QString formatName() const override;
     QString description() const override;
     unsigned capabilities() const override;
+    // The option string: "L" or "L,C" qualities; empty means "90".
+    void setProperties(const QString& settings) override { options_ = settings; }
+    QString properties() const override;
 
     void readOrientation(const QString& path) override;
     void readHeader(const QString& path) override;
@@ -33,10 +41,16 @@ public:
     // The EXIF (or JFXX) thumbnail as JPEG data; also orientation and soundFlag.
     ThumbnailData embeddedThumbnail(const QString& path, bool checkSound) override;
 
+    // False without a writer, for THM, or when the writer fails (message says why).
+    bool writePicture(const PictureWriteRequest& request) override;
+
     void setDecodeLimits(const JpegDecodeLimits& limits) { limits_ = limits; }
+    void setWriter(JpegPictureWriter writer) { writer_ = writer; }
 
 private:
     Variant variant_;
+    QString options_;
+    JpegPictureWriter writer_ = nullptr;
     JpegDecodeLimits limits_;
 };
 

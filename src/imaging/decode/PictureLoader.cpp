@@ -17,6 +17,7 @@ void prepare(FormatHandler& handler, const PictureRequest& request)
 {
     handler.useColourProfiles = request.useColourProfiles;
     handler.panoramaMode = request.panoramaMode;
+    handler.strictDecode = request.strict;
     handler.setStopFlag(request.stopFlag);
 }
 

@@ -28,6 +28,7 @@ struct PictureRequest {
     bool allowEnlarge = false;
     bool autoRotate = true;
     bool thumbnail = false;       // embedded thumbnail first, fast decode
+    bool strict = false;          // FormatHandler::strictDecode: main image only, warnings fail
     bool showMediaMarks = false;  // thumbnails: look for sound
     CompanionSoundIndex* soundIndex = nullptr; // the caller's folder listings, else listed per call
     const std::atomic<bool>* stopFlag = nullptr;

@@ -14,8 +14,11 @@ void onError(j_common_ptr cinfo)
 
 void onMessage(j_common_ptr cinfo, int level)
 {
-    if (level < 0)
-        ++reinterpret_cast<JpegErrorTrap*>(cinfo->err)->warnings;
+    if (level >= 0)
+        return;
+    auto* trap = reinterpret_cast<JpegErrorTrap*>(cinfo->err);
+    if (trap->warnings++ == 0)
+        (*cinfo->err->format_message)(cinfo, trap->firstWarning);
 }
 
 } // namespace

@@ -36,7 +36,11 @@ void chooseJfifForLosslessTransform(const jpeg_decompress_struct& source, jpeg_c
 
 void chooseJfifForReencode(const jpeg_decompress_struct& source, jpeg_compress_struct& destination)
 {
-    const std::vector<SavedMarkerView> markers = savedMarkers(source);
+    chooseJfifForReencode(savedMarkers(source), destination);
+}
+
+void chooseJfifForReencode(std::span<const SavedMarkerView> markers, jpeg_compress_struct& destination)
+{
     destination.write_JFIF_header = (hasSegment(markers, jpeg::isJfif) || hasSegment(markers, jpeg::isExif)) ? FALSE : TRUE;
 }
 
@@ -45,12 +49,15 @@ bool reencodeDropsIccProfile(const jpeg_decompress_struct& source)
     return source.out_color_space != JCS_RGB;
 }
 
-void copySavedSegments(std::span<const SavedMarkerView> markers, jpeg_compress_struct& destination, bool dropIccChunks)
+namespace {
+
+void copySegments(std::span<const SavedMarkerView> markers, jpeg_compress_struct& destination, bool dropIccChunks,
+                  bool dropAdobe)
 {
     for (const SavedMarkerView& m : markers) {
         if (destination.write_JFIF_header && jpeg::isJfif(m.marker, m.data, m.dataLength))
             continue;
-        if (destination.write_Adobe_marker && jpeg::isAdobe(m.marker, m.data, m.dataLength))
+        if ((dropAdobe || destination.write_Adobe_marker) && jpeg::isAdobe(m.marker, m.data, m.dataLength))
             continue;
         if (dropIccChunks && jpeg::isIccChunk(m.marker, m.data, m.dataLength))
             continue;
@@ -59,6 +66,19 @@ void copySavedSegments(std::span<const SavedMarkerView> markers, jpeg_compress_s
             continue;
         jpeg_write_marker(&destination, m.marker, m.data, m.dataLength);
     }
+}
+
+} // namespace
+
+void copySavedSegments(std::span<const SavedMarkerView> markers, jpeg_compress_struct& destination, bool dropIccChunks)
+{
+    copySegments(markers, destination, dropIccChunks, false);
+}
+
+void copySegmentsForReencode(std::span<const SavedMarkerView> markers, jpeg_compress_struct& destination,
+                             bool dropIccChunks)
+{
+    copySegments(markers, destination, dropIccChunks, true);
 }
 
 void copySavedSegments(const jpeg_decompress_struct& source, jpeg_compress_struct& destination, bool dropIccChunks)

@@ -23,6 +23,7 @@ void chooseJfifForLosslessTransform(const jpeg_decompress_struct& source, jpeg_c
 // Re-encoding a JPEG: the library writes its JFIF header only when the
 // source has neither a JFIF nor an EXIF segment (a source JFIF is copied).
 void chooseJfifForReencode(const jpeg_decompress_struct& source, jpeg_compress_struct& destination);
+void chooseJfifForReencode(std::span<const SavedMarkerView> markers, jpeg_compress_struct& destination);
 // Re-encoding writes YCbCr, so the profile of a grey or CMYK source must go.
 bool reencodeDropsIccProfile(const jpeg_decompress_struct& source);
 
@@ -31,6 +32,11 @@ void copySavedSegments(std::span<const SavedMarkerView> markers, jpeg_compress_s
                        bool dropIccChunks = false);
 void copySavedSegments(const jpeg_decompress_struct& source, jpeg_compress_struct& destination,
                        bool dropIccChunks = false);
+// Re-encoding: the same, but an Adobe segment is never copied. The new
+// picture is YCbCr; the source's Adobe colour transform code (RGB, CMYK,
+// YCCK) would make readers take it for something else.
+void copySegmentsForReencode(std::span<const SavedMarkerView> markers, jpeg_compress_struct& destination,
+                             bool dropIccChunks);
 
 // Headers of a JPEG written from a picture that was not a JPEG, with a
 // thumbnail: call before jpeg_start_compress; true when the JFIF and JFXX

@@ -1,0 +1,36 @@
+#include "jpegedit/convert/ConvertJob.h"
+
+namespace vistello {
+
+ConvertJob::ConvertJob(const PictureFileTypes& types, const QStringList& pictures, const ConvertOptions& options,
+                       CancelQuestion cancelAfterFailure)
+    : BackgroundJob(JobKind::Conversion), types_(types), pictures_(pictures), options_(options),
+      cancelAfterFailure_(std::move(cancelAfterFailure))
+{
+}
+
+ConvertJob::~ConvertJob()
+{
+    // The thread uses the members: it must end before they go.
+    stop(-1);
+}
+
+void ConvertJob::run()
+{
+    reportStarted(int(pictures_.size()));
+    for (const QString& picture : pictures_) {
+        if (stopRequested())
+            break;
+        const ConvertResult result = convertPicture(types_, picture, options_);
+        results_.emplace_back(picture, result);
+        reportStep(picture);
+        if (result.status == ConvertStatus::WriteFailed &&
+            (stopRequested() || !cancelAfterFailure_ || cancelAfterFailure_(result.targetPath)))
+            break;
+    }
+    for (const auto& [picture, result] : results_)
+        if (result.status == ConvertStatus::Written)
+            Q_EMIT fileWritten(result.targetPath);
+}
+
+} // namespace vistello

@@ -1,0 +1,57 @@
+#include "jpegedit/jpegwrite/WriteJpeg.h"
+
+#include "jpegedit/jpegwrite/JfxxThumbnail.h"
+#include "jpegedit/jpegwrite/JpegEncode.h"
+#include "jpegedit/jpegwrite/RewriteSource.h"
+#include "platform/FileReplace.h"
+
+#include <QFileInfo>
+
+namespace vistello {
+
+namespace {
+
+void setError(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+bool writeJpeg(const PictureWriteRequest& request, const QString& options, QString* error)
+{
+    if (!request.pixels || request.pixels->empty()) {
+        setError(error, QStringLiteral("No picture to write"));
+        return false;
+    }
+    const PixelBuffer& pixels = *request.pixels;
+    JpegEncodeSettings settings;
+    settings.qualities = resolveJpegQualities(request.luminanceQuality, request.chrominanceQuality, options);
+    settings.fullChroma = request.fullChroma;
+
+    // Everything taken over is read before the old file is touched.
+    std::optional<RewriteSource> source;
+    std::vector<SavedMarkerView> carried;
+    if (!request.newFile && QFileInfo::exists(request.path)) {
+        source = readRewriteSource(request.path, pixels.width, pixels.height, error);
+        if (!source)
+            return false;
+        carried = source->views();
+        settings.headers = JpegHeaders::Reencode;
+        settings.carried = carried;
+        settings.dropIccChunks = source->dropIccChunks;
+        settings.sampling = source->sampling;
+    } else {
+        settings.headers = JpegHeaders::NewFile;
+        settings.thumbnail = makeJfxxThumbnail(pixels);
+    }
+
+    const std::optional<QByteArray> jpeg = encodeJpeg(pixels, settings, error);
+    if (!jpeg)
+        return false;
+    const QDateTime modified = source && source->pictureDate.isValid() ? source->pictureDate : QDateTime::currentDateTime();
+    return createOrReplaceFile(request.path, *jpeg, error, modified);
+}
+
+} // namespace vistello
