@@ -1,5 +1,6 @@
 #include "platform/FileReplace.h"
 
+#include "platform/NoReplaceMove.h"
 #include "platform/WriteProtection.h"
 
 #include <QFile>
@@ -196,10 +197,11 @@ bool createOrReplaceFile(const QString& target, const QByteArray& contents, QStr
     const auto write = [&](QIODevice& out) { return out.write(contents) == contents.size(); };
     if (!writeTemporary(fd, write, attributes, error))
         return false;
-    // A file that appeared meanwhile is not overwritten unasked.
-    if (::renameat2(AT_FDCWD, temporaryPath.constData(), AT_FDCWD, QFile::encodeName(resolved).constData(),
-                    RENAME_NOREPLACE) != 0) {
-        setError(error, errno);
+    // A file that appeared meanwhile is not overwritten unasked (also where
+    // the file system cannot rename without replacing).
+    const MoveResult moved = moveWithoutReplacing(QFile::decodeName(temporaryPath), resolved);
+    if (moved != MoveResult::Moved) {
+        setError(error, moved == MoveResult::TargetExists ? EEXIST : EIO);
         return false;
     }
     cleanup.release();
