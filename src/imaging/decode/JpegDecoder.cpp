@@ -7,6 +7,7 @@
 #include "jpegmeta/segments/IccProfile.h"
 #include "jpegmeta/segments/JpegErrorTrap.h"
 #include "jpegmeta/segments/SavedMarker.h"
+#include "platform/HugePages.h"
 
 #include <QFile>
 #include <cstdio>
@@ -135,6 +136,7 @@ bool runAttempt(AttemptState& s)
     s.pixels = new (std::nothrow) uint8_t[size_t(height * packedRowBytes(width))];
     if (!s.pixels)
         abortAttempt(trap, "Out of memory");
+    adviseHugePages(s.pixels, size_t(height * packedRowBytes(width)));
     const bool adobe = cinfo.saw_Adobe_marker;
     if (space == JCS_CMYK)
         s.transform = embeddedTransform(cinfo, adobe ? ColourTransform::Input::InvertedCmyk : ColourTransform::Input::Cmyk);

@@ -5,6 +5,7 @@
 #include "jpegmeta/exif/ExifSummary.h"
 #include "jpegmeta/extras/EmbeddedThumbnail.h"
 #include "jpegmeta/segments/HeaderCollector.h"
+#include "platform/HugePages.h"
 
 #include <QFile>
 #include <cstring>
@@ -117,6 +118,7 @@ PixelBuffer JpegHandler::decodeFile(const QString& path, int boxWidth, int boxHe
     }
     QByteArray bytes;
     bytes.resize(qsizetype(size + 2));
+    adviseHugePages(bytes.data(), size_t(bytes.size()));
     const qint64 got = file.read(bytes.data(), size);
     if (got <= 0) {
         setLastDecodeMessage("Cannot read the file");

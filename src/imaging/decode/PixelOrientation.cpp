@@ -1,4 +1,5 @@
 #include "imaging/decode/PixelOrientation.h"
+#include "platform/HugePages.h"
 
 #include <new>
 
@@ -39,6 +40,7 @@ PixelBuffer orientPixels(PixelBuffer source, int orientation)
     result.width = turned ? source.height : source.width;
     result.height = turned ? source.width : source.height;
     result.data.reset(new (std::nothrow) uint8_t[source.byteCount()]);
+    adviseHugePages(result.data.get(), source.byteCount());
     if (!result.data)
         return {};
     const Walk walk = walkFor(orientation, source.width, source.height);

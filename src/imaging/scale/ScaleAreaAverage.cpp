@@ -3,6 +3,7 @@
 #include "imaging/scale/AreaWeights.h"
 #include "imaging/scale/BufferLimits.h"
 #include "imaging/scale/ScaledSize.h"
+#include "platform/HugePages.h"
 
 #include <new>
 #include <vector>
@@ -138,6 +139,7 @@ std::optional<QImage> scaleAreaAverage(const QImage& source, int num, int den)
     QImage result(size->width, size->height, QImage::Format_RGB888);
     if (result.isNull())
         return std::nullopt;
+    adviseHugePages(result.bits(), size_t(result.sizeInBytes()));
     const RowView in{source.constBits(), source.bytesPerLine(), source.width(), source.height()};
     const RowTarget out{result.bits(), result.bytesPerLine(), result.width(), result.height()};
     if (!averageRows(in, out))
@@ -156,6 +158,7 @@ std::optional<PixelBuffer> scaleAreaAverage(const PixelBuffer& source, int num, 
     result.width = size->width;
     result.height = size->height;
     result.data.reset(new (std::nothrow) uint8_t[result.byteCount()]);
+    adviseHugePages(result.data.get(), result.byteCount());
     if (!result.data)
         return std::nullopt;
     const RowView in{source.data.get(), int64_t(source.rowBytes()), source.width, source.height};
@@ -175,6 +178,7 @@ std::optional<QImage> scaleAreaAverageToImage(const PixelBuffer& source, int num
     QImage result(size->width, size->height, QImage::Format_RGB888);
     if (result.isNull())
         return std::nullopt;
+    adviseHugePages(result.bits(), size_t(result.sizeInBytes()));
     const RowView in{source.data.get(), int64_t(source.rowBytes()), source.width, source.height};
     const RowTarget out{result.bits(), result.bytesPerLine(), result.width(), result.height()};
     if (!averageRows(in, out))

@@ -3,6 +3,7 @@
 #include "imaging/colour/ColourTransform.h"
 #include "imaging/scale/BufferLimits.h"
 #include "imaging/scale/ScaledSize.h"
+#include "platform/HugePages.h"
 
 #include <cstring>
 #include <vector>
@@ -20,6 +21,7 @@ std::optional<QImage> scaleNearest(const PixelBuffer& source, int num, int den, 
     QImage image(int(w), int(h), QImage::Format_RGB888);
     if (image.isNull())
         return std::nullopt;
+    adviseHugePages(image.bits(), size_t(image.sizeInBytes()));
 
     const size_t sourceStride = source.rowBytes();
     const uint8_t* sourceData = source.data.get();
