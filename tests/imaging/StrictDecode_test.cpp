@@ -15,9 +15,9 @@ using test::TempDir;
 
 QByteArray cameraPicture()
 {
-    samples::SamplePictureSpec spec;
-    spec.displaySize = QSize(320, 240);
-    return samples::buildSamplePicture(spec);
+    samples::SamplePictureSpec recipe;
+    recipe.displaySize = QSize(320, 240);
+    return samples::buildSamplePicture(recipe);
 }
 
 // The main image's frame header claims 12-bit samples, which this library

@@ -97,9 +97,9 @@ TEST(ConvertPicture, RawToJpegKeepsTheCompanionsExif)
     TempDir dir;
     const QString raw = dir.write(QStringLiteral("IMG_1.raw"), encodeLayout(Layout::Yuv420, 48, 32));
     const QString plain = dir.write(QStringLiteral("IMG_2.raw"), encodeLayout(Layout::Yuv420, 48, 32));
-    samples::SamplePictureSpec spec;
-    spec.displaySize = QSize(160, 120);
-    const QByteArray companion = samples::buildSamplePicture(spec);
+    samples::SamplePictureSpec recipe;
+    recipe.displaySize = QSize(160, 120);
+    const QByteArray companion = samples::buildSamplePicture(recipe);
     dir.write(QStringLiteral("IMG_1.thm"), companion);
     ConvertOptions options;
     options.targetExtension = QStringLiteral(".jpg");

@@ -102,12 +102,12 @@ TEST(WriteJpeg, NewFileGetsJfifAndJfxxThumbnailWhenLargeEnough)
 // segment of an RGB-coded file (transform 0) that it must not.
 QByteArray cameraPicture()
 {
-    samples::SamplePictureSpec spec;
-    spec.displaySize = QSize(320, 240);
-    spec.comment = "kept comment";
-    spec.extraMarkers = {{0xED, QByteArray("Photoshop 3.0\0", 14)},
+    samples::SamplePictureSpec recipe;
+    recipe.displaySize = QSize(320, 240);
+    recipe.comment = "kept comment";
+    recipe.extraMarkers = {{0xED, QByteArray("Photoshop 3.0\0", 14)},
                          {0xEE, QByteArray("Adobe\0\x64\0\0\0\0\0", 12)}};
-    return samples::buildSamplePicture(spec);
+    return samples::buildSamplePicture(recipe);
 }
 
 TEST(WriteJpeg, RewriteKeepsSegmentsFixesExifSizeAndDatesTheFile)

@@ -10,7 +10,7 @@ namespace {
 
 void setBuiltInHandlers(PictureFileTypes& types)
 {
-    for (const char16_t* extension : {u".jpg", u".jpeg", u".jpe"})
+    for (const char16_t* extension : kJpegExtensions)
         types.setHandlerFactory(QStringView(extension), JpegHandler::createJpeg);
     types.setHandlerFactory(u".thm", JpegHandler::createThm);
     types.setHandlerFactory(u".bmp", BmpHandler::create);

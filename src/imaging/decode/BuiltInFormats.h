@@ -7,6 +7,9 @@
 
 namespace vistello {
 
+// The extensions the JPEG handler serves (".thm" has a variant of its own).
+inline constexpr const char16_t* kJpegExtensions[] = {u".jpg", u".jpeg", u".jpe"};
+
 class FormatHandler;
 class PictureFileTypes;
 class SettingsStore;

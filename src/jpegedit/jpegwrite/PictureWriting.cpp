@@ -1,6 +1,7 @@
 #include "jpegedit/jpegwrite/PictureWriting.h"
 
 #include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/JpegHandler.h"
 #include "jpegedit/jpegwrite/WriteJpeg.h"
 
@@ -19,7 +20,7 @@ std::unique_ptr<FormatHandler> createWritingJpegHandler()
 
 void enablePictureWriting(PictureFileTypes& types)
 {
-    for (const char16_t* extension : {u".jpg", u".jpeg", u".jpe"})
+    for (const char16_t* extension : kJpegExtensions)
         types.setHandlerFactory(QStringView(extension), createWritingJpegHandler);
 }
 
