@@ -1,0 +1,74 @@
+#include "core/prompts/Prompts.h"
+
+namespace vistello {
+
+namespace {
+
+bool isQuestionAnswer(const QString& word)
+{
+    return word == QLatin1String("yes") || word == QLatin1String("no") || word == QLatin1String("ok")
+        || word == QLatin1String("cancel");
+}
+
+PromptAnswer answerFromWord(const QString& word)
+{
+    if (word == QLatin1String("yes"))
+        return PromptAnswer::Yes;
+    if (word == QLatin1String("no"))
+        return PromptAnswer::No;
+    if (word == QLatin1String("ok"))
+        return PromptAnswer::Ok;
+    return PromptAnswer::Cancel;
+}
+
+} // namespace
+
+bool Prompts::confirm(const QString& title, const QString& text)
+{
+    return ask({title, text, PromptButtons::YesNo, PromptAnswer::No, {}}).answer == PromptAnswer::Yes;
+}
+
+QString ScriptedPrompts::takeAnswer()
+{
+    return answers_.isEmpty() ? QString() : answers_.takeFirst();
+}
+
+PromptReply ScriptedPrompts::ask(const PromptQuestion& question)
+{
+    shown_.append(question.text);
+    PromptReply reply{question.defaultAnswer, false};
+    if (!answers_.isEmpty() && isQuestionAnswer(answers_.first()))
+        reply.answer = answerFromWord(takeAnswer());
+    if (!question.checkBoxText.isEmpty() && tickNextCheckBox_) {
+        reply.checkBoxChecked = true;
+        tickNextCheckBox_ = false;
+    }
+    return reply;
+}
+
+void ScriptedPrompts::inform(const QString& title, const QString& text)
+{
+    (void)title;
+    shown_.append(text);
+    // An "ok" queued for a message is used up by it.
+    if (!answers_.isEmpty() && answers_.first() == QLatin1String("ok"))
+        takeAnswer();
+}
+
+QString ScriptedPrompts::chooseSaveFile(const FileChoice& choice)
+{
+    shown_.append(choice.title);
+    if (answers_.isEmpty() || isQuestionAnswer(answers_.first())) {
+        if (!answers_.isEmpty() && answers_.first() == QLatin1String("cancel"))
+            takeAnswer();
+        return {};
+    }
+    return takeAnswer();
+}
+
+QString ScriptedPrompts::chooseOpenFile(const FileChoice& choice)
+{
+    return chooseSaveFile(choice);
+}
+
+} // namespace vistello
