@@ -53,6 +53,7 @@ TEST_F(Delete, QuestionCountsWhatWillBeDeleted)
         EXPECT_FALSE(commands().deletePictures(false));
         EXPECT_EQ(prompts.shown().last(), c.expected);
         EXPECT_TRUE(QFileInfo::exists(file("a.jpg")));
+        EXPECT_EQ(lists.selectedPictures().count(), 0);
     }
 }
 

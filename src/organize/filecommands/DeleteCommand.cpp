@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 
 namespace vistello {
 
@@ -63,8 +64,9 @@ bool FileCommands::deleteFile(const QString& path)
 
 bool FileCommands::deletePictures(bool ctrlHeld)
 {
-    // What will be deleted is what the question counts.
-    const QStringList doomed = c_.lists.workingSet();
+    // What will be deleted is what the question counts. The action list's
+    // set is used once, also when the answer is "no".
+    const QStringList doomed = c_.lists.takeWorkingSet();
     if (doomed.isEmpty())
         return false;
     if (ctrlHeld)
@@ -104,7 +106,6 @@ bool FileCommands::deletePictures(bool ctrlHeld)
     } else if (doomed.size() > 1) {
         list.selection().clear(false);
     }
-    c_.lists.selectedPictures().entries().clear(false);
     return any;
 }
 

@@ -12,6 +12,7 @@
 #include "resources/OrganizeStrings.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace vistello {
 
