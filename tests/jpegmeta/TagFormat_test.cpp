@@ -39,10 +39,9 @@ INSTANTIATE_TEST_SUITE_P(TagDictionary, TagNames,
                                            NameCase{0xC36F, IfdKind::Ifd0, "Borders IFD"},
                                            NameCase{0x0001, IfdKind::InteropIfd, "Interoperability Index"},
                                            NameCase{0x1002, IfdKind::InteropIfd, "Interoperability Image height"},
-                                           // not in the table, or a kind without names yet
+                                           // not in the table
                                            NameCase{0x0110, IfdKind::InteropIfd, ""},
-                                           NameCase{0x1234, IfdKind::Ifd0, ""},
-                                           NameCase{0x0006, IfdKind::CanonNote, ""}));
+                                           NameCase{0x1234, IfdKind::Ifd0, ""}));
 
 struct RationalCase {
     uint16_t tag;
@@ -97,8 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         RationalCase{0x013E, 10, 4, "5/2", IfdKind::Ifd0}, RationalCase{0x013E, 0, 7, "0", IfdKind::Ifd0},
         RationalCase{0x013E, 5, 0, "5/0", IfdKind::Ifd0}, RationalCase{0x013E, -10, 4, "-5/2", IfdKind::Ifd0},
         RationalCase{0x013E, 10, -4, "-5/2", IfdKind::Ifd0},
-        // interoperability and maker kinds have no rational rules here
-        RationalCase{0x0001, 1, 2, "", IfdKind::InteropIfd}, RationalCase{0x0008, 1, 2, "", IfdKind::NikonNoteWithHeader}));
+        // interoperability has no rational rules
+        RationalCase{0x0001, 1, 2, "", IfdKind::InteropIfd}));
 
 // Values a file may hold that trap in 32-bit integer arithmetic or overflow
 // a float-to-int conversion.
@@ -166,8 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
         IntegerCase{0x9209, one(0x20), "Off, No flash function"},
         IntegerCase{0x9209, one(0x5F), "On, Strobe return light detected, Auto mode, Red-eye reduction mode"},
         IntegerCase{0x9209, one(0x0D), "On, Strobe return light not detected, Compulsory flash mode"},
-        // no integer rules outside kinds 2-5 (yet)
-        IntegerCase{0x0103, one(6), "", IfdKind::InteropIfd}, IntegerCase{0x0001, one(1), "", IfdKind::CanonCameraSettings}));
+        // interoperability has no integer rules
+        IntegerCase{0x0103, one(6), "", IfdKind::InteropIfd}));
 
 TEST(TagDictionary, FractionsAreReducedOnAbsoluteValues)
 {

@@ -14,6 +14,8 @@ constexpr CliCommand kCommands[] = {
     {"decode", "[--box WxH] [--thumb] [--scale N/D] [--no-orientation] [--no-profile] [--raw] FILE -o OUT",
      "decode a picture as a view gets it and write it as PPM or PNG; prints WxH", runDecode},
     {"info", "[--summary] FILE...", "print the picture data of JPEG files as the picture-data list copies it, or their information text", runInfo},
+    {"makernote", "[--raw] FILE...",
+     "print the decoded maker-note entries of JPEG files (kind, tag, name, text; --raw adds the stored numbers)", runMakernote},
     {"thumbs", "[--box WxH] [--sound-marks] FOLDER -o OUTDIR", "write the overview page's thumbnail tiles of a folder as PNG files, timed", runThumbs},
     {"transform", "OP [--copy] [--gray] [--crop X,Y,W,H] [--no-exif-update] [-x SETTINGS] FILE...",
      "lossless JPEG transform (none, flip-h, flip-v, transpose, transverse, rotate-90/180/270, auto); prints each written path", runTransform},

@@ -94,7 +94,7 @@ void ExifTreeParser::followSubIfds(ExifEntry& entry, int64_t entryOffset, int de
 void ExifTreeParser::followMakerNote(ExifEntry& entry, int64_t entryOffset, int depth)
 {
     MakerNoteReader reader(block_, guard_);
-    const std::optional<MakerNoteLocation> where = reader.locate(data_.findTag(exiftag::Make), block_.u32(entryOffset + 8));
+    const std::optional<MakerNoteLocation> where = reader.locate(data_.findTag(exiftag::Make), block_.u32(entryOffset + 8), entry.total());
     if (where)
         entry.children = reader.read(*where, depth);
 }

@@ -22,15 +22,21 @@ struct MakerNoteRule {
     std::string_view makePrefix;
     IfdKind kind;
     NoteLayout layout;
+    // A note starting with this is laid out in a way the decoder does not
+    // know (a later generation of the maker's cameras): left as one plain
+    // entry rather than read as thousands of meaningless entries.
+    std::string_view foreignSignature;
 };
+
+using namespace std::string_view_literals;
 
 // Tried in this order on the start of the Make text.
 constexpr MakerNoteRule kMakerNoteRules[] = {
-    {"Canon", IfdKind::CanonNote, NoteLayout::DirectoryAtStart},
-    {"NIKON", IfdKind::NikonNoteWithoutHeader, NoteLayout::NikonHeader},
-    {"OLYMPUS", IfdKind::OlympusNote, NoteLayout::DirectoryAfter8},
-    {"CASIO", IfdKind::CasioNote, NoteLayout::DirectoryAtStart},
-    {"FUJI", IfdKind::FujiNote, NoteLayout::FujiHeader},
+    {"Canon", IfdKind::CanonNote, NoteLayout::DirectoryAtStart, {}},
+    {"NIKON", IfdKind::NikonNoteWithoutHeader, NoteLayout::NikonHeader, {}},
+    {"OLYMPUS", IfdKind::OlympusNote, NoteLayout::DirectoryAfter8, "OLYMPUS\0"sv},
+    {"CASIO", IfdKind::CasioNote, NoteLayout::DirectoryAtStart, "QVC\0"sv},
+    {"FUJI", IfdKind::FujiNote, NoteLayout::FujiHeader, {}},
 };
 
 constexpr size_t kLongestPrefix = 7;
@@ -39,6 +45,20 @@ bool startsWith(const TiffBlock& block, int64_t o, std::string_view text)
 {
     const uint8_t* p = block.at(o, int64_t(text.size()));
     return p && std::memcmp(p, text.data(), text.size()) == 0;
+}
+
+// The later Nikon note: "Nikon\0", a version, two zero bytes, then a TIFF
+// header of its own at byte 10, from which the note's offsets count.
+constexpr int64_t kNikonTiffHeader = 10;
+
+// The byte order of the TIFF header at o, when there is one.
+std::optional<bool> tiffHeaderLittleEndian(const TiffBlock& block, int64_t o)
+{
+    if (startsWith(block, o, "II*\0"sv))
+        return true;
+    if (startsWith(block, o, "MM\0*"sv))
+        return false;
+    return std::nullopt;
 }
 
 // The first characters of the Make text as the tag formatter shows it
@@ -54,43 +74,76 @@ std::string makePrefix(const TiffBlock& block, const ExifEntry& make)
     return text;
 }
 
+const MakerNoteRule* ruleFor(const std::string& makePrefix)
+{
+    for (const MakerNoteRule& rule : kMakerNoteRules)
+        if (std::string_view(makePrefix).starts_with(rule.makePrefix))
+            return &rule;
+    return nullptr;
+}
+
+std::optional<MakerNoteLocation> place(const TiffBlock& block, const MakerNoteRule& rule, uint32_t note)
+{
+    MakerNoteLocation where;
+    where.kind = rule.kind;
+    where.directory = note;
+    switch (rule.layout) {
+    case NoteLayout::DirectoryAtStart:
+        break;
+    case NoteLayout::DirectoryAfter8:
+        where.directory = int64_t(note) + 8;
+        break;
+    case NoteLayout::NikonHeader:
+        if (!startsWith(block, note, "Nikon"))
+            break;
+        if (const std::optional<bool> little = tiffHeaderLittleEndian(block, int64_t(note) + kNikonTiffHeader)) {
+            // Its tags are those of the note without header. The entries are
+            // read in the block's byte order, so a note in the other order
+            // stays a plain entry.
+            if (*little != block.littleEndian())
+                return std::nullopt;
+            where.offsetBase = int64_t(note) + kNikonTiffHeader;
+            where.directory = where.offsetBase + block.u32(where.offsetBase + 4);
+            break;
+        }
+        where.kind = IfdKind::NikonNoteWithHeader;
+        where.directory = int64_t(note) + 8;
+        break;
+    case NoteLayout::FujiHeader: {
+        TiffBlock little = block;
+        little.setLittleEndian(true);
+        where.forceLittleEndian = true;
+        where.offsetBase = note;
+        where.directory = int64_t(note) + little.u32(int64_t(note) + 8);
+        break;
+    }
+    }
+    return where;
+}
+
+bool directoryFits(const TiffBlock& block, const MakerNoteLocation& where, uint32_t note, uint64_t noteSize)
+{
+    // A note read in the wrong byte order, or moved by a program that did
+    // not adjust its offsets, gives a count that runs far past the note:
+    // such a note stays one plain entry instead of thousands of bogus ones.
+    TiffBlock order = block;
+    if (where.forceLittleEndian)
+        order.setLittleEndian(true);
+    const int64_t end = where.directory + 2 + 12 * int64_t(exifdir::storedCount(order, where.directory));
+    return where.directory >= int64_t(note) && end <= int64_t(note) + int64_t(noteSize);
+}
+
 } // namespace
 
-std::optional<MakerNoteLocation> MakerNoteReader::locate(const ExifEntry* make, uint32_t note) const
+std::optional<MakerNoteLocation> MakerNoteReader::locate(const ExifEntry* make, uint32_t note, uint64_t noteSize) const
 {
-    if (!make)
+    const MakerNoteRule* rule = make ? ruleFor(makePrefix(block_, *make)) : nullptr;
+    if (!rule || (!rule->foreignSignature.empty() && startsWith(block_, note, rule->foreignSignature)))
         return std::nullopt;
-    const std::string prefix = makePrefix(block_, *make);
-    for (const MakerNoteRule& rule : kMakerNoteRules) {
-        if (!std::string_view(prefix).starts_with(rule.makePrefix))
-            continue;
-        MakerNoteLocation where;
-        where.kind = rule.kind;
-        where.directory = note;
-        switch (rule.layout) {
-        case NoteLayout::DirectoryAtStart:
-            break;
-        case NoteLayout::DirectoryAfter8:
-            where.directory = int64_t(note) + 8;
-            break;
-        case NoteLayout::NikonHeader:
-            if (startsWith(block_, note, "Nikon")) {
-                where.kind = IfdKind::NikonNoteWithHeader;
-                where.directory = int64_t(note) + 8;
-            }
-            break;
-        case NoteLayout::FujiHeader: {
-            TiffBlock little = block_;
-            little.setLittleEndian(true);
-            where.forceLittleEndian = true;
-            where.offsetBase = note;
-            where.directory = int64_t(note) + little.u32(int64_t(note) + 8);
-            break;
-        }
-        }
-        return where;
-    }
-    return std::nullopt;
+    const std::optional<MakerNoteLocation> where = place(block_, *rule, note);
+    if (!where || !directoryFits(block_, *where, note, noteSize))
+        return std::nullopt;
+    return where;
 }
 
 std::vector<ExifEntry> MakerNoteReader::read(const MakerNoteLocation& where, int depth)
@@ -126,8 +179,9 @@ void MakerNoteReader::expandCanonArray(ExifEntry& entry, IfdKind childKind, bool
     if (entry.total() <= 4)
         return;
     const int64_t array = entry.value;
-    // The first element holds the array's length in bytes.
-    const int64_t length = std::min<int64_t>(int64_t(entry.total()), int16_t(block_.u16(array)));
+    // The first element holds the array's length in bytes; neither it nor
+    // the count may take the loop past the bytes present.
+    const int64_t length = std::min({int64_t(entry.total()), int64_t(int16_t(block_.u16(array))), block_.available(array)});
     for (int64_t i = 1; 2 * i < length && guard_.takeEntry(); ++i) {
         const int64_t at = array + 2 * i;
         const uint16_t element = block_.u16(at);

@@ -2,7 +2,8 @@
 // Reads the maker note of the five known camera makers into entries of the
 // maker's directory kind, and expands the three Canon arrays. Makers are
 // matched on the start of the Make text through a table; notes of other
-// makers are left as a plain entry.
+// makers, and later layouts of these makers' notes recognised by their
+// signature, are left as a plain entry.
 #include "jpegmeta/exif/DirectoryGuard.h"
 #include "jpegmeta/exif/ExifEntry.h"
 #include "jpegmeta/exif/TiffBlock.h"
@@ -23,9 +24,11 @@ class MakerNoteReader {
 public:
     MakerNoteReader(TiffBlock block, DirectoryGuard& guard) : block_(block), guard_(guard) {}
 
-    // Where the note at TIFF offset note lies for a camera of this Make entry;
-    // nothing for an unknown maker or no Make.
-    std::optional<MakerNoteLocation> locate(const ExifEntry* make, uint32_t note) const;
+    // Where the directory of the note of noteSize bytes at TIFF offset note
+    // lies for a camera of this Make entry; nothing for an unknown maker or
+    // no Make, for a note whose signature marks a layout that is not decoded,
+    // and for a directory that does not fit inside the note.
+    std::optional<MakerNoteLocation> locate(const ExifEntry* make, uint32_t note, uint64_t noteSize) const;
 
     // The note's entries (with the Canon arrays expanded); depth is the
     // nesting level of the note's directory.

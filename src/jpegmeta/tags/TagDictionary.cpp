@@ -1,6 +1,11 @@
 #include "jpegmeta/tags/TagDictionary.h"
 
+#include "jpegmeta/tags/CanonTags.h"
+#include "jpegmeta/tags/CasioTags.h"
+#include "jpegmeta/tags/FujiTags.h"
 #include "jpegmeta/tags/KindDictionary.h"
+#include "jpegmeta/tags/NikonTags.h"
+#include "jpegmeta/tags/OlympusTags.h"
 #include "jpegmeta/tags/StandardFormatters.h"
 #include "jpegmeta/tags/StandardTagNames.h"
 
@@ -17,6 +22,15 @@ constexpr KindDictionary kDictionaries[] = {
     {IfdKind::GpsIfd, kNoPrefix, kMainTagNames, formatStandardInteger, formatStandardRational, formatStandardComposite},
     {IfdKind::Ifd1, kNoPrefix, kMainTagNames, formatStandardInteger, formatStandardRational, formatStandardComposite},
     {IfdKind::InteropIfd, kNoPrefix, kInteropTagNames, nullptr, nullptr, nullptr},
+    {IfdKind::CanonNote, kMakerNotePrefix, kCanonNoteNames, formatCanonNoteInteger, nullptr, nullptr},
+    {IfdKind::CanonCameraSettings, kMakerArrayPrefix, kCanonCameraSettingsNames, formatCanonCameraSettingsInteger, nullptr, nullptr},
+    {IfdKind::CanonShotInfo, kMakerArrayPrefix, kCanonShotInfoNames, formatCanonShotInfoInteger, nullptr, nullptr},
+    {IfdKind::CanonCustomFunctions, kMakerArrayPrefix, kCanonCustomFunctionNames, formatCanonCustomFunctionInteger, nullptr, nullptr},
+    {IfdKind::NikonNoteWithHeader, kMakerNotePrefix, kNikonHeaderNoteNames, formatNikonHeaderNoteInteger, formatNikonHeaderNoteRational, nullptr},
+    {IfdKind::NikonNoteWithoutHeader, kMakerNotePrefix, kNikonNoteNames, formatNikonNoteInteger, nullptr, formatNikonNoteComposite},
+    {IfdKind::OlympusNote, kMakerNotePrefix, kOlympusNoteNames, formatOlympusNoteInteger, nullptr, formatOlympusNoteComposite},
+    {IfdKind::CasioNote, kMakerNotePrefix, kCasioNoteNames, formatCasioNoteInteger, nullptr, nullptr},
+    {IfdKind::FujiNote, kMakerNotePrefix, kFujiNoteNames, formatFujiNoteInteger, nullptr, nullptr},
 };
 
 const KindDictionary* dictionaryOf(IfdKind kind)

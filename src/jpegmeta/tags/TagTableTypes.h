@@ -49,16 +49,20 @@ constexpr const char16_t* findName(std::span<const TagNameRow> names, uint16_t t
     return row ? row->name : nullptr;
 }
 
+// The text of value in one value table; empty when it is not listed.
+inline QString valueText(std::span<const ValueText> values, uint32_t value)
+{
+    for (const ValueText& row : values)
+        if (row.value == value)
+            return QString::fromUtf16(row.text);
+    return {};
+}
+
 // The text of value for tag in an enumeration table; empty when either is not listed.
 inline QString enumerationText(std::span<const TagValues> tables, uint16_t tag, uint32_t value)
 {
     const TagValues* table = findRow(tables, &TagValues::tag, tag);
-    if (!table)
-        return {};
-    for (const ValueText& row : table->values)
-        if (row.value == value)
-            return QString::fromUtf16(row.text);
-    return {};
+    return table ? valueText(table->values, value) : QString();
 }
 
 } // namespace vistello::tags
