@@ -64,7 +64,7 @@ PromptAnswer FixedJobAnswer::ask(const PromptQuestion& /*question*/, const std::
 
 bool cancelAfterFailedWrite(JobQuestion* question, const QString& target, const std::atomic<bool>& stop)
 {
-    if (!question)
+    if (!question || stop.load())
         return true;
     PromptQuestion prompt;
     prompt.text = strings::formatInserts(strings::text(strings::kFileNotCreated), {target});
