@@ -3,6 +3,8 @@
 // child's peak memory and CPU time (getrusage of the child). Best of N after
 // a warm-up. The CPU time (user + system) is the steadier figure on a
 // shared machine, where wall times swing with the other load.
+#include "ChildRun.h"
+
 #include "app/samples/SamplePicture.h"
 #include "core/settings/SettingsStore.h"
 
@@ -11,49 +13,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
 #include <map>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-struct ChildRun {
-    double seconds = 0;
-    double cpuSeconds = 0;
-    long peakKilobytes = 0;
-    bool ok = false;
-};
-
-ChildRun runChild(const std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ChildRun run;
-    int status = 0;
-    rusage usage{};
-    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid)
-        return run;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakKilobytes = usage.ru_maxrss;
-    const auto toSeconds = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    run.cpuSeconds = toSeconds(usage.ru_utime) + toSeconds(usage.ru_stime);
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return run;
-}
 
 struct Workspace {
     QTemporaryDir dir;

@@ -11,7 +11,8 @@ using vistello::test::runCli;
 namespace {
 
 const char* const kCommands[] = {"scan",   "make-samples", "list",      "segments", "exif",       "decode", "info",
-                                 "makernote", "thumbs",   "transform", "rename",   "jpeg-write", "convert"};
+                                 "makernote", "thumbs",   "transform", "rename",   "jpeg-write", "convert",
+                                 "resize"};
 
 class CliUsage : public testing::TestWithParam<const char*> {
 protected:

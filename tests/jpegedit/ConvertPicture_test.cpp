@@ -48,6 +48,20 @@ public:
     }
 };
 
+// Counts the questions and gives one answer to all.
+struct CountingAnswer : JobQuestion {
+    explicit CountingAnswer(PromptAnswer a) : answer(a) {}
+    PromptAnswer ask(const PromptQuestion& question, const std::atomic<bool>&) override
+    {
+        ++asked;
+        text = question.text;
+        return answer;
+    }
+    PromptAnswer answer;
+    int asked = 0;
+    QString text;
+};
+
 TEST(ConvertJob, AsksAfterAFailedWriteAndSkipsWhatItMustNotTouch)
 {
     registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
@@ -61,15 +75,16 @@ TEST(ConvertJob, AsksAfterAFailedWriteAndSkipsWhatItMustNotTouch)
     const QString a = dir.write(QStringLiteral("a.jpg"), encodeLayout(Layout::Yuv420, 32, 16));
     const QString b = dir.write(QStringLiteral("b.jpg"), encodeLayout(Layout::Yuv420, 32, 16));
     for (const bool cancel : {true, false}) {
-        int asked = 0;
+        CountingAnswer question(cancel ? PromptAnswer::Yes : PromptAnswer::No);
         ConvertOptions options;
         options.targetExtension = QStringLiteral(".fail");
-        ConvertJob job(types, {a, b}, options, [&](const QString&) { ++asked; return cancel; });
+        ConvertJob job(types, {a, b}, options, &question);
         job.start();
         for (int i = 0; i < 3000 && !job.finished(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         ASSERT_TRUE(job.finished());
-        EXPECT_EQ(asked, cancel ? 1 : 2);
+        EXPECT_EQ(question.asked, cancel ? 1 : 2);
+        EXPECT_TRUE(question.text.startsWith(QStringLiteral("The file \"%1\" could not be created.").arg(dir.file(cancel ? QStringLiteral("a.fail") : QStringLiteral("b.fail")))));
         ASSERT_EQ(job.results().size(), cancel ? 1u : 2u);
         EXPECT_EQ(job.results()[0].second.status, ConvertStatus::WriteFailed);
         EXPECT_EQ(job.results()[0].second.message, QStringLiteral("disk full"));

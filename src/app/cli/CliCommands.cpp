@@ -25,6 +25,11 @@ constexpr CliCommand kCommands[] = {
      "decode a picture strictly and write it as JPEG (an existing OUT keeps its header segments); prints WxH L,C", runJpegWrite},
     {"convert", "--to EXT [-x SETTINGS] [--on-error cancel|continue] FILE...",
      "convert pictures into another format beside them (existing targets are skipped); prints each written path", runConvert},
+    {"resize",
+     "[--box WxH | --percent P] [--quality L[,C]] [--max-kb N] [--copy] [--upright] [--trace] [-x SETTINGS] "
+     "[--on-error cancel|continue] FILE...",
+     "resize pictures in place (or into \"Copy of\" files) to a box, a percentage, a quality or a file size; "
+     "prints PATH<TAB>WxH<TAB>BYTES<TAB>L,C per written file", runResize},
 };
 } // namespace
 

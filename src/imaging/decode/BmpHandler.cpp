@@ -1,7 +1,6 @@
 #include "imaging/decode/BmpHandler.h"
 
 #include "imaging/scale/BufferLimits.h"
-#include "platform/FileReplace.h"
 
 #include <cstring>
 
@@ -68,24 +67,19 @@ std::optional<QByteArray> encodeBmp(const PixelBuffer& pixels)
     return file;
 }
 
-bool BmpHandler::writePicture(const PictureWriteRequest& request)
+std::optional<EncodedPicture> BmpHandler::encodePicture(const PictureWriteRequest& request)
 {
     if (!request.pixels) {
         message = QStringLiteral("No picture to write");
-        return false;
+        return std::nullopt;
     }
-    const std::optional<QByteArray> file = encodeBmp(*request.pixels);
+    std::optional<QByteArray> file = encodeBmp(*request.pixels);
     if (!file) {
         message = QStringLiteral("The picture is too large for a BMP file");
-        return false;
-    }
-    QString error;
-    if (!createOrReplaceFile(request.path, *file, &error)) {
-        message = error;
-        return false;
+        return std::nullopt;
     }
     message.clear();
-    return true;
+    return EncodedPicture{std::move(*file), {}};
 }
 
 } // namespace vistello

@@ -19,9 +19,8 @@ public:
     QString description() const override { return QStringLiteral("BMP picture format with 24 bit color depth"); }
     unsigned capabilities() const override { return Writable; }
 
-    // The qualities and sampling of the request mean nothing here. The file
-    // is created or replaced whole, or left as it was.
-    bool writePicture(const PictureWriteRequest& request) override;
+    // The qualities and sampling of the request mean nothing here.
+    std::optional<EncodedPicture> encodePicture(const PictureWriteRequest& request) override;
 };
 
 // The complete file; nothing for an empty picture or one too large for the

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace vistello {
 
@@ -78,9 +79,12 @@ public:
         return {};
     }
 
-    // Writes the picture in this format; false when nothing usable was
-    // written (the old file at the path is then untouched).
-    virtual bool writePicture(const PictureWriteRequest& /*request*/) { return false; }
+    // The file this format would write, in memory; nothing (message says
+    // why) when the format cannot write or the picture does not fit it.
+    virtual std::optional<EncodedPicture> encodePicture(const PictureWriteRequest& /*request*/);
+    // Writes the picture in this format, created or replaced whole; false
+    // when nothing usable was written (the old file is then untouched).
+    virtual bool writePicture(const PictureWriteRequest& request);
 
     // Lossless editing (filled in by the transformation engine's handler).
 

@@ -64,7 +64,7 @@ unsigned JpegHandler::capabilities() const
     // operations, comments; THM files are never written.
     constexpr unsigned kEverything = 0xFFFF;
     unsigned word = variant_ == Variant::Jpeg ? kEverything : kEverything & ~unsigned(Writable);
-    if (!writer_)
+    if (!encoder_)
         word &= ~unsigned(Writable);
     return word;
 }
@@ -74,14 +74,14 @@ QString JpegHandler::properties() const
     return options_.isEmpty() ? QStringLiteral("90") : options_;
 }
 
-bool JpegHandler::writePicture(const PictureWriteRequest& request)
+std::optional<EncodedPicture> JpegHandler::encodePicture(const PictureWriteRequest& request)
 {
-    if (variant_ != Variant::Jpeg || !writer_) {
+    if (variant_ != Variant::Jpeg || !encoder_) {
         message = QStringLiteral("The format cannot write");
-        return false;
+        return std::nullopt;
     }
     message.clear();
-    return writer_(request, properties(), &message);
+    return encoder_(request, properties(), &message);
 }
 
 void JpegHandler::readOrientation(const QString& path)

@@ -5,14 +5,15 @@
 // covers the box; a stream that fails is retried from the next FF D8 FF,
 // so a picture whose main image is damaged shows its embedded thumbnail
 // (never in strict mode). Writing needs the JPEG writer, which lives with
-// the editing code above this layer and is handed in (setWriter).
+// the editing code above this layer and is handed in (setEncoder).
 #include "imaging/decode/FormatHandler.h"
 #include "imaging/decode/JpegDecodeLimits.h"
 
 namespace vistello {
 
-// Writes a picture as JPEG; options is the format's option string.
-using JpegPictureWriter = bool (*)(const PictureWriteRequest& request, const QString& options, QString* error);
+// Encodes a picture as JPEG; options is the format's option string.
+using JpegPictureEncoder = std::optional<EncodedPicture> (*)(const PictureWriteRequest& request, const QString& options,
+                                                             QString* error);
 
 class JpegHandler : public FormatHandler {
 public:
@@ -41,16 +42,16 @@ public:
     // The EXIF (or JFXX) thumbnail as JPEG data; also orientation and soundFlag.
     ThumbnailData embeddedThumbnail(const QString& path, bool checkSound) override;
 
-    // False without a writer, for THM, or when the writer fails (message says why).
-    bool writePicture(const PictureWriteRequest& request) override;
+    // Nothing without an encoder, for THM, or when the encoder fails (message says why).
+    std::optional<EncodedPicture> encodePicture(const PictureWriteRequest& request) override;
 
     void setDecodeLimits(const JpegDecodeLimits& limits) { limits_ = limits; }
-    void setWriter(JpegPictureWriter writer) { writer_ = writer; }
+    void setEncoder(JpegPictureEncoder encoder) { encoder_ = encoder; }
 
 private:
     Variant variant_;
     QString options_;
-    JpegPictureWriter writer_ = nullptr;
+    JpegPictureEncoder encoder_ = nullptr;
     JpegDecodeLimits limits_;
 };
 

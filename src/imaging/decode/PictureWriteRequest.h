@@ -3,6 +3,8 @@
 // how to write it. Formats without quality levels ignore the JPEG fields.
 #include "imaging/scale/PixelBuffer.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace vistello {
@@ -14,6 +16,17 @@ struct PictureWriteRequest {
     int chrominanceQuality = -1;
     bool fullChroma = true;          // every component sampled 1 x 1; false keeps the sampling of the JPEG at path
     bool newFile = true;             // false: the JPEG at path is rewritten and its header segments carried over
+    QString headerSource;            // !newFile: the JPEG whose header is carried over when it is not path (a copy)
+    bool resetOrientation = false;   // the pixels were turned upright: a carried-over EXIF orientation becomes 1
+
+    const QString& headerPath() const { return headerSource.isEmpty() ? path : headerSource; }
+};
+
+// A picture encoded in memory: trials are measured without touching the
+// disk, and only the chosen one is put in place.
+struct EncodedPicture {
+    QByteArray bytes;
+    QDateTime modified; // the file's modification time; invalid: left to the system
 };
 
 } // namespace vistello

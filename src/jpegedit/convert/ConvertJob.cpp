@@ -3,9 +3,8 @@
 namespace vistello {
 
 ConvertJob::ConvertJob(const PictureFileTypes& types, const QStringList& pictures, const ConvertOptions& options,
-                       CancelQuestion cancelAfterFailure)
-    : BackgroundJob(JobKind::Conversion), types_(types), pictures_(pictures), options_(options),
-      cancelAfterFailure_(std::move(cancelAfterFailure))
+                       JobQuestion* question)
+    : BackgroundJob(JobKind::Conversion), types_(types), pictures_(pictures), options_(options), question_(question)
 {
 }
 
@@ -24,8 +23,7 @@ void ConvertJob::run()
         const ConvertResult result = convertPicture(types_, picture, options_);
         results_.emplace_back(picture, result);
         reportStep(picture);
-        if (result.status == ConvertStatus::WriteFailed &&
-            (stopRequested() || !cancelAfterFailure_ || cancelAfterFailure_(result.targetPath)))
+        if (result.status == ConvertStatus::WriteFailed && cancelAfterFailedWrite(question_, result.targetPath, stopFlag()))
             break;
     }
     for (const auto& [picture, result] : results_)

@@ -12,7 +12,7 @@ namespace {
 std::unique_ptr<FormatHandler> createWritingJpegHandler()
 {
     auto handler = std::make_unique<JpegHandler>(JpegHandler::Variant::Jpeg);
-    handler->setWriter(writeJpeg);
+    handler->setEncoder(encodeJpegPicture);
     return handler;
 }
 

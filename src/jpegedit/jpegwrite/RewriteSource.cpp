@@ -40,12 +40,13 @@ void takeOver(const jpeg_decompress_struct& cinfo, RewriteSource& source)
     source.dropIccChunks = reencodeDropsIccProfile(cinfo);
 }
 
-void updateExifSize(std::vector<SavedMarker>& markers, int width, int height)
+void updateExif(std::vector<SavedMarker>& markers, int width, int height, bool resetOrientation)
 {
     ExifFieldChanges changes;
     changes.setSize = true;
     changes.width = width;
     changes.height = height;
+    changes.resetOrientation = resetOrientation;
     for (SavedMarker& m : markers) {
         auto* data = reinterpret_cast<uint8_t*>(m.data.data());
         if (jpeg::isExif(m.marker, data, m.data.size()))
@@ -65,7 +66,8 @@ std::vector<SavedMarkerView> RewriteSource::views() const
     return list;
 }
 
-std::optional<RewriteSource> readRewriteSource(const QString& path, int newWidth, int newHeight, QString* error)
+std::optional<RewriteSource> readRewriteSource(const QString& path, int newWidth, int newHeight, bool resetOrientation,
+                                               QString* error)
 {
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
     if (!file) {
@@ -87,7 +89,7 @@ std::optional<RewriteSource> readRewriteSource(const QString& path, int newWidth
     jpeg_destroy_decompress(&cinfo);
     std::fclose(file);
     if (source) {
-        updateExifSize(source->markers, newWidth, newHeight);
+        updateExif(source->markers, newWidth, newHeight, resetOrientation);
         source->pictureDate = readPictureDate(path);
     }
     return source;

@@ -23,7 +23,9 @@ struct RewriteSource {
 };
 
 // Nothing (with the library's text in error) when the file is not a
-// readable JPEG. The EXIF pixel size is set to newWidth x newHeight.
-std::optional<RewriteSource> readRewriteSource(const QString& path, int newWidth, int newHeight, QString* error);
+// readable JPEG. The EXIF pixel size is set to newWidth x newHeight, and the
+// orientation to 1 when resetOrientation (the pixels were turned upright).
+std::optional<RewriteSource> readRewriteSource(const QString& path, int newWidth, int newHeight, bool resetOrientation,
+                                               QString* error);
 
 } // namespace vistello

@@ -19,11 +19,12 @@ void setError(QString* error, const QString& text)
 
 } // namespace
 
-bool writeJpeg(const PictureWriteRequest& request, const QString& options, QString* error)
+std::optional<EncodedPicture> encodeJpegPicture(const PictureWriteRequest& request, const QString& options,
+                                                QString* error)
 {
     if (!request.pixels || request.pixels->empty()) {
         setError(error, QStringLiteral("No picture to write"));
-        return false;
+        return std::nullopt;
     }
     const PixelBuffer& pixels = *request.pixels;
     JpegEncodeSettings settings;
@@ -33,10 +34,10 @@ bool writeJpeg(const PictureWriteRequest& request, const QString& options, QStri
     // Everything taken over is read before the old file is touched.
     std::optional<RewriteSource> source;
     std::vector<SavedMarkerView> carried;
-    if (!request.newFile && QFileInfo::exists(request.path)) {
-        source = readRewriteSource(request.path, pixels.width, pixels.height, error);
+    if (!request.newFile && QFileInfo::exists(request.headerPath())) {
+        source = readRewriteSource(request.headerPath(), pixels.width, pixels.height, request.resetOrientation, error);
         if (!source)
-            return false;
+            return std::nullopt;
         carried = source->views();
         settings.headers = JpegHeaders::Reencode;
         settings.carried = carried;
@@ -47,11 +48,17 @@ bool writeJpeg(const PictureWriteRequest& request, const QString& options, QStri
         settings.thumbnail = makeJfxxThumbnail(pixels);
     }
 
-    const std::optional<QByteArray> jpeg = encodeJpeg(pixels, settings, error);
+    std::optional<QByteArray> jpeg = encodeJpeg(pixels, settings, error);
     if (!jpeg)
-        return false;
+        return std::nullopt;
     const QDateTime modified = source && source->pictureDate.isValid() ? source->pictureDate : QDateTime::currentDateTime();
-    return createOrReplaceFile(request.path, *jpeg, error, modified);
+    return EncodedPicture{std::move(*jpeg), modified};
+}
+
+bool writeJpeg(const PictureWriteRequest& request, const QString& options, QString* error)
+{
+    const std::optional<EncodedPicture> encoded = encodeJpegPicture(request, options, error);
+    return encoded && createOrReplaceFile(request.path, encoded->bytes, error, encoded->modified);
 }
 
 } // namespace vistello
