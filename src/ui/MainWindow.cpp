@@ -17,6 +17,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -41,6 +42,9 @@ QColor settingColour(int value, QColor fallback)
 
 bool isTextField(const QWidget* widget)
 {
+    // An editable combo box takes the focus for its line edit.
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->isEditable();
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)
         || qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
 }
@@ -262,8 +266,10 @@ void MainWindow::enterFullScreenFrame(bool savePlacement)
     setWindowFlag(Qt::FramelessWindowHint, true);
     setGeometry(screenRect);
     state_.appFullScreen = true;
-    if (visible)
+    if (visible) {
         show();
+        activateWindow();
+    }
     inLayout_ = false;
     applyFrame();
 }
@@ -281,8 +287,10 @@ void MainWindow::leaveFullScreenFrame()
         setGeometry(defaultNormalFrame(current->size()).translated(current->geometry().topLeft()));
     }
     normalPlacement_.clear();
-    if (visible)
+    if (visible) {
         show();
+        activateWindow();
+    }
     inLayout_ = false;
     applyFrame();
 }
@@ -308,7 +316,7 @@ void MainWindow::togglePictureOnly()
 
 void MainWindow::escape()
 {
-    const EscapeContext context{leftPane_->dragging(), focusWidget() == topBar_->addressEdit()};
+    const EscapeContext context{leftPane_->dragging(), topBar_->isAncestorOf(focusWidget()) && isTextField(focusWidget())};
     switch (escapeStep(state_, context)) {
     case EscapeStep::EndCapture:
         leftPane_->cancelDrag();
@@ -437,7 +445,7 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
         return true;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    const std::optional<Accelerator> hit = routeKey(key->keyCombination(), {isTextField(QApplication::focusWidget())});
+    const std::optional<Accelerator> hit = routeKey(key->keyCombination(), {isTextField(focusWidget())});
     if (!hit)
         return false;
     runCommand(hit->command, hit->inMemoryOnly);
@@ -458,6 +466,8 @@ QJsonObject MainWindow::stateJson() const
     window.insert(QStringLiteral("frameRect"), rectJson(frameGeometry()));
     window.insert(QStringLiteral("clientSize"), QJsonArray{width(), height()});
     window.insert(QStringLiteral("screenRect"), rectJson(screen()->geometry()));
+    const QWidget* focused = focusWidget();
+    window.insert(QStringLiteral("focus"), focused ? focused->objectName() : QString());
     return {{QStringLiteral("window"), window}, {QStringLiteral("list"), listStateJson(lists_)}};
 }
 

@@ -32,6 +32,20 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton
     QApplication::sendEvent(target, &event);
 }
 
+// Events sent by the script are not spontaneous, so Qt leaves the focus
+// alone: a press gives it as a real click would.
+void focusOnPress(QWidget* target)
+{
+    for (QWidget* widget = target; widget; widget = widget->parentWidget()) {
+        if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+            widget->setFocus(Qt::MouseFocusReason);
+            return;
+        }
+        if (widget->isWindow())
+            return;
+    }
+}
+
 void settle()
 {
     for (int round = 0; round < 3; ++round) {
@@ -121,8 +135,8 @@ bool ScriptRunner::run(const ScriptCommand& command)
 
 void ScriptRunner::sendKey(QKeyCombination keys)
 {
-    QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != &window_)
+    QWidget* target = window_.focusWidget();
+    if (!target)
         target = &window_;
     QKeyEvent press(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
     QApplication::sendEvent(target, &press);
@@ -134,6 +148,7 @@ void ScriptRunner::sendClick(QPoint at, ScriptCommand::Click click)
 {
     const auto [target, local] = targetAt(window_, at);
     const Qt::MouseButton button = click == ScriptCommand::Click::Right ? Qt::RightButton : Qt::LeftButton;
+    focusOnPress(target);
     sendMouse(target, QEvent::MouseButtonPress, local, button, button);
     sendMouse(target, QEvent::MouseButtonRelease, local, button, Qt::NoButton);
     if (click == ScriptCommand::Click::Double) {
@@ -146,6 +161,7 @@ void ScriptRunner::sendDrag(QPoint from, QPoint to)
 {
     // The pressed widget keeps the mouse until the release, as with a real grab.
     const auto [target, local] = targetAt(window_, from);
+    focusOnPress(target);
     sendMouse(target, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton);
     constexpr int kSteps = 8;
     for (int step = 1; step <= kSteps; ++step) {

@@ -70,11 +70,6 @@ TopBar::TopBar(QWidget* parent)
     refreshStatus();
 }
 
-QLineEdit* TopBar::addressEdit() const
-{
-    return address_->lineEdit();
-}
-
 void TopBar::setFullScreenFrame(bool on)
 {
     fullScreenFrame_ = on;

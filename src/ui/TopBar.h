@@ -8,7 +8,6 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QToolButton;
 
 namespace vistello {
@@ -24,7 +23,6 @@ public:
     void setAddress(const QString& folder);
     // Esc while typing: the box shows the folder again.
     void cancelAddressEdit();
-    QLineEdit* addressEdit() const;
 
 Q_SIGNALS:
     void commandChosen(int command);
