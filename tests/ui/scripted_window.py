@@ -63,6 +63,8 @@ def styles_keys_and_frames(s):
                 "drag 198 300 50 300", "state",
                 # A focused text field keeps Del, Ctrl+A and Enter; F10 and Esc still act.
                 "click 150 11", "key Del", "key Return", "state", "key F10", "state", "key Esc", "state",
+                # A double click in the viewer toggles picture-only mode; F1 toggles the information page.
+                "key F10", "click 600 400 double", "state", "click 600 400 double", "key F1", "state", "key F1", "state",
                 "quit"])
     w = [x["window"] for x in st]
     check(w[0]["displayStyle"] == 1 and w[0]["centralRect"] == [200, 23, 800, 677], "start layout %s" % w[0])
@@ -78,6 +80,9 @@ def styles_keys_and_frames(s):
           "Del stays in the address box %s" % w[10])
     check(w[11]["displayStyle"] == 8, "F10 from the address box")
     check(w[12]["focus"] == "mainWindow" and w[12]["displayStyle"] == 8, "Esc ends the address edit %s" % w[12])
+    check(w[13]["pictureOnly"], "double click enters picture-only mode")
+    check(not w[14]["pictureOnly"] and w[14]["displayStyle"] == 0x10000, "information page %s" % w[14])
+    check(w[15]["displayStyle"] == 1, "F1 again returns to the picture")
 
 
 def state_survives_restart(s):

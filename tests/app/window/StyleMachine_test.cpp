@@ -1,3 +1,4 @@
+#include "app/window/CommandEnabling.h"
 #include "app/window/CommandIds.h"
 #include "app/window/MainWindowState.h"
 #include "app/window/StyleMachine.h"
@@ -166,4 +167,32 @@ TEST(WindowStateSettings, RoundTripsThroughTheStore)
     EXPECT_FALSE(back.selectionViewVisible);
     EXPECT_EQ(back.paneWidth, 321);
     EXPECT_EQ(back.paneSplitFullScreen, 777);
+}
+
+TEST(WindowCommandEnabling, FollowsListAndFrame)
+{
+    struct Case {
+        int command;
+        CommandContext context; // count, style, picture only, full screen, auto show
+        bool enabled;
+    };
+    const Case cases[] = {
+        {command::PictureOnly, {0, 0x1, false, false, false}, false},
+        {command::PictureOnly, {0, 0x1, true, false, false}, true}, // leaving an emptied list
+        {command::PictureOnly, {1, 0x1, false, false, false}, true},
+        {command::NextPicture, {1, 0x1, false, false, false}, false},
+        {command::NextPicture, {2, 0x1, false, false, false}, true},
+        {command::AutoShow, {1, 0x1, false, false, false}, false},
+        {command::AutoShow, {1, 0x1, false, false, true}, true},
+        {command::ChangeView, {5, 0x80, false, false, false}, false},
+        {command::ChangeView, {5, 0x10, false, false, false}, true},
+        {command::FullScreenFrame, {5, 0x1, false, true, false}, false},
+        {command::NormalFrame, {5, 0x1, false, false, false}, false},
+        {command::NormalFrame, {5, 0x1, false, true, false}, true},
+        {command::DeletePictures, {0, 0x1, false, false, false}, false},
+        {command::Information, {0, 0x1, false, false, false}, true},
+        {12345, {5, 0x1, false, false, false}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(commandEnabled(c.command, c.context), c.enabled) << c.command << " count " << c.context.listCount;
 }
