@@ -6,8 +6,10 @@
 #include "app/window/DisplayStyle.h"
 #include "app/window/StateJson.h"
 #include "app/window/StyleMachine.h"
+#include "core/lists/DroppedFiles.h"
 #include "core/lists/PictureLists.h"
 #include "core/settings/SettingsStore.h"
+#include "imaging/decode/DecodedPicture.h"
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/PicturePage.h"
@@ -22,6 +24,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -69,6 +72,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QLatin1Char(' ') + QString::fromLatin1(SettingsStore::kProductName));
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     QFont uiFont = font();
     uiFont.setPixelSize(13);
     setFont(uiFont);
@@ -391,6 +395,43 @@ void MainWindow::goToFolder(const QString& text)
     topBar_->setAddress(folder_);
     setFocus();
     currentPictureChanged();
+}
+
+namespace {
+
+QStringList droppedPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data)
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths.append(url.toLocalFile());
+    return paths;
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// Files dropped from outside become the dropped-pictures list.
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (lists_.applyDrop(collectDroppedFiles(paths))) {
+        if (!(state_.displayStyle & style::PictureStyles))
+            setDisplayStyle(style::Picture);
+        clearEverywhere();
+        currentPictureChanged();
+    }
+    QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::currentPictureChanged()

@@ -55,6 +55,8 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     WindowPage* page(PageId id);
