@@ -28,12 +28,18 @@ std::optional<QDateTime> readExifPictureDate(ByteSource& source)
     return readExifPictureDate(exifBlockOf(header));
 }
 
-QDateTime readPictureDate(const QString& path)
+std::optional<QDateTime> readExifPictureDateOfFile(const QString& path)
 {
     FileByteSource source(path);
-    if (source.isOpen())
-        if (const std::optional<QDateTime> taken = readExifPictureDate(source))
-            return *taken;
+    if (!source.isOpen())
+        return std::nullopt;
+    return readExifPictureDate(source);
+}
+
+QDateTime readPictureDate(const QString& path)
+{
+    if (const std::optional<QDateTime> taken = readExifPictureDateOfFile(path))
+        return *taken;
     const QFileInfo info(path);
     return info.exists() ? info.lastModified().toLocalTime() : QDateTime();
 }

@@ -18,6 +18,8 @@ std::optional<QDateTime> readExifPictureDate(const TiffBlock& block);
 // The EXIF date of the file's EXIF block, else the file's modification time
 // (local time); invalid when the file cannot be read at all.
 QDateTime readPictureDate(const QString& path);
+// The EXIF date of the file alone; nothing without one (no file time).
+std::optional<QDateTime> readExifPictureDateOfFile(const QString& path);
 // The EXIF date from a picture in memory (no file time to fall back on).
 std::optional<QDateTime> readExifPictureDate(ByteSource& source);
 

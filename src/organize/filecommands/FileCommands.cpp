@@ -1,0 +1,135 @@
+#include "organize/filecommands/FileCommands.h"
+
+#include "core/filetypes/PictureFileTypes.h"
+#include "core/lists/PictureLists.h"
+#include "core/prompts/Prompts.h"
+#include "imaging/decode/DecodedPicture.h"
+#include "jpegedit/originals/OriginalBackup.h"
+#include "jpegmeta/exif/PictureDate.h"
+#include "organize/filecommands/ViewListener.h"
+#include "platform/FileOperations.h"
+#include "platform/WriteProtection.h"
+#include "resources/OrganizeStrings.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace vistello {
+
+FileCommands::FileCommands(FileCommandContext context)
+    : c_(std::move(context))
+{
+}
+
+void FileCommands::tellFolderTree(const QString& path)
+{
+    if (c_.folderChanged)
+        c_.folderChanged(QFileInfo(path).path() + u'/');
+}
+
+void FileCommands::pictureChanged(const QString& path)
+{
+    dropPathEverywhere(path);
+    broadcastToViews([&](ViewListener& v) { v.pictureChanged(path); });
+    tellFolderTree(path);
+}
+
+void FileCommands::pictureRemoved(const QString& path)
+{
+    dropPathEverywhere(path);
+    PictureList& list = c_.lists.current();
+    PathArray& entries = list.entries();
+    list.selection().removePath(path);
+    for (int index = entries.find(0, path); index >= 0; index = entries.find(index, path)) {
+        entries.removeAt(index);
+        // The neighbour that moved into the gap becomes current; after the
+        // last entry, the one before it.
+        entries.setCurrentIndex(index < entries.count() ? index : std::max(0, entries.count() - 1));
+        broadcastToViews([&](ViewListener& v) { v.pictureRemoved(path, index); });
+    }
+    tellFolderTree(path);
+}
+
+void FileCommands::addPicture(const QString& path, bool makeCurrent)
+{
+    dropPathEverywhere(path);
+    const PictureList::AddResult added = c_.lists.current().addPicture(path, makeCurrent);
+    if (!added.accepted)
+        return;
+    if (added.appended) {
+        broadcastToViews([&](ViewListener& v) { v.pictureAdded(path, added.index); });
+        tellFolderTree(path);
+    } else {
+        pictureChanged(path);
+    }
+}
+
+void FileCommands::setFileDateToExifDate()
+{
+    const PictureFileType* jpeg = PictureFileTypes::instance().typeOf(u".jpg");
+    QStringList jpegs;
+    for (const QString& path : c_.lists.workingSet()) {
+        const PictureFileType* type = PictureFileTypes::instance().typeOf(path);
+        if (jpeg && type && type->formatName == jpeg->formatName)
+            jpegs.append(path);
+    }
+    if (jpegs.isEmpty())
+        return;
+    if (!c_.prompts.confirm(QString(), strings::text(strings::kSetFileDateToExifDate)))
+        return;
+    for (const QString& path : jpegs) {
+        // The EXIF date only: a picture without one keeps its file date.
+        const std::optional<QDateTime> taken = readExifPictureDateOfFile(path);
+        if (taken && c_.files.setModificationTime(path, *taken))
+            pictureChanged(path);
+    }
+}
+
+bool FileCommands::canRestoreOriginal() const
+{
+    const PathArray& selection = c_.lists.current().selection();
+    if (selection.count() > 1)
+        return true;
+    if (selection.count() != 1)
+        return false;
+    const QString picture = selection.at(0);
+    return !isWriteProtected(picture) && QFileInfo::exists(originalBackupPath(picture));
+}
+
+void FileCommands::restoreOriginal()
+{
+    for (const QString& path : c_.lists.current().selection().toStringList())
+        if (QFileInfo::exists(originalBackupPath(path)) && vistello::restoreOriginal(path))
+            pictureChanged(path);
+}
+
+void FileCommands::resultWritten(const QString& path, int resultCount)
+{
+    addPicture(path, resultCount == 1);
+}
+
+void FileCommands::entryRenamed(const QString& oldPath, const QString& newPath)
+{
+    // Found by its old path: the list may have changed since the job started.
+    PictureList& list = c_.lists.current();
+    const int index = list.entries().find(0, oldPath);
+    if (index < 0)
+        return;
+    list.entries().set(index, newPath);
+    const int selected = list.selection().find(0, oldPath);
+    if (selected >= 0)
+        list.selection().set(selected, newPath);
+    broadcastToViews([&](ViewListener& v) { v.pictureReplaced(newPath, index); });
+}
+
+void FileCommands::cacheRenamed(const QString& oldPath, const QString& newPath)
+{
+    renameEverywhere(oldPath, newPath);
+}
+
+void FileCommands::renameDone()
+{
+    broadcastToViews([](ViewListener& v) { v.renameEnds(); });
+}
+
+} // namespace vistello

@@ -1,0 +1,103 @@
+#include "platform/FileOperations.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vistello {
+
+namespace {
+
+QByteArray checksumOf(QFile& file)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.seek(0) || !hash.addData(&file))
+        return {};
+    return hash.result();
+}
+
+class RealFileOperations final : public FileOperations {
+public:
+    TrashResult moveToTrash(const QString& path, QString* pathInTrash) override
+    {
+        if (!QFileInfo::exists(path))
+            return TrashResult::Failed;
+        if (QFile::moveToTrash(path, pathInTrash))
+            return TrashResult::Trashed;
+        return QFileInfo::exists(path) ? TrashResult::Unavailable : TrashResult::Failed;
+    }
+
+    bool removePermanently(const QString& path) override
+    {
+        return ::unlink(QFile::encodeName(path).constData()) == 0;
+    }
+
+    bool copyReplacing(const QString& from, const QString& to) override
+    {
+        QFile in(from);
+        if (!in.open(QIODevice::ReadOnly))
+            return false;
+        const QFileInfo target(to);
+        QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.vistello-copy-XXXXXX"));
+        if (!temp.open())
+            return false;
+        const QByteArray sourceSum = checksumOf(in);
+        if (sourceSum.isEmpty() || !in.seek(0))
+            return false;
+        while (!in.atEnd()) {
+            const QByteArray chunk = in.read(1 << 20);
+            if ((chunk.isEmpty() && in.error() != QFileDevice::NoError) || temp.write(chunk) != chunk.size())
+                return false;
+        }
+        if (!temp.flush() || ::fsync(temp.handle()) != 0 || checksumOf(temp) != sourceSum)
+            return false;
+        temp.setPermissions(in.permissions());
+        if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(to).constData()) != 0)
+            return false;
+        temp.setAutoRemove(false);
+        return true;
+    }
+
+    MoveOutcome move(const QString& from, const QString& to) override
+    {
+        if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+            return MoveOutcome::Moved;
+        return errno == EXDEV ? MoveOutcome::CrossDevice : MoveOutcome::Failed;
+    }
+
+    bool setModificationTime(const QString& path, const QDateTime& time) override
+    {
+        const qint64 ms = time.toMSecsSinceEpoch();
+        struct timespec times[2];
+        times[0].tv_sec = 0;
+        times[0].tv_nsec = UTIME_OMIT;
+        times[1].tv_sec = ms / 1000;
+        times[1].tv_nsec = (ms % 1000) * 1000000;
+        return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+    }
+};
+
+} // namespace
+
+FileOperations& realFileOperations()
+{
+    static RealFileOperations operations;
+    return operations;
+}
+
+bool isSameLocation(const QString& a, const QString& b)
+{
+    struct stat sa;
+    struct stat sb;
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+        && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+} // namespace vistello
