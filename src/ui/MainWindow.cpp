@@ -10,6 +10,8 @@
 #include "core/lists/PictureLists.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/DecodedPicture.h"
+#include "organize/filecommands/FileCommands.h"
+#include "platform/FileOperations.h"
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/PicturePage.h"
@@ -19,6 +21,8 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -66,6 +70,8 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     , folder_(setup.folder)
     , includeSubfolders_(setup.includeSubfolders)
     , state_(loadMainWindowState(setup.store))
+    , fileCommands_(std::make_unique<FileCommands>(
+          FileCommandContext{setup.lists, setup.store, setup.prompts, realFileOperations(), {}, {}, {}}))
     , topBar_(new TopBar(this))
     , leftPane_(new LeftPane(this))
 {
@@ -104,6 +110,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     state_.displayStyle = 0;
     setDisplayStyle(first);
     applyFrame();
+    currentPictureChanged();
 }
 
 MainWindow::~MainWindow()
@@ -424,6 +431,8 @@ void MainWindow::dropEvent(QDropEvent* event)
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();
+    if (dropIntoFolder(paths, event->position().toPoint()))
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (lists_.applyDrop(collectDroppedFiles(paths))) {
         if (!(state_.displayStyle & style::PictureStyles))
@@ -434,8 +443,62 @@ void MainWindow::dropEvent(QDropEvent* event)
     QApplication::restoreOverrideCursor();
 }
 
+bool MainWindow::dropIntoFolder(const QStringList& paths, QPoint at)
+{
+    // The window's picture lists are the preview strip and the overview.
+    const QWidget* target = childAt(at);
+    const auto overview = pages_.find(PageId::Overview);
+    const bool ontoList = target
+        && (target->objectName() == QLatin1String("previewStrip")
+            || (overview != pages_.end() && currentPage_ == overview->second
+                && (target == currentPage_ || currentPage_->isAncestorOf(target))));
+    const PictureList& list = lists_.current();
+    if (!ontoList || list.kind() != ListKind::Folder || !fileCommands_->dropOffersMenu(paths, folder_))
+        return false;
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("Copy"));
+    copy->setEnabled(fileCommands_->canCopyTo(folder_));
+    QAction* move = menu.addAction(QStringLiteral("Move"));
+    menu.addAction(QStringLiteral("Cancel"));
+    const QAction* chosen = menu.exec(mapToGlobal(at));
+    if (chosen == copy)
+        fileCommands_->copyDropped(paths, folder_);
+    else if (chosen == move)
+        fileCommands_->moveDropped(paths, folder_);
+    currentPictureChanged();
+    return true;
+}
+
+// Where pasted pictures go: the folder shown, else the current picture's.
+QString MainWindow::pictureFolder() const
+{
+    if (!folder_.isEmpty())
+        return folder_;
+    const PictureList& list = lists_.current();
+    return list.count() > 0 ? QFileInfo(list.currentPath()).path() + QLatin1Char('/') : QString();
+}
+
+void MainWindow::deletePictures()
+{
+    const bool ctrlHeld = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
+    if (fileCommands_->deletePictures(ctrlHeld))
+        currentPictureChanged();
+}
+
+void MainWindow::pastePicture()
+{
+    const QImage image = QGuiApplication::clipboard()->image();
+    const QString folder = pictureFolder();
+    if (!image.isNull() && !folder.isEmpty() && fileCommands_->pasteFromClipboard(image, folder))
+        currentPictureChanged();
+}
+
 void MainWindow::currentPictureChanged()
 {
+    // Without a preview strip yet, the shown picture is the selection.
+    PictureList& list = lists_.current();
+    if (list.count() > 0 && !list.selection().contains(list.currentPath()))
+        list.selection().reset(list.currentPath());
     for (const auto& [id, created] : pages_)
         created->currentPictureChanged();
     updateButtons();
@@ -458,6 +521,14 @@ void MainWindow::runCommand(int id, bool inMemoryOnly)
     case command::SelectAll: selectAll(); break;
     case command::Escape: escape(); break;
     case command::FocusSwitch: switchFocus(); break;
+    case command::DeletePictures: deletePictures(); break;
+    case command::PastePicture: pastePicture(); break;
+    case command::FileDateFromExif: fileCommands_->setFileDateToExifDate(); break;
+    case command::RestoreOriginal:
+        if (fileCommands_->canRestoreOriginal())
+            fileCommands_->restoreOriginal();
+        currentPictureChanged();
+        break;
     case command::ChangeView:
         setDisplayStyle(state_.displayStyle == style::Overview ? style::Picture : style::Overview);
         break;

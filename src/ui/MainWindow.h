@@ -9,9 +9,11 @@
 #include <QJsonObject>
 #include <QWidget>
 #include <map>
+#include <memory>
 
 namespace vistello {
 
+class FileCommands;
 class LeftPane;
 class PictureLists;
 class Prompts;
@@ -75,6 +77,11 @@ private:
     void goToFolder(const QString& text);
     void currentPictureChanged();
     void applyTabRowChange(int change);
+    void deletePictures();
+    void pastePicture();
+    QString pictureFolder() const;
+    // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
+    bool dropIntoFolder(const QStringList& paths, QPoint at);
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -85,6 +92,7 @@ private:
     WindowAreas areas_;
     bool inLayout_ = false;
     QByteArray normalPlacement_; // kept while in the full-screen frame
+    std::unique_ptr<FileCommands> fileCommands_;
     TopBar* topBar_;
     LeftPane* leftPane_;
     TabRow* groupTabs_ = nullptr; // the options or HTML tab row

@@ -42,7 +42,8 @@ class Session:
         script_path = os.path.join(self.root, "script%d.txt" % self.runs)
         with open(script_path, "w") as f:
             f.write("\n".join(script) + "\n")
-        env = dict(os.environ, HOME=self.home, VISTELLO_SCRIPT=script_path, XDG_DATA_HOME=self.home + "/data")
+        env = dict(os.environ, HOME=self.home, VISTELLO_SCRIPT=script_path, XDG_DATA_HOME=self.home + "/data",
+                   TZ="UTC")
         command = [VISTELLO, self.samples]
         if XVFB:
             command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24"] + command
@@ -62,7 +63,7 @@ def styles_keys_and_frames(s):
                 "key Alt+Enter", "state", "command 40028", "state",
                 "drag 198 300 50 300", "state",
                 # A focused text field keeps Del, Ctrl+A and Enter; F10 and Esc still act.
-                "click 150 11", "key Del", "key Return", "state", "key F10", "state", "key Esc", "state",
+                "click 150 11", "answer yes", "key Del", "key Return", "state", "key F10", "state", "key Esc", "state",
                 # A double click in the viewer toggles picture-only mode; F1 toggles the information page.
                 "key F10", "click 600 400 double", "state", "click 600 400 double", "key F1", "state", "key F1", "state",
                 "quit"])
@@ -96,6 +97,30 @@ def state_survives_restart(s):
           "normal frame after restart %s" % normal)
 
 
+def delete_and_file_dates(s):
+    first = os.path.join(s.samples, "IMG_0001.jpg")
+    shutil.copy(first, first + ".original")
+    subprocess.run(["convert", "-size", "16x16", "xc:red", os.path.join(s.samples, "plain.jpg")], check=True)
+    jpegs = sorted(f for f in os.listdir(s.samples) if f.endswith(".jpg"))
+    for name in jpegs:
+        os.utime(os.path.join(s.samples, name), (1000000000, 1000000000))
+    st = s.run(["state", "answer yes", "key Del", "state", "key Ctrl+A", "answer yes", "key Ctrl+X", "quit"])
+    before, after = st[0]["list"], st[1]["list"]
+    check(after["count"] == before["count"] - 1 and after["currentPath"].endswith("/IMG_0002.jpg"),
+          "the list closes the gap: %s" % after)
+    trash = os.path.join(s.home, "data", "Trash")
+    for name in ("IMG_0001.jpg", "IMG_0001.jpg.original", "IMG_0001.wav"):
+        check(os.path.exists(os.path.join(trash, "files", name))
+              and os.path.exists(os.path.join(trash, "info", name + ".trashinfo")), name + " in the trash")
+        check(not os.path.exists(os.path.join(s.samples, name)), name + " gone from the folder")
+    for name in jpegs[1:]:
+        path = os.path.join(s.samples, name)
+        taken = subprocess.run(["exiftool", "-s3", "-DateTimeOriginal", "-d", "%s", path], capture_output=True,
+                               text=True, env=dict(os.environ, TZ="UTC")).stdout.strip()
+        expected = int(taken) if taken else 1000000000
+        check(int(os.path.getmtime(path)) == expected, "%s modified at its EXIF date %s" % (name, taken or "(none)"))
+
+
 def bad_line_stops(s):
     s.run(["key F10", "click 1 2 triple"], expect_status=2)
     check("line 2" in s.stderr, "bad line named: " + s.stderr[-200:])
@@ -117,9 +142,10 @@ def geometry_under_xvfb(s):
 
 
 def main():
-    if XVFB and (not shutil.which("xvfb-run") or not shutil.which("convert")):
+    if not shutil.which("convert") or not shutil.which("exiftool") or (XVFB and not shutil.which("xvfb-run")):
         return 77
-    scenarios = [geometry_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart, bad_line_stops]
+    scenarios = [geometry_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart,
+                                                        delete_and_file_dates, bad_line_stops]
     for scenario in scenarios:
         with tempfile.TemporaryDirectory() as root:
             print("--", scenario.__name__)

@@ -30,6 +30,8 @@ constexpr Accelerator kAccelerators[] = {
     row(kNone, Qt::Key_Escape, command::Escape),
     row(kNone, Qt::Key_Tab, command::FocusSwitch),
     row(kNone, Qt::Key_Delete, command::DeletePictures),
+    // With Ctrl the question comes even when it was switched off.
+    row(Qt::ControlModifier, Qt::Key_Delete, command::DeletePictures),
     row(Qt::ControlModifier, Qt::Key_A, command::SelectAll),
     row(Qt::ControlModifier, Qt::Key_B, command::ColourMosaic),
     row(Qt::ControlModifier, Qt::Key_E, command::InfoBox),
@@ -56,7 +58,7 @@ bool textFieldKeeps(QKeyCombination keys)
 {
     const Qt::KeyboardModifiers modifiers = keys.keyboardModifiers();
     switch (keys.key()) {
-    case Qt::Key_Delete:
+    case Qt::Key_Delete: // also Ctrl+Del, which deletes a word
     case Qt::Key_Backspace:
     case Qt::Key_Home:
     case Qt::Key_End:

@@ -11,7 +11,7 @@ bool isKnown(int id)
                                         DeletePictures, PictureData, HtmlPage, Update, NormalFrame, FullScreenFrame,
                                         PictureIndex, MinimizeWindow, Search, Invert, Rename, ZoomMode, InfoBox,
                                         ExportList, ChangeView, SelectAll, RotateRight, ChangeComment, AutoRotate,
-                                        RotateLeft, Resize, PastePicture, RedEye, ActionList, Escape, Enter,
+                                        RotateLeft, Resize, PastePicture, RedEye, RestoreOriginal, ActionList, Escape, Enter,
                                         ConvertFormat, CopyPictures, ColourMosaic, FocusSwitch, FileDateFromExif, Exit};
     return std::find(kAll.begin(), kAll.end(), id) != kAll.end();
 }

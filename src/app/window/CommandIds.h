@@ -32,6 +32,7 @@ inline constexpr int RotateLeft = 40175;
 inline constexpr int Resize = 40210;
 inline constexpr int PastePicture = 40261;
 inline constexpr int RedEye = 40302;
+inline constexpr int RestoreOriginal = 40347;
 inline constexpr int ActionList = 40360;
 inline constexpr int Escape = 40373;
 inline constexpr int Enter = 40375;

@@ -28,7 +28,7 @@ TEST(WindowAccelerators, EveryRowRunsItsCommand)
         {"F5", 40019},          {"F8", 40360},      {"F9", 40005},        {"F10", 40009},
         {"F11", 40001},         {"Alt+Return", 40029}, {"Shift+Return", 40029}, {"Shift+Alt+Return", 40029},
         {"Alt+Enter", 40029},   {"Return", 40375},  {"Enter", 40375},     {"Esc", 40373},
-        {"Tab", 40445},         {"Del", 40008},     {"Ctrl+A", 40164},    {"Ctrl+B", 40443},
+        {"Tab", 40445},         {"Del", 40008},     {"Ctrl+Del", 40008},     {"Ctrl+A", 40164},    {"Ctrl+B", 40443},
         {"Ctrl+E", 40124},      {"Ctrl+F", 40402},  {"Ctrl+I", 40071},    {"Ctrl+K", 40438},
         {"Ctrl+L", 40126},      {"Ctrl+R", 40210},  {"Ctrl+S", 40000},    {"Ctrl+V", 40261},
         {"Ctrl+X", 40470},      {"Ctrl+Z", 40093},  {"Alt+1", 40175},     {"Ctrl+Alt+1", 40175},
@@ -50,7 +50,7 @@ TEST(WindowAccelerators, EveryRowRunsItsCommand)
 
 TEST(WindowAccelerators, TextFieldKeepsItsEditingKeys)
 {
-    for (const char* kept : {"Del", "Backspace", "Ctrl+A", "Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Home", "End",
+    for (const char* kept : {"Del", "Ctrl+Del", "Backspace", "Ctrl+A", "Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Home", "End",
                              "Left", "Right", "Up", "Down", "Return", "Enter"})
         EXPECT_EQ(commandOf(kept, true), 0) << kept;
     // Everything else still reaches the window.
