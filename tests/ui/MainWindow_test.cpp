@@ -9,8 +9,12 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QImageWriter>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -28,12 +32,29 @@ QString writePicture(const QTemporaryDir& dir, const QString& name, QSize size)
 }
 
 struct WindowFixture {
+    explicit WindowFixture(const QString& folder = {}) : folder(folder) {}
     QTemporaryDir dir;
+    QString folder;
     SettingsStore store{dir.path() + QLatin1Char('/')};
     PictureLists lists;
     ScriptedPrompts prompts;
-    MainWindow window{{store, lists, prompts, QString(), false}};
+    MainWindow window{{store, lists, prompts, folder, false}};
 };
+
+// Drags paths onto the window at a point of `target`.
+void dropOnto(MainWindow& window, QWidget* target, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    const QPoint at = target->mapTo(&window, target->rect().center());
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+}
 
 } // namespace
 
@@ -62,13 +83,7 @@ TEST(MainWindowWidget, DroppedFilesBecomeTheShownList)
     f.window.show();
     f.window.setDisplayStyle(0x80); // an options page: the drop returns to the picture
 
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(small), QUrl::fromLocalFile(large)});
-    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f.window, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f.window, &drop);
+    dropOnto(f.window, &f.window, {small, large});
 
     EXPECT_EQ(f.lists.currentId(), ListId::DroppedPictures);
     EXPECT_EQ(f.window.state().displayStyle, 0x1u);
@@ -82,4 +97,32 @@ TEST(MainWindowWidget, DroppedFilesBecomeTheShownList)
     EXPECT_TRUE(fitted.width() <= view->width() && fitted.height() <= view->height()) << fitted.width();
     EXPECT_TRUE(fitted.width() == view->width() || fitted.height() == view->height());
     EXPECT_NEAR(double(fitted.width()) / fitted.height(), 4.0 / 3.0, 0.02);
+}
+
+TEST(MainWindowWidget, PicturesDroppedOntoTheFolderListAreCopiedThere)
+{
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
+    QTemporaryDir shown;
+    QTemporaryDir elsewhere;
+    const QString folder = shown.path() + QLatin1Char('/');
+    WindowFixture f(folder);
+    writePicture(shown, QStringLiteral("here.jpg"), {32, 32});
+    const QString dragged = writePicture(elsewhere, QStringLiteral("there.jpg"), {32, 32});
+    f.lists.folderPictures().scanFolder(folder, false);
+    f.window.resize(800, 600);
+    f.window.show();
+
+    // Choose "Copy" in the drop menu once it is open.
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 3);
+        menu->setActiveAction(menu->actions().first());
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(menu, &enter);
+    });
+    dropOnto(f.window, f.window.findChild<QWidget*>(QStringLiteral("previewStrip")), {dragged});
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("there.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(dragged));
+    EXPECT_EQ(f.lists.currentId(), ListId::FolderPictures);
 }
