@@ -504,9 +504,8 @@ void MainWindow::currentPictureChanged()
     updateButtons();
 }
 
-void MainWindow::runCommand(int id, bool inMemoryOnly)
+void MainWindow::runCommand(int id)
 {
-    (void)inMemoryOnly; // the in-memory rotations arrive with the viewer
     if (!commandEnabled(id, commandContext()))
         return;
     switch (id) {
@@ -560,7 +559,8 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
     const std::optional<Accelerator> hit = routeKey(key->keyCombination(), {isTextField(focusWidget())});
     if (!hit)
         return false;
-    runCommand(hit->command, hit->inMemoryOnly);
+    // The in-memory rotations (hit->inMemoryOnly) arrive with the viewer.
+    runCommand(hit->command);
     return true;
 }
 

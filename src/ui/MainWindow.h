@@ -44,7 +44,7 @@ public:
     void start(const WindowStart& start);
 
     // Runs a command as if chosen from its key or button; disabled commands do nothing.
-    void runCommand(int command, bool inMemoryOnly = false);
+    void runCommand(int command);
     void setDisplayStyle(uint64_t style);
     // Writes the state and the normal frame's placement to the settings.
     void storeState();
