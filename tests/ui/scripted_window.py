@@ -100,11 +100,15 @@ def state_survives_restart(s):
 def delete_and_file_dates(s):
     first = os.path.join(s.samples, "IMG_0001.jpg")
     shutil.copy(first, first + ".original")
+    second, third = (os.path.join(s.samples, "IMG_000%d.jpg" % n) for n in (2, 3))
+    shutil.copy(third, second + ".original")
     subprocess.run(["convert", "-size", "16x16", "xc:red", os.path.join(s.samples, "plain.jpg")], check=True)
     jpegs = sorted(f for f in os.listdir(s.samples) if f.endswith(".jpg"))
     for name in jpegs:
         os.utime(os.path.join(s.samples, name), (1000000000, 1000000000))
-    st = s.run(["state", "answer yes", "key Del", "state", "key Ctrl+A", "answer yes", "key Ctrl+X", "quit"])
+    st = s.run(["state", "answer yes", "key Del", "state", "command 40347",
+                "key Ctrl+A", "answer yes", "key Ctrl+X", "quit"])
+    check(open(second, "rb").read() == open(third, "rb").read(), "the neighbour's original restored")
     before, after = st[0]["list"], st[1]["list"]
     check(after["count"] == before["count"] - 1 and after["currentPath"].endswith("/IMG_0002.jpg"),
           "the list closes the gap: %s" % after)
