@@ -16,6 +16,11 @@ FORBIDDEN = {
     "imaging": {"jpegedit", "publish", "organize", "ui", "app"},
     "jpegedit": {"publish", "organize", "ui", "app"},
 }
+# Headless folders below the top level that must not reach the widgets.
+FORBIDDEN_FOLDERS = {
+    "app/window": {"ui", "app/gui"},
+    "app/startup": {"ui", "app/gui"},
+}
 
 
 def includes():
@@ -41,6 +46,9 @@ def main():
         top_a, top_b = source.split("/")[0], target.split("/")[0]
         if top_b in FORBIDDEN.get(top_a, ()):
             problems.append(f"layer: {source} -> {target}")
+        for folder, banned in FORBIDDEN_FOLDERS.items():
+            if a == folder and any(b == x or b.startswith(x + "/") for x in banned):
+                problems.append(f"layer: {source} -> {target}")
     for a, targets in edges.items():
         for b, examples in targets.items():
             if a < b and a in edges.get(b, {}):

@@ -1,8 +1,10 @@
 #include "platform/FileOperations.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -29,8 +31,21 @@ public:
     {
         if (!QFileInfo::exists(path))
             return TrashResult::Failed;
-        if (QFile::moveToTrash(path, pathInTrash))
-            return TrashResult::Trashed;
+        // Qt does not create a missing data folder for the home trash; it
+        // then "trashes" into relative folders below the working directory.
+        QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+        QString trashed;
+        if (QFile::moveToTrash(path, &trashed)) {
+            if (QFileInfo(trashed).isAbsolute()) {
+                if (pathInTrash)
+                    *pathInTrash = trashed;
+                return TrashResult::Trashed;
+            }
+            // Not a trash: put the file back and drop the info file written beside it.
+            const QFileInfo moved(trashed);
+            QFile::rename(trashed, path);
+            QFile::remove(moved.dir().filePath(QStringLiteral("../info/") + moved.fileName() + QStringLiteral(".trashinfo")));
+        }
         return QFileInfo::exists(path) ? TrashResult::Unavailable : TrashResult::Failed;
     }
 

@@ -5,6 +5,7 @@
 namespace vistello::strings {
 
 inline constexpr StringRow kAppStrings[] = {
+    {32948, u"%s - %s"},
     {33020, u"The compact Software for digital camera pictures."},
     {33107, u"Loading folder structure..."},
     {33108, u"Launching Vistello LE..."},

@@ -244,10 +244,11 @@ TEST(PictureData, CommandsAskFirst)
     const QString picture = dir.write(QStringLiteral("IMG_1.JPG"), original);
     EXPECT_EQ(defaultPictureDataPath(picture), dir.file(QStringLiteral("IMG_1.app")));
 
-    PresetHeaderUi ui;
+    ScriptedPrompts prompts;
+    PresetHeaderUi ui(prompts);
     EXPECT_EQ(runRemovePictureData(ui, picture), HeaderEditStatus::Cancelled) << "the answer is No";
-    ui.answer = true;
     ui.backupSucceeds = false;
+    prompts.queueAnswer(QStringLiteral("yes"));
     EXPECT_EQ(runRemovePictureData(ui, picture), HeaderEditStatus::Cancelled);
     EXPECT_EQ(runLoadPictureData(ui, picture), HeaderEditStatus::Cancelled);
     EXPECT_EQ(readAll(picture), original);
@@ -255,13 +256,16 @@ TEST(PictureData, CommandsAskFirst)
 
     ui.backupSucceeds = true;
     EXPECT_EQ(runSavePictureData(ui, picture), HeaderEditStatus::Cancelled) << "no path chosen";
-    ui.savePath = dir.file(QStringLiteral("chosen.app"));
+    const QString chosen = dir.file(QStringLiteral("chosen.app"));
+    prompts.queueAnswer(chosen);
     EXPECT_EQ(runSavePictureData(ui, picture), HeaderEditStatus::Done);
+    prompts.queueAnswer(QStringLiteral("yes"));
     EXPECT_EQ(runRemovePictureData(ui, picture), HeaderEditStatus::Done);
     EXPECT_EQ(ui.changes, 1);
-    ui.openPath = ui.savePath;
+    prompts.queueAnswer(chosen);
     EXPECT_EQ(runLoadPictureData(ui, picture), HeaderEditStatus::Done);
     EXPECT_EQ(readAll(picture), original);
+    EXPECT_EQ(prompts.pendingAnswers(), 0);
 }
 
 TEST(FileReplace, KeepsModeTimesAndLinks)

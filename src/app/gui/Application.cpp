@@ -1,7 +1,6 @@
 #include "app/gui/Application.h"
 
 #include "app/gui/FirstRunDialog.h"
-#include "app/gui/PlaceholderMainWindow.h"
 #include "app/gui/SplashPixmap.h"
 #include "app/startup/CommandLine.h"
 #include "app/startup/ConsoleEcho.h"
@@ -16,6 +15,7 @@
 #include "app/startup/StartupOptions.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureLists.h"
+#include "core/prompts/Prompts.h"
 #include "core/settings/IntValidation.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
@@ -23,6 +23,9 @@
 #include "platform/MediaSupport.h"
 #include "platform/ProgramLocation.h"
 #include "resources/StringTable.h"
+#include "ui/DialogPrompts.h"
+#include "ui/MainWindow.h"
+#include "ui/ScriptRunner.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -57,12 +60,24 @@ DisplayFacts primaryScreenFacts(bool mediaAvailable)
     return facts;
 }
 
-// The first-run dialog, when due; returns whether it was due.
-bool runFirstStart(SettingsStore& store, bool mediaAvailable)
+// The file of a scripted run, empty for an ordinary one.
+QString scriptPath()
+{
+    return qEnvironmentVariable("VISTELLO_SCRIPT");
+}
+
+// The first-run dialog, when due; returns whether it was due. A scripted
+// run counts it as answered without shortcuts, so scripts work on a fresh
+// home folder.
+bool runFirstStart(SettingsStore& store, bool mediaAvailable, bool scripted)
 {
     const bool due = store.getBool(QStringLiteral("FirstRun"), true) && !store.runsFromCdRom();
     if (!due)
         return false;
+    if (scripted) {
+        store.setBool(QStringLiteral("FirstRun"), false);
+        return true;
+    }
     FirstRunDialog dialog(buildDisplayCheck(primaryScreenFacts(mediaAvailable)), displaySettingsCommand());
     if (dialog.exec() == QDialog::Accepted) {
         store.setBool(QStringLiteral("FirstRun"), false);
@@ -89,8 +104,9 @@ void showStatus(QSplashScreen& splash, int textId)
 // From the first-run dialog to the end of the window's message loop.
 int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAvailable)
 {
+    const QString script = scriptPath();
     StartupOptions options;
-    options.showFirstRunHints = runFirstStart(store, mediaAvailable);
+    options.showFirstRunHints = runFirstStart(store, mediaAvailable, !script.isEmpty());
 
     QSplashScreen splash(splashPixmap());
     splash.show();
@@ -112,11 +128,24 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     PictureLists lists;
     lists.readStoredLists(store.personalFolder());
     const FirstPictureList first = chooseFirstPictureList(lists, options, store, picturesFolder());
-    PlaceholderMainWindow window(first, store.getInt(QStringLiteral("BackgroundColor"), -1));
+    // Scripted runs answer questions from the script instead of dialogs.
+    ScriptedPrompts scriptedPrompts;
+    DialogPrompts dialogPrompts(nullptr);
+    Prompts& prompts = script.isEmpty() ? static_cast<Prompts&>(dialogPrompts) : scriptedPrompts;
+    MainWindow window({store, lists, prompts, first.kind == FirstPictureList::Kind::Folder ? first.folder : QString(),
+                       options.includeSubfolders});
+    dialogPrompts.setParentWidget(&window);
+    ScriptRunner runner(window, scriptedPrompts);
+    if (!script.isEmpty() && !runner.load(script))
+        return 2;
+    window.restorePlacement();
     window.show();
     splash.finish(&window);
-    window.applyWindowStart(decideWindowStart(options, store));
+    window.start(decideWindowStart(options, store));
+    if (!script.isEmpty())
+        runner.start();
     const int status = QApplication::exec();
+    window.storeState();
     lists.writeStoredLists(store.personalFolder());
     return status;
 }

@@ -44,8 +44,8 @@ QString defaultPictureDataPath(const QString& picture)
 
 HeaderEditStatus runSavePictureData(HeaderUi& ui, const QString& picture)
 {
-    const QString target = ui.chooseSaveFile(strings::text(strings::kPictureDataFilter), kExtension,
-                                             defaultPictureDataPath(picture));
+    const QString target = ui.prompts().chooseSaveFile(
+        {QString(), strings::text(strings::kPictureDataFilter), kExtension, defaultPictureDataPath(picture)});
     if (target.isEmpty())
         return HeaderEditStatus::Cancelled;
     BusyScope busy(ui);
@@ -56,8 +56,8 @@ HeaderEditStatus runLoadPictureData(HeaderUi& ui, const QString& picture)
 {
     if (!ui.backUpOriginal(picture))
         return HeaderEditStatus::Cancelled;
-    const QString source = ui.chooseOpenFile(strings::text(strings::kPictureDataFilter), kExtension,
-                                             defaultPictureDataPath(picture));
+    const QString source = ui.prompts().chooseOpenFile(
+        {QString(), strings::text(strings::kPictureDataFilter), kExtension, defaultPictureDataPath(picture)});
     if (source.isEmpty())
         return HeaderEditStatus::Cancelled;
     BusyScope busy(ui);
@@ -66,7 +66,7 @@ HeaderEditStatus runLoadPictureData(HeaderUi& ui, const QString& picture)
 
 HeaderEditStatus runRemovePictureData(HeaderUi& ui, const QString& picture)
 {
-    if (!ui.confirm(strings::text(strings::kRemovePictureDataQuestion)))
+    if (!ui.prompts().confirm(QString(), strings::text(strings::kRemovePictureDataQuestion)))
         return HeaderEditStatus::Cancelled;
     if (!ui.backUpOriginal(picture))
         return HeaderEditStatus::Cancelled;

@@ -1,0 +1,16 @@
+#pragma once
+// The JSON a scripted run's "state FILE.json" writes: what the window shows
+// and which list it shows, for tests and benchmarks to compare.
+#include "app/window/MainWindowState.h"
+
+#include <QJsonObject>
+#include <QRect>
+
+namespace vistello {
+
+class PictureLists;
+
+QJsonObject windowStateJson(const MainWindowState& state, QRect central);
+QJsonObject listStateJson(const PictureLists& lists);
+
+} // namespace vistello

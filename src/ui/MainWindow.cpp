@@ -1,0 +1,586 @@
+#include "ui/MainWindow.h"
+
+#include "app/window/Accelerators.h"
+#include "app/window/CommandEnabling.h"
+#include "app/window/CommandIds.h"
+#include "app/window/DisplayStyle.h"
+#include "app/window/StateJson.h"
+#include "app/window/StyleMachine.h"
+#include "core/lists/DroppedFiles.h"
+#include "core/lists/PictureLists.h"
+#include "core/settings/SettingsStore.h"
+#include "imaging/decode/DecodedPicture.h"
+#include "organize/filecommands/FileCommands.h"
+#include "platform/FileOperations.h"
+#include "ui/InformationPage.h"
+#include "ui/LeftPane.h"
+#include "ui/PicturePage.h"
+#include "ui/PlaceholderPage.h"
+#include "ui/TabRow.h"
+#include "ui/TopBar.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextEdit>
+#include <QToolTip>
+
+namespace vistello {
+
+namespace {
+
+// A colour setting (red + 256 green + 65536 blue); negative: not set.
+QColor settingColour(int value, QColor fallback)
+{
+    if (value < 0)
+        return fallback;
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+bool isTextField(const QWidget* widget)
+{
+    // An editable combo box takes the focus for its line edit.
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->isEditable();
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)
+        || qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
+}
+
+QJsonArray rectJson(QRect rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+} // namespace
+
+MainWindow::MainWindow(const MainWindowSetup& setup)
+    : store_(setup.store)
+    , lists_(setup.lists)
+    , prompts_(setup.prompts)
+    , folder_(setup.folder)
+    , includeSubfolders_(setup.includeSubfolders)
+    , state_(loadMainWindowState(setup.store))
+    , fileCommands_(std::make_unique<FileCommands>(
+          FileCommandContext{setup.lists, setup.store, setup.prompts, realFileOperations(), {}, {}, {}}))
+    , topBar_(new TopBar(this))
+    , leftPane_(new LeftPane(this))
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QLatin1Char(' ') + QString::fromLatin1(SettingsStore::kProductName));
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    QFont uiFont = font();
+    uiFont.setPixelSize(13);
+    setFont(uiFont);
+    background_ = settingColour(store_.getInt(QStringLiteral("BackgroundColor"), -1), Qt::white);
+    pictureOnlyBackground_ = settingColour(store_.getInt(QStringLiteral("BackgroundColorFullScreen"), 0), Qt::black);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, background_);
+    colours.setColor(QPalette::Window, background_);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    leftPane_->setShowSplitLines(store_.getBool(QStringLiteral("ShowSplitLines"), true));
+    topBar_->setAddress(folder_);
+
+    connect(topBar_, &TopBar::commandChosen, this, [this](int id) { runCommand(id); });
+    connect(topBar_, &TopBar::addressEntered, this, &MainWindow::goToFolder);
+    connect(leftPane_, &LeftPane::paneWidthDropped, this, [this](int lineX) {
+        state_.framePaneWidth() = paneWidthAfterDrag(lineX);
+        layoutAreas();
+    });
+    connect(leftPane_, &LeftPane::splitDropped, this, [this](int split) {
+        state_.framePaneSplit() = split;
+        layoutAreas();
+    });
+
+    // Accelerators come before any other key handling in this window.
+    qApp->installEventFilter(this);
+
+    const uint64_t first = state_.displayStyle;
+    state_.displayStyle = 0;
+    setDisplayStyle(first);
+    applyFrame();
+    currentPictureChanged();
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::restorePlacement()
+{
+    QByteArray placement;
+    store_.getBin(QStringLiteral("WindowPlacement"), placement);
+    // Bytes of another program or version are ignored.
+    const bool restored = !placement.isEmpty() && restoreGeometry(placement);
+    if (!restored) {
+        const QScreen* current = screen();
+        setGeometry(defaultNormalFrame(current->size()).translated(current->geometry().topLeft()));
+    }
+    if (state_.appFullScreen) {
+        state_.appFullScreen = false;
+        normalPlacement_ = restored ? placement : QByteArray();
+        enterFullScreenFrame(false);
+    }
+}
+
+void MainWindow::start(const WindowStart& start)
+{
+    QWidget* tree = leftPane_->folderTree();
+    if (start.focusFolderTree && tree->isVisible())
+        tree->setFocus();
+    else
+        setFocus();
+    if (start.showFolderViewHint)
+        QToolTip::showText(tree->mapToGlobal(tree->rect().center()),
+                           folderViewHintTitle() + QLatin1Char('\n') + folderViewHintText(), tree, QRect(),
+                           kFolderViewHintMs);
+}
+
+CommandContext MainWindow::commandContext() const
+{
+    return {lists_.current().count(), state_.displayStyle, state_.pictureOnly, state_.appFullScreen, false};
+}
+
+WindowPage* MainWindow::page(PageId id)
+{
+    if (const auto found = pages_.find(id); found != pages_.end())
+        return found->second;
+    WindowPage* created = nullptr;
+    if (id == PageId::Picture) {
+        auto* picture = new PicturePage([this]() -> const PictureList& { return lists_.current(); }, this);
+        picture->setBackgrounds(background_, pictureOnlyBackground_);
+        connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
+        connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
+        created = picture;
+    } else if (id == PageId::Information) {
+        auto* information = new InformationPage(this);
+        connect(information, &InformationPage::back, this,
+                [this] { setDisplayStyle(state_.lastPictureStyle); });
+        created = information;
+    } else {
+        created = new PlaceholderPage(pageTitle(id), this);
+    }
+    created->hide();
+    created->currentPictureChanged();
+    pages_.emplace(id, created);
+    return created;
+}
+
+void MainWindow::setDisplayStyle(uint64_t mask)
+{
+    WindowPage* old = currentPage_;
+    const StyleChange change = vistello::setDisplayStyle(state_, mask);
+    if (!change.changed)
+        return;
+    if (change.oldPageHides && old)
+        old->hide();
+    applyTabRowChange(int(change.tabRow));
+    if (state_.displayStyle & style::OptionsGroup)
+        store_.setFlag(QStringLiteral("OptionsSelection"), state_.displayStyle);
+    currentPage_ = page(pageOf(state_.displayStyle));
+    currentPage_->showStyle(state_.displayStyle);
+    currentPage_->setPictureOnly(state_.pictureOnly);
+    currentPage_->show();
+    layoutAreas();
+    updateButtons();
+}
+
+void MainWindow::applyTabRowChange(int change)
+{
+    using Row = StyleChange::TabRow;
+    switch (Row(change)) {
+    case Row::CreateOptions:
+    case Row::CreateHtml:
+        delete groupTabs_;
+        groupTabs_ = new TabRow(Row(change) == Row::CreateOptions ? TabRowId::Options : TabRowId::Html, this);
+        connect(groupTabs_, &TabRow::styleChosen, this, &MainWindow::setDisplayStyle);
+        groupTabs_->show();
+        break;
+    case Row::Destroy:
+        delete groupTabs_;
+        groupTabs_ = nullptr;
+        break;
+    case Row::Select:
+    case Row::Keep:
+        break;
+    }
+    if (groupTabs_)
+        groupTabs_->setSelected(state_.displayStyle);
+}
+
+void MainWindow::layoutAreas()
+{
+    if (inLayout_)
+        return;
+    const int pane = state_.leftPaneWidth();
+    const int tabHeight = groupTabs_ ? groupTabs_->heightForWidth(std::max(width() - pane, 0)) : 0;
+    areas_ = layoutWindow(size(), state_.topBarHeight(), pane, tabHeight);
+    topBar_->setGeometry(areas_.topBar);
+    topBar_->setVisible(!areas_.topBar.isEmpty());
+    leftPane_->setGeometry(areas_.leftPane);
+    leftPane_->setGeometryInfo({areas_.leftPane.top(), areas_.leftPane.width(), areas_.leftPane.height(), width(),
+                                QFontMetrics(font()).height(), state_.framePaneSplit()});
+    leftPane_->setVisible(!areas_.leftPane.isEmpty());
+    if (groupTabs_)
+        groupTabs_->setGeometry(areas_.tabRow);
+    if (currentPage_) {
+        currentPage_->setGeometry(areas_.central);
+        currentPage_->setVisible(!areas_.central.isEmpty());
+    }
+    update();
+}
+
+void MainWindow::applyFrame()
+{
+    topBar_->setFullScreenFrame(state_.appFullScreen);
+    if (currentPage_)
+        currentPage_->setPictureOnly(state_.pictureOnly);
+    layoutAreas();
+    // The focus must not stay in a hidden bar or pane.
+    if (focusWidget() && !focusWidget()->isVisibleTo(this))
+        setFocus();
+    updateButtons();
+}
+
+void MainWindow::updateButtons()
+{
+    topBar_->updateButtons(commandContext());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutAreas();
+}
+
+void MainWindow::enterFullScreenFrame(bool savePlacement)
+{
+    if (state_.appFullScreen)
+        return;
+    inLayout_ = true;
+    if (savePlacement)
+        normalPlacement_ = saveGeometry();
+    const QRect screenRect = screen()->geometry();
+    const bool visible = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    setGeometry(screenRect);
+    state_.appFullScreen = true;
+    if (visible) {
+        show();
+        activateWindow();
+    }
+    inLayout_ = false;
+    applyFrame();
+}
+
+void MainWindow::leaveFullScreenFrame()
+{
+    if (!state_.appFullScreen)
+        return;
+    inLayout_ = true;
+    const bool visible = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    state_.appFullScreen = false;
+    if (normalPlacement_.isEmpty() || !restoreGeometry(normalPlacement_)) {
+        const QScreen* current = screen();
+        setGeometry(defaultNormalFrame(current->size()).translated(current->geometry().topLeft()));
+    }
+    normalPlacement_.clear();
+    if (visible) {
+        show();
+        activateWindow();
+    }
+    inLayout_ = false;
+    applyFrame();
+}
+
+void MainWindow::togglePictureOnly()
+{
+    switch (pictureOnlyAction(state_, false, lists_.current().count())) {
+    case PictureOnlyAction::Enter:
+        state_.pictureOnly = true;
+        applyFrame();
+        break;
+    case PictureOnlyAction::Leave:
+        state_.pictureOnly = false;
+        applyFrame();
+        if (state_.selectionViewVisible)
+            currentPictureChanged();
+        break;
+    case PictureOnlyAction::StopAutoShow:
+    case PictureOnlyAction::Nothing:
+        break;
+    }
+}
+
+void MainWindow::escape()
+{
+    const EscapeContext context{leftPane_->dragging(), topBar_->isAncestorOf(focusWidget()) && isTextField(focusWidget())};
+    switch (escapeStep(state_, context)) {
+    case EscapeStep::EndCapture:
+        leftPane_->cancelDrag();
+        if (QWidget* grabber = QWidget::mouseGrabber())
+            grabber->releaseMouse();
+        break;
+    case EscapeStep::CancelAddressEdit:
+        topBar_->cancelAddressEdit();
+        setFocus();
+        break;
+    case EscapeStep::CloseTaskPage:
+        state_.taskPage = 0;
+        break;
+    case EscapeStep::LeavePictureTab:
+        setDisplayStyle(styleAfterPictureTab(state_));
+        break;
+    case EscapeStep::LeavePictureOnly:
+        togglePictureOnly();
+        break;
+    case EscapeStep::Nothing:
+        break;
+    }
+}
+
+void MainWindow::switchFocus()
+{
+    QWidget* tree = leftPane_->folderTree();
+    if (focusWidget() == tree || !tree->isVisible())
+        setFocus();
+    else
+        tree->setFocus();
+}
+
+void MainWindow::stepPicture(int delta)
+{
+    PathArray& entries = lists_.current().entries();
+    const int count = entries.count();
+    if (count == 0)
+        return;
+    entries.setCurrentIndex(((entries.currentIndex() + delta) % count + count) % count);
+    currentPictureChanged();
+}
+
+void MainWindow::updateList()
+{
+    PictureList& list = lists_.current();
+    if (list.kind() == ListKind::Folder && !folder_.isEmpty())
+        list.rescanKeepingIndex(folder_, includeSubfolders_);
+    currentPictureChanged();
+}
+
+void MainWindow::selectAll()
+{
+    PictureList& list = lists_.current();
+    list.selection().copyFrom(list.entries());
+}
+
+void MainWindow::goToFolder(const QString& text)
+{
+    const QFileInfo folder(text.trimmed());
+    if (!folder.isDir())
+        return;
+    folder_ = QDir::cleanPath(folder.absoluteFilePath());
+    if (!folder_.endsWith(QLatin1Char('/')))
+        folder_ += QLatin1Char('/');
+    PictureList& list = lists_.folderPictures();
+    list.clear(false);
+    list.setKind(ListKind::Folder);
+    list.scanFolder(folder_, includeSubfolders_);
+    list.entries().setCurrentIndex(0);
+    lists_.setCurrent(ListId::FolderPictures);
+    topBar_->setAddress(folder_);
+    setFocus();
+    currentPictureChanged();
+}
+
+namespace {
+
+QStringList droppedPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data)
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths.append(url.toLocalFile());
+    return paths;
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// Files dropped from outside become the dropped-pictures list.
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (dropIntoFolder(paths, event->position().toPoint()))
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (lists_.applyDrop(collectDroppedFiles(paths))) {
+        if (!(state_.displayStyle & style::PictureStyles))
+            setDisplayStyle(style::Picture);
+        clearEverywhere();
+        currentPictureChanged();
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+bool MainWindow::dropIntoFolder(const QStringList& paths, QPoint at)
+{
+    // The window's picture lists are the preview strip and the overview.
+    const QWidget* target = childAt(at);
+    const auto overview = pages_.find(PageId::Overview);
+    const bool ontoList = target
+        && (target->objectName() == QLatin1String("previewStrip")
+            || (overview != pages_.end() && currentPage_ == overview->second
+                && (target == currentPage_ || currentPage_->isAncestorOf(target))));
+    const PictureList& list = lists_.current();
+    if (!ontoList || list.kind() != ListKind::Folder || !fileCommands_->dropOffersMenu(paths, folder_))
+        return false;
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("Copy"));
+    copy->setEnabled(fileCommands_->canCopyTo(folder_));
+    QAction* move = menu.addAction(QStringLiteral("Move"));
+    menu.addAction(QStringLiteral("Cancel"));
+    const QAction* chosen = menu.exec(mapToGlobal(at));
+    if (chosen == copy)
+        fileCommands_->copyDropped(paths, folder_);
+    else if (chosen == move)
+        fileCommands_->moveDropped(paths, folder_);
+    currentPictureChanged();
+    return true;
+}
+
+// Where pasted pictures go: the folder shown, else the current picture's.
+QString MainWindow::pictureFolder() const
+{
+    if (!folder_.isEmpty())
+        return folder_;
+    const PictureList& list = lists_.current();
+    return list.count() > 0 ? QFileInfo(list.currentPath()).path() + QLatin1Char('/') : QString();
+}
+
+void MainWindow::deletePictures()
+{
+    const bool ctrlHeld = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
+    if (fileCommands_->deletePictures(ctrlHeld))
+        currentPictureChanged();
+}
+
+void MainWindow::pastePicture()
+{
+    const QImage image = QGuiApplication::clipboard()->image();
+    const QString folder = pictureFolder();
+    if (!image.isNull() && !folder.isEmpty() && fileCommands_->pasteFromClipboard(image, folder))
+        currentPictureChanged();
+}
+
+void MainWindow::currentPictureChanged()
+{
+    // Without a preview strip yet, the shown picture is the selection.
+    PictureList& list = lists_.current();
+    if (list.count() > 0 && !list.selection().contains(list.currentPath()))
+        list.selection().reset(list.currentPath());
+    for (const auto& [id, created] : pages_)
+        created->currentPictureChanged();
+    updateButtons();
+}
+
+void MainWindow::runCommand(int id)
+{
+    if (!commandEnabled(id, commandContext()))
+        return;
+    switch (id) {
+    case command::PictureOnly: togglePictureOnly(); break;
+    case command::FullScreenFrame: enterFullScreenFrame(true); break;
+    case command::NormalFrame: leaveFullScreenFrame(); break;
+    case command::MinimizeWindow: showMinimized(); break;
+    case command::Exit: close(); break;
+    case command::NextPicture: stepPicture(1); break;
+    case command::PreviousPicture: stepPicture(-1); break;
+    case command::Update: updateList(); break;
+    case command::SelectAll: selectAll(); break;
+    case command::Escape: escape(); break;
+    case command::FocusSwitch: switchFocus(); break;
+    case command::DeletePictures: deletePictures(); break;
+    case command::PastePicture: pastePicture(); break;
+    case command::FileDateFromExif: fileCommands_->setFileDateToExifDate(); break;
+    case command::RestoreOriginal:
+        if (fileCommands_->canRestoreOriginal())
+            fileCommands_->restoreOriginal();
+        currentPictureChanged();
+        break;
+    case command::ChangeView:
+        setDisplayStyle(state_.displayStyle == style::Overview ? style::Picture : style::Overview);
+        break;
+    default:
+        if (const uint64_t target = styleForCommand(state_, id, store_.getFlag(QStringLiteral("OptionsSelection"),
+                                                                                style::Settings)))
+            setDisplayStyle(target);
+        break;
+    }
+    updateButtons();
+}
+
+bool MainWindow::eventFilter(QObject* object, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || widget->window() != this)
+        return false;
+    if (type == QEvent::MouseButtonPress) {
+        const std::optional<int> step = routeMouseButton(static_cast<QMouseEvent*>(event)->button());
+        if (!step)
+            return false;
+        runCommand(*step);
+        return true;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const std::optional<Accelerator> hit = routeKey(key->keyCombination(), {isTextField(focusWidget())});
+    if (!hit)
+        return false;
+    // The in-memory rotations (hit->inMemoryOnly) arrive with the viewer.
+    runCommand(hit->command);
+    return true;
+}
+
+void MainWindow::storeState()
+{
+    storeMainWindowState(state_, store_);
+    const QByteArray placement = state_.appFullScreen ? normalPlacement_ : saveGeometry();
+    if (!placement.isEmpty())
+        store_.setBin(QStringLiteral("WindowPlacement"), placement);
+}
+
+QJsonObject MainWindow::stateJson() const
+{
+    QJsonObject window = windowStateJson(state_, areas_.central);
+    window.insert(QStringLiteral("frameRect"), rectJson(frameGeometry()));
+    window.insert(QStringLiteral("clientSize"), QJsonArray{width(), height()});
+    window.insert(QStringLiteral("screenRect"), rectJson(screen()->geometry()));
+    const QWidget* focused = focusWidget();
+    window.insert(QStringLiteral("focus"), focused ? focused->objectName() : QString());
+    return {{QStringLiteral("window"), window}, {QStringLiteral("list"), listStateJson(lists_)}};
+}
+
+} // namespace vistello

@@ -1,0 +1,105 @@
+#pragma once
+// The program's one top-level window: top bar, left pane and the central
+// area with the current page. The decisions are the headless window logic's
+// (app/window); this class holds the widgets and applies them.
+#include "app/window/MainWindowState.h"
+#include "app/window/WindowLayout.h"
+#include "app/startup/WindowStart.h"
+
+#include <QJsonObject>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+namespace vistello {
+
+class FileCommands;
+class LeftPane;
+class PictureLists;
+class Prompts;
+class SettingsStore;
+class TabRow;
+class TopBar;
+class WindowPage;
+enum class PageId;
+struct CommandContext;
+
+struct MainWindowSetup {
+    SettingsStore& store;
+    PictureLists& lists;
+    Prompts& prompts;
+    QString folder; // the folder shown, ending in "/" (empty for other lists)
+    bool includeSubfolders = false;
+};
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(const MainWindowSetup& setup);
+    ~MainWindow() override;
+
+    // The stored placement and frame; call before the window is shown.
+    void restorePlacement();
+    // Focus and the first-run balloon; call once the window is shown.
+    void start(const WindowStart& start);
+
+    // Runs a command as if chosen from its key or button; disabled commands do nothing.
+    void runCommand(int command);
+    void setDisplayStyle(uint64_t style);
+    // Writes the state and the normal frame's placement to the settings.
+    void storeState();
+
+    const MainWindowState& state() const { return state_; }
+    QRect centralRect() const { return areas_.central; }
+    QJsonObject stateJson() const;
+    Prompts& prompts() { return prompts_; }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    WindowPage* page(PageId id);
+    CommandContext commandContext() const;
+    void layoutAreas();
+    void applyFrame();
+    void updateButtons();
+    void enterFullScreenFrame(bool savePlacement);
+    void leaveFullScreenFrame();
+    void togglePictureOnly();
+    void escape();
+    void switchFocus();
+    void stepPicture(int delta);
+    void updateList();
+    void selectAll();
+    void goToFolder(const QString& text);
+    void currentPictureChanged();
+    void applyTabRowChange(int change);
+    void deletePictures();
+    void pastePicture();
+    QString pictureFolder() const;
+    // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
+    bool dropIntoFolder(const QStringList& paths, QPoint at);
+
+    SettingsStore& store_;
+    PictureLists& lists_;
+    Prompts& prompts_;
+    QString folder_;
+    bool includeSubfolders_;
+    MainWindowState state_;
+    WindowAreas areas_;
+    bool inLayout_ = false;
+    QByteArray normalPlacement_; // kept while in the full-screen frame
+    std::unique_ptr<FileCommands> fileCommands_;
+    TopBar* topBar_;
+    LeftPane* leftPane_;
+    TabRow* groupTabs_ = nullptr; // the options or HTML tab row
+    std::map<PageId, WindowPage*> pages_;
+    WindowPage* currentPage_ = nullptr;
+    QColor background_;
+    QColor pictureOnlyBackground_;
+};
+
+} // namespace vistello

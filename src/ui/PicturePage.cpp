@@ -1,0 +1,100 @@
+#include "ui/PicturePage.h"
+
+#include "app/window/DisplayStyle.h"
+#include "core/lists/PictureList.h"
+#include "ui/PictureView.h"
+#include "ui/PlaceholderPage.h"
+#include "ui/TabRow.h"
+
+namespace vistello {
+
+namespace {
+
+constexpr int kPreviewHeight = 96;
+
+} // namespace
+
+PicturePage::PicturePage(std::function<const PictureList&()> currentList, QWidget* parent)
+    : WindowPage(parent)
+    , currentList_(std::move(currentList))
+    , tabs_(new TabRow(TabRowId::Picture, this))
+    , preview_(new PlaceholderPage(QStringLiteral("Preview"), this))
+    , dataView_(new PlaceholderPage(QString(), this))
+    , view_(new PictureView(this))
+{
+    setObjectName(QStringLiteral("picturePage"));
+    preview_->setObjectName(QStringLiteral("previewStrip"));
+    dataView_->setObjectName(QStringLiteral("pictureDataView"));
+    // The picture's other tabs need a picture.
+    tabs_->setAvailability([this](uint64_t style) { return style == style::Picture || currentList_().count() > 0; });
+    connect(tabs_, &TabRow::styleChosen, this, &PicturePage::styleChosen);
+    connect(view_, &PictureView::doubleClicked, this, &PicturePage::viewDoubleClicked);
+}
+
+void PicturePage::showStyle(uint64_t style)
+{
+    style_ = style;
+    tabs_->setSelected(style);
+    if (style != style::Picture)
+        dataView_->showStyle(style);
+    arrange();
+}
+
+void PicturePage::setPictureOnly(bool on)
+{
+    pictureOnly_ = on;
+    view_->setBackground(on ? pictureOnlyBackground_ : background_);
+    arrange();
+}
+
+void PicturePage::setBackgrounds(QColor normal, QColor pictureOnly)
+{
+    background_ = normal;
+    pictureOnlyBackground_ = pictureOnly;
+    view_->setBackground(pictureOnly_ ? pictureOnly : normal);
+}
+
+void PicturePage::currentPictureChanged()
+{
+    const PictureList& list = currentList_();
+    view_->showPicture(list.count() > 0 ? list.currentPath() : QString());
+    tabs_->update();
+}
+
+void PicturePage::resizeEvent(QResizeEvent* event)
+{
+    WindowPage::resizeEvent(event);
+    arrange();
+}
+
+void PicturePage::arrange()
+{
+    const bool onPicture = style_ == style::Picture;
+    if (pictureOnly_ && onPicture) {
+        tabs_->hide();
+        preview_->hide();
+        dataView_->hide();
+        view_->setGeometry(rect());
+        view_->show();
+        return;
+    }
+    const int tabHeight = tabs_->heightForWidth(width());
+    tabs_->setGeometry(0, 0, width(), tabHeight);
+    tabs_->show();
+    const QRect below(0, tabHeight, width(), std::max(height() - tabHeight, 0));
+    if (onPicture) {
+        dataView_->hide();
+        const int previewHeight = std::min(kPreviewHeight, below.height());
+        preview_->setGeometry(below.x(), below.y(), below.width(), previewHeight);
+        view_->setGeometry(below.adjusted(0, previewHeight, 0, 0));
+        preview_->show();
+        view_->show();
+    } else {
+        preview_->hide();
+        view_->hide();
+        dataView_->setGeometry(below);
+        dataView_->show();
+    }
+}
+
+} // namespace vistello

@@ -1,0 +1,161 @@
+#!/usr/bin/env python3
+"""Drives the real vistello through VISTELLO_SCRIPT and checks the state it
+reports. Usage: scripted_window.py VISTELLO VISTELLO_CLI [--xvfb].
+Each run gets a fresh home folder; exit 77 means skipped."""
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+VISTELLO, CLI = sys.argv[1], sys.argv[2]
+XVFB = "--xvfb" in sys.argv
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+class Session:
+    def __init__(self, root):
+        self.root = root
+        self.home = os.path.join(root, "home")
+        self.samples = os.path.join(root, "samples")
+        os.makedirs(self.home)
+        subprocess.run([CLI, "make-samples", self.samples], check=True, stdout=subprocess.DEVNULL)
+        self.runs = 0
+
+    def run(self, lines, expect_status=0):
+        """Runs the lines; returns the states they wrote, in order."""
+        self.runs += 1
+        states, script = [], []
+        for line in lines:
+            if line == "state":
+                path = os.path.join(self.root, "state%d_%d.json" % (self.runs, len(states)))
+                states.append(path)
+                line = "state " + path
+            script.append(line)
+        script_path = os.path.join(self.root, "script%d.txt" % self.runs)
+        with open(script_path, "w") as f:
+            f.write("\n".join(script) + "\n")
+        env = dict(os.environ, HOME=self.home, VISTELLO_SCRIPT=script_path, XDG_DATA_HOME=self.home + "/data",
+                   TZ="UTC")
+        command = [VISTELLO, self.samples]
+        if XVFB:
+            command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24"] + command
+        env["QT_QPA_PLATFORM"] = "xcb" if XVFB else "offscreen"
+        done = subprocess.run(command, env=env, stderr=subprocess.PIPE, text=True, timeout=120)
+        check(done.returncode == expect_status, "exit status %d, stderr: %s" % (done.returncode, done.stderr[-500:]))
+        self.stderr = done.stderr
+        return [json.load(open(p)) if os.path.exists(p) else {"window": {}, "list": {}} for p in states]
+
+
+def styles_keys_and_frames(s):
+    st = s.run(["resize 1000 700", "wait-idle", "state",
+                "key F10", "state", "key F10", "state",
+                "key F11", "state", "key F11", "state",
+                # Esc steps back: the picture-data tab first, then picture-only mode.
+                "key F10", "key F11", "key Esc", "state", "key Esc", "state",
+                "key Alt+Enter", "state", "command 40028", "state",
+                "drag 198 300 50 300", "state",
+                # A focused text field keeps Del, Ctrl+A and Enter; F10 and Esc still act.
+                "click 150 11", "answer yes", "key Del", "key Return", "state", "key F10", "state", "key Esc", "state",
+                # A double click in the viewer toggles picture-only mode; F1 toggles the information page.
+                "key F10", "click 600 400 double", "state", "click 600 400 double", "key F1", "state", "key F1", "state",
+                "quit"])
+    w = [x["window"] for x in st]
+    check(w[0]["displayStyle"] == 1 and w[0]["centralRect"] == [200, 23, 800, 677], "start layout %s" % w[0])
+    check(w[1]["displayStyle"] == 8 and w[2]["displayStyle"] == 1, "F10 twice")
+    check(w[3]["pictureOnly"] and w[3]["centralRect"] == [0, 0] + w[3]["clientSize"], "F11 fills %s" % w[3])
+    check(not w[4]["pictureOnly"] and w[4]["centralRect"] == w[0]["centralRect"], "F11 again")
+    check(w[5]["displayStyle"] == 1 and w[5]["pictureOnly"], "first Esc leaves the tab %s" % w[5])
+    check(not w[6]["pictureOnly"], "second Esc leaves picture-only mode")
+    check(w[7]["fullScreen"] and w[7]["frameRect"] == w[7]["screenRect"], "Alt+Enter covers the screen %s" % w[7])
+    check(not w[8]["fullScreen"] and w[8]["clientSize"] == [1000, 700], "normal frame back %s" % w[8])
+    check(w[9]["paneWidth"] == 183 and w[9]["centralRect"][0] == 183, "splitter stops at 180 + 3: %s" % w[9])
+    check(w[10]["focus"] == "address" and st[10]["list"]["count"] == st[0]["list"]["count"],
+          "Del stays in the address box %s" % w[10])
+    check(w[11]["displayStyle"] == 8, "F10 from the address box")
+    check(w[12]["focus"] == "mainWindow" and w[12]["displayStyle"] == 8, "Esc ends the address edit %s" % w[12])
+    check(w[13]["pictureOnly"], "double click enters picture-only mode")
+    check(not w[14]["pictureOnly"] and w[14]["displayStyle"] == 0x10000, "information page %s" % w[14])
+    check(w[15]["displayStyle"] == 1, "F1 again returns to the picture")
+
+
+def state_survives_restart(s):
+    left = s.run(["resize 900 650", "key F10", "drag 198 300 400 300", "key Alt+Enter", "state", "quit"])[0]
+    back = s.run(["wait-idle", "state", "command 40028", "state", "quit"])
+    for w in (left["window"], back[0]["window"]):
+        w.pop("focus")
+    check(back[0]["window"] == left["window"], "restart: %s != %s" % (back[0]["window"], left["window"]))
+    normal = back[1]["window"]
+    check(normal["clientSize"] == [900, 650] and normal["paneWidth"] == 403 and normal["displayStyle"] == 8,
+          "normal frame after restart %s" % normal)
+
+
+def delete_and_file_dates(s):
+    first = os.path.join(s.samples, "IMG_0001.jpg")
+    shutil.copy(first, first + ".original")
+    second, third = (os.path.join(s.samples, "IMG_000%d.jpg" % n) for n in (2, 3))
+    shutil.copy(third, second + ".original")
+    subprocess.run(["convert", "-size", "16x16", "xc:red", os.path.join(s.samples, "plain.jpg")], check=True)
+    jpegs = sorted(f for f in os.listdir(s.samples) if f.endswith(".jpg"))
+    for name in jpegs:
+        os.utime(os.path.join(s.samples, name), (1000000000, 1000000000))
+    st = s.run(["state", "answer yes", "key Del", "state", "command 40347",
+                "key Ctrl+A", "answer yes", "key Ctrl+X", "quit"])
+    check(open(second, "rb").read() == open(third, "rb").read(), "the neighbour's original restored")
+    before, after = st[0]["list"], st[1]["list"]
+    check(after["count"] == before["count"] - 1 and after["currentPath"].endswith("/IMG_0002.jpg"),
+          "the list closes the gap: %s" % after)
+    trash = os.path.join(s.home, "data", "Trash")
+    for name in ("IMG_0001.jpg", "IMG_0001.jpg.original", "IMG_0001.wav"):
+        check(os.path.exists(os.path.join(trash, "files", name))
+              and os.path.exists(os.path.join(trash, "info", name + ".trashinfo")), name + " in the trash")
+        check(not os.path.exists(os.path.join(s.samples, name)), name + " gone from the folder")
+    for name in jpegs[1:]:
+        path = os.path.join(s.samples, name)
+        taken = subprocess.run(["exiftool", "-s3", "-DateTimeOriginal", "-d", "%s", path], capture_output=True,
+                               text=True, env=dict(os.environ, TZ="UTC")).stdout.strip()
+        expected = int(taken) if taken else 1000000000
+        check(int(os.path.getmtime(path)) == expected, "%s modified at its EXIF date %s" % (name, taken or "(none)"))
+
+
+def bad_line_stops(s):
+    s.run(["key F10", "click 1 2 triple"], expect_status=2)
+    check("line 2" in s.stderr, "bad line named: " + s.stderr[-200:])
+
+
+def geometry_under_xvfb(s):
+    shot = os.path.join(s.root, "window.png")
+    w = s.run(["resize 1000 700", "wait-idle", "state", "shot " + shot, "key Alt+Enter", "state", "quit"])
+    check(w[1]["window"]["frameRect"] == [0, 0, 1280, 1024], "full screen frame %s" % w[1]["window"])
+    check(w[1]["window"]["centralRect"] == [200, 23, 1080, 1001], "full screen areas %s" % w[1]["window"])
+
+    def pixel(x, y):
+        out = subprocess.run(["convert", shot, "-format", "%%[pixel:p{%d,%d}]" % (x, y), "info:"],
+                             capture_output=True, text=True).stdout
+        return out.strip()
+    # The pane's 1-pixel line at its right edge; the top bar's separators.
+    check(pixel(197, 300) in ("srgb(0,0,0)", "black"), "split line at x 197: " + pixel(197, 300))
+    check(pixel(196, 300) in ("srgb(255,255,255)", "white"), "pane background at x 196: " + pixel(196, 300))
+
+
+def main():
+    if not shutil.which("convert") or not shutil.which("exiftool") or (XVFB and not shutil.which("xvfb-run")):
+        return 77
+    scenarios = [geometry_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart,
+                                                        delete_and_file_dates, bad_line_stops]
+    for scenario in scenarios:
+        with tempfile.TemporaryDirectory() as root:
+            print("--", scenario.__name__)
+            scenario(Session(root))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
