@@ -23,6 +23,8 @@ constexpr CliCommand kCommands[] = {
      "decode a picture strictly and write it as JPEG (an existing OUT keeps its header segments); prints WxH L,C", runJpegWrite},
     {"convert", "--to EXT [-x SETTINGS] [--on-error cancel|continue] FILE...",
      "convert pictures into another format beside them (existing targets are skipped); prints each written path", runConvert},
+    {"gallery", "-o TARGET [-x SETTINGS] [-b DIR] [--title T] [--per-row N] [--rows N] [--index-template F] [--picture-template F] FILE...",
+     "make an HTML gallery of the JPEG pictures in TARGET; prints each written file relative to TARGET", runGallery},
 };
 } // namespace
 
