@@ -11,7 +11,7 @@ using vistello::test::runCli;
 namespace {
 
 const char* const kCommands[] = {"scan",  "make-samples", "list",   "segments", "exif",
-                                 "decode", "info",         "thumbs", "transform", "rename", "jpeg-write", "convert", "gallery"};
+                                 "decode", "info",         "thumbs", "transform", "rename", "jpeg-write", "convert", "gallery", "index"};
 
 class CliUsage : public testing::TestWithParam<const char*> {
 protected:

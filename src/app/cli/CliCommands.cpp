@@ -25,6 +25,8 @@ constexpr CliCommand kCommands[] = {
      "convert pictures into another format beside them (existing targets are skipped); prints each written path", runConvert},
     {"gallery", "-o TARGET [-x SETTINGS] [-b DIR] [--title T] [--per-row N] [--rows N] [--index-template F] [--picture-template F] FILE...",
      "make an HTML gallery of the JPEG pictures in TARGET; prints each written file relative to TARGET", runGallery},
+    {"index", "-o TARGET [-x SETTINGS] [--pattern P] [--columns N] [--rows N] [--cell WxH] [--border X,Y] [--film] [--background R,G,B] FILE...",
+     "render the pictures onto index pictures (contact sheets) in TARGET; prints PATH, WxH and the cells used per sheet", runIndex},
 };
 } // namespace
 

@@ -42,5 +42,6 @@ int runRename(const QStringList& args);
 int runJpegWrite(const QStringList& args);
 int runConvert(const QStringList& args);
 int runGallery(const QStringList& args);
+int runIndex(const QStringList& args);
 
 } // namespace vistello::cli
