@@ -3,8 +3,8 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/settings/NumberPattern.h"
 #include "core/settings/SettingsStore.h"
-#include "publish/common/FittedPicture.h"
 #include "publish/common/OutputPlan.h"
+#include "publish/indexsheet/CellThumbnail.h"
 #include "publish/indexsheet/IndexSheet.h"
 #include "resources/PublishStrings.h"
 
@@ -31,18 +31,6 @@ bool isEarlierSheet(const QString& path, const QString& pattern)
     return !prefix.isEmpty() && QFileInfo(path).fileName().startsWith(prefix, Qt::CaseInsensitive);
 }
 
-PixelBuffer cellThumbnail(const QString& path, const IndexSheetSettings& settings, const std::atomic<bool>* stop)
-{
-    PublishDecode request;
-    request.path = path;
-    request.boxWidth = settings.grid.cellWidth;
-    request.boxHeight = settings.grid.cellHeight;
-    request.autoRotate = settings.autoRotate;
-    request.stopFlag = stop;
-    const std::optional<DecodedSource> decoded = decodeForPublishing(request);
-    return decoded ? fitIntoBox(*decoded, settings.grid.cellWidth, settings.grid.cellHeight) : PixelBuffer{};
-}
-
 // Thumbnails of pictures[first, first + count), on this thread and one more.
 std::vector<PixelBuffer> decodeWindow(const QStringList& pictures, qsizetype first, qsizetype count,
                                       const IndexSheetSettings& settings, const std::atomic<bool>* stop)
@@ -52,7 +40,8 @@ std::vector<PixelBuffer> decodeWindow(const QStringList& pictures, qsizetype fir
     const auto work = [&] {
         for (qsizetype i = next++; i < count; i = next++)
             if (!(stop && stop->load()))
-                thumbnails[size_t(i)] = cellThumbnail(pictures[first + i], settings, stop);
+                thumbnails[size_t(i)] = cellThumbnail(pictures[first + i], settings.grid.cellWidth, settings.grid.cellHeight,
+                                                      settings.autoRotate, stop);
     };
     std::thread helper(work);
     work();
