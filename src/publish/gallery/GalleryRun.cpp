@@ -8,6 +8,7 @@
 #include "publish/common/OutputPlan.h"
 #include "publish/common/PictureCaption.h"
 #include "publish/common/PublishedFiles.h"
+#include "publish/common/TwoThreads.h"
 #include "publish/gallery/GalleryPages.h"
 #include "publish/gallery/GalleryTemplates.h"
 #include "resources/GalleryImages.h"
@@ -50,6 +51,15 @@ QString templateText(const QString& stored, const QString& builtIn, bool useExte
     return stored.isEmpty() ? builtIn : stored;
 }
 
+constexpr qsizetype kWindow = 8; // pictures decoded ahead of writing them
+
+// What one decode of a picture gives: its thumbnail and its scaled copy.
+struct PreparedPicture {
+    bool decoded = false;
+    PixelBuffer thumbnail;
+    PixelBuffer copy; // empty without picture pages
+};
+
 class GalleryWriter {
 public:
     GalleryWriter(const PictureFileTypes& types, const GallerySettings& settings, const GalleryHooks& hooks)
@@ -76,8 +86,10 @@ private:
     void writeImageFiles();
     PublishDecode decodeRequest(const QString& path) const;
     PixelBuffer scaledCopy(const DecodedSource& source) const;
+    // Any thread.
+    PreparedPicture prepare(const QString& path) const;
     // False when the job ends.
-    bool publishPicture(const QString& path);
+    bool publishPicture(const QString& path, const PreparedPicture& prepared);
     bool writePicturePages();
     bool writeIndexPages();
 
@@ -197,33 +209,39 @@ PixelBuffer GalleryWriter::scaledCopy(const DecodedSource& source) const
     return scaleOfFullSize(source, resize.ratioNumerator, resize.ratioDenominator);
 }
 
-bool GalleryWriter::publishPicture(const QString& path)
+PreparedPicture GalleryWriter::prepare(const QString& path) const
 {
     std::optional<DecodedSource> decoded = decodeForPublishing(decodeRequest(path));
     if (!decoded)
+        return {};
+    PreparedPicture prepared;
+    prepared.thumbnail = fitIntoBox(*decoded, s_.thumbWidth, s_.thumbHeight);
+    if (s_.linkToPicture)
+        prepared.copy = scaledCopy(*decoded);
+    prepared.decoded = !prepared.thumbnail.empty();
+    return prepared;
+}
+
+bool GalleryWriter::publishPicture(const QString& path, const PreparedPicture& prepared)
+{
+    if (!prepared.decoded)
         return !stopped(); // left out: no files, no cell, never a neighbour
-    const PixelBuffer thumbnail = fitIntoBox(*decoded, s_.thumbWidth, s_.thumbHeight);
-    if (thumbnail.empty())
-        return true;
     const QString comment = hooks_.caption ? hooks_.caption(path) : pictureCaption(path);
     if (stopped())
         return false;
     const QString name = QFileInfo(path).fileName();
     const QString thumbnailName = QStringLiteral("t_") + name;
-    if (writeNewJpeg(target(thumbnailName), thumbnail, 90, 90))
+    if (writeNewJpeg(target(thumbnailName), prepared.thumbnail, 90, 90))
         noteWritten(thumbnailName);
     else if (cancelAfter(target(thumbnailName)))
         return false;
-    cells_.push_back({name, comment, thumbnail.width, thumbnail.height});
+    cells_.push_back({name, comment, prepared.thumbnail.width, prepared.thumbnail.height});
     if (!s_.linkToPicture)
         return true;
-    const PixelBuffer copy = scaledCopy(*decoded);
-    decoded.reset();
-    if (stopped())
-        return false;
     const bool qualities = s_.resize.qualityGiven;
-    if (!copy.empty() && writeNewJpeg(target(QStringLiteral("k_") + name), copy, qualities ? s_.resize.lumaQuality : -1,
-                                      qualities ? s_.resize.chromaQuality : -1))
+    if (!prepared.copy.empty()
+        && writeNewJpeg(target(QStringLiteral("k_") + name), prepared.copy, qualities ? s_.resize.lumaQuality : -1,
+                        qualities ? s_.resize.chromaQuality : -1))
         noteWritten(QStringLiteral("k_") + name);
     if (s_.linkToOriginal && copyFileReplacing(path, target(name)))
         noteWritten(name);
@@ -302,13 +320,21 @@ GalleryOutcome GalleryWriter::run(const QStringList& pictures)
     writeImageFiles();
     if (stopped())
         return end();
-    for (const QString& picture : selected) {
-        if (stopped())
-            return end();
-        if (hooks_.step)
-            hooks_.step(picture);
-        if (!publishPicture(picture))
-            return end();
+    for (qsizetype first = 0; first < selected.size(); first += kWindow) {
+        const qsizetype count = std::min(kWindow, selected.size() - first);
+        std::vector<PreparedPicture> prepared(static_cast<size_t>(count));
+        forEachOnTwoThreads(count, [&](qsizetype i) {
+            if (!stopped())
+                prepared[size_t(i)] = prepare(selected[first + i]);
+        });
+        for (qsizetype i = 0; i < count; ++i) {
+            if (stopped())
+                return end();
+            if (hooks_.step)
+                hooks_.step(selected[first + i]);
+            if (!publishPicture(selected[first + i], prepared[size_t(i)]))
+                return end();
+        }
     }
     if (s_.linkToPicture && !writePicturePages())
         return outcome_;

@@ -5,7 +5,8 @@
 // output name is planned first; a plan with two outputs under one name or an
 // output onto a picture of the set is refused before anything is written.
 // Each picture is decoded once (strictly: a damaged picture is left out),
-// so which pictures take part is known before the first page is made.
+// two at a time, so which pictures take part is known before the first page
+// is made; files are written and questions asked on the calling thread.
 #include "publish/gallery/GallerySettings.h"
 
 #include <QString>

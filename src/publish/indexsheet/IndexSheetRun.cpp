@@ -4,13 +4,13 @@
 #include "core/settings/NumberPattern.h"
 #include "core/settings/SettingsStore.h"
 #include "publish/common/OutputPlan.h"
+#include "publish/common/TwoThreads.h"
 #include "publish/indexsheet/CellThumbnail.h"
 #include "publish/indexsheet/IndexSheet.h"
 #include "resources/PublishStrings.h"
 
 #include <QFileInfo>
 #include <optional>
-#include <thread>
 
 namespace vistello {
 
@@ -36,16 +36,11 @@ std::vector<PixelBuffer> decodeWindow(const QStringList& pictures, qsizetype fir
                                       const IndexSheetSettings& settings, const std::atomic<bool>* stop)
 {
     std::vector<PixelBuffer> thumbnails(static_cast<size_t>(count));
-    std::atomic<qsizetype> next{0};
-    const auto work = [&] {
-        for (qsizetype i = next++; i < count; i = next++)
-            if (!(stop && stop->load()))
-                thumbnails[size_t(i)] = cellThumbnail(pictures[first + i], settings.grid.cellWidth, settings.grid.cellHeight,
-                                                      settings.autoRotate, stop);
-    };
-    std::thread helper(work);
-    work();
-    helper.join();
+    forEachOnTwoThreads(count, [&](qsizetype i) {
+        if (!(stop && stop->load()))
+            thumbnails[size_t(i)] = cellThumbnail(pictures[first + i], settings.grid.cellWidth, settings.grid.cellHeight,
+                                                  settings.autoRotate, stop);
+    });
     return thumbnails;
 }
 
