@@ -91,12 +91,17 @@ TEST_F(GalleryCli, ClashingNamesAndPicturesInTheTargetAreRefusedBeforeWriting)
     const QString dotted = dir.write("one/a.b.jpg", plainJpeg(16, 16));
     const QString underscored = dir.write("one/a_b.jpg", plainJpeg(16, 16));
     const QString inside = dir.write("out/x.jpg", plainJpeg(16, 16));
+    const QString x = dir.write("one/x.jpg", plainJpeg(16, 16));
+    const QString xe = dir.write("one/x.jpeg", plainJpeg(16, 16));
+    const QString tx = dir.write("one/t_x.jpg", plainJpeg(16, 16));
     struct Case {
         QStringList files;
         QStringList listed;
     } const cases[] = {
         {{a, b}, {"IMG_0001.JPG  (" + a + ", " + b + ")", "t_IMG_0001.JPG  ("}},
         {{dotted, underscored}, {"k_a_b.html  (" + dotted + ", " + underscored + ")"}},
+        {{x, xe}, {"k_x.html  (" + x + ", " + xe + ")"}},
+        {{x, tx}, {"t_x.jpg  (" + x + ", " + tx + ")"}},
         {{a, inside}, {"must be different", inside}},
     };
     for (const Case& c : cases) {
