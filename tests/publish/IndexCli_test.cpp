@@ -1,6 +1,8 @@
 // vistello-cli index as a user runs it; sheet sizes and pixels are read
 // back by ImageMagick.
 #include "app/SampleTools.h"
+#include "app/samples/ExifBuilder.h"
+#include "app/samples/SamplePicture.h"
 #include "publish/PublishFixtures.h"
 #include "support/TempDir.h"
 
@@ -71,6 +73,28 @@ TEST_F(IndexCli, BackgroundAndPlacementPixels)
     EXPECT_EQ(identify("%[pixel:p{37,45}]", sheet), "srgb(255,255,255)");
     EXPECT_EQ(identify("%[fx:p{38,45}.r>0.95 && p{38,45}.g<0.05]", sheet), "1") << identify("%[pixel:p{38,45}]", sheet).toStdString();
     EXPECT_EQ(identify("%[pixel:p{91,45}]", sheet), "srgb(255,255,255)");
+}
+
+TEST_F(IndexCli, EmbeddedThumbnailsOnlyWithThePicturesProportions)
+{
+    SKIP_WITHOUT_TOOL("identify");
+    // A blue thumbnail shows where it was taken instead of the picture.
+    const auto picture = [&](const QString& name, int thumbWidth, int thumbHeight) {
+        samples::SamplePictureSpec recipe;
+        recipe.displaySize = QSize(600, 400);
+        return dir.write(name, samples::buildSamplePicture(recipe, [&](samples::ExifBuilder& exif) {
+            exif.setThumbnail(plainJpeg(thumbWidth, thumbHeight, Qt::blue));
+        }));
+    };
+    const QStringList pictures = {picture("src/fits.jpg", 160, 107), picture("src/bars.jpg", 160, 120),
+                                  picture("src/small.jpg", 90, 60)};
+    ASSERT_EQ(index(QStringList{"--pattern", "s%d.bmp"} + pictures).exitCode, 0);
+    const auto isBlue = [&](int x) {
+        return identify(QStringLiteral("%[fx:p{%1,45}.b>0.9 && p{%1,45}.r<0.1 && p{%1,45}.g<0.1]").arg(x), out() + "s0.bmp");
+    };
+    EXPECT_EQ(isBlue(65), "1");       // 160 x 107: the proportions of 600 x 400, larger than the cell
+    EXPECT_EQ(isBlue(65 + 125), "0"); // 160 x 120: black bars would show
+    EXPECT_EQ(isBlue(65 + 250), "0"); // 90 x 60: it would be enlarged
 }
 
 TEST_F(IndexCli, RefusalsComeBeforeAnyWrite)
