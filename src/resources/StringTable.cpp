@@ -7,6 +7,7 @@
 #include "resources/InfoStrings.h"
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
+#include "resources/PublishStrings.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -26,7 +27,7 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 
 // Each area keeps its own table; every table is sorted by number.
 constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings,
-                                                    kOrganizeStrings};
+                                                    kOrganizeStrings, kPublishStrings};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
@@ -34,6 +35,7 @@ static_assert(isSortedById(kMetaStrings), "MetaStrings must be sorted by number"
 static_assert(isSortedById(kEditStrings), "EditStrings must be sorted by number");
 static_assert(isSortedById(kDecodeStrings), "DecodeStrings must be sorted by number");
 static_assert(isSortedById(kInfoStrings), "InfoStrings must be sorted by number");
+static_assert(isSortedById(kPublishStrings), "PublishStrings must be sorted by number");
 static_assert(isSortedById(kOrganizeStrings), "OrganizeStrings must be sorted by number");
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 
 const char* const kCommands[] = {"scan",   "make-samples", "list",      "segments", "exif",       "decode", "info",
                                  "makernote", "thumbs",   "transform", "rename",   "jpeg-write", "convert",
-                                 "resize"};
+                                 "resize", "gallery", "index"};
 
 class CliUsage : public testing::TestWithParam<const char*> {
 protected:

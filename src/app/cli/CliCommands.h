@@ -43,5 +43,7 @@ int runRename(const QStringList& args);
 int runJpegWrite(const QStringList& args);
 int runConvert(const QStringList& args);
 int runResize(const QStringList& args);
+int runGallery(const QStringList& args);
+int runIndex(const QStringList& args);
 
 } // namespace vistello::cli

@@ -22,6 +22,7 @@
 #include "jpegedit/jpegwrite/PictureWriting.h"
 #include "platform/MediaSupport.h"
 #include "platform/ProgramLocation.h"
+#include "publish/gallery/GalleryTemplates.h"
 #include "resources/StringTable.h"
 #include "ui/DialogPrompts.h"
 #include "ui/MainWindow.h"
@@ -115,6 +116,7 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     // The list extension of this run is taken here, before "-e" may change the setting.
     registerBuiltInFormats(PictureFileTypes::instance(), mediaAvailable, &store);
     enablePictureWriting(PictureFileTypes::instance());
+    registerGalleryTemplates(); // an empty page template reads as the built-in one
 
     options.includeSubfolders = includesSubfolders(parameters);
     PathArgumentCollector paths(options);

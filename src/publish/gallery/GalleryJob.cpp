@@ -1,0 +1,37 @@
+#include "publish/gallery/GalleryJob.h"
+
+#include "resources/PublishStrings.h"
+
+namespace vistello {
+
+GalleryJob::GalleryJob(const PictureFileTypes& types, const QStringList& pictures, const GallerySettings& settings,
+                       CancelQuestion cancelAfterFailure)
+    : BackgroundJob(JobKind::Gallery), types_(types), pictures_(pictures), settings_(settings),
+      cancelAfterFailure_(std::move(cancelAfterFailure))
+{
+    setTitle(strings::text(strings::kGalleryHeading) + QLatin1Char('\n') + settings_.targetFolder);
+}
+
+GalleryJob::~GalleryJob()
+{
+    // The thread uses the members: it must end before they go.
+    stop(-1);
+}
+
+void GalleryJob::run()
+{
+    GalleryHooks hooks;
+    hooks.stop = &stopFlag();
+    hooks.started = [this](int steps) { reportStarted(steps); };
+    hooks.step = [this](const QString& picture) { reportStep(picture); };
+    hooks.cancelAfterFailure = [this](const QString& path) {
+        return stopRequested() || !cancelAfterFailure_ || cancelAfterFailure_(path);
+    };
+    outcome_ = createGallery(types_, pictures_, settings_, hooks);
+    for (const QString& name : outcome_.written)
+        Q_EMIT fileWritten(settings_.targetFolder + name);
+    if (!outcome_.message.isEmpty())
+        Q_EMIT jobFailed(jobNumber(), outcome_.message);
+}
+
+} // namespace vistello
