@@ -23,6 +23,9 @@ constexpr CliCommand kCommands[] = {
      "decode a picture strictly and write it as JPEG (an existing OUT keeps its header segments); prints WxH L,C", runJpegWrite},
     {"convert", "--to EXT [-x SETTINGS] [--on-error cancel|continue] FILE...",
      "convert pictures into another format beside them (existing targets are skipped); prints each written path", runConvert},
+    {"comment", "[-b DIR] [--list TEXT] [--file TEXT] [--add] FILE... | --get FILE... | --find REGEX",
+     "write picture comments into the comment list and/or the files, print them (--get), or find pictures by list comment", runComment},
+    {"regex", "[-i] PATTERN TEXT...", "print the number of matches of a search expression in each text", runRegex},
 };
 } // namespace
 

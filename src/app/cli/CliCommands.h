@@ -41,5 +41,7 @@ int runTransform(const QStringList& args);
 int runRename(const QStringList& args);
 int runJpegWrite(const QStringList& args);
 int runConvert(const QStringList& args);
+int runComment(const QStringList& args);
+int runRegex(const QStringList& args);
 
 } // namespace vistello::cli
