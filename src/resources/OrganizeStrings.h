@@ -8,6 +8,7 @@ inline constexpr int kRenameNameTaken = 33601;
 inline constexpr int kRenameWouldOverride = 33602;
 inline constexpr int kRenameUnsafeName = 33603;
 inline constexpr int kCommentListNotSaved = 33610;
+inline constexpr int kLoadingComments = 33611;
 inline constexpr int kPicturesScanned = 33620;
 inline constexpr int kSearchFinished = 33621;
 inline constexpr int kSearchFoundAsk = 33622;
@@ -29,6 +30,7 @@ inline constexpr StringRow kOrganizeStrings[] = {
     {kRenameUnsafeName, u"The name \"%1\" cannot be used for a picture: it is empty, hidden or leaves the folder."},
     {kCommentListNotSaved,
      u"The picture comment list \"%1\" could not be updated.\nCheck the file permissions of this file/drive."},
+    {kLoadingComments, u"Loading picture comments..."},
     {kPicturesScanned, u"%1!d! pictures scanned"},
     {kSearchFinished, u"The picture search is finished"},
     {kSearchFoundAsk,

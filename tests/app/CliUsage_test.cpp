@@ -12,7 +12,7 @@ namespace {
 
 const char* const kCommands[] = {"scan",  "make-samples", "list",   "segments", "exif",
                                  "decode", "info",         "thumbs", "transform", "rename", "jpeg-write", "convert",
-                                 "comment", "regex"};
+                                 "comment", "regex", "search", "check"};
 
 class CliUsage : public testing::TestWithParam<const char*> {
 protected:

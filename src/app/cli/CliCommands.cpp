@@ -26,6 +26,9 @@ constexpr CliCommand kCommands[] = {
     {"comment", "[-b DIR] [--list TEXT] [--file TEXT] [--add] FILE... | --get FILE... | --find REGEX",
      "write picture comments into the comment list and/or the files, print them (--get), or find pictures by list comment", runComment},
     {"regex", "[-i] PATTERN TEXT...", "print the number of matches of a search expression in each text", runRegex},
+    {"search", "[-b DIR] [-i] [--name RE] [--file-comment RE] [--list-comment RE] [--from YYYY-MM-DD --to YYYY-MM-DD] FOLDER...",
+     "search pictures in folders and their sub-folders by name, comments or date of taking; prints the sorted results", runSearch},
+    {"check", "[-b DIR] FILE...|FOLDER", "decode pictures strictly and list the broken ones as the error list does", runCheck},
 };
 } // namespace
 

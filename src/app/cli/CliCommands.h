@@ -43,5 +43,7 @@ int runJpegWrite(const QStringList& args);
 int runConvert(const QStringList& args);
 int runComment(const QStringList& args);
 int runRegex(const QStringList& args);
+int runSearch(const QStringList& args);
+int runCheck(const QStringList& args);
 
 } // namespace vistello::cli

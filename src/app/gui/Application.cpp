@@ -20,11 +20,14 @@
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "jpegedit/jpegwrite/PictureWriting.h"
+#include "organize/comments/CommentStore.h"
 #include "platform/MediaSupport.h"
 #include "platform/ProgramLocation.h"
+#include "resources/OrganizeStrings.h"
 #include "resources/StringTable.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QStandardPaths>
@@ -106,6 +109,10 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     if (endsWithoutWindow(options))
         return 0;
 
+    showStatus(splash, strings::kLoadingComments);
+    CommentStore& comments = CommentStore::instance();
+    comments.load(store.personalFolder() + QString::fromUtf16(kCommentListName));
+
     showStatus(splash, kUpdateDisplayId);
     // The window's lists live as long as the window: the stored ones are
     // read now and written when it closes.
@@ -118,6 +125,8 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     window.applyWindowStart(decideWindowStart(options, store));
     const int status = QApplication::exec();
     lists.writeStoredLists(store.personalFolder());
+    if (!comments.save())
+        QMessageBox::warning(nullptr, QString::fromLatin1(SettingsStore::kProductName), comments.saveFailedMessage());
     return status;
 }
 
