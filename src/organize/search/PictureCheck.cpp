@@ -5,10 +5,15 @@
 #include "imaging/decode/PictureLoader.h"
 #include "resources/OrganizeStrings.h"
 
+#include <QFileInfo>
+
 namespace vistello {
 
 std::optional<QString> checkPicture(const QString& path, const std::atomic<bool>* stop)
 {
+    // Gone meanwhile, or a FIFO that would wait for a writer: broken.
+    if (!QFileInfo(path).isFile())
+        return QString();
     PictureRequest request;
     request.path = path;
     request.strict = true;

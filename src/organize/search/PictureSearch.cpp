@@ -12,6 +12,7 @@
 #include "organize/search/SearchRoots.h"
 #include "resources/OrganizeStrings.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -124,7 +125,9 @@ SearchOutcome runPictureSearch(const SearchSettings& settings, const QStringList
             for (const QString& path : currentResults) {
                 if (stop.load())
                     break;
-                search.test(path);
+                // A result deleted meanwhile, or replaced by a FIFO, which would block the reading.
+                if (QFileInfo(path).isFile())
+                    search.test(path);
             }
         } else {
             for (const SearchRoot& root : searchRoots(settings.folders))
