@@ -1,6 +1,5 @@
 #include "organize/search/SearchRoots.h"
 
-#include <QSet>
 #include <QStorageInfo>
 
 namespace vistello {
@@ -9,22 +8,19 @@ namespace {
 
 // Kernel views, memory-backed and network file systems: nothing a user
 // keeps pictures on for good, or too slow and shared to walk whole.
+constexpr const char* kSkippedTypes[] = {
+    "proc",   "sysfs",    "devtmpfs", "devpts",  "tmpfs",       "ramfs",    "cgroup",     "cgroup2", "securityfs",
+    "debugfs", "tracefs", "pstore",   "bpf",     "mqueue",      "hugetlbfs", "configfs",  "fusectl", "autofs",
+    "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs", "squashfs", "nfs",     "nfs4",       "cifs",    "smb3",
+    "smbfs",  "9p",       "ceph",     "afs",     "glusterfs",   "davfs",
+};
+
 bool isLocalDiskType(const QString& type)
 {
-    static const QSet<QString> skipped = {
-        QStringLiteral("proc"),       QStringLiteral("sysfs"),      QStringLiteral("devtmpfs"),
-        QStringLiteral("devpts"),     QStringLiteral("tmpfs"),      QStringLiteral("ramfs"),
-        QStringLiteral("cgroup"),     QStringLiteral("cgroup2"),    QStringLiteral("securityfs"),
-        QStringLiteral("debugfs"),    QStringLiteral("tracefs"),    QStringLiteral("pstore"),
-        QStringLiteral("bpf"),        QStringLiteral("mqueue"),     QStringLiteral("hugetlbfs"),
-        QStringLiteral("configfs"),   QStringLiteral("fusectl"),    QStringLiteral("autofs"),
-        QStringLiteral("binfmt_misc"), QStringLiteral("efivarfs"),  QStringLiteral("rpc_pipefs"),
-        QStringLiteral("nsfs"),       QStringLiteral("squashfs"),   QStringLiteral("nfs"),
-        QStringLiteral("nfs4"),       QStringLiteral("cifs"),       QStringLiteral("smb3"),
-        QStringLiteral("smbfs"),      QStringLiteral("9p"),         QStringLiteral("ceph"),
-        QStringLiteral("afs"),        QStringLiteral("glusterfs"),  QStringLiteral("davfs"),
-    };
-    return !skipped.contains(type) && !type.startsWith(QLatin1String("fuse."));
+    for (const char* skipped : kSkippedTypes)
+        if (type == QLatin1String(skipped))
+            return false;
+    return !type.startsWith(QLatin1String("fuse."));
 }
 
 bool isSystemPlace(const QString& mountPoint)
