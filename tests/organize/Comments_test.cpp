@@ -3,6 +3,7 @@
 // picture files checked with rdjpgcom and djpeg.
 #include "app/samples/SamplePicture.h"
 #include "core/lists/ListFileComments.h"
+#include "organize/comments/CommentApply.h"
 #include "organize/comments/CommentStore.h"
 #include "organize/comments/FileComment.h"
 #include "organize/regex/SearchPattern.h"
@@ -200,6 +201,32 @@ TEST_F(FileCommentTest, AppendGoesBehindTheWholeComment)
     const QString path = sample(longComment);
     ASSERT_EQ(writeFileComment(path, QStringLiteral("hello"), true, false), FileCommentResult::Written);
     EXPECT_EQ(readFileComment(path), QString::fromLatin1(longComment + "hello"));
+}
+
+TEST_F(FileCommentTest, BackupOnlyWhenTheFileChanges)
+{
+    const QString path = sample("one");
+    const QByteArray before = test::readAll(path);
+    ListFileComments listFileComments;
+    CommentStore store(listFileComments);
+    CommentChange change;
+    change.toFile = true;
+    change.fileText = QStringLiteral("one");
+    change.listText = QStringLiteral("listed");
+    change.keepOriginal = true;
+    EXPECT_EQ(applyCommentChange({path}, change, store).changed, QStringList{path});
+    EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".original")));
+    change.fileText = QStringLiteral("two");
+    applyCommentChange({path}, change, store);
+    EXPECT_EQ(test::readAll(path + QStringLiteral(".original")), before);
+    EXPECT_EQ(readFileComment(path), QStringLiteral("two"));
+
+    // No backup can be made of a write-protected picture: it is left alone.
+    const QString locked = dir.write(QStringLiteral("locked/Img.JPG"), before);
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    EXPECT_EQ(applyCommentChange({locked}, change, store).failed, QStringList{locked});
+    EXPECT_TRUE(store.get(locked).isEmpty());
+    EXPECT_EQ(test::readAll(locked), before);
 }
 
 TEST_F(FileCommentTest, CliAppendIsSeenByOtherTools)

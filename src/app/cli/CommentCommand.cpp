@@ -12,6 +12,7 @@
 #include "imaging/decode/BuiltInFormats.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/ListFileComments.h"
+#include "organize/comments/CommentApply.h"
 #include "organize/comments/CommentStore.h"
 #include "organize/comments/FileComment.h"
 #include "organize/regex/SearchPattern.h"
@@ -55,23 +56,6 @@ int findComments(const CommentStore& store, const QString& expression)
     return Success;
 }
 
-bool writeFile(const QString& path, const QString& text, bool add)
-{
-    switch (writeFileComment(path, text, add, false)) {
-    case FileCommentResult::Written:
-    case FileCommentResult::Unchanged:
-        return true;
-    case FileCommentResult::NoComments:
-        err(QStringLiteral("vistello-cli comment: \"%1\" holds no comment of its own\n").arg(path));
-        return false;
-    case FileCommentResult::BackupFailed:
-    case FileCommentResult::Failed:
-        break;
-    }
-    err(QStringLiteral("vistello-cli comment: cannot write the comment into \"%1\"\n").arg(path));
-    return false;
-}
-
 } // namespace
 
 int runComment(const QStringList& args)
@@ -97,23 +81,26 @@ int runComment(const QStringList& args)
     if (find)
         return findComments(store, parsed.value("--find"));
 
-    const bool add = parsed.has("--add");
+    CommentChange change;
+    change.toList = parsed.has("--list");
+    change.toFile = parsed.has("--file");
+    change.add = parsed.has("--add");
+    change.listText = parsed.value("--list");
+    change.fileText = parsed.value("--file");
     int status = Success;
+    QStringList pictures;
     for (const QString& file : parsed.plain) {
         const QString path = QFileInfo(file).absoluteFilePath();
-        if (!QFileInfo(path).isFile()) {
-            err(QStringLiteral("vistello-cli comment: cannot open \"%1\"\n").arg(file));
-            status = Failure;
+        if (QFileInfo(path).isFile()) {
+            pictures.append(path);
             continue;
         }
-        if (parsed.has("--list")) {
-            if (add)
-                store.append(path, parsed.value("--list"));
-            else
-                store.set(path, parsed.value("--list"));
-        }
-        if (parsed.has("--file") && !writeFile(path, parsed.value("--file"), add))
-            status = Failure;
+        err(QStringLiteral("vistello-cli comment: cannot open \"%1\"\n").arg(file));
+        status = Failure;
+    }
+    for (const QString& path : applyCommentChange(pictures, change, store).failed) {
+        err(QStringLiteral("vistello-cli comment: cannot write the comment into \"%1\"\n").arg(path));
+        status = Failure;
     }
     if (parsed.has("--list") && !store.save()) {
         err(QStringLiteral("vistello-cli comment: %1\n").arg(store.saveFailedMessage()));
