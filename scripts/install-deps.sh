@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-  libjpeg62-turbo-dev liblcms2-dev
+  libjpeg62-turbo-dev liblcms2-dev libpcre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libjpeg-turbo-progs exiv2 libimage-exiftool-perl imagemagick libvips-tools liblcms2-utils
@@ -14,7 +14,7 @@ packages=(
 )
 if [ "${1:-}" = "--runtime-only" ]; then
   packages=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-            libgl-dev libjpeg62-turbo-dev liblcms2-dev)
+            libgl-dev libjpeg62-turbo-dev liblcms2-dev libpcre2-dev)
 fi
 
 missing=()

@@ -1,5 +1,6 @@
 #pragma once
-// Texts of the organizing commands: the main window's file commands, renaming.
+// Texts of the organizing commands: the main window's file commands, renaming,
+// comments, search and picture check.
 #include "resources/StringTable.h"
 
 namespace vistello::strings {
@@ -16,6 +17,21 @@ inline constexpr int kPastedPictureNotWritten = 33642;
 inline constexpr int kRenameNameTaken = 33601;
 inline constexpr int kRenameWouldOverride = 33602;
 inline constexpr int kRenameUnsafeName = 33603;
+inline constexpr int kCommentListNotSaved = 33610;
+inline constexpr int kLoadingComments = 33611;
+inline constexpr int kPicturesScanned = 33620;
+inline constexpr int kSearchFinished = 33621;
+inline constexpr int kSearchFoundAsk = 33622;
+inline constexpr int kSearchFoundAskListOnly = 33623;
+inline constexpr int kSearchNothingFound = 33624;
+inline constexpr int kSearchEmptyTitle = 33625;
+inline constexpr int kSearchEmptyText = 33626;
+inline constexpr int kSearchInvalidTitle = 33627;
+inline constexpr int kSearchInvalidText = 33628;
+inline constexpr int kErrorListName = 33630;
+inline constexpr int kCheckNoneBroken = 33631;
+inline constexpr int kCheckOneBroken = 33632;
+inline constexpr int kCheckSomeBroken = 33633;
 
 inline constexpr StringRow kOrganizeStrings[] = {
     {kDeleteOnePicture, u"Are you sure to delete the picture \"%s\"?\nIf possible, the picture will be moved to the recycle bin."},
@@ -34,6 +50,24 @@ inline constexpr StringRow kOrganizeStrings[] = {
     {kDeletePermanently,
      u"The pictures cannot be moved to the trash here.\nAre you sure to delete them permanently?\nYou cannot restore them later."},
     {kPastedPictureNotWritten, u"The picture could not be written to \"%1\"."},
+    {kCommentListNotSaved,
+     u"The picture comment list \"%1\" could not be updated.\nCheck the file permissions of this file/drive."},
+    {kLoadingComments, u"Loading picture comments..."},
+    {kPicturesScanned, u"%1!d! pictures scanned"},
+    {kSearchFinished, u"The picture search is finished"},
+    {kSearchFoundAsk,
+     u"The picture search is finished. %1!d! pictures have been found.\nWould you like to see these pictures?"},
+    {kSearchFoundAskListOnly, u"The picture search is finished.\nWould you like to see these pictures?"},
+    {kSearchNothingFound, u"No pictures were found that matches the search criteria."},
+    {kSearchEmptyTitle, u"Empty search text"},
+    {kSearchEmptyText, u"Enter a search text.\nNote: You can also use regular expressions."},
+    {kSearchInvalidTitle, u"Invalid search text"},
+    {kSearchInvalidText, u"The search text is invalid.\nNote: You can also use regular expressions."},
+    {kErrorListName, u"Errorlist.txt"},
+    {kCheckNoneBroken, u"No broken pictures were found\nin the selected pictures."},
+    {kCheckOneBroken, u"One broken picture was found in the selected pictures.\nWould you like to view the error list?"},
+    {kCheckSomeBroken,
+     u"%1!d! broken pictures were found in the selected pictures.\nWould you like to view the error list?"},
 };
 
 } // namespace vistello::strings

@@ -12,7 +12,7 @@ namespace {
 
 const char* const kCommands[] = {"scan",   "make-samples", "list",      "segments", "exif",       "decode", "info",
                                  "makernote", "thumbs",   "transform", "rename",   "jpeg-write", "convert",
-                                 "resize", "gallery", "index"};
+                                 "resize", "gallery", "index", "comment", "regex", "search", "check"};
 
 class CliUsage : public testing::TestWithParam<const char*> {
 protected:

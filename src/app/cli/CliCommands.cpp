@@ -34,6 +34,12 @@ constexpr CliCommand kCommands[] = {
      "make an HTML gallery of the JPEG pictures in TARGET; prints each written file relative to TARGET", runGallery},
     {"index", "-o TARGET [-x SETTINGS] [--pattern P] [--columns N] [--rows N] [--cell WxH] [--border X,Y] [--film] [--background R,G,B] FILE...",
      "render the pictures onto index pictures (contact sheets) in TARGET; prints PATH, WxH and the cells used per sheet", runIndex},
+    {"comment", "[-b DIR] [--list TEXT] [--file TEXT] [--add] FILE... | --get FILE... | --find REGEX",
+     "write picture comments into the comment list and/or the files, print them (--get), or find pictures by list comment", runComment},
+    {"regex", "[-i] PATTERN TEXT...", "print the number of matches of a search expression in each text", runRegex},
+    {"search", "[-b DIR] [-i] [--name RE] [--file-comment RE] [--list-comment RE] [--from YYYY-MM-DD --to YYYY-MM-DD] FOLDER...",
+     "search pictures in folders and their sub-folders by name, comments or date of taking; prints the sorted results", runSearch},
+    {"check", "[-b DIR] FILE...|FOLDER", "decode pictures strictly and list the broken ones as the error list does", runCheck},
 };
 } // namespace
 

@@ -45,5 +45,9 @@ int runConvert(const QStringList& args);
 int runResize(const QStringList& args);
 int runGallery(const QStringList& args);
 int runIndex(const QStringList& args);
+int runComment(const QStringList& args);
+int runRegex(const QStringList& args);
+int runSearch(const QStringList& args);
+int runCheck(const QStringList& args);
 
 } // namespace vistello::cli

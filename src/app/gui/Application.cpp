@@ -20,15 +20,18 @@
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "jpegedit/jpegwrite/PictureWriting.h"
+#include "organize/comments/CommentStore.h"
 #include "platform/MediaSupport.h"
 #include "platform/ProgramLocation.h"
 #include "publish/gallery/GalleryTemplates.h"
+#include "resources/OrganizeStrings.h"
 #include "resources/StringTable.h"
 #include "ui/DialogPrompts.h"
 #include "ui/MainWindow.h"
 #include "ui/ScriptRunner.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QStandardPaths>
@@ -124,6 +127,10 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     if (endsWithoutWindow(options))
         return 0;
 
+    showStatus(splash, strings::kLoadingComments);
+    CommentStore& comments = CommentStore::instance();
+    comments.load(store.personalFolder() + QString::fromUtf16(kCommentListName));
+
     showStatus(splash, kUpdateDisplayId);
     // The window's lists live as long as the window: the stored ones are
     // read now and written when it closes.
@@ -149,6 +156,8 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     const int status = QApplication::exec();
     window.storeState();
     lists.writeStoredLists(store.personalFolder());
+    if (!comments.save())
+        QMessageBox::warning(nullptr, QString::fromLatin1(SettingsStore::kProductName), comments.saveFailedMessage());
     return status;
 }
 

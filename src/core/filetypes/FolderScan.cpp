@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -53,7 +55,8 @@ EntryKind kindOf(const dirent& entry, const QByteArray& fullPath)
 // Returns false once the visitor asked to stop. Recursion depth is bounded by
 // the path limit (every level adds at least two units), so even a bind-mount
 // loop ends.
-bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor)
+// device: the file system to stay on, or none.
+bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor, std::optional<dev_t> device)
 {
     const QByteArray encodedFolder = QFile::encodeName(folder);
     DIR* dir = ::opendir(encodedFolder.constData());
@@ -73,6 +76,11 @@ bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor)
         const EntryKind kind = kindOf(*raw, fullPath);
         if (kind == EntryKind::Other || (kind == EntryKind::Folder && !recursive))
             continue;
+        if (kind == EntryKind::Folder && device) {
+            struct stat own {};
+            if (::lstat(fullPath.constData(), &own) != 0 || own.st_dev != *device)
+                continue;
+        }
 
         ScanEntry entry;
         entry.path = folder + QFile::decodeName(name);
@@ -82,7 +90,7 @@ bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor)
         }
         if (entry.path.size() > kMaxPathUnits)
             continue;
-        goOn = visitor(entry) && (kind == EntryKind::File || scanInto(entry.path, true, visitor));
+        goOn = visitor(entry) && (kind == EntryKind::File || scanInto(entry.path, true, visitor, device));
     }
     ::closedir(dir);
     return goOn;
@@ -100,11 +108,18 @@ QDateTime ScanEntry::modified() const
     return QFileInfo(path).lastModified();
 }
 
-void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visitor)
+void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visitor, bool oneFileSystem)
 {
     if (folder.isEmpty() || !visitor)
         return;
-    scanInto(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'), recursive, visitor);
+    std::optional<dev_t> device;
+    if (oneFileSystem) {
+        struct stat own {};
+        if (::stat(QFile::encodeName(folder).constData(), &own) != 0)
+            return;
+        device = own.st_dev;
+    }
+    scanInto(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'), recursive, visitor, device);
 }
 
 QStringList scanPictures(const QString& folder, bool recursive)

@@ -25,8 +25,9 @@ using ScanVisitor = std::function<bool(const ScanEntry&)>;
 // order, hidden files included, depth first when recursive. Regular files only
 // (symlinks to them count); directory symlinks are never followed; paths
 // longer than 511 UTF-16 units are skipped. A folder that cannot be read
-// yields nothing.
-void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visitor);
+// yields nothing. With oneFileSystem, sub-folders on another file system
+// (mount points) are neither reported nor entered.
+void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visitor, bool oneFileSystem = false);
 
 // The pictures (by the registered file types) of folder and its sub-folders
 // when recursive, in scan order.

@@ -54,4 +54,14 @@ int ListFileComments::count() const
     return int(comments_.size());
 }
 
+QList<std::pair<QString, QString>> ListFileComments::entries() const
+{
+    std::lock_guard lock(mutex_);
+    QList<std::pair<QString, QString>> pairs;
+    pairs.reserve(comments_.size());
+    for (auto it = comments_.cbegin(); it != comments_.cend(); ++it)
+        pairs.append({it.key(), it.value()});
+    return pairs;
+}
+
 } // namespace vistello

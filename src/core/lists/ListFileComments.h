@@ -26,6 +26,8 @@ public:
     QString get(const QString& path) const;
     void clear();
     int count() const;
+    // A copy of every (key, comment) pair, for searching outside the lock.
+    QList<std::pair<QString, QString>> entries() const;
 
 private:
     mutable std::mutex mutex_;

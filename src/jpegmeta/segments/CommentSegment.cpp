@@ -8,9 +8,6 @@ namespace vistello {
 
 namespace {
 
-constexpr qsizetype kMaxReadBytes = 2047;
-constexpr qsizetype kMaxReadCharacters = 1023;
-
 QString untilZero(QString text)
 {
     const qsizetype zero = text.indexOf(QChar(0));
@@ -39,11 +36,11 @@ std::optional<QByteArray> encodeCommentSegment(const QString& text)
     return segment;
 }
 
-QString readCommentSegment(const QByteArray& payload)
+QString readCommentSegment(const QByteArray& payload, qsizetype maxCharacters)
 {
     const qsizetype n = payload.size();
     if (n > 2 && payload[n - 1] == '\0' && payload[n - 2] == '\0') {
-        const qsizetype units = std::min(n, kMaxReadBytes) / 2;
+        const qsizetype units = std::min(n / 2, maxCharacters);
         QString text(units, Qt::Uninitialized);
         for (qsizetype i = 0; i < units; ++i)
             text[i] = QChar(char16_t(uint8_t(payload[2 * i]) | (uint8_t(payload[2 * i + 1]) << 8)));
@@ -53,7 +50,7 @@ QString readCommentSegment(const QByteArray& payload)
     QString text = utf8(payload);
     if (utf8.hasError())
         text = QString::fromLatin1(payload);
-    return untilZero(text).left(kMaxReadCharacters);
+    return untilZero(text).left(maxCharacters);
 }
 
 } // namespace vistello

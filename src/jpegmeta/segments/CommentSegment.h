@@ -18,9 +18,11 @@ constexpr qsizetype kMaxCommentCharacters = 65520;
 std::optional<QByteArray> encodeCommentSegment(const QString& text);
 
 // The text of a COM payload: UTF-16LE when it is longer than 2 bytes and
-// ends in two zero bytes (at most 1023 characters); otherwise UTF-8 when the
-// bytes are valid UTF-8, else Latin-1 (at most 1023 characters). The text
-// ends at its first zero character.
-QString readCommentSegment(const QByteArray& payload);
+// ends in two zero bytes; otherwise UTF-8 when the bytes are valid UTF-8,
+// else Latin-1. The text ends at its first zero character and is cut to
+// maxCharacters (what the information views show); appending to a comment
+// reads it whole.
+constexpr qsizetype kShownCommentCharacters = 1023;
+QString readCommentSegment(const QByteArray& payload, qsizetype maxCharacters = kShownCommentCharacters);
 
 } // namespace vistello
