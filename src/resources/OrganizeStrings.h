@@ -11,9 +11,6 @@ inline constexpr int kDeleteFolderPictures = 33260;
 inline constexpr int kDeletePicturesTitle = 33268;
 inline constexpr int kNoClipboardPicture = 33310;
 inline constexpr int kSetFileDateToExifDate = 33565;
-inline constexpr int kDontDisplayAgain = 33640;
-inline constexpr int kDeletePermanently = 33641;
-inline constexpr int kPastedPictureNotWritten = 33642;
 inline constexpr int kRenameNameTaken = 33601;
 inline constexpr int kRenameWouldOverride = 33602;
 inline constexpr int kRenameUnsafeName = 33603;
@@ -32,6 +29,9 @@ inline constexpr int kErrorListName = 33630;
 inline constexpr int kCheckNoneBroken = 33631;
 inline constexpr int kCheckOneBroken = 33632;
 inline constexpr int kCheckSomeBroken = 33633;
+inline constexpr int kDontDisplayAgain = 33640;
+inline constexpr int kDeletePermanently = 33641;
+inline constexpr int kPastedPictureNotWritten = 33642;
 
 inline constexpr StringRow kOrganizeStrings[] = {
     {kDeleteOnePicture, u"Are you sure to delete the picture \"%s\"?\nIf possible, the picture will be moved to the recycle bin."},
@@ -46,10 +46,6 @@ inline constexpr StringRow kOrganizeStrings[] = {
     {kRenameWouldOverride,
      u"At least one renamed picture would override an existing picture.\nChoose another name or select a different starting number."},
     {kRenameUnsafeName, u"The name \"%1\" cannot be used for a picture: it is empty, hidden or leaves the folder."},
-    {kDontDisplayAgain, u"Don't display this dialog again"},
-    {kDeletePermanently,
-     u"The pictures cannot be moved to the trash here.\nAre you sure to delete them permanently?\nYou cannot restore them later."},
-    {kPastedPictureNotWritten, u"The picture could not be written to \"%1\"."},
     {kCommentListNotSaved,
      u"The picture comment list \"%1\" could not be updated.\nCheck the file permissions of this file/drive."},
     {kLoadingComments, u"Loading picture comments..."},
@@ -68,6 +64,10 @@ inline constexpr StringRow kOrganizeStrings[] = {
     {kCheckOneBroken, u"One broken picture was found in the selected pictures.\nWould you like to view the error list?"},
     {kCheckSomeBroken,
      u"%1!d! broken pictures were found in the selected pictures.\nWould you like to view the error list?"},
+    {kDontDisplayAgain, u"Don't display this dialog again"},
+    {kDeletePermanently,
+     u"The pictures cannot be moved to the trash here.\nAre you sure to delete them permanently?\nYou cannot restore them later."},
+    {kPastedPictureNotWritten, u"The picture could not be written to \"%1\"."},
 };
 
 } // namespace vistello::strings
