@@ -10,8 +10,9 @@ using vistello::test::runCli;
 
 namespace {
 
-const char* const kCommands[] = {"scan",  "make-samples", "list",   "segments", "exif",
-                                 "decode", "info",         "thumbs", "transform", "rename", "jpeg-write", "convert"};
+const char* const kCommands[] = {"scan",   "make-samples", "list",      "segments",  "exif",     "decode",
+                                 "info",   "hex",          "histogram", "thumbs",    "transform", "rename",
+                                 "jpeg-write", "convert"};
 
 class CliUsage : public testing::TestWithParam<const char*> {
 protected:
