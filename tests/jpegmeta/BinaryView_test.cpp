@@ -1,6 +1,7 @@
 // The binary view without a window: digits, characters, marker spans (also
 // across a line end), layout, scrolling with 64-bit offsets and the stored
 // options.
+#include "core/filetypes/PictureFileTypes.h"
 #include "core/settings/SettingsStore.h"
 #include "jpegmeta/binaryview/BinaryFile.h"
 #include "jpegmeta/binaryview/BinaryLayout.h"
@@ -73,6 +74,9 @@ TEST(JpegMarkers, PairsOfFfAndAMarkerCode)
 
 TEST(BinaryFile, MarkerAcrossALineEndIsMarkedOnBothLines)
 {
+    PictureFileTypes& types = PictureFileTypes::instance();
+    if (types.fileTypes().empty())
+        types.registerBuiltIns(false, nullptr);
     test::TempDir dir;
     QByteArray bytes(32, '\x11');
     bytes[15] = '\xFF';

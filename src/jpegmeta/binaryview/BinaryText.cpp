@@ -4,6 +4,34 @@
 
 namespace vistello {
 
+namespace {
+
+// Writes the digits of a byte at out (lines are built in place: the command
+// line tool formats millions of them).
+QChar* putDigits(QChar* out, uint8_t byte, int digits)
+{
+    static constexpr char16_t kHex[] = u"0123456789abcdef";
+    switch (digits) {
+    case 3:
+        *out++ = QChar(char16_t(u'0' + byte / 100));
+        *out++ = QChar(char16_t(u'0' + byte / 10 % 10));
+        *out++ = QChar(char16_t(u'0' + byte % 10));
+        return out;
+    case 8:
+        for (int bit = 7; bit >= 0; --bit)
+            *out++ = QChar((byte >> bit) & 1 ? u'1' : u'0');
+        return out;
+    default:
+        *out++ = QChar(kHex[byte >> 4]);
+        *out++ = QChar(kHex[byte & 15]);
+        return out;
+    }
+}
+
+int digitCount(int digits) { return digits == 3 || digits == 8 ? digits : 2; }
+
+} // namespace
+
 QString addressText(uint64_t offset, bool decimal, int cells)
 {
     return QString::number(offset, decimal ? 10 : 16).rightJustified(cells, u'0');
@@ -11,14 +39,9 @@ QString addressText(uint64_t offset, bool decimal, int cells)
 
 QString byteDigits(uint8_t byte, int digits)
 {
-    switch (digits) {
-    case 3:
-        return QString::number(byte).rightJustified(3, u'0');
-    case 8:
-        return QString::number(byte, 2).rightJustified(8, u'0');
-    default:
-        return QString::number(byte, 16).rightJustified(2, u'0');
-    }
+    QString text(digitCount(digits), Qt::Uninitialized);
+    putDigits(text.data(), byte, digits);
+    return text;
 }
 
 QChar byteCharacter(uint8_t byte, bool dots)
@@ -30,18 +53,23 @@ QChar byteCharacter(uint8_t byte, bool dots)
 
 QString binaryLineText(uint64_t offset, QByteArrayView bytes, const BinaryLineFormat& format)
 {
-    const qsizetype count = std::min<qsizetype>(bytes.size(), format.bytesPerLine);
-    QString line = addressText(offset, format.decimalAddress, format.addressCells);
-    line.reserve(line.size() + qsizetype(format.bytesPerLine) * (format.digits + 2) + 4);
+    const int digits = digitCount(format.digits);
+    const int perLine = std::max(format.bytesPerLine, 1);
+    const qsizetype count = std::min<qsizetype>(bytes.size(), perLine);
+    const QString address = addressText(offset, format.decimalAddress, format.addressCells);
+    const qsizetype length = address.size() + (format.characters ? qsizetype(perLine) * (digits + 1) + 4 + count
+                                                                 : count * (digits + 1));
+    QString line(length, Qt::Uninitialized);
+    QChar* out = std::copy(address.cbegin(), address.cend(), line.data());
     for (qsizetype i = 0; i < count; ++i) {
-        line += u' ';
-        line += byteDigits(uint8_t(bytes[i]), format.digits);
+        *out++ = u' ';
+        out = putDigits(out, uint8_t(bytes[i]), digits);
     }
-    if (!format.characters)
-        return line;
-    line += QString((format.bytesPerLine - count) * (format.digits + 1) + 4, u' ');
-    for (qsizetype i = 0; i < count; ++i)
-        line += byteCharacter(uint8_t(bytes[i]), format.dots);
+    if (format.characters) {
+        out = std::fill_n(out, (perLine - count) * (digits + 1) + 4, QChar(u' '));
+        for (qsizetype i = 0; i < count; ++i)
+            *out++ = byteCharacter(uint8_t(bytes[i]), format.dots);
+    }
     return line;
 }
 
