@@ -13,31 +13,22 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <climits>
+#include <tuple>
 
 using namespace vistello;
 
 namespace {
 
-TEST(BinaryText, DigitsAndCharacters)
+// Digits are compared with xxd and od (HexCli_test); here the character sets.
+TEST(BinaryText, CharacterSets)
 {
-    struct Case {
-        uint8_t byte;
-        const char* hex;
-        const char* decimal;
-        const char* binary;
-        char16_t dotted;
-        char16_t coded;
-    };
-    for (const Case& c : {Case{0xA5, "a5", "165", "10100101", u'.', u'\u00A5'}, Case{0x00, "00", "000", "00000000", u'.', u'\0'},
-                          Case{0x41, "41", "065", "01000001", u'A', u'A'}, Case{0x7F, "7f", "127", "01111111", u'\x7F', u'\x7F'},
-                          Case{0x80, "80", "128", "10000000", u'.', u'\u0080'}}) {
-        EXPECT_EQ(byteDigits(c.byte, 2), QLatin1String(c.hex));
-        EXPECT_EQ(byteDigits(c.byte, 3), QLatin1String(c.decimal));
-        EXPECT_EQ(byteDigits(c.byte, 8), QLatin1String(c.binary));
-        EXPECT_EQ(byteCharacter(c.byte, true), QChar(c.dotted)) << int(c.byte);
-        EXPECT_EQ(byteCharacter(c.byte, false), QChar(c.coded)) << int(c.byte);
+    const std::tuple<uint8_t, char16_t, char16_t> cases[] = {
+        {0x41, u'A', u'A'}, {0x00, u'.', u'\0'}, {0x7F, u'\x7F', u'\x7F'}, {0x80, u'.', u'\u0080'}, {0xA5, u'.', u'\u00A5'}};
+    for (const auto& [byte, dotted, coded] : cases) {
+        EXPECT_EQ(byteCharacter(byte, true), QChar(dotted)) << int(byte);
+        EXPECT_EQ(byteCharacter(byte, false), QChar(coded)) << int(byte);
     }
-    EXPECT_EQ(addressText(1000, true, 8), QStringLiteral("00001000"));
+    EXPECT_EQ(byteDigits(0xA5, 8), QStringLiteral("10100101"));
     EXPECT_EQ(addressText(0x123456789ull, false, 9), QStringLiteral("123456789"));
 }
 
