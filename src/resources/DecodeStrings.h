@@ -4,8 +4,10 @@
 
 namespace vistello::strings {
 
+inline constexpr int kErrorReadingPicture = 32885;
+
 inline constexpr StringRow kDecodeStrings[] = {
-    {32885, u"Error reading picture \"%s\"."},
+    {kErrorReadingPicture, u"Error reading picture \"%s\"."},
 };
 
 } // namespace vistello::strings

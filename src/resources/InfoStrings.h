@@ -1,11 +1,12 @@
 #pragma once
-// Texts of the picture information: the information text and the picture-data list.
+// Texts of the picture information: the information text, the picture-data list and the histogram.
 #include "resources/StringTable.h"
 
 namespace vistello::strings {
 
 inline constexpr int kPictureDataFor = 32804;
 inline constexpr int kNoPictureData = 32806;
+inline constexpr int kAverageGreyValue = 33192;
 inline constexpr int kWriteProtected = 33221;
 inline constexpr int kPictureDataCopied = 33264;
 inline constexpr int kPictureDataNameColumn = 33318;
@@ -18,6 +19,7 @@ inline constexpr int kSectionComment = 33511;
 inline constexpr StringRow kInfoStrings[] = {
     {kPictureDataFor, u"Picture data for picture \"%s\""},
     {kNoPictureData, u"The picture \"%s\"\r\ndoes not have additional picture data."},
+    {kAverageGreyValue, u"Average grey value: %d%%"},
     {kWriteProtected, u"(Write protected)"},
     {kPictureDataCopied, u"The picture information are copied as text to the clipboard.\nYou can use this text in any "
                          u"other application by using the\n\"Paste\" command."},

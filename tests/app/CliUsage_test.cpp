@@ -11,7 +11,7 @@ using vistello::test::runCli;
 namespace {
 
 const char* const kCommands[] = {"scan",   "make-samples", "list",      "segments", "exif",       "decode", "info",
-                                 "makernote", "thumbs",   "transform", "rename",   "jpeg-write", "convert",
+                                 "hex", "histogram", "makernote", "thumbs",   "transform", "rename",   "jpeg-write", "convert",
                                  "resize", "gallery", "index", "comment", "regex", "search", "check"};
 
 class CliUsage : public testing::TestWithParam<const char*> {

@@ -3,6 +3,7 @@
 #include "jpegmeta/segments/CommentSegment.h"
 #include "jpegmeta/segments/HeaderCollector.h"
 #include "jpegmeta/tags/EntryText.h"
+#include "jpegmeta/tags/EntryValues.h"
 #include "jpegmeta/tags/TagDictionary.h"
 #include "resources/StringTable.h"
 #include "resources/InfoStrings.h"
@@ -11,6 +12,23 @@ namespace vistello {
 
 namespace {
 
+bool standardKind(IfdKind kind) { return kind == IfdKind::Ifd0 || kind == IfdKind::ExifIfd || kind == IfdKind::Ifd1; }
+
+PictureDataRow rowOf(const ExifData& tree, const ExifEntry& e, const QString& name, const QString& value)
+{
+    PictureDataRow row(name, value, int(e.kind));
+    if (!standardKind(e.kind))
+        return row; // maker notes reuse the numbers for other things
+    if (e.tag == 0x0112) {
+        const tags::EntryValues values(tree.block(), e);
+        if (values.elementCount() > 0)
+            row.orientation = values.unsignedAt(0);
+    } else if (e.tag == 0xA302) {
+        row.colourFilter = colourFilterGrid(tree.block(), e);
+    }
+    return row;
+}
+
 void appendRows(const ExifData& tree, const std::vector<ExifEntry>& entries, std::vector<PictureDataRow>& rows)
 {
     for (const ExifEntry& e : entries) {
@@ -18,7 +36,7 @@ void appendRows(const ExifData& tree, const std::vector<ExifEntry>& entries, std
         if (!name.isEmpty()) {
             const QString value = entryText(tree, e);
             if (!value.isEmpty())
-                rows.push_back({name, value, int(e.kind)});
+                rows.push_back(rowOf(tree, e, name, value));
         }
         appendRows(tree, e.children, rows);
     }

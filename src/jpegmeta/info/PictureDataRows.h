@@ -4,17 +4,29 @@
 // the IPTC records, the APP12 lines and the picture comment, section by
 // section. Rows carry their directory kind, which colours them in the list.
 #include "jpegmeta/exif/ExifData.h"
+#include "jpegmeta/info/ColourFilterGrid.h"
 #include "jpegmeta/segments/HeaderData.h"
 
 #include <QString>
+#include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace vistello {
 
 struct PictureDataRow {
+    PictureDataRow() = default;
+    PictureDataRow(QString name, QString value, int kind) : name(std::move(name)), value(std::move(value)), kind(kind) {}
+
     QString name;
     QString value;
     int kind = 0; // IfdKind of EXIF rows, 1 for IPTC rows, 0 otherwise
+    // What the list draws beside the value: the stored value of an
+    // orientation entry (any number the file holds), the cells of a
+    // colour-filter pattern that passes the grid's limits.
+    std::optional<uint32_t> orientation;
+    std::optional<ColourFilterGrid> colourFilter;
 };
 
 struct PictureDataSections {

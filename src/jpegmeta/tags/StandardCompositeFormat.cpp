@@ -1,4 +1,5 @@
 #include "jpegmeta/exif/UserComment.h"
+#include "jpegmeta/tags/CfaPatternSize.h"
 #include "jpegmeta/tags/RationalText.h"
 #include "jpegmeta/tags/StandardFormatters.h"
 
@@ -129,21 +130,13 @@ QString userCommentText(const TiffBlock& block, const ExifEntry& e)
 
 QString cfaPatternText(const TiffBlock& block, const EntryValues& v)
 {
-    const auto valid = [](uint16_t n) { return n >= 1 && n <= 8; };
-    bool little = block.littleEndian();
-    uint16_t w = v.half(0, little);
-    uint16_t h = v.half(2, little);
-    if (little && (!valid(w) || !valid(h))) {
-        little = false;
-        w = v.half(0, little);
-        h = v.half(2, little);
-    }
-    if (!valid(w) || !valid(h))
+    const CfaPatternSize size = cfaPatternSize(block.littleEndian(), v);
+    if (!size.plausible())
         return QStringLiteral("-invalid size-");
-    QString text = QString::asprintf("        %dx%d array", w, h);
-    qsizetype at = 4;
-    for (int r = 0; r < h; ++r) {
-        for (int c = 0; c < w; ++c, ++at) {
+    QString text = QString::asprintf("        %dx%d array", size.columns, size.rows);
+    qsizetype at = kCfaPatternHead;
+    for (int r = 0; r < size.rows; ++r) {
+        for (int c = 0; c < size.columns; ++c, ++at) {
             if (at >= v.bytes().size())
                 return text; // the pattern ends with the entry's bytes
             text += QString::asprintf(", [%d,%d]=", r, c);
