@@ -11,7 +11,8 @@ using vistello::test::runCli;
 namespace {
 
 const char* const kCommands[] = {"scan",  "make-samples", "list",   "segments", "exif",
-                                 "decode", "info",         "thumbs", "transform", "rename", "jpeg-write", "convert"};
+                                 "decode", "info",         "thumbs", "transform", "rename", "jpeg-write", "convert",
+                                 "folder-stats"};
 
 class CliUsage : public testing::TestWithParam<const char*> {
 protected:

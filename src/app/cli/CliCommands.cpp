@@ -23,6 +23,9 @@ constexpr CliCommand kCommands[] = {
      "decode a picture strictly and write it as JPEG (an existing OUT keeps its header segments); prints WxH L,C", runJpegWrite},
     {"convert", "--to EXT [-x SETTINGS] [--on-error cancel|continue] FILE...",
      "convert pictures into another format beside them (existing targets are skipped); prints each written path", runConvert},
+    {"folder-stats", "[--tree-info | --drive-line] FOLDER",
+     "the Properties text of a folder and its subfolders (CR LF), its \"(n) (size)\" tree text, or its drive line",
+     runFolderStats},
 };
 } // namespace
 

@@ -41,5 +41,6 @@ int runTransform(const QStringList& args);
 int runRename(const QStringList& args);
 int runJpegWrite(const QStringList& args);
 int runConvert(const QStringList& args);
+int runFolderStats(const QStringList& args);
 
 } // namespace vistello::cli

@@ -1,6 +1,7 @@
 #include "core/filetypes/FolderScan.h"
 
 #include "core/filetypes/PictureFileTypes.h"
+#include "platform/FolderPath.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -50,10 +51,18 @@ EntryKind kindOf(const dirent& entry, const QByteArray& fullPath)
     }
 }
 
+// A folder whose device differs from *device (when given) lies on another
+// file system: reported, but not entered.
+bool entersFolder(const QByteArray& fullPath, const dev_t* device)
+{
+    struct stat own {};
+    return !device || (::lstat(fullPath.constData(), &own) == 0 && own.st_dev == *device);
+}
+
 // Returns false once the visitor asked to stop. Recursion depth is bounded by
 // the path limit (every level adds at least two units), so even a bind-mount
 // loop ends.
-bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor)
+bool scanInto(const QString& folder, bool recursive, const dev_t* device, const ScanVisitor& visitor)
 {
     const QByteArray encodedFolder = QFile::encodeName(folder);
     DIR* dir = ::opendir(encodedFolder.constData());
@@ -82,7 +91,8 @@ bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor)
         }
         if (entry.path.size() > kMaxPathUnits)
             continue;
-        goOn = visitor(entry) && (kind == EntryKind::File || scanInto(entry.path, true, visitor));
+        goOn = visitor(entry)
+            && (kind == EntryKind::File || !entersFolder(fullPath, device) || scanInto(entry.path, true, device, visitor));
     }
     ::closedir(dir);
     return goOn;
@@ -104,7 +114,15 @@ void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visito
 {
     if (folder.isEmpty() || !visitor)
         return;
-    scanInto(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'), recursive, visitor);
+    scanInto(withTrailingSlash(folder), recursive, nullptr, visitor);
+}
+
+void scanFolderTreeOnOneFileSystem(const QString& folder, const ScanVisitor& visitor)
+{
+    struct stat root {};
+    if (folder.isEmpty() || !visitor || ::stat(QFile::encodeName(folder).constData(), &root) != 0)
+        return;
+    scanInto(withTrailingSlash(folder), true, &root.st_dev, visitor);
 }
 
 QStringList scanPictures(const QString& folder, bool recursive)

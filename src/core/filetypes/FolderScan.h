@@ -28,6 +28,11 @@ using ScanVisitor = std::function<bool(const ScanEntry&)>;
 // yields nothing.
 void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visitor);
 
+// The recursive scan kept to folder's file system (as find -xdev): a folder
+// on another one (a mount point, /proc below "/") is reported to the visitor
+// but not entered.
+void scanFolderTreeOnOneFileSystem(const QString& folder, const ScanVisitor& visitor);
+
 // The pictures (by the registered file types) of folder and its sub-folders
 // when recursive, in scan order.
 QStringList scanPictures(const QString& folder, bool recursive);
