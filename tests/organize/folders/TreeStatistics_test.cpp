@@ -108,6 +108,25 @@ TEST_F(TreeStatisticsTest, TheJobReportsQueuedAndStops)
     }
 }
 
+// The walk entered every mount below the folder (/proc and /sys below "/").
+// /dev holds its own mounts (pts, shm): they are counted, not entered.
+TEST_F(TreeStatisticsTest, StaysOnTheFolderFileSystem)
+{
+    QStringList walked;
+    scanFolderTreeOnOneFileSystem(QStringLiteral("/dev"), [&](const ScanEntry& e) {
+        if (e.isFolder)
+            walked << e.path.chopped(1);
+        return true;
+    });
+    QStringList found = QString::fromUtf8(test::runProgram(QStringLiteral("find"), {"/dev", "-xdev", "-mindepth", "1", "-type", "d"}).out)
+                            .split(u'\n', Qt::SkipEmptyParts);
+    if (found.isEmpty())
+        GTEST_SKIP() << "find cannot list /dev";
+    walked.sort();
+    found.sort();
+    EXPECT_EQ(walked, found);
+}
+
 TEST_F(TreeStatisticsTest, CopyTextAndTreeTexts)
 {
     TreeStatistics stats{.pictureCount = 3, .pictureKilobytes = 4, .otherCount = 2, .otherKilobytes = 2048, .folderCount = 7};
