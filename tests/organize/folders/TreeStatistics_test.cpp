@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
@@ -112,6 +113,8 @@ TEST_F(TreeStatisticsTest, TheJobReportsQueuedAndStops)
 // /dev holds its own mounts (pts, shm): they are counted, not entered.
 TEST_F(TreeStatisticsTest, StaysOnTheFolderFileSystem)
 {
+    // A folder inside the shm mount, which the walk of /dev must not meet.
+    QTemporaryDir inShm(QStringLiteral("/dev/shm/vistello-XXXXXX"));
     QStringList walked;
     scanFolderTreeOnOneFileSystem(QStringLiteral("/dev"), [&](const ScanEntry& e) {
         if (e.isFolder)
@@ -125,6 +128,8 @@ TEST_F(TreeStatisticsTest, StaysOnTheFolderFileSystem)
     walked.sort();
     found.sort();
     EXPECT_EQ(walked, found);
+    if (inShm.isValid())
+        EXPECT_FALSE(walked.contains(inShm.path()));
 }
 
 TEST_F(TreeStatisticsTest, CopyTextAndTreeTexts)
