@@ -3,7 +3,25 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "resources/FolderStrings.h"
 
+#include <QFile>
+#include <optional>
+
+#include <sys/stat.h>
+
 namespace vistello {
+namespace {
+
+// A file's size, or nothing for a link: the file it leads to is counted
+// where it lies (as find -type f counts), not once more per link.
+std::optional<qint64> ownFileSize(const QString& path)
+{
+    struct stat own {};
+    if (::lstat(QFile::encodeName(path).constData(), &own) != 0 || !S_ISREG(own.st_mode))
+        return std::nullopt;
+    return qint64(own.st_size);
+}
+
+} // namespace
 
 bool scanTreeStatistics(const QString& folder, TreeStatistics& stats, const std::atomic<bool>* stop,
                         const std::function<void(const TreeStatistics&)>& progress)
@@ -19,12 +37,17 @@ bool scanTreeStatistics(const QString& folder, TreeStatistics& stats, const std:
             ++stats.folderCount;
             if (progress)
                 progress(stats);
-        } else if (types.isPictureFile(entry.path)) {
+            return true;
+        }
+        const std::optional<qint64> size = ownFileSize(entry.path);
+        if (!size)
+            return true;
+        if (types.isPictureFile(entry.path)) {
             ++stats.pictureCount;
-            stats.pictureKilobytes += (entry.size() + 512) / 1024;
+            stats.pictureKilobytes += (*size + 512) / 1024;
         } else {
             ++stats.otherCount;
-            stats.otherKilobytes += (entry.size() + 512) / 1024;
+            stats.otherKilobytes += (*size + 512) / 1024;
         }
         return true;
     });

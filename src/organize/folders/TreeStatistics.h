@@ -2,8 +2,9 @@
 // The picture statistics of a folder and all its sub-folders, as the
 // Properties dialog shows and copies them. The walk is the engine's folder
 // scan kept to one file system: directory links are never followed, only
-// regular files count (a FIFO never blocks it), and /proc or another mount
-// below the folder is not entered.
+// regular files count (a FIFO never blocks it; a link to a file is counted
+// where the file lies), and /proc or another mount below the folder is not
+// entered.
 #include "organize/folders/FolderInfoText.h"
 
 #include <QString>
