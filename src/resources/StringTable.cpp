@@ -4,6 +4,7 @@
 #include "resources/CoreStrings.h"
 #include "resources/DecodeStrings.h"
 #include "resources/EditStrings.h"
+#include "resources/FolderStrings.h"
 #include "resources/InfoStrings.h"
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
@@ -27,7 +28,7 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 
 // Each area keeps its own table; every table is sorted by number.
 constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings,
-                                                    kOrganizeStrings, kPublishStrings};
+                                                    kOrganizeStrings, kPublishStrings, kFolderStrings};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
@@ -37,6 +38,7 @@ static_assert(isSortedById(kDecodeStrings), "DecodeStrings must be sorted by num
 static_assert(isSortedById(kInfoStrings), "InfoStrings must be sorted by number");
 static_assert(isSortedById(kPublishStrings), "PublishStrings must be sorted by number");
 static_assert(isSortedById(kOrganizeStrings), "OrganizeStrings must be sorted by number");
+static_assert(isSortedById(kFolderStrings), "FolderStrings must be sorted by number");
 
 } // namespace
 

@@ -12,7 +12,7 @@ namespace {
 
 const char* const kCommands[] = {"scan",   "make-samples", "list",      "segments", "exif",       "decode", "info",
                                  "hex", "histogram", "makernote", "thumbs",   "transform", "rename",   "jpeg-write", "convert",
-                                 "resize", "gallery", "index", "comment", "regex", "search", "check"};
+                                 "resize", "gallery", "index", "comment", "regex", "search", "check", "folder-stats"};
 
 class CliUsage : public testing::TestWithParam<const char*> {
 protected:

@@ -44,6 +44,9 @@ constexpr CliCommand kCommands[] = {
     {"search", "[-b DIR] [-i] [--name RE] [--file-comment RE] [--list-comment RE] [--from YYYY-MM-DD --to YYYY-MM-DD] FOLDER...",
      "search pictures in folders and their sub-folders by name, comments or date of taking; prints the sorted results", runSearch},
     {"check", "[-b DIR] FILE...|FOLDER", "decode pictures strictly and list the broken ones as the error list does", runCheck},
+    {"folder-stats", "[--tree-info | --drive-line] FOLDER",
+     "the Properties text of a folder and its subfolders (CR LF), its \"(n) (size)\" tree text, or its drive line",
+     runFolderStats},
 };
 } // namespace
 

@@ -51,5 +51,6 @@ int runComment(const QStringList& args);
 int runRegex(const QStringList& args);
 int runSearch(const QStringList& args);
 int runCheck(const QStringList& args);
+int runFolderStats(const QStringList& args);
 
 } // namespace vistello::cli

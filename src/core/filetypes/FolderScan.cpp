@@ -1,11 +1,10 @@
 #include "core/filetypes/FolderScan.h"
 
 #include "core/filetypes/PictureFileTypes.h"
+#include "platform/FolderPath.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <optional>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -52,11 +51,18 @@ EntryKind kindOf(const dirent& entry, const QByteArray& fullPath)
     }
 }
 
+// A folder whose device differs from *device (when given) lies on another
+// file system: reported, but not entered.
+bool entersFolder(const QByteArray& fullPath, const dev_t* device)
+{
+    struct stat own {};
+    return !device || (::lstat(fullPath.constData(), &own) == 0 && own.st_dev == *device);
+}
+
 // Returns false once the visitor asked to stop. Recursion depth is bounded by
 // the path limit (every level adds at least two units), so even a bind-mount
 // loop ends.
-// device: the file system to stay on, or none.
-bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor, std::optional<dev_t> device)
+bool scanInto(const QString& folder, bool recursive, const dev_t* device, const ScanVisitor& visitor)
 {
     const QByteArray encodedFolder = QFile::encodeName(folder);
     DIR* dir = ::opendir(encodedFolder.constData());
@@ -76,11 +82,6 @@ bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor,
         const EntryKind kind = kindOf(*raw, fullPath);
         if (kind == EntryKind::Other || (kind == EntryKind::Folder && !recursive))
             continue;
-        if (kind == EntryKind::Folder && device) {
-            struct stat own {};
-            if (::lstat(fullPath.constData(), &own) != 0 || own.st_dev != *device)
-                continue;
-        }
 
         ScanEntry entry;
         entry.path = folder + QFile::decodeName(name);
@@ -90,7 +91,8 @@ bool scanInto(const QString& folder, bool recursive, const ScanVisitor& visitor,
         }
         if (entry.path.size() > kMaxPathUnits)
             continue;
-        goOn = visitor(entry) && (kind == EntryKind::File || scanInto(entry.path, true, visitor, device));
+        goOn = visitor(entry)
+            && (kind == EntryKind::File || !entersFolder(fullPath, device) || scanInto(entry.path, true, device, visitor));
     }
     ::closedir(dir);
     return goOn;
@@ -112,14 +114,10 @@ void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visito
 {
     if (folder.isEmpty() || !visitor)
         return;
-    std::optional<dev_t> device;
-    if (oneFileSystem) {
-        struct stat own {};
-        if (::stat(QFile::encodeName(folder).constData(), &own) != 0)
-            return;
-        device = own.st_dev;
-    }
-    scanInto(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'), recursive, visitor, device);
+    struct stat root {};
+    if (oneFileSystem && ::stat(QFile::encodeName(folder).constData(), &root) != 0)
+        return;
+    scanInto(withTrailingSlash(folder), recursive, oneFileSystem ? &root.st_dev : nullptr, visitor);
 }
 
 QStringList scanPictures(const QString& folder, bool recursive)

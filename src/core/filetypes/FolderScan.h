@@ -25,8 +25,8 @@ using ScanVisitor = std::function<bool(const ScanEntry&)>;
 // order, hidden files included, depth first when recursive. Regular files only
 // (symlinks to them count); directory symlinks are never followed; paths
 // longer than 511 UTF-16 units are skipped. A folder that cannot be read
-// yields nothing. With oneFileSystem, sub-folders on another file system
-// (mount points) are neither reported nor entered.
+// yields nothing. With oneFileSystem, a sub-folder on another file system
+// (a mount point, /proc below "/") is reported but not entered, as find -xdev.
 void scanFolder(const QString& folder, bool recursive, const ScanVisitor& visitor, bool oneFileSystem = false);
 
 // The pictures (by the registered file types) of folder and its sub-folders

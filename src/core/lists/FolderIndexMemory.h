@@ -13,6 +13,8 @@ public:
     // The remembered index when it is still within count.
     std::optional<int> recall(const QString& folder, int count) const;
     void forget(const QString& folder);
+    // The folder and the folders inside it were renamed.
+    void renameFolder(const QString& oldFolder, const QString& newFolder);
     void clear() { indices_.clear(); }
 
 private:

@@ -1,7 +1,10 @@
 #include "imaging/cache/PictureCache.h"
 
+#include "platform/FolderPath.h"
+
 #include <QList>
 
+#include <optional>
 #include <utility>
 
 namespace vistello {
@@ -81,14 +84,12 @@ void PictureCache::dropPath(const QString& path)
     }
 }
 
-void PictureCache::renamePath(const QString& oldPath, const QString& newPath)
+template <typename Rename> void PictureCache::rekey(Rename rename)
 {
-    if (capacity_ < 1 || oldPath == newPath)
-        return;
     QList<std::pair<QString, Entry>> moved;
     for (auto it = entries_.begin(); it != entries_.end();) {
-        if (keyIsOfPath(it.key(), oldPath)) {
-            moved.append({newPath + it.key().mid(oldPath.size()), std::move(it.value())});
+        if (std::optional<QString> key = rename(it.key())) {
+            moved.append({std::move(*key), std::move(it.value())});
             it = entries_.erase(it);
         } else {
             ++it;
@@ -97,6 +98,30 @@ void PictureCache::renamePath(const QString& oldPath, const QString& newPath)
     // Inserted afterwards so that a moved entry is never visited twice.
     for (auto& [key, entry] : moved)
         entries_.insert(key, std::move(entry));
+}
+
+void PictureCache::renamePath(const QString& oldPath, const QString& newPath)
+{
+    if (capacity_ < 1 || oldPath == newPath)
+        return;
+    rekey([&](const QString& key) -> std::optional<QString> {
+        if (!keyIsOfPath(key, oldPath))
+            return std::nullopt;
+        return newPath + key.mid(oldPath.size());
+    });
+}
+
+void PictureCache::renameFolder(const QString& oldFolder, const QString& newFolder)
+{
+    const QString from = withTrailingSlash(oldFolder);
+    const QString to = withTrailingSlash(newFolder);
+    if (capacity_ < 1 || from == to)
+        return;
+    rekey([&](const QString& key) -> std::optional<QString> {
+        if (!key.startsWith(from))
+            return std::nullopt;
+        return to + key.mid(from.size());
+    });
 }
 
 } // namespace vistello

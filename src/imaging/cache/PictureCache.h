@@ -38,6 +38,8 @@ public:
     // Exact path match: "a.jpe" never touches "a.jpeg"'s entries.
     void dropPath(const QString& path);
     void renamePath(const QString& oldPath, const QString& newPath);
+    // Every entry of a picture inside oldFolder now lies in newFolder.
+    void renameFolder(const QString& oldFolder, const QString& newFolder);
 
 private:
     struct Entry {
@@ -45,6 +47,8 @@ private:
         qint64 lastUse = 0;
     };
     void evictLeastRecentlyUsed();
+    // Re-keys the entries whose key rename() maps to a new key.
+    template <typename Rename> void rekey(Rename rename);
     // The key belongs to exactly this path (any box).
     static bool keyIsOfPath(const QString& key, const QString& path);
     QHash<QString, Entry> entries_;

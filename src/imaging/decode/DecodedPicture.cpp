@@ -160,4 +160,9 @@ void renameEverywhere(const QString& oldPath, const QString& newPath)
     changeEveryCache([&](DecodedPicture& picture) { picture.cache().renamePath(oldPath, newPath); });
 }
 
+void renameFolderEverywhere(const QString& oldFolder, const QString& newFolder)
+{
+    changeEveryCache([&](DecodedPicture& picture) { picture.cache().renameFolder(oldFolder, newFolder); });
+}
+
 } // namespace vistello

@@ -108,5 +108,6 @@ private:
 void dropPathEverywhere(const QString& path); // after a file was rewritten
 void clearEverywhere();                       // refresh
 void renameEverywhere(const QString& oldPath, const QString& newPath);
+void renameFolderEverywhere(const QString& oldFolder, const QString& newFolder);
 
 } // namespace vistello

@@ -28,6 +28,8 @@ public:
     virtual void renameEnds() {}
     virtual void moveBegins() {}
     virtual void moveEnds() {}
+    // A folder was renamed: paths inside oldFolder now lie in newFolder.
+    virtual void folderRenamed(const QString& /*oldFolder*/, const QString& /*newFolder*/) {}
 
 private:
     int id_;
