@@ -71,7 +71,11 @@ public:
 
 private:
     bool stopped() const { return hooks_.stop && hooks_.stop->load(); }
-    bool cancelAfter(const QString& path) const { return hooks_.cancelAfterFailure && hooks_.cancelAfterFailure(path); }
+    bool cancelAfter(const QString& path) const
+    {
+        static const std::atomic<bool> kNoStop{false};
+        return cancelAfterFailedWrite(hooks_.question, path, hooks_.stop ? *hooks_.stop : kNoStop);
+    }
     QString target(const QString& name) const { return s_.targetFolder + name; }
     void noteWritten(const QString& name) { outcome_.written.append(name); }
     GalleryOutcome end(const QString& message = {})
