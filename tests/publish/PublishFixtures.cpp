@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QStandardPaths>
+#include <cstdint>
 #include <cstring>
 
 namespace vistello::test::publish {
@@ -27,6 +28,22 @@ QByteArray plainJpeg(int width, int height, QColor colour, const QString& commen
     samples::JpegWriteOptions options;
     if (!comment.isEmpty())
         options.markers.push_back({0xFE, comment.toUtf8()});
+    return samples::JpegWriter::encode(image, options);
+}
+
+QByteArray detailedJpeg(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB888);
+    std::uint32_t seed = 12345;
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = image.scanLine(y);
+        for (int x = 0; x < width * 3; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            row[x] = std::uint8_t(x * 128 / (width * 3) + y * 64 / height + (seed >> 26));
+        }
+    }
+    samples::JpegWriteOptions options;
+    options.quality = 95;
     return samples::JpegWriter::encode(image, options);
 }
 

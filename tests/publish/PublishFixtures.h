@@ -12,6 +12,9 @@ namespace vistello::test::publish {
 
 // A w x h JPEG of one colour, with an optional comment (COM segment).
 QByteArray plainJpeg(int width, int height, QColor colour = Qt::darkCyan, const QString& comment = {});
+// A w x h JPEG of fine pseudo-random detail over a gradient, which
+// compresses poorly (for file-size limits).
+QByteArray detailedJpeg(int width, int height);
 // A 640 x 480 JPEG with a JFXX thumbnail whose main image is cut short.
 QByteArray damagedJpeg();
 

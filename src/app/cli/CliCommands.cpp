@@ -34,7 +34,8 @@ constexpr CliCommand kCommands[] = {
      "[--on-error cancel|continue] FILE...",
      "resize pictures in place (or into \"Copy of\" files) to a box, a percentage, a quality or a file size; "
      "prints PATH<TAB>WxH<TAB>BYTES<TAB>L,C per written file", runResize},
-    {"gallery", "-o TARGET [-x SETTINGS] [-b DIR] [--title T] [--per-row N] [--rows N] [--index-template F] [--picture-template F] FILE...",
+    {"gallery", "-o TARGET [-x SETTINGS] [-b DIR] [--title T] [--per-row N] [--rows N] [--index-template F] [--picture-template F] "
+     "[--on-error cancel|continue] FILE...",
      "make an HTML gallery of the JPEG pictures in TARGET; prints each written file relative to TARGET", runGallery},
     {"index", "-o TARGET [-x SETTINGS] [--pattern P] [--columns N] [--rows N] [--cell WxH] [--border X,Y] [--film] [--background R,G,B] FILE...",
      "render the pictures onto index pictures (contact sheets) in TARGET; prints PATH, WxH and the cells used per sheet", runIndex},

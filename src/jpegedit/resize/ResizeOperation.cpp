@@ -79,13 +79,17 @@ std::optional<ResizeSource> loadForResize(const QString& path, const ResizeReque
         setError(error, lastDecodeMessage());
         return std::nullopt;
     }
+    return resizeDecoded(std::move(*decoded), request, error);
+}
 
+std::optional<ResizeSource> resizeDecoded(HandlerOutput decoded, const ResizeRequest& request, QString* error)
+{
     // A size limit with fixed qualities leaves the scaling to the scale search.
     const bool scale = (hasBox(request) || hasRatio(request)) && (request.fileSizeKB <= 0 || automaticQuality(request));
-    const int orientation = decoded->orientation;
-    const ScaleRatio ratio = scale ? remainingRatio(*decoded, request) : ScaleRatio{};
+    const int orientation = decoded.orientation;
+    const ScaleRatio ratio = scale ? remainingRatio(decoded, request) : ScaleRatio{};
     ResizeSource source;
-    source.pixels = std::move(decoded->pixels);
+    source.pixels = std::move(decoded.pixels);
     if (!ratio.identity()) {
         std::optional<PixelBuffer> scaled = scaleAreaAverage(source.pixels, ratio.num, ratio.den);
         if (!scaled) {

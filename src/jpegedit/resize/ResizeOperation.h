@@ -7,6 +7,7 @@
 // here: the caller puts the chosen file in place once.
 #include "core/settings/ResizeSettings.h"
 #include "imaging/decode/FormatHandler.h"
+#include "imaging/decode/PictureLoader.h"
 #include "jpegedit/resize/ResizeSearch.h"
 
 #include <QString>
@@ -41,6 +42,10 @@ struct ResizeSource {
 // cannot be scaled.
 std::optional<ResizeSource> loadForResize(const QString& path, const ResizeRequest& request,
                                           const std::atomic<bool>* stopFlag, QString* error);
+// The scaling and turning of loadForResize for a picture decoded elsewhere,
+// strictly and not yet upright (its orientation 1 unless it is to be
+// turned): the gallery decodes once for its thumbnail and its copy.
+std::optional<ResizeSource> resizeDecoded(HandlerOutput decoded, const ResizeRequest& request, QString* error);
 
 struct ResizeEncoding {
     std::optional<ResizeCandidate> chosen; // empty: encoding failed (error says why)

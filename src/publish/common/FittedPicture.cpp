@@ -4,7 +4,6 @@
 #include "imaging/decode/PixelOrientation.h"
 #include "imaging/scale/ScaleAreaAverage.h"
 
-#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -72,21 +71,6 @@ PixelBuffer fitIntoBox(const DecodedSource& source, int boxWidth, int boxHeight)
     const int height = turned ? source.pixels.width : source.pixels.height;
     const FitRatio ratio = boxFitRatio(width, height, boxWidth, boxHeight);
     return scaledUpright(source, ratio.num, ratio.den);
-}
-
-PixelBuffer scaleOfFullSize(const DecodedSource& source, int num, int den)
-{
-    const int width = source.pixels.width;
-    const int height = source.pixels.height;
-    if (num < 1 || den < 1 || num == den)
-        return scaledUpright(source, 1, 1);
-    const qint64 full = width > height ? source.fileWidth : source.fileHeight;
-    const qint64 decoded = std::max(width, height);
-    const qint64 top = qint64(num) * full;
-    const qint64 bottom = qint64(den) * decoded;
-    if (top <= 0 || bottom <= 0 || top > INT32_MAX || bottom > INT32_MAX)
-        return scaledUpright(source, 1, 1);
-    return scaledUpright(source, int(top), int(bottom));
 }
 
 } // namespace vistello

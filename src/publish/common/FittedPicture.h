@@ -1,8 +1,8 @@
 #pragma once
 // The pictures a publishing job makes from a file: decoded once at the
 // smallest DCT scale that covers what is needed (colour values as stored),
-// then fitted into a box, which may enlarge, or scaled by a ratio of the
-// full size, and turned upright last.
+// then fitted into a box, which may enlarge, and turned upright last (the
+// gallery's scaled copies go through the resize engine instead).
 #include "imaging/scale/PixelBuffer.h"
 
 #include <QString>
@@ -43,7 +43,5 @@ FitRatio boxFitRatio(int width, int height, int boxWidth, int boxHeight);
 // Fitted into the box (sides as they will stand upright; a side below 1
 // keeps the size), then upright. Empty when memory runs out.
 PixelBuffer fitIntoBox(const DecodedSource& source, int boxWidth, int boxHeight);
-// num/den of the full size (the decoder may have reduced already), upright.
-PixelBuffer scaleOfFullSize(const DecodedSource& source, int num, int den);
 
 } // namespace vistello

@@ -5,9 +5,8 @@
 namespace vistello {
 
 GalleryJob::GalleryJob(const PictureFileTypes& types, const QStringList& pictures, const GallerySettings& settings,
-                       CancelQuestion cancelAfterFailure)
-    : BackgroundJob(JobKind::Gallery), types_(types), pictures_(pictures), settings_(settings),
-      cancelAfterFailure_(std::move(cancelAfterFailure))
+                       JobQuestion* question)
+    : BackgroundJob(JobKind::Gallery), types_(types), pictures_(pictures), settings_(settings), question_(question)
 {
     setTitle(strings::text(strings::kGalleryHeading) + QLatin1Char('\n') + settings_.targetFolder);
 }
@@ -24,9 +23,7 @@ void GalleryJob::run()
     hooks.stop = &stopFlag();
     hooks.started = [this](int steps) { reportStarted(steps); };
     hooks.step = [this](const QString& picture) { reportStep(picture); };
-    hooks.cancelAfterFailure = [this](const QString& path) {
-        return stopRequested() || !cancelAfterFailure_ || cancelAfterFailure_(path);
-    };
+    hooks.question = question_;
     outcome_ = createGallery(types_, pictures_, settings_, hooks);
     for (const QString& name : outcome_.written)
         Q_EMIT fileWritten(settings_.targetFolder + name);

@@ -1,24 +1,22 @@
 #pragma once
 // The background job behind "Create a HTML page": one step per JPEG
-// picture, cancellable. Questions go through the function handed in (the
-// window answers on its own thread, the command line from its options);
-// once a stop is requested the answer is "cancel" without asking. Why the
-// job ended early goes out as jobFailed, every written file as fileWritten.
+// picture, cancellable. After a failed write it asks whether to cancel
+// through the JobQuestion handed in (without one it cancels; once a stop is
+// requested the answer is "cancel" without asking). Why the job ended early
+// goes out as jobFailed, every written file as fileWritten.
 #include "core/jobs/BackgroundJob.h"
+#include "core/jobs/JobQuestion.h"
 #include "publish/gallery/GalleryRun.h"
 
 #include <QStringList>
-#include <functional>
 
 namespace vistello {
 
 class GalleryJob : public BackgroundJob {
     Q_OBJECT
 public:
-    using CancelQuestion = std::function<bool(const QString& path)>;
-
     GalleryJob(const PictureFileTypes& types, const QStringList& pictures, const GallerySettings& settings,
-               CancelQuestion cancelAfterFailure);
+               JobQuestion* question);
     ~GalleryJob() override;
 
     // The target text the task pane compares before starting another job.
@@ -33,7 +31,7 @@ private:
     const PictureFileTypes& types_;
     QStringList pictures_;
     GallerySettings settings_;
-    CancelQuestion cancelAfterFailure_;
+    JobQuestion* question_;
     GalleryOutcome outcome_;
 };
 

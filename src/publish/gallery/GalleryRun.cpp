@@ -3,6 +3,8 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/textfile/TextFileReader.h"
 #include "core/textfile/TextFileWriter.h"
+#include "jpegedit/resize/ResizeOperation.h"
+#include "jpegedit/resize/ResizeRules.h"
 #include "platform/FileReplace.h"
 #include "publish/common/FittedPicture.h"
 #include "publish/common/OutputPlan.h"
@@ -53,17 +55,19 @@ QString templateText(const QString& stored, const QString& builtIn, bool useExte
 
 constexpr qsizetype kWindow = 8; // pictures decoded ahead of writing them
 
-// What one decode of a picture gives: its thumbnail and its scaled copy.
+// What one decode of a picture gives: its thumbnail and the file of its
+// scaled copy.
 struct PreparedPicture {
     bool decoded = false;
     PixelBuffer thumbnail;
-    PixelBuffer copy; // empty without picture pages
+    QByteArray copy; // empty without picture pages or when it could not be made
 };
 
 class GalleryWriter {
 public:
     GalleryWriter(const PictureFileTypes& types, const GallerySettings& settings, const GalleryHooks& hooks)
-        : types_(types), s_(settings), hooks_(hooks)
+        : types_(types), s_(settings), hooks_(hooks), jpeg_(types.typeOf(u"x.jpg")),
+          copyRequest_(resizeRequestFrom(validResizeSettings(settings.resize)))
     {
     }
 
@@ -71,7 +75,11 @@ public:
 
 private:
     bool stopped() const { return hooks_.stop && hooks_.stop->load(); }
-    bool cancelAfter(const QString& path) const { return hooks_.cancelAfterFailure && hooks_.cancelAfterFailure(path); }
+    bool cancelAfter(const QString& path) const
+    {
+        static const std::atomic<bool> kNoStop{false};
+        return cancelAfterFailedWrite(hooks_.question, path, hooks_.stop ? *hooks_.stop : kNoStop);
+    }
     QString target(const QString& name) const { return s_.targetFolder + name; }
     void noteWritten(const QString& name) { outcome_.written.append(name); }
     GalleryOutcome end(const QString& message = {})
@@ -85,8 +93,8 @@ private:
     std::optional<QString> planRefusal(const QStringList& selected) const;
     void writeImageFiles();
     PublishDecode decodeRequest(const QString& path) const;
-    PixelBuffer scaledCopy(const DecodedSource& source) const;
     // Any thread.
+    QByteArray scaledCopy(DecodedSource decoded) const;
     PreparedPicture prepare(const QString& path) const;
     // False when the job ends.
     bool publishPicture(const QString& path, const PreparedPicture& prepared);
@@ -96,6 +104,8 @@ private:
     const PictureFileTypes& types_;
     GallerySettings s_;
     const GalleryHooks& hooks_;
+    const PictureFileType* jpeg_;
+    ResizeRequest copyRequest_;
     GalleryOutcome outcome_;
     QString indexTemplate_;
     QString pictureTemplate_;
@@ -181,17 +191,15 @@ PublishDecode GalleryWriter::decodeRequest(const QString& path) const
     request.stopFlag = hooks_.stop;
     request.boxWidth = s_.thumbWidth;
     request.boxHeight = s_.thumbHeight;
-    const ResizeSettings& resize = s_.resize;
+    const ResizeRequest& copy = copyRequest_;
     if (s_.linkToPicture) {
-        if (!resize.enabled || (resize.fixedSize && (resize.width < 1 || resize.height < 1))) {
-            request.boxWidth = request.boxHeight = 0;
-        } else if (resize.fixedSize) {
-            request.boxWidth = std::max(request.boxWidth, resize.width);
-            request.boxHeight = std::max(request.boxHeight, resize.height);
+        if (copy.boxWidth > 0 && copy.boxHeight > 0) {
+            request.boxWidth = std::max(request.boxWidth, copy.boxWidth);
+            request.boxHeight = std::max(request.boxHeight, copy.boxHeight);
         } else {
-            request.boxWidth = request.boxHeight = 0;
-            request.scaleNum = resize.ratioNumerator;
-            request.scaleDen = resize.ratioDenominator;
+            request.boxWidth = request.boxHeight = 0; // a ratio of the full size, or the full size
+            request.scaleNum = copy.ratioNum;
+            request.scaleDen = copy.ratioDen;
         }
     }
     if (request.boxWidth < 1 || request.boxHeight < 1)
@@ -199,14 +207,17 @@ PublishDecode GalleryWriter::decodeRequest(const QString& path) const
     return request;
 }
 
-PixelBuffer GalleryWriter::scaledCopy(const DecodedSource& source) const
+// Scaled as the resize record says, turned upright and encoded in memory (by
+// the size-limit searches when a limit is set) as a new JPEG file.
+QByteArray GalleryWriter::scaledCopy(DecodedSource decoded) const
 {
-    const ResizeSettings& resize = s_.resize;
-    if (!resize.enabled)
-        return scaleOfFullSize(source, 1, 1);
-    if (resize.fixedSize)
-        return fitIntoBox(source, resize.width, resize.height);
-    return scaleOfFullSize(source, resize.ratioNumerator, resize.ratioDenominator);
+    std::optional<ResizeSource> source = resizeDecoded(
+        {std::move(decoded.pixels), decoded.orientation, decoded.fileWidth, decoded.fileHeight}, copyRequest_, nullptr);
+    if (!source || !jpeg_ || !jpeg_->factory)
+        return {};
+    const FormatHandlerPtr writer = jpeg_->factory();
+    const ResizeEncoding encoding = encodeResized(*writer, *source, copyRequest_, QString());
+    return encoding.chosen ? encoding.chosen->encoded.bytes : QByteArray();
 }
 
 PreparedPicture GalleryWriter::prepare(const QString& path) const
@@ -216,9 +227,9 @@ PreparedPicture GalleryWriter::prepare(const QString& path) const
         return {};
     PreparedPicture prepared;
     prepared.thumbnail = fitIntoBox(*decoded, s_.thumbWidth, s_.thumbHeight);
-    if (s_.linkToPicture)
-        prepared.copy = scaledCopy(*decoded);
     prepared.decoded = !prepared.thumbnail.empty();
+    if (prepared.decoded && s_.linkToPicture)
+        prepared.copy = scaledCopy(std::move(*decoded)); // the decoded pixels become the copy's
     return prepared;
 }
 
@@ -238,11 +249,9 @@ bool GalleryWriter::publishPicture(const QString& path, const PreparedPicture& p
     cells_.push_back({name, comment, prepared.thumbnail.width, prepared.thumbnail.height});
     if (!s_.linkToPicture)
         return true;
-    const bool qualities = s_.resize.qualityGiven;
-    if (!prepared.copy.empty()
-        && writeNewJpeg(target(QStringLiteral("k_") + name), prepared.copy, qualities ? s_.resize.lumaQuality : -1,
-                        qualities ? s_.resize.chromaQuality : -1))
-        noteWritten(QStringLiteral("k_") + name);
+    const QString copyName = QStringLiteral("k_") + name;
+    if (!prepared.copy.isEmpty() && createOrReplaceFile(target(copyName), prepared.copy))
+        noteWritten(copyName);
     if (s_.linkToOriginal && copyFileReplacing(path, target(name)))
         noteWritten(name);
     return true;

@@ -7,6 +7,7 @@
 // Each picture is decoded once (strictly: a damaged picture is left out),
 // two at a time, so which pictures take part is known before the first page
 // is made; files are written and questions asked on the calling thread.
+#include "core/jobs/JobQuestion.h"
 #include "publish/gallery/GallerySettings.h"
 
 #include <QString>
@@ -22,9 +23,9 @@ struct GalleryHooks {
     const std::atomic<bool>* stop = nullptr;
     std::function<void(int steps)> started;
     std::function<void(const QString& picture)> step;
-    // "The file could not be created. Do you want to cancel?" for a path;
-    // true cancels. Unset: go on.
-    std::function<bool(const QString& path)> cancelAfterFailure;
+    // Asked whether to cancel after a thumbnail or picture page could not
+    // be written; without one such a failure cancels.
+    JobQuestion* question = nullptr;
     // The comment shown with a picture (pictureCaption unless replaced).
     std::function<QString(const QString& path)> caption;
 };
