@@ -1,5 +1,6 @@
 #include "app/window/StateJson.h"
 
+#include "app/window/PreviewStripModel.h"
 #include "core/lists/PictureLists.h"
 
 #include <QJsonArray>
@@ -45,6 +46,21 @@ QJsonObject listStateJson(const PictureLists& lists)
         {QStringLiteral("currentPath"), empty ? QString() : list.currentPath()},
         {QStringLiteral("marked"), QJsonArray::fromStringList(lists.list(ListId::MarkedPictures).entries().toStringList())},
     };
+}
+
+QJsonObject previewStateJson(const PreviewStripModel& strip)
+{
+    return {
+        {QStringLiteral("focusIndex"), strip.focusIndex()},
+        {QStringLiteral("focusSlot"), strip.focusSlot()},
+        {QStringLiteral("slots"), strip.slots()},
+        {QStringLiteral("label"), strip.counterText()},
+    };
+}
+
+QJsonObject overviewStateJson(int items, int tilesDone)
+{
+    return {{QStringLiteral("items"), items}, {QStringLiteral("tilesDone"), tilesDone}};
 }
 
 } // namespace vistello
