@@ -49,6 +49,11 @@ QStringList nameLines(const QString& name, int width, const TextWidth& measure, 
     return lines;
 }
 
+QString plainToolTip(const QString& text)
+{
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
 OverviewItemLayout overviewItemLayout(QRect cell)
 {
     // The tile sits 8 pixels into its frame's rectangle and 2 below its top.

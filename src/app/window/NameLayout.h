@@ -14,6 +14,10 @@ using TextWidth = std::function<int(const QString&)>;
 
 QStringList nameLines(const QString& name, int width, const TextWidth& measure, int maxLines = 2);
 
+// A tool tip showing text (file names, EXIF strings) as it is: escaped
+// rich text, so that tags in a name are never interpreted.
+QString plainToolTip(const QString& text);
+
 // One overview item in its grid cell: the tile's frame, the tile and the
 // label below it.
 struct OverviewItemLayout {

@@ -58,9 +58,13 @@ QJsonObject previewStateJson(const PreviewStripModel& strip)
     };
 }
 
-QJsonObject overviewStateJson(int items, int tilesDone)
+QJsonObject overviewStateJson(int items, int tilesDone, bool currentVisible)
 {
-    return {{QStringLiteral("items"), items}, {QStringLiteral("tilesDone"), tilesDone}};
+    return {
+        {QStringLiteral("items"), items},
+        {QStringLiteral("tilesDone"), tilesDone},
+        {QStringLiteral("currentVisible"), currentVisible},
+    };
 }
 
 } // namespace vistello

@@ -14,6 +14,6 @@ class PreviewStripModel;
 QJsonObject windowStateJson(const MainWindowState& state, QRect central);
 QJsonObject listStateJson(const PictureLists& lists);
 QJsonObject previewStateJson(const PreviewStripModel& strip);
-QJsonObject overviewStateJson(int items, int tilesDone);
+QJsonObject overviewStateJson(int items, int tilesDone, bool currentVisible);
 
 } // namespace vistello

@@ -1,0 +1,134 @@
+#include "ui/OverviewPage.h"
+
+#include "app/window/NameLayout.h"
+#include "core/lists/PictureLists.h"
+#include "imaging/thumbnails/ThumbnailLoader.h"
+#include "ui/OverviewDelegate.h"
+#include "ui/OverviewModel.h"
+#include "ui/OverviewSink.h"
+
+#include <QListView>
+#include <QScrollBar>
+
+namespace vistello {
+
+namespace {
+
+constexpr int kStopTimeoutMs = 2000;
+
+} // namespace
+
+OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent)
+    : WindowPage(parent)
+    , lists_(lists)
+    , model_(new OverviewModel(lists, this))
+    , sink_(new OverviewSink(this))
+    , view_(new QListView(this))
+{
+    setObjectName(QStringLiteral("overviewPage"));
+    view_->setObjectName(QStringLiteral("overviewList"));
+    model_->setUserSelect(userSelect);
+    view_->setViewMode(QListView::IconMode);
+    view_->setMovement(QListView::Static);
+    view_->setResizeMode(QListView::Adjust);
+    view_->setWrapping(true);
+    view_->setUniformItemSizes(true);
+    view_->setGridSize({OverviewItemLayout::kCellWidth, OverviewItemLayout::kCellHeight});
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setItemDelegate(new OverviewDelegate(view_));
+    view_->setModel(model_);
+
+    // Tiles come from the loader's thread as values; those of an earlier
+    // list (another generation) are dropped.
+    connect(sink_, &OverviewSink::tileReady, this, &OverviewPage::tileReady, Qt::QueuedConnection);
+    connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, &OverviewPage::followFirstVisible);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
+        if (!syncing_ && index.isValid())
+            Q_EMIT pictureChosen(index.row());
+    });
+    connect(view_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            Q_EMIT pictureOpened(index.row());
+    });
+}
+
+OverviewPage::~OverviewPage()
+{
+    if (loader_)
+        loader_->stop(kStopTimeoutMs);
+}
+
+int OverviewPage::itemCount() const
+{
+    return model_->rowCount();
+}
+
+int OverviewPage::tilesDone() const
+{
+    return model_->tilesDone();
+}
+
+bool OverviewPage::currentItemVisible() const
+{
+    const QModelIndex current = view_->currentIndex();
+    return current.isValid() && view_->viewport()->rect().contains(view_->visualRect(current));
+}
+
+void OverviewPage::currentPictureChanged()
+{
+    const QStringList paths = lists_.current().entries().toStringList();
+    if (paths != model_->paths())
+        fill(paths);
+    showCurrent();
+}
+
+void OverviewPage::fill(const QStringList& paths)
+{
+    if (loader_) {
+        loader_->stop(kStopTimeoutMs);
+        loader_.reset();
+    }
+    model_->setPaths(paths);
+    if (paths.isEmpty())
+        return;
+    loader_ = std::make_unique<ThumbnailLoader>(*sink_, paths);
+    loader_->start();
+}
+
+// The view's own layout decides where the current item is.
+void OverviewPage::showCurrent()
+{
+    const PictureList& list = lists_.current();
+    if (list.count() == 0)
+        return;
+    const QModelIndex current = model_->index(list.currentIndex());
+    syncing_ = true;
+    view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+    syncing_ = false;
+    view_->scrollTo(current);
+    followFirstVisible();
+}
+
+void OverviewPage::followFirstVisible()
+{
+    if (!loader_)
+        return;
+    const QModelIndex first = view_->indexAt(QPoint(1, 1));
+    loader_->setRequestedIndex(first.isValid() ? first.row() : 0);
+}
+
+void OverviewPage::tileReady(quint64 generation, int index, const QImage& tile, int mark)
+{
+    if (loader_ && generation == loader_->generation())
+        model_->setTile(index, tile, mark);
+}
+
+void OverviewPage::resizeEvent(QResizeEvent* event)
+{
+    WindowPage::resizeEvent(event);
+    view_->setGeometry(rect());
+    followFirstVisible();
+}
+
+} // namespace vistello

@@ -1,0 +1,61 @@
+#pragma once
+// The strip of thumbnails above the viewer. The slots, the focus and the
+// hit tests are PreviewStripModel's; this widget renders the thumbnails
+// when the focus, the list or its size changes and only draws them.
+#include "app/window/PreviewStripModel.h"
+#include "imaging/decode/DecodedPicture.h"
+
+#include <QWidget>
+#include <vector>
+
+namespace vistello {
+
+class PictureLists;
+
+class PreviewStrip : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kCacheSize = 25;
+
+    PreviewStrip(PictureLists& lists, QWidget* parent);
+
+    // The list or its current picture changed: the focus follows it.
+    void listChanged();
+    void setUserSelect(bool on);
+    // The keys of the picture page: arrows, pages and Home; false for others.
+    bool handleKey(int key);
+    // Shows the focused picture when it is not the current one.
+    void showFocused();
+
+    int preferredHeight() const;
+    const PreviewStripModel& model() const { return model_; }
+
+Q_SIGNALS:
+    // The picture at this index of the current list is to be shown.
+    void showPicture(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    struct Slot {
+        QString path;
+        QImage thumbnail; // null when the picture could not be read
+        QStringList nameLines;
+        bool marked = false;
+    };
+    void render();
+
+    PictureLists& lists_;
+    PreviewStripModel model_;
+    DecodedPicture thumbnails_;
+    std::vector<Slot> slots_;
+    bool userSelect_ = false;
+    int pressedSlot_ = -1;
+};
+
+} // namespace vistello
