@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace vistello {
 
 OverviewModel::OverviewModel(PictureLists& lists, QObject* parent) : QAbstractListModel(parent), lists_(lists)
@@ -18,6 +20,27 @@ void OverviewModel::setPaths(const QStringList& paths)
     items_.assign(size_t(paths_.size()), {});
     tilesDone_ = 0;
     endResetModel();
+}
+
+void OverviewModel::removeItem(int index)
+{
+    if (index < 0 || index >= paths_.size())
+        return;
+    beginRemoveRows({}, index, index);
+    if (hasTile(index))
+        --tilesDone_;
+    paths_.removeAt(index);
+    items_.erase(items_.begin() + index);
+    endRemoveRows();
+}
+
+void OverviewModel::insertItem(int index, const QString& path)
+{
+    index = std::clamp(index, 0, int(paths_.size()));
+    beginInsertRows({}, index, index);
+    paths_.insert(index, path);
+    items_.insert(items_.begin() + index, Item{});
+    endInsertRows();
 }
 
 void OverviewModel::setUserSelect(bool on)

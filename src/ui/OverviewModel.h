@@ -22,6 +22,10 @@ public:
 
     void setPaths(const QStringList& paths); // every item a placeholder
     const QStringList& paths() const { return paths_; }
+    // The other items keep their tiles.
+    void removeItem(int index);
+    void insertItem(int index, const QString& path); // a placeholder
+    bool hasTile(int index) const { return items_[size_t(index)].state != Tile::Placeholder; }
     void setUserSelect(bool on);
     // A null tile: the picture could not be read.
     void setTile(int index, const QImage& tile, int mediaMark);

@@ -1,5 +1,6 @@
 #include "ui/OverviewPage.h"
 
+#include "app/window/ListEdit.h"
 #include "app/window/NameLayout.h"
 #include "core/lists/PictureLists.h"
 #include "imaging/thumbnails/ThumbnailLoader.h"
@@ -78,8 +79,12 @@ bool OverviewPage::currentItemVisible() const
 void OverviewPage::currentPictureChanged()
 {
     const QStringList paths = lists_.current().entries().toStringList();
-    if (paths != model_->paths())
+    // The view moves its current item off removed rows: that is no choice
+    // of the user's.
+    syncing_ = true;
+    if (paths != model_->paths() && !applyEdit(paths))
         fill(paths);
+    syncing_ = false;
     showCurrent();
 }
 
@@ -94,6 +99,28 @@ void OverviewPage::fill(const QStringList& paths)
         return;
     loader_ = std::make_unique<ThumbnailLoader>(*sink_, paths);
     loader_->start();
+}
+
+bool OverviewPage::applyEdit(const QStringList& paths)
+{
+    const std::optional<ListEdit> edit = singleEdit(model_->paths(), paths);
+    if (!edit || !loader_)
+        return false;
+    loader_->pause();
+    if (edit->kind == ListEdit::Removed) {
+        model_->removeItem(edit->index);
+        loader_->removeAt(edit->index);
+    } else {
+        model_->insertItem(edit->index, paths.at(edit->index));
+        loader_->insertAt(edit->index, paths.at(edit->index));
+    }
+    // Tiles still on their way carry the old generation and are dropped:
+    // every item without its tile is made again.
+    for (int i = 0; i < model_->rowCount(); ++i)
+        if (!model_->hasTile(i))
+            loader_->invalidate(i);
+    loader_->resume();
+    return true;
 }
 
 // The view's own layout decides where the current item is.

@@ -40,6 +40,8 @@ protected:
 
 private:
     void fill(const QStringList& paths);
+    // One picture removed or added: the loader is told while it is paused.
+    bool applyEdit(const QStringList& paths);
     void showCurrent();
     void followFirstVisible();
     void tileReady(quint64 generation, int index, const QImage& tile, int mark);

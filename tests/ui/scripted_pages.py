@@ -53,6 +53,8 @@ def overview_tiles_and_marks(s):
     lines = ["resize 1300 700", "key Left", "key Return", "command 40157", "state",
              "click 700 300", "key Home", "state", "click 210 100", "state"]
     lines += ["wait 500", "state"] * 20
+    # Deleting the second picture keeps every other tile.
+    lines += ["click 366 70", "answer yes", "key Del", "state"]
     lines += ["click 366 70 double", "state", "quit"]
     st = s.run(lines)
     first = st[0].get("overview", {})
@@ -62,8 +64,11 @@ def overview_tiles_and_marks(s):
     marked = st[2]["list"]["marked"]
     check(len(marked) == 1 and marked[0].endswith("/" + sorted(os.listdir(s.samples), key=str.lower)[0]),
           "check box marks the first picture: %s" % marked)
-    done = [x.get("overview", {}).get("tilesDone") for x in st[3:-1]]
+    done = [x.get("overview", {}).get("tilesDone") for x in st[3:-2]]
     check(done[-1] == 141, "every tile arrives, the broken one too: %s" % done)
+    after = st[-2].get("overview", {})
+    check(after.get("items") == 140 and after.get("tilesDone") == 140 and st[-2]["list"]["count"] == 140,
+          "a deleted picture takes only its own tile: %s %s" % (after, st[-2]["list"]))
     last = st[-1]
     check(last["window"]["displayStyle"] == 1 and last["list"]["currentIndex"] == 1,
           "double click opens the picture: %s %s" % (last["window"], last["list"]))
