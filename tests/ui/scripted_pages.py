@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The preview strip and the overview page of the real vistello, driven
-through VISTELLO_SCRIPT. Usage: scripted_pages.py VISTELLO VISTELLO_CLI.
+through VISTELLO_SCRIPT. Usage: scripted_pages.py VISTELLO VISTELLO_CLI [--xvfb].
 Exit 77 means skipped."""
 import os
 import shutil
+import subprocess
 import sys
 
 import scripted_window as sw
@@ -77,10 +78,35 @@ def overview_tiles_and_marks(s):
     check(again["list"]["marked"] == marked, "marks come back: %s" % again["list"]["marked"])
 
 
+def colour_pixels(shot, x, width, colour="rgb(49,106,197)"):
+    """Pixels of one colour (the focus frame's blue) in a column of the window."""
+    out = subprocess.run(["convert", shot, "-crop", "%dx300+%d+0" % (width, x), "+repage", "-fill", "black",
+                          "+opaque", colour, "-fill", "white", "-opaque", colour,
+                          "-format", "%[fx:round(mean*w*h)]", "info:"], capture_output=True, text=True).stdout
+    return int(out.strip() or 0)
+
+
+def shots_under_xvfb(s):
+    keep_pictures(s, 10)
+    strip, overview = (os.path.join(s.root, name) for name in ("strip.png", "overview.png"))
+    s.run(["resize 1020 700", "key Right", "key Right", "key Right", "shot " + strip, "quit"])
+    # Slot k of the strip starts at the pane (200), the border (10) and the margin (3).
+    frame = [colour_pixels(strip, 200 + 13 + 107 * k - 4, 107) for k in range(7)]
+    check(frame[3] > 300 and frame[:3] + frame[4:] == [0] * 6, "focus frame around slot 3 only: %s" % frame)
+    # The eleventh item (second row of seven, fourth column) is an unreadable
+    # file: the broken tile's red cross.
+    with open(os.path.join(s.samples, "zz_broken.jpg"), "wb") as f:
+        f.write(b"\xff\xd8 not a picture")
+    s.run(["resize 1020 700", "command 40157", "wait 2000", "shot " + overview, "quit"])
+    red = [colour_pixels(overview, 200 + 110 * column, 110, "rgb(255,0,0)") for column in range(7)]
+    check(red[3] > 50 and red[:3] + red[4:] == [0] * 6, "the broken tile, fourth column only: %s" % red)
+
+
 def main():
-    if not shutil.which("convert") or not shutil.which("exiftool"):
+    if not shutil.which("convert") or not shutil.which("exiftool") or (sw.XVFB and not shutil.which("xvfb-run")):
         return 77
-    for scenario in (preview_strip_focus, overview_tiles_and_marks):
+    scenarios = [shots_under_xvfb] if sw.XVFB else [preview_strip_focus, overview_tiles_and_marks]
+    for scenario in scenarios:
         with sw.tempfile.TemporaryDirectory() as root:
             print("--", scenario.__name__)
             scenario(sw.Session(root))
