@@ -164,6 +164,7 @@ WindowPage* MainWindow::page(PageId id)
         auto* picture = new PicturePage(lists_, this);
         picture->setBackgrounds(background_, pictureOnlyBackground_);
         picture->previewStrip()->setUserSelect(store_.getBool(QStringLiteral("UserSelect"), true));
+        picture->previewStrip()->setToolTips(store_.getBool(QStringLiteral("PreviewTooltip"), true));
         connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });

@@ -2,10 +2,12 @@
 
 #include "app/window/NameLayout.h"
 #include "core/lists/PictureLists.h"
+#include "jpegmeta/info/PictureInfoText.h"
 
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace vistello {
@@ -22,6 +24,7 @@ PreviewStrip::PreviewStrip(PictureLists& lists, QWidget* parent) : QWidget(paren
 {
     setObjectName(QStringLiteral("previewStrip"));
     setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -172,6 +175,26 @@ void PreviewStrip::mouseReleaseEvent(QMouseEvent* event)
     model_.focusSlotAt(hit.slot);
     render();
     Q_EMIT showPicture(hit.index);
+}
+
+void PreviewStrip::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!toolTips_ || event->buttons() != Qt::NoButton)
+        return;
+    const PreviewHit hit = model_.hitTest(event->position().toPoint(), userSelect_);
+    if (hit.slot < 0 || hit.index == hovered_)
+        return;
+    hovered_ = hit.index;
+    const QString path = slots_[size_t(hit.slot)].path;
+    const QString text = pictureInfoText(path, modifiedDateText(path), QFileInfo(path).size()).left(kMaxInfoText);
+    // File names and EXIF strings are shown as they are, never as markup.
+    QToolTip::showText(event->globalPosition().toPoint(), plainToolTip(text), this);
+}
+
+void PreviewStrip::leaveEvent(QEvent* event)
+{
+    hovered_ = -1;
+    QWidget::leaveEvent(event);
 }
 
 void PreviewStrip::wheelEvent(QWheelEvent* event)

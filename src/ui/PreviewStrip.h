@@ -22,6 +22,8 @@ public:
     // The list or its current picture changed: the focus follows it.
     void listChanged();
     void setUserSelect(bool on);
+    // "PreviewTooltip": the information text of the picture under the mouse.
+    void setToolTips(bool on) { toolTips_ = on; }
     // The keys of the picture page: arrows, pages and Home; false for others.
     bool handleKey(int key);
     // Shows the focused picture when it is not the current one.
@@ -39,6 +41,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
@@ -55,6 +59,8 @@ private:
     DecodedPicture thumbnails_;
     std::vector<Slot> slots_;
     bool userSelect_ = false;
+    bool toolTips_ = true;
+    int hovered_ = -1; // the picture whose tip is shown
     int pressedSlot_ = -1;
 };
 
