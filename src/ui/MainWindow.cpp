@@ -165,6 +165,7 @@ WindowPage* MainWindow::page(PageId id)
         picture->setBackgrounds(background_, pictureOnlyBackground_);
         picture->previewStrip()->setUserSelect(store_.getBool(QStringLiteral("UserSelect"), true));
         picture->previewStrip()->setToolTips(store_.getBool(QStringLiteral("PreviewTooltip"), true));
+        picture->previewStrip()->setSoundMarks(store_.getBool(QStringLiteral("PicturesWithAudio"), true));
         connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });

@@ -1,8 +1,10 @@
 #include "ui/PreviewStrip.h"
 
 #include "app/window/NameLayout.h"
+#include "core/filetypes/CompanionSound.h"
 #include "core/lists/PictureLists.h"
 #include "jpegmeta/info/PictureInfoText.h"
+#include "resources/MediaMarks.h"
 
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -33,6 +35,15 @@ PreviewStrip::PreviewStrip(PictureLists& lists, QWidget* parent) : QWidget(paren
     thumbnails_.setCacheCapacity(kCacheSize);
 }
 
+PreviewStrip::~PreviewStrip() = default;
+
+void PreviewStrip::setSoundMarks(bool on)
+{
+    thumbnails_.setShowMediaMarks(on);
+    thumbnails_.cache().clear();
+    render();
+}
+
 int PreviewStrip::preferredHeight() const
 {
     return G::stripHeight(fontMetrics().height());
@@ -47,6 +58,14 @@ void PreviewStrip::setUserSelect(bool on)
 void PreviewStrip::listChanged()
 {
     const PictureList& list = lists_.current();
+    // Each folder is listed once for the sound files while the list stays.
+    const QString first = list.count() > 0 ? list.entries().at(0) : QString();
+    if (!sounds_ || first != listedFirst_ || list.count() != listedCount_) {
+        sounds_ = std::make_unique<CompanionSoundIndex>();
+        thumbnails_.setCompanionSoundIndex(sounds_.get());
+        listedFirst_ = first;
+        listedCount_ = list.count();
+    }
     model_.setCount(list.count());
     model_.setFocusIndex(list.count() > 0 ? list.currentIndex() : 0);
     render();
@@ -89,8 +108,10 @@ void PreviewStrip::render()
     for (int k = 0; k < model_.slots(); ++k) {
         Slot& slot = slots_[size_t(k)];
         slot.path = entries.at(model_.pictureInSlot(k));
-        if (thumbnails_.loadThumbnail(slot.path))
+        if (thumbnails_.loadThumbnail(slot.path)) {
             slot.thumbnail = thumbnails_.image();
+            slot.soundMark = mediaMarkImage(thumbnails_.mediaMark());
+        }
         slot.nameLines = nameLines(QFileInfo(slot.path).fileName(), G::kThumbWidth, measure);
         slot.marked = lists_.isMarked(slot.path);
     }
@@ -120,6 +141,9 @@ void PreviewStrip::paintEvent(QPaintEvent*)
             fitted.moveCenter(area.center());
             painter.drawImage(fitted, slot.thumbnail);
         }
+        if (!slot.soundMark.isNull())
+            painter.drawImage(area.bottomRight() + QPoint(1, 1) - QPoint(slot.soundMark.width(), slot.soundMark.height()),
+                              slot.soundMark);
         const QRect names = G::nameRect(k, textHeight);
         const bool focused = k == model_.focusSlot();
         for (int shift = 0; shift <= (focused ? 1 : 0); ++shift)

@@ -6,10 +6,12 @@
 #include "imaging/decode/DecodedPicture.h"
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 namespace vistello {
 
+class CompanionSoundIndex;
 class PictureLists;
 
 class PreviewStrip : public QWidget {
@@ -18,12 +20,15 @@ public:
     static constexpr int kCacheSize = 25;
 
     PreviewStrip(PictureLists& lists, QWidget* parent);
+    ~PreviewStrip() override;
 
     // The list or its current picture changed: the focus follows it.
     void listChanged();
     void setUserSelect(bool on);
     // "PreviewTooltip": the information text of the picture under the mouse.
     void setToolTips(bool on) { toolTips_ = on; }
+    // "PicturesWithAudio": loudspeakers on pictures with sound.
+    void setSoundMarks(bool on);
     // The keys of the picture page: arrows, pages and Home; false for others.
     bool handleKey(int key);
     // Shows the focused picture when it is not the current one.
@@ -49,6 +54,7 @@ private:
     struct Slot {
         QString path;
         QImage thumbnail; // null when the picture could not be read
+        QImage soundMark; // null for none
         QStringList nameLines;
         bool marked = false;
     };
@@ -57,6 +63,9 @@ private:
     PictureLists& lists_;
     PreviewStripModel model_;
     DecodedPicture thumbnails_;
+    std::unique_ptr<CompanionSoundIndex> sounds_; // folder listings of the list shown
+    QString listedFirst_;                         // the list they were made for
+    int listedCount_ = -1;
     std::vector<Slot> slots_;
     bool userSelect_ = false;
     bool toolTips_ = true;
