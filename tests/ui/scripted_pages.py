@@ -87,8 +87,12 @@ def colour_pixels(shot, x, width, colour="rgb(49,106,197)"):
 
 
 def shots_under_xvfb(s):
+    strip, overview, sound = (os.path.join(s.root, name) for name in ("strip.png", "overview.png", "sound.png"))
+    # The first picture has a sound file beside it: the green loudspeaker.
+    s.run(["resize 1020 700", "shot " + sound, "quit"])
+    green = [colour_pixels(sound, 200 + 13 + 107 * k - 4, 107, "rgb(66,145,119)") for k in range(3)]
+    check(green[0] > 10 and green[1:] == [0, 0], "loudspeaker on the first slot only: %s" % green)
     keep_pictures(s, 10)
-    strip, overview = (os.path.join(s.root, name) for name in ("strip.png", "overview.png"))
     s.run(["resize 1020 700", "key Right", "key Right", "key Right", "shot " + strip, "quit"])
     # Slot k of the strip starts at the pane (200), the border (10) and the margin (3).
     frame = [colour_pixels(strip, 200 + 13 + 107 * k - 4, 107) for k in range(7)]
