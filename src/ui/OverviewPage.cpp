@@ -9,6 +9,7 @@
 #include "ui/OverviewSink.h"
 
 #include <QListView>
+#include <QMenu>
 #include <QScrollBar>
 
 namespace vistello {
@@ -25,6 +26,7 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
     , model_(new OverviewModel(lists, this))
     , sink_(new OverviewSink(this))
     , view_(new QListView(this))
+    , userSelect_(userSelect)
 {
     setObjectName(QStringLiteral("overviewPage"));
     view_->setObjectName(QStringLiteral("overviewList"));
@@ -39,6 +41,8 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setItemDelegate(new OverviewDelegate(view_));
     view_->setModel(model_);
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this, &OverviewPage::showContextMenu);
 
     // Tiles come from the loader's thread as values; those of an earlier
     // list (another generation) are dropped.
@@ -149,6 +153,26 @@ void OverviewPage::tileReady(quint64 generation, int index, const QImage& tile, 
 {
     if (loader_ && generation == loader_->generation())
         model_->setTile(index, tile, mark);
+}
+
+void OverviewPage::markSelected(bool on)
+{
+    if (!userSelect_)
+        return;
+    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
+        model_->setData(index, on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+}
+
+void OverviewPage::showContextMenu(QPoint at)
+{
+    // The marker entries are all this menu holds so far.
+    if (!userSelect_ || !view_->selectionModel()->hasSelection())
+        return;
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("Set marker")), &QAction::triggered, this, [this] { markSelected(true); });
+    connect(menu.addAction(QStringLiteral("Reset marker")), &QAction::triggered, this,
+            [this] { markSelected(false); });
+    menu.exec(view_->viewport()->mapToGlobal(at));
 }
 
 void OverviewPage::resizeEvent(QResizeEvent* event)

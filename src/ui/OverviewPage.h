@@ -30,6 +30,8 @@ public:
     // The current picture's item lies wholly in the view.
     bool currentItemVisible() const;
     QListView* view() const { return view_; }
+    // "Set marker" and "Reset marker": ticks or clears the selected items.
+    void markSelected(bool on);
 
 Q_SIGNALS:
     void pictureChosen(int index); // the focused item became current
@@ -45,6 +47,7 @@ private:
     void showCurrent();
     void followFirstVisible();
     void tileReady(quint64 generation, int index, const QImage& tile, int mark);
+    void showContextMenu(QPoint at);
 
     PictureLists& lists_;
     OverviewModel* model_;
@@ -52,6 +55,7 @@ private:
     QListView* view_;
     std::unique_ptr<ThumbnailLoader> loader_;
     bool syncing_ = false;
+    bool userSelect_;
 };
 
 } // namespace vistello
