@@ -14,8 +14,10 @@
 #include "platform/FileOperations.h"
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
+#include "ui/OverviewPage.h"
 #include "ui/PicturePage.h"
 #include "ui/PlaceholderPage.h"
+#include "ui/PreviewStrip.h"
 #include "ui/TabRow.h"
 #include "ui/TopBar.h"
 
@@ -159,8 +161,12 @@ WindowPage* MainWindow::page(PageId id)
         return found->second;
     WindowPage* created = nullptr;
     if (id == PageId::Picture) {
-        auto* picture = new PicturePage([this]() -> const PictureList& { return lists_.current(); }, this);
+        auto* picture = new PicturePage(lists_, this);
         picture->setBackgrounds(background_, pictureOnlyBackground_);
+        picture->previewStrip()->setUserSelect(store_.getBool(QStringLiteral("UserSelect"), true));
+        picture->previewStrip()->setToolTips(store_.getBool(QStringLiteral("PreviewTooltip"), true));
+        picture->previewStrip()->setSoundMarks(store_.getBool(QStringLiteral("PicturesWithAudio"), true));
+        connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
         created = picture;
@@ -169,6 +175,14 @@ WindowPage* MainWindow::page(PageId id)
         connect(information, &InformationPage::back, this,
                 [this] { setDisplayStyle(state_.lastPictureStyle); });
         created = information;
+    } else if (id == PageId::Overview) {
+        auto* overview = new OverviewPage(lists_, store_.getBool(QStringLiteral("UserSelect"), true), this);
+        connect(overview, &OverviewPage::pictureChosen, this, &MainWindow::showPicture);
+        connect(overview, &OverviewPage::pictureOpened, this, [this](int index) {
+            showPicture(index);
+            setDisplayStyle(style::Picture);
+        });
+        created = overview;
     } else {
         created = new PlaceholderPage(pageTitle(id), this);
     }
@@ -371,6 +385,28 @@ void MainWindow::stepPicture(int delta)
     currentPictureChanged();
 }
 
+void MainWindow::showPicture(int index)
+{
+    PathArray& entries = lists_.current().entries();
+    if (index < 0 || index >= entries.count())
+        return;
+    entries.setCurrentIndex(index);
+    currentPictureChanged();
+}
+
+void MainWindow::enter()
+{
+    if (auto* picture = qobject_cast<PicturePage*>(currentPage_))
+        picture->showFocused();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (currentPage_ && currentPage_->pageKey(event->key()))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
 void MainWindow::updateList()
 {
     PictureList& list = lists_.current();
@@ -514,6 +550,7 @@ void MainWindow::runCommand(int id)
     case command::NormalFrame: leaveFullScreenFrame(); break;
     case command::MinimizeWindow: showMinimized(); break;
     case command::Exit: close(); break;
+    case command::Enter: enter(); break;
     case command::NextPicture: stepPicture(1); break;
     case command::PreviousPicture: stepPicture(-1); break;
     case command::Update: updateList(); break;
@@ -580,7 +617,16 @@ QJsonObject MainWindow::stateJson() const
     window.insert(QStringLiteral("screenRect"), rectJson(screen()->geometry()));
     const QWidget* focused = focusWidget();
     window.insert(QStringLiteral("focus"), focused ? focused->objectName() : QString());
-    return {{QStringLiteral("window"), window}, {QStringLiteral("list"), listStateJson(lists_)}};
+    QJsonObject state{{QStringLiteral("window"), window}, {QStringLiteral("list"), listStateJson(lists_)}};
+    if (const auto found = pages_.find(PageId::Picture); found != pages_.end())
+        state.insert(QStringLiteral("preview"),
+                     previewStateJson(static_cast<const PicturePage*>(found->second)->previewStrip()->model()));
+    if (const auto found = pages_.find(PageId::Overview); found != pages_.end()) {
+        const auto* overview = static_cast<const OverviewPage*>(found->second);
+        state.insert(QStringLiteral("overview"), overviewStateJson(overview->itemCount(), overview->tilesDone(),
+                                                                     overview->currentItemVisible()));
+    }
+    return state;
 }
 
 } // namespace vistello

@@ -57,6 +57,7 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -72,6 +73,8 @@ private:
     void escape();
     void switchFocus();
     void stepPicture(int delta);
+    void showPicture(int index);
+    void enter();
     void updateList();
     void selectAll();
     void goToFolder(const QString& text);

@@ -1,34 +1,35 @@
 #include "ui/PicturePage.h"
 
 #include "app/window/DisplayStyle.h"
-#include "core/lists/PictureList.h"
+#include "core/lists/PictureLists.h"
 #include "ui/PictureView.h"
 #include "ui/PlaceholderPage.h"
+#include "ui/PreviewStrip.h"
 #include "ui/TabRow.h"
 
 namespace vistello {
 
 namespace {
 
-constexpr int kPreviewHeight = 96;
+constexpr int kPreviewBorder = 10;
 
 } // namespace
 
-PicturePage::PicturePage(std::function<const PictureList&()> currentList, QWidget* parent)
+PicturePage::PicturePage(PictureLists& lists, QWidget* parent)
     : WindowPage(parent)
-    , currentList_(std::move(currentList))
+    , lists_(lists)
     , tabs_(new TabRow(TabRowId::Picture, this))
-    , preview_(new PlaceholderPage(QStringLiteral("Preview"), this))
+    , preview_(new PreviewStrip(lists, this))
     , dataView_(new PlaceholderPage(QString(), this))
     , view_(new PictureView(this))
 {
     setObjectName(QStringLiteral("picturePage"));
-    preview_->setObjectName(QStringLiteral("previewStrip"));
     dataView_->setObjectName(QStringLiteral("pictureDataView"));
     // The picture's other tabs need a picture.
-    tabs_->setAvailability([this](uint64_t style) { return style == style::Picture || currentList_().count() > 0; });
+    tabs_->setAvailability([this](uint64_t style) { return style == style::Picture || lists_.current().count() > 0; });
     connect(tabs_, &TabRow::styleChosen, this, &PicturePage::styleChosen);
     connect(view_, &PictureView::doubleClicked, this, &PicturePage::viewDoubleClicked);
+    connect(preview_, &PreviewStrip::showPicture, this, &PicturePage::showPicture);
 }
 
 void PicturePage::showStyle(uint64_t style)
@@ -56,9 +57,26 @@ void PicturePage::setBackgrounds(QColor normal, QColor pictureOnly)
 
 void PicturePage::currentPictureChanged()
 {
-    const PictureList& list = currentList_();
+    const PictureList& list = lists_.current();
     view_->showPicture(list.count() > 0 ? list.currentPath() : QString());
+    preview_->listChanged();
     tabs_->update();
+}
+
+bool PicturePage::stripShown() const
+{
+    return style_ == style::Picture && !pictureOnly_ && preview_->isVisible();
+}
+
+bool PicturePage::pageKey(int key)
+{
+    return stripShown() && preview_->handleKey(key);
+}
+
+void PicturePage::showFocused()
+{
+    if (stripShown())
+        preview_->showFocused();
 }
 
 void PicturePage::resizeEvent(QResizeEvent* event)
@@ -84,8 +102,10 @@ void PicturePage::arrange()
     const QRect below(0, tabHeight, width(), std::max(height() - tabHeight, 0));
     if (onPicture) {
         dataView_->hide();
-        const int previewHeight = std::min(kPreviewHeight, below.height());
-        preview_->setGeometry(below.x(), below.y(), below.width(), previewHeight);
+        // The strip sits in a border of the background colour.
+        const int previewHeight = std::min(preview_->preferredHeight() + 2 * kPreviewBorder, below.height());
+        preview_->setGeometry(QRect(below.x(), below.y(), below.width(), previewHeight)
+                                  .adjusted(kPreviewBorder, kPreviewBorder, -kPreviewBorder, -kPreviewBorder));
         view_->setGeometry(below.adjusted(0, previewHeight, 0, 0));
         preview_->show();
         view_->show();

@@ -4,41 +4,47 @@
 // others. In picture-only mode the viewer fills the page.
 #include "ui/WindowPage.h"
 
-#include <functional>
-
 namespace vistello {
 
 class PictureList;
+class PictureLists;
 class PictureView;
 class PlaceholderPage;
+class PreviewStrip;
 class TabRow;
 
 class PicturePage : public WindowPage {
     Q_OBJECT
 public:
-    PicturePage(std::function<const PictureList&()> currentList, QWidget* parent);
+    PicturePage(PictureLists& lists, QWidget* parent);
 
     void showStyle(uint64_t style) override;
     void setPictureOnly(bool on) override;
     void currentPictureChanged() override;
+    bool pageKey(int key) override;
+    // Enter on the picture tab: the strip's focused picture.
+    void showFocused();
     void setBackgrounds(QColor normal, QColor pictureOnly);
 
     PictureView* view() const { return view_; }
     TabRow* tabRow() const { return tabs_; }
+    PreviewStrip* previewStrip() const { return preview_; }
 
 Q_SIGNALS:
     void styleChosen(uint64_t style);
     void viewDoubleClicked();
+    void showPicture(int index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void arrange();
+    bool stripShown() const;
 
-    std::function<const PictureList&()> currentList_;
+    PictureLists& lists_;
     TabRow* tabs_;
-    PlaceholderPage* preview_;
+    PreviewStrip* preview_;
     PlaceholderPage* dataView_;
     PictureView* view_;
     uint64_t style_ = 1;

@@ -16,6 +16,8 @@ public:
     virtual void setPictureOnly(bool on) { (void)on; }
     // The current list or its current picture changed.
     virtual void currentPictureChanged() {}
+    // A key no accelerator took; false when the page does not use it.
+    virtual bool pageKey(int key) { (void)key; return false; }
 };
 
 } // namespace vistello

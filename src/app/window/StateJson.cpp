@@ -1,5 +1,6 @@
 #include "app/window/StateJson.h"
 
+#include "app/window/PreviewStripModel.h"
 #include "core/lists/PictureLists.h"
 
 #include <QJsonArray>
@@ -44,6 +45,25 @@ QJsonObject listStateJson(const PictureLists& lists)
         {QStringLiteral("currentIndex"), empty ? -1 : list.currentIndex()},
         {QStringLiteral("currentPath"), empty ? QString() : list.currentPath()},
         {QStringLiteral("marked"), QJsonArray::fromStringList(lists.list(ListId::MarkedPictures).entries().toStringList())},
+    };
+}
+
+QJsonObject previewStateJson(const PreviewStripModel& strip)
+{
+    return {
+        {QStringLiteral("focusIndex"), strip.focusIndex()},
+        {QStringLiteral("focusSlot"), strip.focusSlot()},
+        {QStringLiteral("slots"), strip.slots()},
+        {QStringLiteral("label"), strip.counterText()},
+    };
+}
+
+QJsonObject overviewStateJson(int items, int tilesDone, bool currentVisible)
+{
+    return {
+        {QStringLiteral("items"), items},
+        {QStringLiteral("tilesDone"), tilesDone},
+        {QStringLiteral("currentVisible"), currentVisible},
     };
 }
 

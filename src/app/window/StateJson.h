@@ -9,8 +9,11 @@
 namespace vistello {
 
 class PictureLists;
+class PreviewStripModel;
 
 QJsonObject windowStateJson(const MainWindowState& state, QRect central);
 QJsonObject listStateJson(const PictureLists& lists);
+QJsonObject previewStateJson(const PreviewStripModel& strip);
+QJsonObject overviewStateJson(int items, int tilesDone, bool currentVisible);
 
 } // namespace vistello

@@ -1,0 +1,53 @@
+#pragma once
+// The overview page's items: one per picture of the list it was filled
+// with, a placeholder until the tile arrives, the broken-picture tile when
+// the picture could not be read. Check boxes are the marked pictures.
+#include <QAbstractListModel>
+#include <QImage>
+#include <QStringList>
+
+#include <vector>
+
+namespace vistello {
+
+class PictureLists;
+
+class OverviewModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    enum class Tile : unsigned char { Placeholder, Picture, Broken };
+    static constexpr int kTileRole = Qt::UserRole; // a Tile
+
+    explicit OverviewModel(PictureLists& lists, QObject* parent = nullptr);
+
+    void setPaths(const QStringList& paths); // every item a placeholder
+    const QStringList& paths() const { return paths_; }
+    // The other items keep their tiles.
+    void removeItem(int index);
+    void insertItem(int index, const QString& path); // a placeholder
+    bool hasTile(int index) const { return items_[size_t(index)].state != Tile::Placeholder; }
+    void setUserSelect(bool on);
+    // A null tile: the picture could not be read.
+    void setTile(int index, const QImage& tile, int mediaMark);
+    int tilesDone() const { return tilesDone_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    struct Item {
+        QImage tile;
+        Tile state = Tile::Placeholder;
+        int mediaMark = 0;
+    };
+
+    PictureLists& lists_;
+    QStringList paths_;
+    std::vector<Item> items_;
+    int tilesDone_ = 0;
+    bool userSelect_ = true;
+};
+
+} // namespace vistello
