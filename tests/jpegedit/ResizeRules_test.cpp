@@ -114,7 +114,7 @@ struct FakeEncoder {
 TEST(ResizeSearch, QualitySearchKeepsTheLargestFittingTrial)
 {
     FakeEncoder tooLarge;
-    SearchOutcome none = qualitySearch(10, std::ref(tooLarge));
+    ResizeSearchOutcome none = qualitySearch(10, std::ref(tooLarge));
     ASSERT_EQ(tooLarge.trials.size(), 14u);
     EXPECT_EQ(tooLarge.firstPass(), (std::vector<int>{50, 25, 12, 6, 3, 1, 0}));
     ASSERT_TRUE(none.chosen);
@@ -122,7 +122,7 @@ TEST(ResizeSearch, QualitySearchKeepsTheLargestFittingTrial)
     EXPECT_EQ(none.chosen->size(), 10000 + 0); // luminance 0, chrominance 0: the smallest
 
     FakeEncoder allFit;
-    SearchOutcome best = qualitySearch(1 << 20, std::ref(allFit));
+    ResizeSearchOutcome best = qualitySearch(1 << 20, std::ref(allFit));
     EXPECT_EQ(allFit.firstPass(), (std::vector<int>{50, 75, 87, 93, 96, 98, 100}));
     EXPECT_TRUE(best.limitMet);
     EXPECT_EQ(best.chosen->qualities, (JpegQualities{100, 100}));
@@ -130,7 +130,7 @@ TEST(ResizeSearch, QualitySearchKeepsTheLargestFittingTrial)
     // A trial that lands on the limit itself fits (luminance 67 from the first pass, then chrominance 70).
     FakeEncoder between;
     const qint64 limit = 10000 + 700 + 40;
-    SearchOutcome fit = qualitySearch(limit, std::ref(between));
+    ResizeSearchOutcome fit = qualitySearch(limit, std::ref(between));
     ASSERT_TRUE(fit.chosen && fit.limitMet);
     EXPECT_EQ(fit.chosen->size(), limit);
     EXPECT_EQ(fit.chosen->qualities, (JpegQualities{67, 70}));
@@ -139,7 +139,7 @@ TEST(ResizeSearch, QualitySearchKeepsTheLargestFittingTrial)
 TEST(ResizeSearch, ScaleSearchNeverGoesBelowOnePercentAndFailsWithItsTrial)
 {
     FakeEncoder tooLarge;
-    const SearchOutcome none = scaleSearch(10, {90, 90}, std::ref(tooLarge));
+    const ResizeSearchOutcome none = scaleSearch(10, {90, 90}, std::ref(tooLarge));
     std::vector<int> percents;
     for (const ResizeTrial& t : tooLarge.trials)
         percents.push_back(t.percent);
@@ -148,7 +148,7 @@ TEST(ResizeSearch, ScaleSearchNeverGoesBelowOnePercentAndFailsWithItsTrial)
     EXPECT_EQ(none.chosen->size(), 100 + 900 + 90);
 
     int calls = 0;
-    const SearchOutcome failed = scaleSearch(10, {90, 90}, [&](const ResizeTrial&) -> std::optional<ResizeCandidate> {
+    const ResizeSearchOutcome failed = scaleSearch(10, {90, 90}, [&](const ResizeTrial&) -> std::optional<ResizeCandidate> {
         ++calls;
         return std::nullopt;
     });

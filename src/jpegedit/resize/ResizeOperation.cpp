@@ -150,7 +150,7 @@ ResizeEncoding encodeResized(FormatHandler& writer, const ResizeSource& source, 
     }
     const qint64 limit = qint64(request.fileSizeKB) * kBytesPerKB;
     const bool qualityLevels = writer.capabilities() & FormatHandler::QualityLevels;
-    SearchOutcome outcome;
+    ResizeSearchOutcome outcome;
     if (automaticQuality(request) && qualityLevels)
         outcome = qualitySearch(limit, encode);
     else if (automaticQuality(request))

@@ -27,7 +27,7 @@ public:
         return fits;
     }
 
-    SearchOutcome outcome()
+    ResizeSearchOutcome outcome()
     {
         if (bestFit_)
             return {std::move(bestFit_), true};
@@ -58,7 +58,7 @@ private:
 
 } // namespace
 
-SearchOutcome qualitySearch(qint64 limitBytes, const TrialEncoder& encode)
+ResizeSearchOutcome qualitySearch(qint64 limitBytes, const TrialEncoder& encode)
 {
     CandidateKeeper keeper(limitBytes);
     Bisection both;
@@ -85,7 +85,7 @@ SearchOutcome qualitySearch(qint64 limitBytes, const TrialEncoder& encode)
     return keeper.outcome();
 }
 
-SearchOutcome scaleSearch(qint64 limitBytes, const JpegQualities& qualities, const TrialEncoder& encode)
+ResizeSearchOutcome scaleSearch(qint64 limitBytes, const JpegQualities& qualities, const TrialEncoder& encode)
 {
     CandidateKeeper keeper(limitBytes);
     Bisection percent;

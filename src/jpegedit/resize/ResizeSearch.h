@@ -34,12 +34,12 @@ struct ResizeCandidate {
 // Nothing when the trial cannot be encoded; the search then fails.
 using TrialEncoder = std::function<std::optional<ResizeCandidate>(const ResizeTrial& trial)>;
 
-struct SearchOutcome {
+struct ResizeSearchOutcome {
     std::optional<ResizeCandidate> chosen; // empty: a trial failed
     bool limitMet = false;
 };
 
-SearchOutcome qualitySearch(qint64 limitBytes, const TrialEncoder& encode);
-SearchOutcome scaleSearch(qint64 limitBytes, const JpegQualities& qualities, const TrialEncoder& encode);
+ResizeSearchOutcome qualitySearch(qint64 limitBytes, const TrialEncoder& encode);
+ResizeSearchOutcome scaleSearch(qint64 limitBytes, const JpegQualities& qualities, const TrialEncoder& encode);
 
 } // namespace vistello
