@@ -6,8 +6,12 @@
 #include "app/window/DisplayStyle.h"
 #include "app/window/StateJson.h"
 #include "app/window/StyleMachine.h"
+#include "app/window/viewer/AutoShow.h"
+#include "app/window/viewer/ViewerKeys.h"
+#include "jpegedit/batch/PictureTransform.h"
 #include "core/lists/DroppedFiles.h"
 #include "core/lists/PictureLists.h"
+#include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/DecodedPicture.h"
 #include "organize/filecommands/FileCommands.h"
@@ -15,6 +19,7 @@
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/PicturePage.h"
+#include "ui/PictureView.h"
 #include "ui/PlaceholderPage.h"
 #include "ui/TabRow.h"
 #include "ui/TopBar.h"
@@ -103,6 +108,9 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         layoutAreas();
     });
 
+    autoShowTimer_.setObjectName(QStringLiteral("autoShowTimer"));
+    connect(&autoShowTimer_, &QTimer::timeout, this, &MainWindow::autoShowTick);
+
     // Accelerators come before any other key handling in this window.
     qApp->installEventFilter(this);
 
@@ -146,11 +154,14 @@ void MainWindow::start(const WindowStart& start)
         QToolTip::showText(tree->mapToGlobal(tree->rect().center()),
                            folderViewHintTitle() + QLatin1Char('\n') + folderViewHintText(), tree, QRect(),
                            kFolderViewHintMs);
+    if (start.startAutoShow)
+        startAutoShow();
 }
 
 CommandContext MainWindow::commandContext() const
 {
-    return {lists_.current().count(), state_.displayStyle, state_.pictureOnly, state_.appFullScreen, false};
+    return {lists_.current().count(), state_.displayStyle, state_.pictureOnly, state_.appFullScreen,
+            autoShowRunning_};
 }
 
 WindowPage* MainWindow::page(PageId id)
@@ -163,6 +174,16 @@ WindowPage* MainWindow::page(PageId id)
         picture->setBackgrounds(background_, pictureOnlyBackground_);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
+        PictureView* view = picture->view();
+        ViewerSettings settings;
+        settings.infoBoxState = store_.getInt(QStringLiteral("ExifInfoInPicture"), 2);
+        settings.textInPictureOnly = store_.getBool(QStringLiteral("PicturetextInFullscreen"), false);
+        settings.buttonsInPictureOnly = store_.getBool(QStringLiteral("ControlButtonsInFullscreen"), false);
+        settings.textColour = settingColour(store_.getInt(QStringLiteral("TextColor"), 0), Qt::black);
+        view->setSettings(settings);
+        connect(view, &PictureView::commandChosen, this, &MainWindow::viewerCommand);
+        connect(view, &PictureView::infoBoxStateChanged, this,
+                [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
         created = picture;
     } else if (id == PageId::Information) {
         auto* information = new InformationPage(this);
@@ -189,6 +210,8 @@ void MainWindow::setDisplayStyle(uint64_t mask)
     applyTabRowChange(int(change.tabRow));
     if (state_.displayStyle & style::OptionsGroup)
         store_.setFlag(QStringLiteral("OptionsSelection"), state_.displayStyle);
+    if (autoShowRunning_ && state_.displayStyle != style::Picture)
+        stopAutoShow(); // the show needs the picture page
     currentPage_ = page(pageOf(state_.displayStyle));
     currentPage_->showStyle(state_.displayStyle);
     currentPage_->setPictureOnly(state_.pictureOnly);
@@ -247,6 +270,7 @@ void MainWindow::applyFrame()
     topBar_->setFullScreenFrame(state_.appFullScreen);
     if (currentPage_)
         currentPage_->setPictureOnly(state_.pictureOnly);
+    applyViewerModes();
     layoutAreas();
     // The focus must not stay in a hidden bar or pane.
     if (focusWidget() && !focusWidget()->isVisibleTo(this))
@@ -308,7 +332,7 @@ void MainWindow::leaveFullScreenFrame()
 
 void MainWindow::togglePictureOnly()
 {
-    switch (pictureOnlyAction(state_, false, lists_.current().count())) {
+    switch (pictureOnlyAction(state_, autoShowRunning_, lists_.current().count())) {
     case PictureOnlyAction::Enter:
         state_.pictureOnly = true;
         applyFrame();
@@ -320,6 +344,8 @@ void MainWindow::togglePictureOnly()
             currentPictureChanged();
         break;
     case PictureOnlyAction::StopAutoShow:
+        stopAutoShow();
+        break;
     case PictureOnlyAction::Nothing:
         break;
     }
@@ -327,6 +353,10 @@ void MainWindow::togglePictureOnly()
 
 void MainWindow::escape()
 {
+    if (autoShowRunning_) {
+        stopAutoShow();
+        return;
+    }
     const EscapeContext context{leftPane_->dragging(), topBar_->isAncestorOf(focusWidget()) && isTextField(focusWidget())};
     switch (escapeStep(state_, context)) {
     case EscapeStep::EndCapture:
@@ -528,6 +558,21 @@ void MainWindow::runCommand(int id)
             fileCommands_->restoreOriginal();
         currentPictureChanged();
         break;
+    case command::AutoShow:
+        if (autoShowRunning_)
+            stopAutoShow();
+        else
+            startAutoShow();
+        break;
+    case command::Invert:
+    case command::ColourMosaic:
+        if (PictureView* view = pictureView())
+            view->editInMemory(id);
+        break;
+    case command::InfoBox:
+        if (PictureView* view = pictureView())
+            view->cycleInfoBox();
+        break;
     case command::ChangeView:
         setDisplayStyle(state_.displayStyle == style::Overview ? style::Picture : style::Overview);
         break;
@@ -558,10 +603,134 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     const std::optional<Accelerator> hit = routeKey(key->keyCombination(), {isTextField(focusWidget())});
     if (!hit)
-        return false;
-    // The in-memory rotations (hit->inMemoryOnly) arrive with the viewer.
+        return viewerKey(*key);
+    if (hit->inMemoryOnly) {
+        if (PictureView* view = pictureView())
+            view->editInMemory(hit->command == command::RotateRight ? viewer::RotateRight : viewer::RotateLeft);
+        return true;
+    }
     runCommand(hit->command);
     return true;
+}
+
+PictureView* MainWindow::pictureView()
+{
+    if (state_.displayStyle != style::Picture || !currentPage_)
+        return nullptr;
+    auto* picture = qobject_cast<PicturePage*>(currentPage_);
+    return picture ? picture->view() : nullptr;
+}
+
+void MainWindow::applyViewerModes()
+{
+    if (const auto found = pages_.find(PageId::Picture); found != pages_.end())
+        static_cast<PicturePage*>(found->second)->view()->setModes(state_.pictureOnly, autoShowRunning_);
+}
+
+bool MainWindow::viewerKey(const QKeyEvent& key)
+{
+    QWidget* focused = focusWidget();
+    if (!pictureView() || isTextField(focused) || (focused && leftPane_->isAncestorOf(focused)))
+        return false;
+    const ViewerKeyContext context{state_.pictureOnly, false, key.isAutoRepeat()};
+    if (autoShowRunning_)
+        autoShowTimer_.start(); // any key restarts the delay
+    switch (vistello::viewerKey(key.keyCombination(), context)) {
+    case ViewerKey::Ignore: return key.isAutoRepeat(); // a held key steps once per press
+    case ViewerKey::ShowNext:
+    case ViewerKey::FocusNext: // the preview strip's focus is the shown picture for now
+        runCommand(command::NextPicture);
+        return true;
+    case ViewerKey::ShowPrevious:
+    case ViewerKey::FocusPrevious:
+        runCommand(command::PreviousPicture);
+        return true;
+    case ViewerKey::ShowFirst:
+        if (lists_.current().count() > 0) {
+            lists_.current().entries().setCurrentIndex(0);
+            currentPictureChanged();
+        }
+        return true;
+    default: return false;
+    }
+}
+
+void MainWindow::viewerCommand(int id, bool withCtrl)
+{
+    PictureView* view = pictureView();
+    if (!view)
+        return;
+    if (losslessRequest(id)) {
+        if (withCtrl)
+            view->editInMemory(id);
+        else
+            transformShownPicture(id);
+        return;
+    }
+    switch (id) {
+    case viewer::AutoRotate: transformShownPicture(id); break;
+    case viewer::Delete: runCommand(command::DeletePictures); break;
+    case viewer::RestoreOriginal: runCommand(command::RestoreOriginal); break;
+    case viewer::BackToNormal: runCommand(command::PictureOnly); break;
+    case viewer::StopShow: stopAutoShow(); break;
+    default: break;
+    }
+}
+
+void MainWindow::transformShownPicture(int id)
+{
+    PictureView* view = pictureView();
+    if (!view || !view->pictureOk())
+        return;
+    PictureTransformOptions options;
+    options.autoRotate = id == viewer::AutoRotate;
+    if (!options.autoRotate)
+        options.request = *losslessRequest(id);
+    options.request.adjustThumbnails = true;
+    options.copyOriginal = store_.getBool(QStringLiteral("CopyOriginal"), true);
+    options.removeFailedCopy = true;
+    const QString path = view->path();
+    const PictureTransformResult result = transformPicture(path, options);
+    if (!result.ok() && !result.skipped)
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
+                        result.outcome.libraryMessage.isEmpty() ? path : result.outcome.libraryMessage);
+    dropPathEverywhere(path);
+    view->reload();
+}
+
+void MainWindow::startAutoShow()
+{
+    if (!autoShowCanStart(lists_.current().count()))
+        return;
+    fullScreenBeforeShow_ = state_.appFullScreen;
+    if (state_.displayStyle != style::Picture)
+        setDisplayStyle(style::Picture);
+    autoShowRunning_ = true;
+    state_.pictureOnly = true;
+    enterFullScreenFrame(true);
+    applyFrame();
+    autoShowTimer_.start(autoShowIntervalMs(store_.getInt(QStringLiteral("AutoShowDelay"), 10)));
+}
+
+void MainWindow::stopAutoShow()
+{
+    if (!autoShowRunning_)
+        return;
+    autoShowTimer_.stop();
+    autoShowRunning_ = false;
+    state_.pictureOnly = false;
+    if (!fullScreenBeforeShow_)
+        leaveFullScreenFrame();
+    applyFrame();
+}
+
+void MainWindow::autoShowTick()
+{
+    switch (vistello::autoShowTick(lists_.current().count(), {})) {
+    case AutoShowTick::Stop: stopAutoShow(); break;
+    case AutoShowTick::Next: stepPicture(1); break;
+    case AutoShowTick::Wait: break;
+    }
 }
 
 void MainWindow::storeState()
@@ -580,7 +749,12 @@ QJsonObject MainWindow::stateJson() const
     window.insert(QStringLiteral("screenRect"), rectJson(screen()->geometry()));
     const QWidget* focused = focusWidget();
     window.insert(QStringLiteral("focus"), focused ? focused->objectName() : QString());
-    return {{QStringLiteral("window"), window}, {QStringLiteral("list"), listStateJson(lists_)}};
+    QJsonObject result{{QStringLiteral("window"), window},
+                       {QStringLiteral("list"), listStateJson(lists_)},
+                       {QStringLiteral("autoShow"), QJsonObject{{QStringLiteral("running"), autoShowRunning_}}}};
+    if (const auto found = pages_.find(PageId::Picture); found != pages_.end())
+        result.insert(QStringLiteral("viewer"), static_cast<PicturePage*>(found->second)->view()->stateJson());
+    return result;
 }
 
 } // namespace vistello

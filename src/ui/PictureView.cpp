@@ -1,20 +1,99 @@
 #include "ui/PictureView.h"
 
+#include "app/window/viewer/MemoryEdits.h"
+#include "app/window/CommandIds.h"
+
+#include <QFontMetrics>
+#include <QJsonArray>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace vistello {
+
+namespace {
+
+constexpr int kPointerHideMs = 2000;
+
+// Each channel +100, capped: the band and the box lie over a lighter picture.
+QColor lightened(QColor colour)
+{
+    return QColor(std::min(colour.red() + 100, 255), std::min(colour.green() + 100, 255),
+                  std::min(colour.blue() + 100, 255));
+}
+
+void lightenImage(QImage& image, QRect area)
+{
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        uchar* p = image.scanLine(y) + 3 * area.left();
+        for (int i = 0; i < 3 * area.width(); ++i)
+            p[i] = uchar(std::min(p[i] + 100, 255));
+    }
+}
+
+QFont smallFont(const QFont& base)
+{
+    QFont font = base;
+    font.setPixelSize(11);
+    return font;
+}
+
+// Our own small artwork, one mark per button.
+QString buttonMark(int command)
+{
+    switch (command) {
+    case viewer::Delete: return QStringLiteral("\u2715");
+    case viewer::RestoreOriginal: return QStringLiteral("O");
+    case viewer::AutoRotate: return QStringLiteral("A");
+    case viewer::RotateRight: return QStringLiteral("\u21bb");
+    case viewer::RotateLeft: return QStringLiteral("\u21ba");
+    case viewer::FlipHorizontal: return QStringLiteral("\u2194");
+    case viewer::FlipVertical: return QStringLiteral("\u2195");
+    case viewer::MainDiagonal: return QStringLiteral("\u2198");
+    case viewer::SubDiagonal: return QStringLiteral("\u2199");
+    case viewer::Greyscale: return QStringLiteral("G");
+    case viewer::Crop: return QStringLiteral("#");
+    case viewer::EnableZoom: return QStringLiteral("+");
+    case viewer::StopShow: return QStringLiteral("\u25a0");
+    case viewer::BackToNormal: return QStringLiteral("\u25a1");
+    default: return {};
+    }
+}
+
+} // namespace
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pictureView"));
+    setMouseTracking(true);
     picture_.setAllowEnlarge(false);
     picture_.setCacheCapacity(4);
+    pointerTimer_.setSingleShot(true);
+    pointerTimer_.setInterval(kPointerHideMs);
+    connect(&pointerTimer_, &QTimer::timeout, this, [this] {
+        if (pictureOnly_ && window()->isActiveWindow())
+            setCursor(Qt::BlankCursor);
+    });
 }
 
-void PictureView::showPicture(const QString& path)
+void PictureView::showPicture(const QString& path, int index, int count)
 {
-    path_ = path;
+    index_ = index;
+    count_ = count;
+    if (path != path_) {
+        path_ = path;
+        facts_ = path.isEmpty() ? PictureFacts{} : readPictureFacts(path);
+        decode();
+    } else {
+        relayout();
+    }
+}
+
+void PictureView::reload()
+{
+    picture_.fileChanged(path_);
+    facts_ = path_.isEmpty() ? PictureFacts{} : readPictureFacts(path_);
     decode();
 }
 
@@ -23,6 +102,26 @@ void PictureView::setBackground(QColor colour)
     background_ = colour;
     picture_.setBackgroundColour(colour.rgb());
     update();
+}
+
+void PictureView::setSettings(const ViewerSettings& settings)
+{
+    settings_ = settings;
+    settings_.infoBoxState = normalisedInfoBoxState(settings.infoBoxState);
+    relayout();
+}
+
+void PictureView::setModes(bool pictureOnly, bool autoShow)
+{
+    pictureOnly_ = pictureOnly;
+    autoShow_ = autoShow;
+    if (!pictureOnly) {
+        pointerTimer_.stop();
+        unsetCursor();
+    } else {
+        pointerTimer_.start();
+    }
+    relayout();
 }
 
 void PictureView::decode()
@@ -36,7 +135,55 @@ void PictureView::decode()
         else
             failure_ = picture_.failureText();
     }
+    relayout();
+}
+
+void PictureView::relayout()
+{
+    const QSize client = size();
+    drawnRect_ = shown_.isNull() ? QRect() : centredRect(client, shown_.size());
+    infoBox_ = path_.isEmpty() ? InfoBox{} : infoBox(settings_.infoBoxState, facts_.shortInfo, facts_.longInfo);
+    const QFontMetrics metrics(smallFont(font()));
+    const QRect text = metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::TextExpandTabs, infoBox_.text);
+    infoBoxSize_ = infoBox_.text.isEmpty() ? QSize() : QSize(text.width() + 4, text.height());
+    const TextLineInputs line{facts_.exifComment, facts_.jpegComment, QString(), pictureOnly_,
+                              settings_.textInPictureOnly,  index_,             count_, path_};
+    textLine_ = path_.isEmpty() ? TextLine{} : textLine(line);
+    bandHeight_ = bottomBandHeight(line);
+    buttons_.clear();
+    const ViewerModes modes{pictureOnly_, autoShow_, settings_.buttonsInPictureOnly};
+    if (!path_.isEmpty() && controlRowShown(modes))
+        buttons_ = controlRow({client.width(), client.height(), pictureOk(), facts_.writeProtected,
+                               facts_.originalExists, facts_.orientation, facts_.capabilities});
+    if (const std::optional<ViewerButton> corner = topRightButton(modes, client.width()))
+        buttons_.push_back(*corner);
     update();
+}
+
+void PictureView::editInMemory(int id)
+{
+    if (!pictureOk())
+        return;
+    if (id == command::Invert)
+        shown_ = invertedRendering(shown_);
+    else if (id == command::ColourMosaic)
+        shown_ = mosaicRendering(shown_);
+    else if (id == viewer::Greyscale)
+        shown_ = greyRendering(shown_);
+    else if (const std::optional<TransformRequest> request = losslessRequest(id))
+        shown_ = transformedRendering(shown_, request->op);
+    else
+        return;
+    relayout();
+}
+
+void PictureView::cycleInfoBox()
+{
+    if (path_.isEmpty())
+        return;
+    settings_.infoBoxState = nextInfoBoxState(settings_.infoBoxState);
+    Q_EMIT infoBoxStateChanged(settings_.infoBoxState);
+    relayout();
 }
 
 void PictureView::resizeEvent(QResizeEvent* event)
@@ -45,23 +192,113 @@ void PictureView::resizeEvent(QResizeEvent* event)
     decode();
 }
 
+QRect PictureView::infoBoxRect() const
+{
+    return QRect(QPoint(0, 0), infoBoxSize_);
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event)
+{
+    setFocus();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    for (const ViewerButton& button : buttons_) {
+        if (QRect(button.topLeft, QSize(kButtonSize, kButtonSize)).contains(at)) {
+            unsetCursor();
+            if (button.enabled)
+                Q_EMIT commandChosen(button.command, event->modifiers().testFlag(Qt::ControlModifier));
+            return;
+        }
+    }
+    if (count_ > 0 && infoBoxRect().contains(at))
+        cycleInfoBox();
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (pictureOnly_) {
+        unsetCursor();
+        pointerTimer_.start();
+    } else {
+        setCursor(infoBoxRect().contains(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+}
+
 void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         Q_EMIT doubleClicked();
 }
 
+void PictureView::drawButton(QPainter& painter, const ViewerButton& button) const
+{
+    const QRect cell(button.topLeft, QSize(kButtonSize, kButtonSize));
+    painter.fillRect(cell, QColor(236, 236, 236));
+    painter.setPen(button.enabled ? QColor(0, 0, 0) : QColor(161, 161, 161));
+    painter.drawText(cell, Qt::AlignCenter, buttonMark(button.command));
+}
+
 void PictureView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
+    const QColor light = lightened(background_);
+    if (bandHeight_ > 0)
+        painter.fillRect(0, height() - bandHeight_, width(), bandHeight_, light);
     if (!shown_.isNull()) {
-        const QPoint origin((width() - shown_.width()) / 2, (height() - shown_.height()) / 2);
-        painter.drawImage(origin, shown_);
+        // The band's part over the picture, unless it would cover all of it.
+        QRect lit = QRect(0, height() - bandHeight_, width(), bandHeight_) & drawnRect_;
+        if (lit.height() >= drawnRect_.height())
+            lit = QRect();
+        const bool boxShown = infoBox_.shown && !infoBoxSize_.isEmpty();
+        if (lit.isNull() && !boxShown) {
+            painter.drawImage(drawnRect_.topLeft(), shown_);
+        } else {
+            QImage drawn = shown_.copy();
+            lightenImage(drawn, lit.translated(-drawnRect_.topLeft()));
+            if (boxShown)
+                lightenImage(drawn, infoBoxRect().translated(-drawnRect_.topLeft()));
+            painter.drawImage(drawnRect_.topLeft(), drawn);
+        }
     } else if (!failure_.isEmpty()) {
-        painter.setPen(background_.lightness() < 128 ? Qt::white : Qt::black);
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, failure_);
+        painter.setPen(QColor(~background_.rgb() & 0xFFFFFF));
+        painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, failure_);
     }
+    if (infoBox_.shown && !infoBoxSize_.isEmpty()) {
+        painter.setClipRegion(QRegion(infoBoxRect()) - QRegion(shown_.isNull() ? QRect() : drawnRect_));
+        painter.fillRect(infoBoxRect(), light);
+        painter.setClipping(false);
+        painter.setFont(smallFont(font()));
+        painter.setPen(settings_.textColour);
+        painter.drawText(infoBoxRect(), Qt::TextExpandTabs, infoBox_.text);
+        painter.setFont(font());
+    }
+    if (!textLine_.text.isEmpty()) {
+        painter.setPen(Qt::black);
+        if (textLine_.centred) {
+            for (int dx : {0, 1})
+                painter.drawText(QRect(dx, height() - 16, width(), 16), Qt::AlignHCenter | Qt::AlignTop,
+                                 textLine_.text);
+        } else {
+            painter.drawText(QRect(0, height() - 16, width(), 16), Qt::AlignLeft | Qt::AlignTop, textLine_.text);
+        }
+    }
+    for (const ViewerButton& button : buttons_)
+        drawButton(painter, button);
+}
+
+QJsonObject PictureView::stateJson() const
+{
+    return {
+        {QStringLiteral("mode"), QStringLiteral("normal")},
+        {QStringLiteral("drawnRect"),
+         QJsonArray{drawnRect_.x(), drawnRect_.y(), drawnRect_.width(), drawnRect_.height()}},
+        {QStringLiteral("zoomLevel"), 1},
+        {QStringLiteral("panorama"), false},
+        {QStringLiteral("infoBox"), settings_.infoBoxState},
+        {QStringLiteral("textLine"), textLine_.text},
+    };
 }
 
 } // namespace vistello

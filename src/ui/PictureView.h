@@ -1,38 +1,86 @@
 #pragma once
-// The viewer until the real one arrives: the current picture decoded for
-// the view's size, centred and never enlarged. A double click toggles
-// picture-only mode.
+// The picture viewer: the current picture fitted (never enlarged) and
+// centred, the information box, the text line and the row of editing
+// buttons. What a frame shows is worked out (app/window/viewer) when the
+// picture, the size or the mode changes; painting only draws it.
+#include "app/window/viewer/PictureFacts.h"
+#include "app/window/viewer/ViewerButtons.h"
+#include "app/window/viewer/ViewerFrame.h"
 #include "imaging/decode/DecodedPicture.h"
 
+#include <QJsonObject>
+#include <QTimer>
 #include <QWidget>
 
 namespace vistello {
+
+struct ViewerSettings {
+    int infoBoxState = 2;              // "ExifInfoInPicture"
+    bool textInPictureOnly = false;    // "PicturetextInFullscreen"
+    bool buttonsInPictureOnly = false; // "ControlButtonsInFullscreen"
+    QColor textColour = Qt::black;     // "TextColor"
+};
 
 class PictureView : public QWidget {
     Q_OBJECT
 public:
     explicit PictureView(QWidget* parent);
 
-    void showPicture(const QString& path); // empty: nothing to show
+    // index and count place the picture in its list; an empty path: nothing to show.
+    void showPicture(const QString& path, int index, int count);
     void setBackground(QColor colour);
+    void setSettings(const ViewerSettings& settings);
+    void setModes(bool pictureOnly, bool autoShow);
+    // Ctrl with a lossless button, Ctrl+I and Ctrl+B: the shown rendering only.
+    void editInMemory(int command);
+    void cycleInfoBox();
+    // Forgets the file's rendering and facts (it was rewritten).
+    void reload();
+
     const QImage& shownImage() const { return shown_; }
+    QString path() const { return path_; }
+    bool pictureOk() const { return !shown_.isNull(); }
+    QJsonObject stateJson() const;
 
 Q_SIGNALS:
     void doubleClicked();
+    // A button was pressed; withCtrl asks for the in-memory variant.
+    void commandChosen(int command, bool withCtrl);
+    void infoBoxStateChanged(int state);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void decode();
+    void relayout();
+    QRect infoBoxRect() const;
+    void drawButton(class QPainter& painter, const ViewerButton& button) const;
 
     DecodedPicture picture_;
     QString path_;
+    int index_ = 0;
+    int count_ = 0;
+    PictureFacts facts_;
     QImage shown_;
     QString failure_;
     QColor background_ = Qt::white;
+    ViewerSettings settings_;
+    bool pictureOnly_ = false;
+    bool autoShow_ = false;
+
+    // The frame, from relayout().
+    QRect drawnRect_;
+    InfoBox infoBox_;
+    QSize infoBoxSize_;
+    TextLine textLine_;
+    int bandHeight_ = 0;
+    std::vector<ViewerButton> buttons_;
+    QTimer pointerTimer_;
 };
 
 } // namespace vistello

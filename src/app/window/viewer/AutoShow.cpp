@@ -29,11 +29,6 @@ AutoShowTick autoShowTick(int listCount, const AutoShowBusy& busy)
     return AutoShowTick::Next;
 }
 
-AutoShowStart autoShowStart(bool fullScreen, bool pictureOnly)
-{
-    return {fullScreen, !fullScreen && !pictureOnly};
-}
-
 bool transitionPlays(const TransitionConditions& c)
 {
     return c.pictureOk && c.transitionsOn && !c.relayoutPending && c.pictureOnly && c.newPicture && c.allowed;

@@ -20,13 +20,6 @@ struct AutoShowBusy {
 };
 AutoShowTick autoShowTick(int listCount, const AutoShowBusy& busy);
 
-// Starting remembers the frame so that stopping can put it back.
-struct AutoShowStart {
-    bool wasFullScreen = false;
-    bool savePlacement = false; // neither full screen nor picture-only before
-};
-AutoShowStart autoShowStart(bool fullScreen, bool pictureOnly);
-
 struct TransitionConditions {
     bool pictureOk = false;
     bool transitionsOn = false; // "Transitions"
