@@ -141,7 +141,7 @@ void PictureView::decode()
 void PictureView::relayout()
 {
     const QSize client = size();
-    drawnRect_ = shown_.isNull() ? QRect() : centredRect(client, shown_.size());
+    drawnRect_ = shown_.isNull() ? QRect() : drawnRect(client, shown_.size());
     infoBox_ = path_.isEmpty() ? InfoBox{} : infoBox(settings_.infoBoxState, facts_.shortInfo, facts_.longInfo);
     const QFontMetrics metrics(smallFont(font()));
     const QRect text = metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::TextExpandTabs, infoBox_.text);
@@ -253,9 +253,11 @@ void PictureView::paintEvent(QPaintEvent*)
             lit = QRect();
         const bool boxShown = infoBox_.shown && !infoBoxSize_.isEmpty();
         if (lit.isNull() && !boxShown) {
-            painter.drawImage(drawnRect_.topLeft(), shown_);
+            painter.drawImage(drawnRect_, shown_);
         } else {
-            QImage drawn = shown_.copy();
+            QImage drawn = shown_.size() == drawnRect_.size()
+                ? shown_.copy()
+                : shown_.scaled(drawnRect_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             lightenImage(drawn, lit.translated(-drawnRect_.topLeft()));
             if (boxShown)
                 lightenImage(drawn, infoBoxRect().translated(-drawnRect_.topLeft()));
@@ -290,7 +292,13 @@ void PictureView::paintEvent(QPaintEvent*)
 
 QJsonObject PictureView::stateJson() const
 {
+    QJsonArray buttons;
+    for (const ViewerButton& button : buttons_)
+        buttons.append(QJsonArray{button.command, button.topLeft.x(), button.topLeft.y(), button.enabled});
+    const QPoint origin = mapTo(window(), QPoint(0, 0));
     return {
+        {QStringLiteral("viewRect"), QJsonArray{origin.x(), origin.y(), width(), height()}},
+        {QStringLiteral("buttons"), buttons},
         {QStringLiteral("mode"), QStringLiteral("normal")},
         {QStringLiteral("drawnRect"),
          QJsonArray{drawnRect_.x(), drawnRect_.y(), drawnRect_.width(), drawnRect_.height()}},

@@ -2,10 +2,15 @@
 
 namespace vistello {
 
-QRect centredRect(QSize client, QSize rendering)
+QRect drawnRect(QSize client, QSize rendering)
 {
-    return {(client.width() - rendering.width()) / 2, (client.height() - rendering.height()) / 2, rendering.width(),
-            rendering.height()};
+    QRect rect((client.width() - rendering.width()) / 2, (client.height() - rendering.height()) / 2,
+               rendering.width(), rendering.height());
+    if (rect.left() < 0)
+        rect.setRect(0, rect.top(), client.width(), rect.height());
+    if (rect.top() < 0)
+        rect.setRect(rect.left(), 0, rect.width(), client.height());
+    return rect;
 }
 
 int normalisedInfoBoxState(int stored)

@@ -9,8 +9,10 @@
 
 namespace vistello {
 
-// The fitted rendering centred in the client area (integer halves).
-QRect centredRect(QSize client, QSize rendering);
+// The fitted rendering centred in the client area (integer halves). A
+// rendering larger than the area (turned in memory) is squeezed into it in
+// the dimension that overflows.
+QRect drawnRect(QSize client, QSize rendering);
 
 // The information box: 0 hidden (its measured size still takes clicks),
 // 1 the short text, 2 the long text.

@@ -6,9 +6,11 @@ using namespace vistello;
 
 TEST(ViewerFrame, FittedRenderingsAreCentred)
 {
-    EXPECT_EQ(centredRect({800, 600}, {640, 480}), QRect(80, 60, 640, 480));
-    EXPECT_EQ(centredRect({800, 600}, {800, 533}), QRect(0, 33, 800, 533));
-    EXPECT_EQ(centredRect({801, 601}, {2, 2}), QRect(399, 299, 2, 2));
+    EXPECT_EQ(drawnRect({800, 600}, {640, 480}), QRect(80, 60, 640, 480));
+    EXPECT_EQ(drawnRect({800, 600}, {800, 533}), QRect(0, 33, 800, 533));
+    EXPECT_EQ(drawnRect({801, 601}, {2, 2}), QRect(399, 299, 2, 2));
+    // 800x533 turned in memory: squeezed to the area's height only.
+    EXPECT_EQ(drawnRect({800, 600}, {533, 800}), QRect(133, 0, 533, 600));
 }
 
 TEST(ViewerFrame, InfoBoxCyclesAndNormalisesStoredStates)
