@@ -182,6 +182,9 @@ WindowPage* MainWindow::page(PageId id)
         settings.textColour = settingColour(store_.getInt(QStringLiteral("TextColor"), 0), Qt::black);
         view->setSettings(settings);
         connect(view, &PictureView::commandChosen, this, &MainWindow::viewerCommand);
+        connect(view, &PictureView::stepRequested, this, [this](int delta) {
+            runCommand(delta > 0 ? command::NextPicture : command::PreviousPicture);
+        });
         connect(view, &PictureView::infoBoxStateChanged, this,
                 [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
         created = picture;
@@ -573,6 +576,10 @@ void MainWindow::runCommand(int id)
         if (PictureView* view = pictureView())
             view->cycleInfoBox();
         break;
+    case command::ZoomMode:
+        if (PictureView* view = pictureView())
+            view->toggleZoom();
+        break;
     case command::ChangeView:
         setDisplayStyle(state_.displayStyle == style::Overview ? style::Picture : style::Overview);
         break;
@@ -632,10 +639,17 @@ bool MainWindow::viewerKey(const QKeyEvent& key)
     QWidget* focused = focusWidget();
     if (!pictureView() || isTextField(focused) || (focused && leftPane_->isAncestorOf(focused)))
         return false;
-    const ViewerKeyContext context{state_.pictureOnly, false, key.isAutoRepeat()};
+    PictureView* view = pictureView();
+    const ViewerKeyContext context{state_.pictureOnly, view->zoomOn(), key.isAutoRepeat()};
     if (autoShowRunning_)
         autoShowTimer_.start(); // any key restarts the delay
     switch (vistello::viewerKey(key.keyCombination(), context)) {
+    case ViewerKey::ZoomIn: view->zoomIn(); return true;
+    case ViewerKey::ZoomOut: view->zoomOut(); return true;
+    case ViewerKey::MoveDown: view->moveZoomed({0, ZoomView::kMoveStep}); return true;
+    case ViewerKey::MoveUp: view->moveZoomed({0, -ZoomView::kMoveStep}); return true;
+    case ViewerKey::MoveRight: view->moveZoomed({ZoomView::kMoveStep, 0}); return true;
+    case ViewerKey::MoveLeft: view->moveZoomed({-ZoomView::kMoveStep, 0}); return true;
     case ViewerKey::Ignore: return key.isAutoRepeat(); // a held key steps once per press
     case ViewerKey::ShowNext:
     case ViewerKey::FocusNext: // the preview strip's focus is the shown picture for now
@@ -673,6 +687,14 @@ void MainWindow::viewerCommand(int id, bool withCtrl)
     case viewer::RestoreOriginal: runCommand(command::RestoreOriginal); break;
     case viewer::BackToNormal: runCommand(command::PictureOnly); break;
     case viewer::StopShow: stopAutoShow(); break;
+    case viewer::EnableZoom:
+    case viewer::DisableZoom: view->toggleZoom(); break;
+    case viewer::ZoomIn: view->zoomIn(); break;
+    case viewer::ZoomOut: view->zoomOut(); break;
+    case viewer::MoveDown: view->moveZoomed({0, ZoomView::kMoveStep}); break;
+    case viewer::MoveUp: view->moveZoomed({0, -ZoomView::kMoveStep}); break;
+    case viewer::MoveRight: view->moveZoomed({ZoomView::kMoveStep, 0}); break;
+    case viewer::MoveLeft: view->moveZoomed({-ZoomView::kMoveStep, 0}); break;
     default: break;
     }
 }

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QWheelEvent>
 
 namespace vistello {
 
@@ -56,6 +57,13 @@ QString buttonMark(int command)
     case viewer::Crop: return QStringLiteral("#");
     case viewer::EnableZoom: return QStringLiteral("+");
     case viewer::StopShow: return QStringLiteral("\u25a0");
+    case viewer::ZoomIn: return QStringLiteral("+");
+    case viewer::ZoomOut: return QStringLiteral("\u2212");
+    case viewer::MoveDown: return QStringLiteral("\u2193");
+    case viewer::MoveUp: return QStringLiteral("\u2191");
+    case viewer::MoveLeft: return QStringLiteral("\u2190");
+    case viewer::MoveRight: return QStringLiteral("\u2192");
+    case viewer::DisableZoom: return QStringLiteral("1");
     case viewer::BackToNormal: return QStringLiteral("\u25a1");
     default: return {};
     }
@@ -85,6 +93,8 @@ void PictureView::showPicture(const QString& path, int index, int count)
         path_ = path;
         facts_ = path.isEmpty() ? PictureFacts{} : readPictureFacts(path);
         decode();
+        if (zoomOn_)
+            loadZoom();
     } else {
         relayout();
     }
@@ -152,7 +162,9 @@ void PictureView::relayout()
     bandHeight_ = bottomBandHeight(line);
     buttons_.clear();
     const ViewerModes modes{pictureOnly_, autoShow_, settings_.buttonsInPictureOnly};
-    if (!path_.isEmpty() && controlRowShown(modes))
+    if (zoomOn_)
+        buttons_ = zoomRow(client.width(), client.height(), zoom_.level);
+    else if (!path_.isEmpty() && controlRowShown(modes))
         buttons_ = controlRow({client.width(), client.height(), pictureOk(), facts_.writeProtected,
                                facts_.originalExists, facts_.orientation, facts_.capabilities});
     if (const std::optional<ViewerButton> corner = topRightButton(modes, client.width()))
@@ -190,6 +202,73 @@ void PictureView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     decode();
+    if (zoomOn_)
+        renderZoom();
+}
+
+void PictureView::toggleZoom()
+{
+    if (zoomOn_) {
+        zoomOn_ = false;
+        zoomFull_ = zoomed_ = navigatorImage_ = QImage();
+        unsetCursor();
+        relayout();
+        return;
+    }
+    if (!pictureOk())
+        return;
+    zoomOn_ = true;
+    zoom_ = {};
+    loadZoom();
+}
+
+void PictureView::loadZoom()
+{
+    DecodedPicture full;
+    full.setBox(0, 0); // the whole picture, upright
+    full.setCacheCapacity(0);
+    full.setBackgroundColour(background_.rgb());
+    if (path_.isEmpty() || !full.load(path_)) {
+        toggleZoom(); // nothing to zoom into: back to the normal view
+        return;
+    }
+    zoomFull_ = full.image();
+    navigator_ = navigatorFor(zoomFull_.size());
+    renderZoom();
+}
+
+void PictureView::renderZoom()
+{
+    const QSize size = zoomFull_.size() * zoom_.scaleNum() / ZoomView::scaleDenom();
+    zoomed_ = zoom_.level == 1 ? zoomFull_ : zoomFull_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    navigatorImage_ = zoomed_.scaled(navigator_.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    zoom_.clamp(zoomed_.size(), this->size());
+    relayout();
+}
+
+void PictureView::zoomIn()
+{
+    if (!zoomOn_ || !zoom_.canZoomIn())
+        return;
+    zoom_.zoomIn(zoomed_.size(), size());
+    renderZoom();
+}
+
+void PictureView::zoomOut()
+{
+    if (!zoomOn_ || !zoom_.canZoomOut())
+        return;
+    zoom_.zoomOut(zoomed_.size(), size());
+    renderZoom();
+}
+
+void PictureView::moveZoomed(QPoint delta)
+{
+    if (!zoomOn_)
+        return;
+    zoom_.offset += delta;
+    zoom_.clamp(zoomed_.size(), size());
+    update();
 }
 
 QRect PictureView::infoBoxRect() const
@@ -211,12 +290,51 @@ void PictureView::mousePressEvent(QMouseEvent* event)
             return;
         }
     }
+    if (zoomOn_) {
+        zoomDragging_ = true;
+        dragStart_ = at;
+        dragStartOffset_ = zoom_.offset;
+        dragInNavigator_ = QRect(QPoint(0, 0), navigator_.size).contains(at);
+        return;
+    }
     if (count_ > 0 && infoBoxRect().contains(at))
         cycleInfoBox();
 }
 
+void PictureView::mouseReleaseEvent(QMouseEvent*)
+{
+    zoomDragging_ = false;
+}
+
+void PictureView::wheelEvent(QWheelEvent* event)
+{
+    const int direction = event->angleDelta().y() > 0 ? 1 : event->angleDelta().y() < 0 ? -1 : 0;
+    if (direction == 0)
+        return;
+    if (zoomOn_) {
+        if (direction > 0)
+            zoomIn();
+        else
+            zoomOut();
+    } else {
+        Q_EMIT stepRequested(-direction); // forward: the previous picture
+    }
+}
+
 void PictureView::mouseMoveEvent(QMouseEvent* event)
 {
+    const QPoint at = event->position().toPoint();
+    if (zoomOn_) {
+        const bool overNavigator = QRect(QPoint(0, 0), navigator_.size).contains(at);
+        setCursor(overNavigator ? Qt::SizeAllCursor : Qt::OpenHandCursor);
+        if (zoomDragging_) {
+            const QPoint moved = at - dragStart_;
+            zoom_.offset = dragStartOffset_ + (dragInNavigator_ ? navigatorDrag(navigator_, zoom_, moved) : moved);
+            zoom_.clamp(zoomed_.size(), size());
+            update();
+        }
+        return;
+    }
     if (pictureOnly_) {
         unsetCursor();
         pointerTimer_.start();
@@ -239,10 +357,34 @@ void PictureView::drawButton(QPainter& painter, const ViewerButton& button) cons
     painter.drawText(cell, Qt::AlignCenter, buttonMark(button.command));
 }
 
+void PictureView::paintZoom(QPainter& painter)
+{
+    painter.drawImage(zoom_.offset, zoomed_);
+    const QRect inset(QPoint(0, 0), navigator_.size);
+    painter.drawImage(inset.topLeft(), navigatorImage_);
+    painter.setPen(Qt::black);
+    painter.drawRect(inset.adjusted(-1, -1, 1, 1));
+    const QRect mark = navigatorMark(navigator_, zoomFull_.size(), zoomed_.size(), zoom_.offset, size());
+    painter.setPen(Qt::white);
+    painter.drawRect(mark);
+    painter.setPen(Qt::black);
+    painter.drawRect(mark.adjusted(-1, -1, 1, 1));
+    const QPoint label = zoomLabelAt(width(), height());
+    painter.fillRect(QRect(label.x(), height() - 44, 30, 22), lightened(background_));
+    painter.setPen(settings_.textColour);
+    painter.drawText(QRect(label, QSize(30, 16)), Qt::AlignCenter, QStringLiteral(" %1% ").arg(zoom_.percent()));
+}
+
 void PictureView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
+    if (zoomOn_) {
+        paintZoom(painter);
+        for (const ViewerButton& button : buttons_)
+            drawButton(painter, button);
+        return;
+    }
     const QColor light = lightened(background_);
     if (bandHeight_ > 0)
         painter.fillRect(0, height() - bandHeight_, width(), bandHeight_, light);
@@ -299,10 +441,12 @@ QJsonObject PictureView::stateJson() const
     return {
         {QStringLiteral("viewRect"), QJsonArray{origin.x(), origin.y(), width(), height()}},
         {QStringLiteral("buttons"), buttons},
-        {QStringLiteral("mode"), QStringLiteral("normal")},
+        {QStringLiteral("mode"), zoomOn_ ? QStringLiteral("zoom") : QStringLiteral("normal")},
         {QStringLiteral("drawnRect"),
          QJsonArray{drawnRect_.x(), drawnRect_.y(), drawnRect_.width(), drawnRect_.height()}},
-        {QStringLiteral("zoomLevel"), 1},
+        {QStringLiteral("zoomLevel"), zoom_.level},
+        {QStringLiteral("zoomOffset"), QJsonArray{zoom_.offset.x(), zoom_.offset.y()}},
+        {QStringLiteral("navigator"), QJsonArray{navigator_.size.width(), navigator_.size.height()}},
         {QStringLiteral("panorama"), false},
         {QStringLiteral("infoBox"), settings_.infoBoxState},
         {QStringLiteral("textLine"), textLine_.text},

@@ -6,6 +6,7 @@
 #include "app/window/viewer/PictureFacts.h"
 #include "app/window/viewer/ViewerButtons.h"
 #include "app/window/viewer/ViewerFrame.h"
+#include "app/window/viewer/ZoomView.h"
 #include "imaging/decode/DecodedPicture.h"
 
 #include <QJsonObject>
@@ -34,6 +35,12 @@ public:
     // Ctrl with a lossless button, Ctrl+I and Ctrl+B: the shown rendering only.
     void editInMemory(int command);
     void cycleInfoBox();
+    // Zoom mode: 100-200 % with the navigator inset.
+    void toggleZoom();
+    bool zoomOn() const { return zoomOn_; }
+    void zoomIn();
+    void zoomOut();
+    void moveZoomed(QPoint delta);
     // Forgets the file's rendering and facts (it was rewritten).
     void reload();
 
@@ -47,19 +54,26 @@ Q_SIGNALS:
     // A button was pressed; withCtrl asks for the in-memory variant.
     void commandChosen(int command, bool withCtrl);
     void infoBoxStateChanged(int state);
+    // The wheel outside zoom mode: +1 the next picture, -1 the previous.
+    void stepRequested(int delta);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void decode();
     void relayout();
     QRect infoBoxRect() const;
     void drawButton(class QPainter& painter, const ViewerButton& button) const;
+    void loadZoom();
+    void renderZoom();
+    void paintZoom(QPainter& painter);
 
     DecodedPicture picture_;
     QString path_;
@@ -81,6 +95,18 @@ private:
     int bandHeight_ = 0;
     std::vector<ViewerButton> buttons_;
     QTimer pointerTimer_;
+
+    // Zoom mode: the full-size picture, its zoomed bitmap and the inset.
+    bool zoomOn_ = false;
+    ZoomView zoom_;
+    QImage zoomFull_;
+    QImage zoomed_;
+    Navigator navigator_;
+    QImage navigatorImage_;
+    bool zoomDragging_ = false;
+    bool dragInNavigator_ = false;
+    QPoint dragStart_;
+    QPoint dragStartOffset_;
 };
 
 } // namespace vistello

@@ -161,7 +161,17 @@ def viewer_fit_buttons_and_show(s):
     os.chmod(c, 0o444)  # no write bit: write-protected even for root
     before = {p: open(p, "rb").read() for p in (a, b, c)}
     st = s.run(["resize 1000 700", "wait-idle", "state", "key F11", "state", "key F11",
-                "key Right", "state", "quit"])
+                "key Right", "state",
+                # Zoom mode on b.jpg: the wheel steps through the levels, arrows move.
+                "key Ctrl+Z", "state"] + ["wheel 600 400 1"] * 5 + ["state", "wheel 600 400 -1", "key Left",
+                "state", "key Ctrl+Z", "state", "quit"])
+    zoom = [x["viewer"] for x in st[3:7]]
+    check(zoom[0]["mode"] == "zoom" and zoom[0]["zoomLevel"] == 1 and zoom[0]["navigator"] == [133, 100],
+          "zoom mode at 100 %% with a 133x100 navigator %s" % zoom[0])
+    zoom_in = [b for b in zoom[1]["buttons"] if b[0] == 40082]
+    check(zoom[1]["zoomLevel"] == 5 and zoom_in and not zoom_in[0][3], "200 %% ends the wheel %s" % zoom[1])
+    check(zoom[2]["zoomLevel"] == 4 and zoom[2]["mode"] == "zoom", "wheel back, arrows stay in zoom mode")
+    check(zoom[3]["mode"] == "normal", "Ctrl+Z leaves zoom mode")
     view = st[0]["viewer"]["viewRect"]
     x, y, w, h = view
     check(st[0]["viewer"]["drawnRect"] == [(w - 640) // 2, (h - 480) // 2, 640, 480], "640x480 at 100 %% %s" % st[0])

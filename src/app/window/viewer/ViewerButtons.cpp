@@ -28,6 +28,24 @@ std::vector<ViewerButton> controlRow(const ButtonInputs& in)
     };
 }
 
+std::vector<ViewerButton> zoomRow(int width, int height, int level)
+{
+    const int y = height - 42;
+    const auto at = [&](int command, int fromRight, bool enabled) {
+        return ViewerButton{command, QPoint(width - fromRight, y), enabled};
+    };
+    return {
+        at(viewer::ZoomIn, 20, level < 5),   at(viewer::ZoomOut, 44, level >= 2), at(viewer::MoveDown, 71, true),
+        at(viewer::MoveUp, 95, true),        at(viewer::MoveLeft, 119, true),    at(viewer::MoveRight, 143, true),
+        at(viewer::DisableZoom, 170, true),
+    };
+}
+
+QPoint zoomLabelAt(int width, int height)
+{
+    return {width - 210, height - 39};
+}
+
 bool controlRowShown(const ViewerModes& modes)
 {
     return !modes.autoShow && (!modes.pictureOnly || modes.buttonsInPictureOnly);

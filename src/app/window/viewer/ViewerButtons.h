@@ -56,6 +56,12 @@ struct ButtonInputs {
 // its button stays disabled.
 std::vector<ViewerButton> controlRow(const ButtonInputs& in);
 
+// The zoom-mode row: zoom in/out by the level, the four moves, back to
+// the normal view.
+std::vector<ViewerButton> zoomRow(int width, int height, int level);
+// Where the " 100% " label of the zoom row starts.
+QPoint zoomLabelAt(int width, int height);
+
 struct ViewerModes {
     bool pictureOnly = false;
     bool autoShow = false;

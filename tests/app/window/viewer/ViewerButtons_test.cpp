@@ -64,6 +64,17 @@ TEST(ViewerButtons, EnablingFollowsProtectionCapabilitiesAndOrientation)
     EXPECT_FALSE(row.at(viewer::EnableZoom).enabled);
 }
 
+TEST(ViewerButtons, ZoomRowEnablesByLevel)
+{
+    auto row = byCommand(zoomRow(800, 600, 1));
+    EXPECT_TRUE(row.at(viewer::ZoomIn).enabled);
+    EXPECT_FALSE(row.at(viewer::ZoomOut).enabled);
+    EXPECT_EQ(row.at(viewer::DisableZoom).topLeft, QPoint(630, 558));
+    row = byCommand(zoomRow(800, 600, 5));
+    EXPECT_FALSE(row.at(viewer::ZoomIn).enabled);
+    EXPECT_TRUE(row.at(viewer::ZoomOut).enabled);
+}
+
 TEST(ViewerButtons, TopRightButtonAndRowVisibility)
 {
     EXPECT_TRUE(controlRowShown({}));
