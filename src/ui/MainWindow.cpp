@@ -180,6 +180,8 @@ WindowPage* MainWindow::page(PageId id)
         settings.textInPictureOnly = store_.getBool(QStringLiteral("PicturetextInFullscreen"), false);
         settings.buttonsInPictureOnly = store_.getBool(QStringLiteral("ControlButtonsInFullscreen"), false);
         settings.textColour = settingColour(store_.getInt(QStringLiteral("TextColor"), 0), Qt::black);
+        settings.transitions = store_.getBool(QStringLiteral("Transitions"), true);
+        settings.transitionDelay = store_.getInt(QStringLiteral("TransitionsDelay"), 1);
         view->setSettings(settings);
         connect(view, &PictureView::commandChosen, this, &MainWindow::viewerCommand);
         connect(view, &PictureView::stepRequested, this, [this](int delta) {
@@ -640,6 +642,7 @@ bool MainWindow::viewerKey(const QKeyEvent& key)
     if (!pictureView() || isTextField(focused) || (focused && leftPane_->isAncestorOf(focused)))
         return false;
     PictureView* view = pictureView();
+    view->finishTransition();
     const ViewerKeyContext context{state_.pictureOnly, view->zoomOn(), key.isAutoRepeat()};
     if (autoShowRunning_)
         autoShowTimer_.start(); // any key restarts the delay

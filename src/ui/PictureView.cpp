@@ -1,5 +1,6 @@
 #include "ui/PictureView.h"
 
+#include "app/window/viewer/AutoShow.h"
 #include "app/window/viewer/MemoryEdits.h"
 #include "app/window/CommandIds.h"
 
@@ -15,6 +16,15 @@ namespace vistello {
 namespace {
 
 constexpr int kPointerHideMs = 2000;
+constexpr int kTransitionFrameMs = 10;
+
+// VISTELLO_SEED makes the effect choice repeatable.
+QRandomGenerator seededRandom()
+{
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("VISTELLO_SEED").toUInt(&ok);
+    return ok ? QRandomGenerator(seed) : QRandomGenerator(QRandomGenerator::global()->generate());
+}
 
 // Each channel +100, capped: the band and the box lie over a lighter picture.
 QColor lightened(QColor colour)
@@ -71,8 +81,10 @@ QString buttonMark(int command)
 
 } // namespace
 
-PictureView::PictureView(QWidget* parent) : QWidget(parent)
+PictureView::PictureView(QWidget* parent) : QWidget(parent), random_(seededRandom())
 {
+    transitionTimer_.setInterval(kTransitionFrameMs);
+    connect(&transitionTimer_, &QTimer::timeout, this, &PictureView::transitionFrame);
     setObjectName(QStringLiteral("pictureView"));
     setMouseTracking(true);
     picture_.setAllowEnlarge(false);
@@ -90,9 +102,14 @@ void PictureView::showPicture(const QString& path, int index, int count)
     index_ = index;
     count_ = count;
     if (path != path_) {
+        finishTransition();
+        const bool wasShowing = pictureOk() && !zoomOn_ && isVisible();
+        const QPixmap previous = wasShowing && pictureOnly_ && settings_.transitions ? grab() : QPixmap();
         path_ = path;
         facts_ = path.isEmpty() ? PictureFacts{} : readPictureFacts(path);
         decode();
+        if (transitionPlays({pictureOk(), settings_.transitions, false, pictureOnly_, true, wasShowing}))
+            startTransition(previous);
         if (zoomOn_)
             loadZoom();
     } else {
@@ -206,6 +223,47 @@ void PictureView::resizeEvent(QResizeEvent* event)
         renderZoom();
 }
 
+void PictureView::startTransition(const QPixmap& previous)
+{
+    if (previous.isNull())
+        return;
+    previousFrame_ = previous;
+    revealed_ = QRegion();
+    transition_ = transitionPlan(chooseEffect(random_), size(), random_);
+    transitionStep_ = 0;
+    nextStepAtMs_ = 0;
+    ++transitionsPlayed_;
+    transitionClock_.start();
+    transitionTimer_.start();
+    transitionFrame();
+}
+
+void PictureView::transitionFrame()
+{
+    // Every step that is due on this frame; the waits never block.
+    const int unit = transitionDelayUnitMs(settings_.transitionDelay);
+    const int64_t now = transitionClock_.elapsed();
+    while (transitionStep_ < transition_.size() && nextStepAtMs_ <= now) {
+        const TransitionStep& step = transition_[transitionStep_++];
+        for (const QRect& copy : step.copies)
+            revealed_ += copy;
+        nextStepAtMs_ += int64_t(step.waitUnits) * unit;
+    }
+    if (transitionStep_ >= transition_.size())
+        finishTransition();
+    update();
+}
+
+void PictureView::finishTransition()
+{
+    if (previousFrame_.isNull())
+        return;
+    transitionTimer_.stop();
+    previousFrame_ = QPixmap();
+    transition_.clear();
+    update();
+}
+
 void PictureView::toggleZoom()
 {
     if (zoomOn_) {
@@ -279,6 +337,7 @@ QRect PictureView::infoBoxRect() const
 void PictureView::mousePressEvent(QMouseEvent* event)
 {
     setFocus();
+    finishTransition();
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
@@ -378,6 +437,10 @@ void PictureView::paintZoom(QPainter& painter)
 void PictureView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (!previousFrame_.isNull()) {
+        painter.drawPixmap(0, 0, previousFrame_);
+        painter.setClipRegion(revealed_);
+    }
     painter.fillRect(rect(), background_);
     if (zoomOn_) {
         paintZoom(painter);
@@ -450,6 +513,7 @@ QJsonObject PictureView::stateJson() const
         {QStringLiteral("panorama"), false},
         {QStringLiteral("infoBox"), settings_.infoBoxState},
         {QStringLiteral("textLine"), textLine_.text},
+        {QStringLiteral("transitions"), transitionsPlayed_},
     };
 }
 

@@ -4,12 +4,16 @@
 // buttons. What a frame shows is worked out (app/window/viewer) when the
 // picture, the size or the mode changes; painting only draws it.
 #include "app/window/viewer/PictureFacts.h"
+#include "app/window/viewer/TransitionPlan.h"
 #include "app/window/viewer/ViewerButtons.h"
 #include "app/window/viewer/ViewerFrame.h"
 #include "app/window/viewer/ZoomView.h"
 #include "imaging/decode/DecodedPicture.h"
 
+#include <QElapsedTimer>
 #include <QJsonObject>
+#include <QPixmap>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,6 +24,8 @@ struct ViewerSettings {
     bool textInPictureOnly = false;    // "PicturetextInFullscreen"
     bool buttonsInPictureOnly = false; // "ControlButtonsInFullscreen"
     QColor textColour = Qt::black;     // "TextColor"
+    bool transitions = true;           // "Transitions"
+    int transitionDelay = 1;           // "TransitionsDelay"
 };
 
 class PictureView : public QWidget {
@@ -41,6 +47,8 @@ public:
     void zoomIn();
     void zoomOut();
     void moveZoomed(QPoint delta);
+    // A key or a click shows the rest of a running transition at once.
+    void finishTransition();
     // Forgets the file's rendering and facts (it was rewritten).
     void reload();
 
@@ -74,6 +82,8 @@ private:
     void loadZoom();
     void renderZoom();
     void paintZoom(QPainter& painter);
+    void startTransition(const QPixmap& previous);
+    void transitionFrame();
 
     DecodedPicture picture_;
     QString path_;
@@ -107,6 +117,17 @@ private:
     bool dragInNavigator_ = false;
     QPoint dragStart_;
     QPoint dragStartOffset_;
+
+    // A transition: the previous frame, covered step by step by the new one.
+    QRandomGenerator random_;
+    QPixmap previousFrame_;
+    QRegion revealed_;
+    std::vector<TransitionStep> transition_;
+    size_t transitionStep_ = 0;
+    int64_t nextStepAtMs_ = 0;
+    QElapsedTimer transitionClock_;
+    QTimer transitionTimer_;
+    int transitionsPlayed_ = 0;
 };
 
 } // namespace vistello

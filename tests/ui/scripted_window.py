@@ -211,6 +211,7 @@ def viewer_fit_buttons_and_show(s):
           "the show runs full screen %s" % st[0]["window"])
     check(st[1]["list"]["currentIndex"] == 1, "one tick after 1.5 s %s" % st[1]["list"])
     check(st[2]["list"]["currentIndex"] == 0 and st[2]["autoShow"]["running"], "wrapped after three ticks %s" % st[2])
+    check(st[2]["viewer"]["transitions"] - st[0]["viewer"]["transitions"] == 3, "three transitions %s" % st[2]["viewer"])
     check(not st[3]["autoShow"]["running"] and not st[3]["window"]["pictureOnly"]
           and not st[3]["window"]["fullScreen"], "Ctrl+S stops the show %s" % st[3]["window"])
     check(not st[4]["autoShow"]["running"] and not st[4]["window"]["fullScreen"], "Esc stops the show")
