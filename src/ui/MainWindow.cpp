@@ -182,6 +182,8 @@ WindowPage* MainWindow::page(PageId id)
         settings.textColour = settingColour(store_.getInt(QStringLiteral("TextColor"), 0), Qt::black);
         settings.transitions = store_.getBool(QStringLiteral("Transitions"), true);
         settings.transitionDelay = store_.getInt(QStringLiteral("TransitionsDelay"), 1);
+        settings.panoramaAutoScroll = store_.getBool(QStringLiteral("PanoramaAutoScroll"), true);
+        settings.panoramaSpeed = store_.getInt(QStringLiteral("PanoramaAutoScrollSpeed"), 2);
         view->setSettings(settings);
         connect(view, &PictureView::commandChosen, this, &MainWindow::viewerCommand);
         connect(view, &PictureView::stepRequested, this, [this](int delta) {
@@ -751,7 +753,10 @@ void MainWindow::stopAutoShow()
 
 void MainWindow::autoShowTick()
 {
-    switch (vistello::autoShowTick(lists_.current().count(), {})) {
+    const PictureView* view = pictureView();
+    AutoShowBusy busy;
+    busy.panoramaScrolling = view && view->panoramaScrolling();
+    switch (vistello::autoShowTick(lists_.current().count(), busy)) {
     case AutoShowTick::Stop: stopAutoShow(); break;
     case AutoShowTick::Next: stepPicture(1); break;
     case AutoShowTick::Wait: break;

@@ -2,6 +2,7 @@
 
 #include "app/window/viewer/AutoShow.h"
 #include "app/window/viewer/MemoryEdits.h"
+#include "app/window/viewer/Panorama.h"
 #include "app/window/CommandIds.h"
 
 #include <QFontMetrics>
@@ -83,6 +84,8 @@ QString buttonMark(int command)
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent), random_(seededRandom())
 {
+    panoramaTimer_.setInterval(kPanoramaTickMs);
+    connect(&panoramaTimer_, &QTimer::timeout, this, &PictureView::panoramaTick);
     transitionTimer_.setInterval(kTransitionFrameMs);
     connect(&transitionTimer_, &QTimer::timeout, this, &PictureView::transitionFrame);
     setObjectName(QStringLiteral("pictureView"));
@@ -140,8 +143,11 @@ void PictureView::setSettings(const ViewerSettings& settings)
 
 void PictureView::setModes(bool pictureOnly, bool autoShow)
 {
+    const bool changed = pictureOnly != pictureOnly_;
     pictureOnly_ = pictureOnly;
     autoShow_ = autoShow;
+    if (changed)
+        decode(); // panorama mode comes and goes with picture-only mode
     if (!pictureOnly) {
         pointerTimer_.stop();
         unsetCursor();
@@ -155,6 +161,10 @@ void PictureView::decode()
 {
     shown_ = QImage();
     failure_.clear();
+    panoramaTimer_.stop();
+    panoramaPosition_ = 0;
+    panorama_ = pictureOnly_ && isPanorama(facts_.size);
+    picture_.setPanoramaMode(panorama_);
     if (!path_.isEmpty() && width() > 0 && height() > 0) {
         picture_.setBox(width(), height());
         if (picture_.load(path_))
@@ -162,6 +172,22 @@ void PictureView::decode()
         else
             failure_ = picture_.failureText();
     }
+    if (panorama_ && pictureOk() && settings_.panoramaAutoScroll && panoramaStep(settings_.panoramaSpeed) > 0)
+        panoramaTimer_.start();
+    relayout();
+}
+
+void PictureView::panoramaTick()
+{
+    const bool across = scrollsHorizontally(facts_.size);
+    const int rendered = across ? shown_.width() : shown_.height();
+    const int next = vistello::panoramaPosition(panoramaPosition_, panoramaStep(settings_.panoramaSpeed), rendered,
+                                                across ? width() : height());
+    if (next == panoramaPosition_) {
+        panoramaTimer_.stop(); // the end is reached
+        return;
+    }
+    panoramaPosition_ = next;
     relayout();
 }
 
@@ -169,6 +195,14 @@ void PictureView::relayout()
 {
     const QSize client = size();
     drawnRect_ = shown_.isNull() ? QRect() : drawnRect(client, shown_.size());
+    if (panorama_ && !shown_.isNull()) {
+        // At its own size, scrolled along the long side and centred across it.
+        drawnRect_.setSize(shown_.size());
+        if (scrollsHorizontally(facts_.size))
+            drawnRect_.moveTo(-panoramaPosition_, (client.height() - shown_.height()) / 2);
+        else
+            drawnRect_.moveTo((client.width() - shown_.width()) / 2, -panoramaPosition_);
+    }
     infoBox_ = path_.isEmpty() ? InfoBox{} : infoBox(settings_.infoBoxState, facts_.shortInfo, facts_.longInfo);
     const QFontMetrics metrics(smallFont(font()));
     const QRect text = metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::TextExpandTabs, infoBox_.text);
@@ -504,13 +538,16 @@ QJsonObject PictureView::stateJson() const
     return {
         {QStringLiteral("viewRect"), QJsonArray{origin.x(), origin.y(), width(), height()}},
         {QStringLiteral("buttons"), buttons},
-        {QStringLiteral("mode"), zoomOn_ ? QStringLiteral("zoom") : QStringLiteral("normal")},
+        {QStringLiteral("mode"), zoomOn_ ? QStringLiteral("zoom")
+                                 : panorama_ ? QStringLiteral("panorama")
+                                             : QStringLiteral("normal")},
         {QStringLiteral("drawnRect"),
          QJsonArray{drawnRect_.x(), drawnRect_.y(), drawnRect_.width(), drawnRect_.height()}},
         {QStringLiteral("zoomLevel"), zoom_.level},
         {QStringLiteral("zoomOffset"), QJsonArray{zoom_.offset.x(), zoom_.offset.y()}},
         {QStringLiteral("navigator"), QJsonArray{navigator_.size.width(), navigator_.size.height()}},
-        {QStringLiteral("panorama"), false},
+        {QStringLiteral("panorama"), panorama_},
+        {QStringLiteral("panoramaScrolling"), panoramaTimer_.isActive()},
         {QStringLiteral("infoBox"), settings_.infoBoxState},
         {QStringLiteral("textLine"), textLine_.text},
         {QStringLiteral("transitions"), transitionsPlayed_},

@@ -26,6 +26,8 @@ struct ViewerSettings {
     QColor textColour = Qt::black;     // "TextColor"
     bool transitions = true;           // "Transitions"
     int transitionDelay = 1;           // "TransitionsDelay"
+    bool panoramaAutoScroll = true;    // "PanoramaAutoScroll"
+    int panoramaSpeed = 2;             // "PanoramaAutoScrollSpeed"
 };
 
 class PictureView : public QWidget {
@@ -55,6 +57,7 @@ public:
     const QImage& shownImage() const { return shown_; }
     QString path() const { return path_; }
     bool pictureOk() const { return !shown_.isNull(); }
+    bool panoramaScrolling() const { return panoramaTimer_.isActive(); }
     QJsonObject stateJson() const;
 
 Q_SIGNALS:
@@ -84,6 +87,7 @@ private:
     void paintZoom(QPainter& painter);
     void startTransition(const QPixmap& previous);
     void transitionFrame();
+    void panoramaTick();
 
     DecodedPicture picture_;
     QString path_;
@@ -128,6 +132,11 @@ private:
     QElapsedTimer transitionClock_;
     QTimer transitionTimer_;
     int transitionsPlayed_ = 0;
+
+    // Panorama mode: picture-only and one side at least twice the other.
+    bool panorama_ = false;
+    int panoramaPosition_ = 0; // scrolled along the long side
+    QTimer panoramaTimer_;
 };
 
 } // namespace vistello

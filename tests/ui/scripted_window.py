@@ -221,6 +221,17 @@ def viewer_fit_buttons_and_show(s):
     st = s.run(["wait-idle", "key Ctrl+S", "state", "quit"])
     check(not st[0]["autoShow"]["running"], "one picture: no show")
 
+    # A 4000x1000 picture in picture-only mode fills the height and scrolls by itself.
+    subprocess.run(["convert", "-size", "4000x1000", "gradient:red-blue", os.path.join(s.samples, "p.jpg")],
+                   check=True)
+    st = s.run(["resize 1000 700", "wait-idle", "key F11", "key Right", "state", "wait 500", "state", "key F11",
+                "state", "quit"])
+    first, later, normal = (x["viewer"] for x in st)
+    check(first["mode"] == "panorama" and first["drawnRect"][2:] == [2800, 700] and first["panoramaScrolling"],
+          "panorama at the view's height %s" % first)
+    check(later["drawnRect"][0] < first["drawnRect"][0] <= 0, "it scrolls %s" % later["drawnRect"])
+    check(normal["mode"] == "normal" and normal["drawnRect"][2] <= normal["viewRect"][2], "fitted again %s" % normal)
+
 
 def main():
     tools = ("convert", "exiftool", "jpegtran", "djpeg") + (("xvfb-run",) if XVFB else ())

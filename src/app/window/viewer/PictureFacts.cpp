@@ -19,6 +19,7 @@ PictureFacts readPictureFacts(const QString& path)
     const PictureSummary summary = readPictureSummary(path);
     if (summary.valid) {
         facts.orientation = summary.orientation > 0 ? summary.orientation : 1;
+        facts.size = QSize(int(summary.width), int(summary.height));
         facts.exifComment = summary.userComment.trimmed();
         facts.jpegComment = summary.comment.trimmed();
     }
