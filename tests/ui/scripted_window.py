@@ -231,6 +231,8 @@ def viewer_fit_buttons_and_show(s):
           "panorama at the view's height %s" % first)
     check(later["drawnRect"][0] < first["drawnRect"][0] <= 0, "it scrolls %s" % later["drawnRect"])
     check(normal["mode"] == "normal" and normal["drawnRect"][2] <= normal["viewRect"][2], "fitted again %s" % normal)
+    st = s.run(["wait-idle", "state", "key Ctrl+S", "quit"], options=["-a"])
+    check(st[0]["autoShow"]["running"] and st[0]["window"]["pictureOnly"], "-a starts the show %s" % st[0])
 
 
 def main():
