@@ -1,6 +1,7 @@
 #include "ui/PictureView.h"
 
 #include "app/window/viewer/AutoShow.h"
+#include "app/window/viewer/ButtonStrip.h"
 #include "app/window/viewer/MemoryEdits.h"
 #include "app/window/viewer/Panorama.h"
 #include "app/window/CommandIds.h"
@@ -51,38 +52,30 @@ QFont smallFont(const QFont& base)
     return font;
 }
 
-// Our own small artwork, one mark per button.
-QString buttonMark(int command)
+// Our own marks, one 18-pixel cell per button, on a white key.
+QImage drawButtonStrip()
 {
-    switch (command) {
-    case viewer::Delete: return QStringLiteral("\u2715");
-    case viewer::RestoreOriginal: return QStringLiteral("O");
-    case viewer::AutoRotate: return QStringLiteral("A");
-    case viewer::RotateRight: return QStringLiteral("\u21bb");
-    case viewer::RotateLeft: return QStringLiteral("\u21ba");
-    case viewer::FlipHorizontal: return QStringLiteral("\u2194");
-    case viewer::FlipVertical: return QStringLiteral("\u2195");
-    case viewer::MainDiagonal: return QStringLiteral("\u2198");
-    case viewer::SubDiagonal: return QStringLiteral("\u2199");
-    case viewer::Greyscale: return QStringLiteral("G");
-    case viewer::Crop: return QStringLiteral("#");
-    case viewer::EnableZoom: return QStringLiteral("+");
-    case viewer::StopShow: return QStringLiteral("\u25a0");
-    case viewer::ZoomIn: return QStringLiteral("+");
-    case viewer::ZoomOut: return QStringLiteral("\u2212");
-    case viewer::MoveDown: return QStringLiteral("\u2193");
-    case viewer::MoveUp: return QStringLiteral("\u2191");
-    case viewer::MoveLeft: return QStringLiteral("\u2190");
-    case viewer::MoveRight: return QStringLiteral("\u2192");
-    case viewer::DisableZoom: return QStringLiteral("1");
-    case viewer::BackToNormal: return QStringLiteral("\u25a1");
-    default: return {};
-    }
+    QImage strip(kStripCell * kStripCells, kStripCell, QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    QPainter painter(&strip);
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (const int command : stripCommands())
+        painter.drawText(QRect(stripIndex(command) * kStripCell, 0, kStripCell, kStripCell), Qt::AlignCenter,
+                         stripMark(command));
+    return strip;
 }
 
 } // namespace
 
-PictureView::PictureView(QWidget* parent) : QWidget(parent), random_(seededRandom())
+PictureView::PictureView(QWidget* parent)
+    : QWidget(parent)
+    , strip_(drawButtonStrip())
+    , hotStrip_(hotVariant(strip_))
+    , disabledStrip_(disabledVariant(strip_))
+    , random_(seededRandom())
 {
     panoramaTimer_.setInterval(kPanoramaTickMs);
     connect(&panoramaTimer_, &QTimer::timeout, this, &PictureView::panoramaTick);
@@ -417,6 +410,10 @@ void PictureView::wheelEvent(QWheelEvent* event)
 void PictureView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    if (const int hot = buttonAt(at); hot != hotCommand_) {
+        hotCommand_ = hot;
+        update();
+    }
     if (zoomOn_) {
         const bool overNavigator = QRect(QPoint(0, 0), navigator_.size).contains(at);
         setCursor(overNavigator ? Qt::SizeAllCursor : Qt::OpenHandCursor);
@@ -444,10 +441,32 @@ void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void PictureView::drawButton(QPainter& painter, const ViewerButton& button) const
 {
-    const QRect cell(button.topLeft, QSize(kButtonSize, kButtonSize));
-    painter.fillRect(cell, QColor(236, 236, 236));
-    painter.setPen(button.enabled ? QColor(0, 0, 0) : QColor(161, 161, 161));
-    painter.drawText(cell, Qt::AlignCenter, buttonMark(button.command));
+    const bool hot = button.enabled && button.command == hotCommand_;
+    const QImage& variant = hot ? hotStrip_ : button.enabled ? strip_ : disabledStrip_;
+    const QRect cell(stripIndex(button.command) * kStripCell, 0, kStripCell, kStripCell);
+    painter.drawImage(button.topLeft, variant, cell);
+    if (hot) {
+        painter.setPen(QColor(49, 106, 197));
+        const QRect frame(button.topLeft, QSize(kButtonSize, kButtonSize));
+        painter.drawLine(frame.topRight(), frame.bottomRight());
+        painter.drawLine(frame.bottomLeft(), frame.bottomRight());
+    }
+}
+
+int PictureView::buttonAt(QPoint at) const
+{
+    for (const ViewerButton& button : buttons_)
+        if (QRect(button.topLeft, QSize(kButtonSize, kButtonSize)).contains(at))
+            return button.command;
+    return 0;
+}
+
+void PictureView::leaveEvent(QEvent*)
+{
+    if (hotCommand_ != 0) {
+        hotCommand_ = 0;
+        update();
+    }
 }
 
 void PictureView::paintZoom(QPainter& painter)

@@ -76,11 +76,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void decode();
     void relayout();
     QRect infoBoxRect() const;
+    int buttonAt(QPoint at) const;
     void drawButton(class QPainter& painter, const ViewerButton& button) const;
     void loadZoom();
     void renderZoom();
@@ -109,6 +111,10 @@ private:
     int bandHeight_ = 0;
     std::vector<ViewerButton> buttons_;
     QTimer pointerTimer_;
+    QImage strip_;
+    QImage hotStrip_;
+    QImage disabledStrip_;
+    int hotCommand_ = 0; // the button under the mouse
 
     // Zoom mode: the full-size picture, its zoomed bitmap and the inset.
     bool zoomOn_ = false;
