@@ -484,7 +484,8 @@ void PictureView::paintZoom(QPainter& painter)
     const QPoint label = zoomLabelAt(width(), height());
     painter.fillRect(QRect(label.x(), height() - 44, 30, 22), lightened(background_));
     painter.setPen(settings_.textColour);
-    painter.drawText(QRect(label, QSize(30, 16)), Qt::AlignCenter, QStringLiteral(" %1% ").arg(zoom_.percent()));
+    painter.drawText(QRect(label, QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop,
+                     QStringLiteral(" %1% ").arg(zoom_.percent()));
 }
 
 void PictureView::paintEvent(QPaintEvent*)
