@@ -146,6 +146,29 @@ def geometry_under_xvfb(s):
     check(pixel(196, 300) in ("srgb(255,255,255)", "white"), "pane background at x 196: " + pixel(196, 300))
 
 
+def viewer_pixels_under_xvfb(s):
+    for name in os.listdir(s.samples):
+        os.remove(os.path.join(s.samples, name))
+    big = os.path.join(s.samples, "big.jpg")
+    subprocess.run(["convert", "-size", "3000x2000", "plasma:fractal", "-seed", "5", big], check=True)
+    subprocess.run(["convert", "-size", "640x480", "xc:orange", os.path.join(s.samples, "small.jpg")], check=True)
+    shot = os.path.join(s.root, "viewer.png")
+    st = s.run(["resize 1000 700", "wait-idle", "key F11", "wait-idle", "state", "shot " + shot, "key Right",
+                "state", "quit"])
+    check(st[0]["viewer"]["viewRect"] == [0, 0, 1000, 700] and st[0]["viewer"]["drawnRect"] == [0, 17, 1000, 666],
+          "3000x2000 fitted into 1000x700 %s" % st[0]["viewer"])
+    check(st[1]["viewer"]["drawnRect"] == [180, 110, 640, 480], "640x480 at 100 %% %s" % st[1]["viewer"])
+    reference = os.path.join(s.root, "reference.png")
+    subprocess.run([CLI, "decode", "--box", "1000x700", big, "-o", reference], check=True, stdout=subprocess.DEVNULL)
+
+    def pixel(path, x, y):
+        return subprocess.run(["convert", path, "-format", "%%[pixel:p{%d,%d}]" % (x, y), "info:"],
+                              capture_output=True, text=True).stdout.strip()
+    for x, y in ((500, 333), (900, 600), (300, 500), (999, 665)):
+        check(pixel(shot, x, 17 + y) == pixel(reference, x, y), "probe %d,%d: %s != %s"
+              % (x, y, pixel(shot, x, 17 + y), pixel(reference, x, y)))
+
+
 def decoded(path):
     return subprocess.run(["djpeg", "-pnm", path], capture_output=True).stdout
 
@@ -239,7 +262,7 @@ def main():
     tools = ("convert", "exiftool", "jpegtran", "djpeg") + (("xvfb-run",) if XVFB else ())
     if not all(shutil.which(t) for t in tools):
         return 77
-    scenarios = [geometry_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart,
+    scenarios = [geometry_under_xvfb, viewer_pixels_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart,
                                                         delete_and_file_dates, bad_line_stops,
                                                         viewer_fit_buttons_and_show]
     for scenario in scenarios:
