@@ -6,8 +6,12 @@
 #include "app/window/DisplayStyle.h"
 #include "app/window/StateJson.h"
 #include "app/window/StyleMachine.h"
+#include "app/window/viewer/AutoShow.h"
+#include "app/window/viewer/ViewerKeys.h"
+#include "jpegedit/batch/PictureTransform.h"
 #include "core/lists/DroppedFiles.h"
 #include "core/lists/PictureLists.h"
+#include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/DecodedPicture.h"
 #include "organize/filecommands/FileCommands.h"
@@ -16,6 +20,7 @@
 #include "ui/LeftPane.h"
 #include "ui/OverviewPage.h"
 #include "ui/PicturePage.h"
+#include "ui/PictureView.h"
 #include "ui/PlaceholderPage.h"
 #include "ui/PreviewStrip.h"
 #include "ui/TabRow.h"
@@ -105,6 +110,9 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         layoutAreas();
     });
 
+    autoShowTimer_.setObjectName(QStringLiteral("autoShowTimer"));
+    connect(&autoShowTimer_, &QTimer::timeout, this, &MainWindow::autoShowTick);
+
     // Accelerators come before any other key handling in this window.
     qApp->installEventFilter(this);
 
@@ -148,11 +156,14 @@ void MainWindow::start(const WindowStart& start)
         QToolTip::showText(tree->mapToGlobal(tree->rect().center()),
                            folderViewHintTitle() + QLatin1Char('\n') + folderViewHintText(), tree, QRect(),
                            kFolderViewHintMs);
+    if (start.startAutoShow)
+        startAutoShow();
 }
 
 CommandContext MainWindow::commandContext() const
 {
-    return {lists_.current().count(), state_.displayStyle, state_.pictureOnly, state_.appFullScreen, false};
+    return {lists_.current().count(), state_.displayStyle, state_.pictureOnly, state_.appFullScreen,
+            autoShowRunning_};
 }
 
 WindowPage* MainWindow::page(PageId id)
@@ -169,6 +180,23 @@ WindowPage* MainWindow::page(PageId id)
         connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
+        PictureView* view = picture->view();
+        ViewerSettings settings;
+        settings.infoBoxState = store_.getInt(QStringLiteral("ExifInfoInPicture"), 2);
+        settings.textInPictureOnly = store_.getBool(QStringLiteral("PicturetextInFullscreen"), false);
+        settings.buttonsInPictureOnly = store_.getBool(QStringLiteral("ControlButtonsInFullscreen"), false);
+        settings.textColour = settingColour(store_.getInt(QStringLiteral("TextColor"), 0), Qt::black);
+        settings.transitions = store_.getBool(QStringLiteral("Transitions"), true);
+        settings.transitionDelay = store_.getInt(QStringLiteral("TransitionsDelay"), 1);
+        settings.panoramaAutoScroll = store_.getBool(QStringLiteral("PanoramaAutoScroll"), true);
+        settings.panoramaSpeed = store_.getInt(QStringLiteral("PanoramaAutoScrollSpeed"), 2);
+        view->setSettings(settings);
+        connect(view, &PictureView::commandChosen, this, &MainWindow::viewerCommand);
+        connect(view, &PictureView::stepRequested, this, [this](int delta) {
+            runCommand(delta > 0 ? command::NextPicture : command::PreviousPicture);
+        });
+        connect(view, &PictureView::infoBoxStateChanged, this,
+                [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
         created = picture;
     } else if (id == PageId::Information) {
         auto* information = new InformationPage(this);
@@ -203,6 +231,8 @@ void MainWindow::setDisplayStyle(uint64_t mask)
     applyTabRowChange(int(change.tabRow));
     if (state_.displayStyle & style::OptionsGroup)
         store_.setFlag(QStringLiteral("OptionsSelection"), state_.displayStyle);
+    if (autoShowRunning_ && state_.displayStyle != style::Picture)
+        stopAutoShow(); // the show needs the picture page
     currentPage_ = page(pageOf(state_.displayStyle));
     currentPage_->showStyle(state_.displayStyle);
     currentPage_->setPictureOnly(state_.pictureOnly);
@@ -261,6 +291,7 @@ void MainWindow::applyFrame()
     topBar_->setFullScreenFrame(state_.appFullScreen);
     if (currentPage_)
         currentPage_->setPictureOnly(state_.pictureOnly);
+    applyViewerModes();
     layoutAreas();
     // The focus must not stay in a hidden bar or pane.
     if (focusWidget() && !focusWidget()->isVisibleTo(this))
@@ -322,7 +353,7 @@ void MainWindow::leaveFullScreenFrame()
 
 void MainWindow::togglePictureOnly()
 {
-    switch (pictureOnlyAction(state_, false, lists_.current().count())) {
+    switch (pictureOnlyAction(state_, autoShowRunning_, lists_.current().count())) {
     case PictureOnlyAction::Enter:
         state_.pictureOnly = true;
         applyFrame();
@@ -334,6 +365,8 @@ void MainWindow::togglePictureOnly()
             currentPictureChanged();
         break;
     case PictureOnlyAction::StopAutoShow:
+        stopAutoShow();
+        break;
     case PictureOnlyAction::Nothing:
         break;
     }
@@ -341,6 +374,10 @@ void MainWindow::togglePictureOnly()
 
 void MainWindow::escape()
 {
+    if (autoShowRunning_) {
+        stopAutoShow();
+        return;
+    }
     const EscapeContext context{leftPane_->dragging(), topBar_->isAncestorOf(focusWidget()) && isTextField(focusWidget())};
     switch (escapeStep(state_, context)) {
     case EscapeStep::EndCapture:
@@ -565,6 +602,25 @@ void MainWindow::runCommand(int id)
             fileCommands_->restoreOriginal();
         currentPictureChanged();
         break;
+    case command::AutoShow:
+        if (autoShowRunning_)
+            stopAutoShow();
+        else
+            startAutoShow();
+        break;
+    case command::Invert:
+    case command::ColourMosaic:
+        if (PictureView* view = pictureView())
+            view->editInMemory(id);
+        break;
+    case command::InfoBox:
+        if (PictureView* view = pictureView())
+            view->cycleInfoBox();
+        break;
+    case command::ZoomMode:
+        if (PictureView* view = pictureView())
+            view->toggleZoom();
+        break;
     case command::ChangeView:
         setDisplayStyle(state_.displayStyle == style::Overview ? style::Picture : style::Overview);
         break;
@@ -595,10 +651,153 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     const std::optional<Accelerator> hit = routeKey(key->keyCombination(), {isTextField(focusWidget())});
     if (!hit)
-        return false;
-    // The in-memory rotations (hit->inMemoryOnly) arrive with the viewer.
+        return viewerKey(*key);
+    if (hit->inMemoryOnly) {
+        if (PictureView* view = pictureView())
+            view->editInMemory(hit->command == command::RotateRight ? viewer::RotateRight : viewer::RotateLeft);
+        return true;
+    }
     runCommand(hit->command);
     return true;
+}
+
+PictureView* MainWindow::pictureView()
+{
+    if (state_.displayStyle != style::Picture || !currentPage_)
+        return nullptr;
+    auto* picture = qobject_cast<PicturePage*>(currentPage_);
+    return picture ? picture->view() : nullptr;
+}
+
+void MainWindow::applyViewerModes()
+{
+    if (const auto found = pages_.find(PageId::Picture); found != pages_.end())
+        static_cast<PicturePage*>(found->second)->view()->setModes(state_.pictureOnly, autoShowRunning_);
+}
+
+bool MainWindow::viewerKey(const QKeyEvent& key)
+{
+    QWidget* focused = focusWidget();
+    if (!pictureView() || isTextField(focused) || (focused && leftPane_->isAncestorOf(focused)))
+        return false;
+    PictureView* view = pictureView();
+    view->finishTransition();
+    const ViewerKeyContext context{state_.pictureOnly, view->zoomOn(), key.isAutoRepeat()};
+    if (autoShowRunning_)
+        autoShowTimer_.start(); // any key restarts the delay
+    switch (vistello::viewerKey(key.keyCombination(), context)) {
+    case ViewerKey::ZoomIn: view->zoomIn(); return true;
+    case ViewerKey::ZoomOut: view->zoomOut(); return true;
+    case ViewerKey::MoveDown: view->moveZoomed({0, ZoomView::kMoveStep}); return true;
+    case ViewerKey::MoveUp: view->moveZoomed({0, -ZoomView::kMoveStep}); return true;
+    case ViewerKey::MoveRight: view->moveZoomed({ZoomView::kMoveStep, 0}); return true;
+    case ViewerKey::MoveLeft: view->moveZoomed({-ZoomView::kMoveStep, 0}); return true;
+    case ViewerKey::Ignore: return key.isAutoRepeat(); // a held key steps once per press
+    case ViewerKey::ShowNext:
+    case ViewerKey::FocusNext: // the preview strip's focus is the shown picture for now
+        runCommand(command::NextPicture);
+        return true;
+    case ViewerKey::ShowPrevious:
+    case ViewerKey::FocusPrevious:
+        runCommand(command::PreviousPicture);
+        return true;
+    case ViewerKey::ShowFirst:
+        if (lists_.current().count() > 0) {
+            lists_.current().entries().setCurrentIndex(0);
+            currentPictureChanged();
+        }
+        return true;
+    default: return false;
+    }
+}
+
+void MainWindow::viewerCommand(int id, bool withCtrl)
+{
+    PictureView* view = pictureView();
+    if (!view)
+        return;
+    if (losslessRequest(id)) {
+        if (withCtrl)
+            view->editInMemory(id);
+        else
+            transformShownPicture(id);
+        return;
+    }
+    switch (id) {
+    case viewer::AutoRotate: transformShownPicture(id); break;
+    case viewer::Delete: runCommand(command::DeletePictures); break;
+    case viewer::RestoreOriginal: runCommand(command::RestoreOriginal); break;
+    case viewer::BackToNormal: runCommand(command::PictureOnly); break;
+    case viewer::StopShow: stopAutoShow(); break;
+    case viewer::EnableZoom:
+    case viewer::DisableZoom: view->toggleZoom(); break;
+    case viewer::ZoomIn: view->zoomIn(); break;
+    case viewer::ZoomOut: view->zoomOut(); break;
+    case viewer::MoveDown: view->moveZoomed({0, ZoomView::kMoveStep}); break;
+    case viewer::MoveUp: view->moveZoomed({0, -ZoomView::kMoveStep}); break;
+    case viewer::MoveRight: view->moveZoomed({ZoomView::kMoveStep, 0}); break;
+    case viewer::MoveLeft: view->moveZoomed({-ZoomView::kMoveStep, 0}); break;
+    default: break;
+    }
+}
+
+void MainWindow::transformShownPicture(int id)
+{
+    PictureView* view = pictureView();
+    if (!view || !view->pictureOk())
+        return;
+    PictureTransformOptions options;
+    options.autoRotate = id == viewer::AutoRotate;
+    if (!options.autoRotate)
+        options.request = *losslessRequest(id);
+    options.request.adjustThumbnails = true;
+    options.copyOriginal = store_.getBool(QStringLiteral("CopyOriginal"), true);
+    options.removeFailedCopy = true;
+    const QString path = view->path();
+    const PictureTransformResult result = transformPicture(path, options);
+    if (!result.ok() && !result.skipped)
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
+                        result.outcome.libraryMessage.isEmpty() ? path : result.outcome.libraryMessage);
+    dropPathEverywhere(path);
+    view->reload();
+}
+
+void MainWindow::startAutoShow()
+{
+    if (!autoShowCanStart(lists_.current().count()))
+        return;
+    fullScreenBeforeShow_ = state_.appFullScreen;
+    if (state_.displayStyle != style::Picture)
+        setDisplayStyle(style::Picture);
+    autoShowRunning_ = true;
+    state_.pictureOnly = true;
+    enterFullScreenFrame(true);
+    applyFrame();
+    autoShowTimer_.start(autoShowIntervalMs(store_.getInt(QStringLiteral("AutoShowDelay"), 10)));
+}
+
+void MainWindow::stopAutoShow()
+{
+    if (!autoShowRunning_)
+        return;
+    autoShowTimer_.stop();
+    autoShowRunning_ = false;
+    state_.pictureOnly = false;
+    if (!fullScreenBeforeShow_)
+        leaveFullScreenFrame();
+    applyFrame();
+}
+
+void MainWindow::autoShowTick()
+{
+    const PictureView* view = pictureView();
+    AutoShowBusy busy;
+    busy.panoramaScrolling = view && view->panoramaScrolling();
+    switch (vistello::autoShowTick(lists_.current().count(), busy)) {
+    case AutoShowTick::Stop: stopAutoShow(); break;
+    case AutoShowTick::Next: stepPicture(1); break;
+    case AutoShowTick::Wait: break;
+    }
 }
 
 void MainWindow::storeState()
@@ -617,10 +816,14 @@ QJsonObject MainWindow::stateJson() const
     window.insert(QStringLiteral("screenRect"), rectJson(screen()->geometry()));
     const QWidget* focused = focusWidget();
     window.insert(QStringLiteral("focus"), focused ? focused->objectName() : QString());
-    QJsonObject state{{QStringLiteral("window"), window}, {QStringLiteral("list"), listStateJson(lists_)}};
-    if (const auto found = pages_.find(PageId::Picture); found != pages_.end())
-        state.insert(QStringLiteral("preview"),
-                     previewStateJson(static_cast<const PicturePage*>(found->second)->previewStrip()->model()));
+    QJsonObject state{{QStringLiteral("window"), window},
+                      {QStringLiteral("list"), listStateJson(lists_)},
+                      {QStringLiteral("autoShow"), QJsonObject{{QStringLiteral("running"), autoShowRunning_}}}};
+    if (const auto found = pages_.find(PageId::Picture); found != pages_.end()) {
+        const auto* page = static_cast<const PicturePage*>(found->second);
+        state.insert(QStringLiteral("viewer"), page->view()->stateJson());
+        state.insert(QStringLiteral("preview"), previewStateJson(page->previewStrip()->model()));
+    }
     if (const auto found = pages_.find(PageId::Overview); found != pages_.end()) {
         const auto* overview = static_cast<const OverviewPage*>(found->second);
         state.insert(QStringLiteral("overview"), overviewStateJson(overview->itemCount(), overview->tilesDone(),

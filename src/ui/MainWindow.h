@@ -7,6 +7,7 @@
 #include "app/startup/WindowStart.h"
 
 #include <QJsonObject>
+#include <QTimer>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -15,6 +16,7 @@ namespace vistello {
 
 class FileCommands;
 class LeftPane;
+class PictureView;
 class PictureLists;
 class Prompts;
 class SettingsStore;
@@ -82,6 +84,15 @@ private:
     void applyTabRowChange(int change);
     void deletePictures();
     void pastePicture();
+    // The viewer: its buttons, keys and the auto show.
+    PictureView* pictureView();
+    void viewerCommand(int command, bool withCtrl);
+    void transformShownPicture(int command);
+    bool viewerKey(const class QKeyEvent& key);
+    void startAutoShow();
+    void stopAutoShow();
+    void autoShowTick();
+    void applyViewerModes();
     QString pictureFolder() const;
     // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
     bool dropIntoFolder(const QStringList& paths, QPoint at);
@@ -103,6 +114,9 @@ private:
     WindowPage* currentPage_ = nullptr;
     QColor background_;
     QColor pictureOnlyBackground_;
+    QTimer autoShowTimer_;
+    bool autoShowRunning_ = false;
+    bool fullScreenBeforeShow_ = false;
 };
 
 } // namespace vistello

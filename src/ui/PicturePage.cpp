@@ -58,7 +58,8 @@ void PicturePage::setBackgrounds(QColor normal, QColor pictureOnly)
 void PicturePage::currentPictureChanged()
 {
     const PictureList& list = lists_.current();
-    view_->showPicture(list.count() > 0 ? list.currentPath() : QString());
+    const bool empty = list.count() == 0;
+    view_->showPicture(empty ? QString() : list.currentPath(), empty ? 0 : list.currentIndex(), list.count());
     preview_->listChanged();
     tabs_->update();
 }

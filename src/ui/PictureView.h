@@ -1,38 +1,148 @@
 #pragma once
-// The viewer until the real one arrives: the current picture decoded for
-// the view's size, centred and never enlarged. A double click toggles
-// picture-only mode.
+// The picture viewer: the current picture fitted (never enlarged) and
+// centred, the information box, the text line and the row of editing
+// buttons. What a frame shows is worked out (app/window/viewer) when the
+// picture, the size or the mode changes; painting only draws it.
+#include "app/window/viewer/PictureFacts.h"
+#include "app/window/viewer/TransitionPlan.h"
+#include "app/window/viewer/ViewerButtons.h"
+#include "app/window/viewer/ViewerFrame.h"
+#include "app/window/viewer/ZoomView.h"
 #include "imaging/decode/DecodedPicture.h"
 
+#include <QElapsedTimer>
+#include <QJsonObject>
+#include <QPixmap>
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
 
 namespace vistello {
+
+struct ViewerSettings {
+    int infoBoxState = 2;              // "ExifInfoInPicture"
+    bool textInPictureOnly = false;    // "PicturetextInFullscreen"
+    bool buttonsInPictureOnly = false; // "ControlButtonsInFullscreen"
+    QColor textColour = Qt::black;     // "TextColor"
+    bool transitions = true;           // "Transitions"
+    int transitionDelay = 1;           // "TransitionsDelay"
+    bool panoramaAutoScroll = true;    // "PanoramaAutoScroll"
+    int panoramaSpeed = 2;             // "PanoramaAutoScrollSpeed"
+};
 
 class PictureView : public QWidget {
     Q_OBJECT
 public:
     explicit PictureView(QWidget* parent);
 
-    void showPicture(const QString& path); // empty: nothing to show
+    // index and count place the picture in its list; an empty path: nothing to show.
+    void showPicture(const QString& path, int index, int count);
     void setBackground(QColor colour);
+    void setSettings(const ViewerSettings& settings);
+    void setModes(bool pictureOnly, bool autoShow);
+    // Ctrl with a lossless button, Ctrl+I and Ctrl+B: the shown rendering only.
+    void editInMemory(int command);
+    void cycleInfoBox();
+    // Zoom mode: 100-200 % with the navigator inset.
+    void toggleZoom();
+    bool zoomOn() const { return zoomOn_; }
+    void zoomIn();
+    void zoomOut();
+    void moveZoomed(QPoint delta);
+    // A key or a click shows the rest of a running transition at once.
+    void finishTransition();
+    // Forgets the file's rendering and facts (it was rewritten).
+    void reload();
+
     const QImage& shownImage() const { return shown_; }
+    QString path() const { return path_; }
+    bool pictureOk() const { return !shown_.isNull(); }
+    bool panoramaScrolling() const { return panoramaTimer_.isActive(); }
+    QJsonObject stateJson() const;
 
 Q_SIGNALS:
     void doubleClicked();
+    // A button was pressed; withCtrl asks for the in-memory variant.
+    void commandChosen(int command, bool withCtrl);
+    void infoBoxStateChanged(int state);
+    // The wheel outside zoom mode: +1 the next picture, -1 the previous.
+    void stepRequested(int delta);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void decode();
+    void relayout();
+    QRect infoBoxRect() const;
+    int buttonAt(QPoint at) const;
+    void drawButton(class QPainter& painter, const ViewerButton& button) const;
+    void loadZoom();
+    void renderZoom();
+    void paintZoom(QPainter& painter);
+    void startTransition(const QPixmap& previous);
+    void transitionFrame();
+    void panoramaTick();
 
     DecodedPicture picture_;
     QString path_;
+    int index_ = 0;
+    int count_ = 0;
+    PictureFacts facts_;
     QImage shown_;
     QString failure_;
     QColor background_ = Qt::white;
+    ViewerSettings settings_;
+    bool pictureOnly_ = false;
+    bool autoShow_ = false;
+
+    // The frame, from relayout().
+    QRect drawnRect_;
+    InfoBox infoBox_;
+    QSize infoBoxSize_;
+    TextLine textLine_;
+    int bandHeight_ = 0;
+    std::vector<ViewerButton> buttons_;
+    QTimer pointerTimer_;
+    QImage strip_;
+    QImage hotStrip_;
+    QImage disabledStrip_;
+    int hotCommand_ = 0; // the button under the mouse
+
+    // Zoom mode: the full-size picture, its zoomed bitmap and the inset.
+    bool zoomOn_ = false;
+    ZoomView zoom_;
+    QImage zoomFull_;
+    QImage zoomed_;
+    Navigator navigator_;
+    QImage navigatorImage_;
+    bool zoomDragging_ = false;
+    bool dragInNavigator_ = false;
+    QPoint dragStart_;
+    QPoint dragStartOffset_;
+
+    // A transition: the previous frame, covered step by step by the new one.
+    QRandomGenerator random_;
+    QPixmap previousFrame_;
+    QRegion revealed_;
+    std::vector<TransitionStep> transition_;
+    size_t transitionStep_ = 0;
+    int64_t nextStepAtMs_ = 0;
+    QElapsedTimer transitionClock_;
+    QTimer transitionTimer_;
+    int transitionsPlayed_ = 0;
+
+    // Panorama mode: picture-only and one side at least twice the other.
+    bool panorama_ = false;
+    int panoramaPosition_ = 0; // scrolled along the long side
+    QTimer panoramaTimer_;
 };
 
 } // namespace vistello

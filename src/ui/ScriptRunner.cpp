@@ -25,10 +25,11 @@ std::pair<QWidget*, QPoint> targetAt(MainWindow& window, QPoint at)
     return {target, target->mapFrom(&window, at)};
 }
 
-void sendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons buttons)
+void sendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     const QPointF global = target->mapToGlobal(QPointF(local));
-    QMouseEvent event(type, QPointF(local), QPointF(local), global, button, buttons, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(local), QPointF(local), global, button, buttons, modifiers);
     QApplication::sendEvent(target, &event);
 }
 
@@ -148,9 +149,10 @@ void ScriptRunner::sendClick(QPoint at, ScriptCommand::Click click)
 {
     const auto [target, local] = targetAt(window_, at);
     const Qt::MouseButton button = click == ScriptCommand::Click::Right ? Qt::RightButton : Qt::LeftButton;
+    const Qt::KeyboardModifiers modifiers = click == ScriptCommand::Click::Ctrl ? Qt::ControlModifier : Qt::NoModifier;
     focusOnPress(target);
-    sendMouse(target, QEvent::MouseButtonPress, local, button, button);
-    sendMouse(target, QEvent::MouseButtonRelease, local, button, Qt::NoButton);
+    sendMouse(target, QEvent::MouseButtonPress, local, button, button, modifiers);
+    sendMouse(target, QEvent::MouseButtonRelease, local, button, Qt::NoButton, modifiers);
     if (click == ScriptCommand::Click::Double) {
         sendMouse(target, QEvent::MouseButtonDblClick, local, button, button);
         sendMouse(target, QEvent::MouseButtonRelease, local, button, Qt::NoButton);

@@ -29,8 +29,9 @@ class Session:
         subprocess.run([CLI, "make-samples", self.samples], check=True, stdout=subprocess.DEVNULL)
         self.runs = 0
 
-    def run(self, lines, expect_status=0):
-        """Runs the lines; returns the states they wrote, in order."""
+    def run(self, lines, expect_status=0, options=()):
+        """Runs the lines (vistello gets the options before the folder);
+        returns the states they wrote, in order."""
         self.runs += 1
         states, script = [], []
         for line in lines:
@@ -44,7 +45,7 @@ class Session:
             f.write("\n".join(script) + "\n")
         env = dict(os.environ, HOME=self.home, VISTELLO_SCRIPT=script_path, XDG_DATA_HOME=self.home + "/data",
                    TZ="UTC")
-        command = [VISTELLO, self.samples]
+        command = [VISTELLO] + list(options) + [self.samples]
         if XVFB:
             command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24"] + command
         env["QT_QPA_PLATFORM"] = "xcb" if XVFB else "offscreen"
@@ -150,11 +151,125 @@ def geometry_under_xvfb(s):
     check(pixel(196, 300) in ("srgb(255,255,255)", "white"), "pane background at x 196: " + pixel(196, 300))
 
 
+def viewer_pixels_under_xvfb(s):
+    for name in os.listdir(s.samples):
+        os.remove(os.path.join(s.samples, name))
+    big = os.path.join(s.samples, "big.jpg")
+    subprocess.run(["convert", "-size", "3000x2000", "plasma:fractal", "-seed", "5", big], check=True)
+    subprocess.run(["convert", "-size", "640x480", "xc:orange", os.path.join(s.samples, "small.jpg")], check=True)
+    shot = os.path.join(s.root, "viewer.png")
+    st = s.run(["resize 1000 700", "wait-idle", "key F11", "wait-idle", "state", "shot " + shot, "key Right",
+                "state", "quit"])
+    check(st[0]["viewer"]["viewRect"] == [0, 0, 1000, 700] and st[0]["viewer"]["drawnRect"] == [0, 17, 1000, 666],
+          "3000x2000 fitted into 1000x700 %s" % st[0]["viewer"])
+    check(st[1]["viewer"]["drawnRect"] == [180, 110, 640, 480], "640x480 at 100 %% %s" % st[1]["viewer"])
+    reference = os.path.join(s.root, "reference.png")
+    subprocess.run([CLI, "decode", "--box", "1000x700", big, "-o", reference], check=True, stdout=subprocess.DEVNULL)
+
+    def pixel(path, x, y):
+        return subprocess.run(["convert", path, "-format", "%%[pixel:p{%d,%d}]" % (x, y), "info:"],
+                              capture_output=True, text=True).stdout.strip()
+    for x, y in ((500, 333), (900, 600), (300, 500), (999, 665)):
+        check(pixel(shot, x, 17 + y) == pixel(reference, x, y), "probe %d,%d: %s != %s"
+              % (x, y, pixel(shot, x, 17 + y), pixel(reference, x, y)))
+
+
+def decoded(path):
+    return subprocess.run(["djpeg", "-pnm", path], capture_output=True).stdout
+
+
+def viewer_fit_buttons_and_show(s):
+    for name in os.listdir(s.samples):
+        os.remove(os.path.join(s.samples, name))
+    sizes = {"a.jpg": (640, 480), "b.jpg": (1600, 1200), "c.jpg": (300, 200)}
+    for name, (w, h) in sizes.items():
+        subprocess.run(["convert", "-size", "%dx%d" % (w, h), "plasma:fractal", "-seed", "7",
+                        os.path.join(s.samples, name)], check=True)
+    a, b, c = (os.path.join(s.samples, n) for n in ("a.jpg", "b.jpg", "c.jpg"))
+    os.chmod(c, 0o444)  # no write bit: write-protected even for root
+    before = {p: open(p, "rb").read() for p in (a, b, c)}
+    st = s.run(["resize 1000 700", "wait-idle", "state", "key F11", "state", "key F11",
+                "key Right", "state",
+                # Zoom mode on b.jpg: the wheel steps through the levels, arrows move.
+                "key Ctrl+Z", "state"] + ["wheel 600 400 1"] * 5 + ["state", "wheel 600 400 -1", "key Left",
+                "state", "key Ctrl+Z", "state", "quit"])
+    zoom = [x["viewer"] for x in st[3:7]]
+    check(zoom[0]["mode"] == "zoom" and zoom[0]["zoomLevel"] == 1 and zoom[0]["navigator"] == [133, 100],
+          "zoom mode at 100 %% with a 133x100 navigator %s" % zoom[0])
+    zoom_in = [b for b in zoom[1]["buttons"] if b[0] == 40082]
+    check(zoom[1]["zoomLevel"] == 5 and zoom_in and not zoom_in[0][3], "200 %% ends the wheel %s" % zoom[1])
+    check(zoom[2]["zoomLevel"] == 4 and zoom[2]["mode"] == "zoom", "wheel back, arrows stay in zoom mode")
+    check(zoom[3]["mode"] == "normal", "Ctrl+Z leaves zoom mode")
+    view = st[0]["viewer"]["viewRect"]
+    x, y, w, h = view
+    check(st[0]["viewer"]["drawnRect"] == [(w - 640) // 2, (h - 480) // 2, 640, 480], "640x480 at 100 %% %s" % st[0])
+    check(st[1]["viewer"]["drawnRect"] == [180, 110, 640, 480], "picture-only centre %s" % st[1]["viewer"])
+    fitted_b = st[2]["viewer"]["drawnRect"]
+    fx, fy, fw, fh = fitted_b
+    check((fw == w or fh == h) and fw <= w and fh <= h and abs(fw / fh - 4 / 3) < 0.01
+          and fx == (w - fw) // 2 and fy == (h - fh) // 2, "1600x1200 fitted and centred %s" % st[2]["viewer"])
+
+    def button(command):
+        return [b for b in st[0]["viewer"]["buttons"] if b[0] == command][0]
+    rotate = button(40020)
+    click = "click %d %d" % (x + rotate[1] + 9, y + rotate[2] + 9)
+    left = button(40021)
+    ctrl_click = "click %d %d ctrl" % (x + left[1] + 9, y + left[2] + 9)
+    st = s.run(["resize 1000 700", "wait-idle", click, "state",           # a.jpg rotated in the file
+                "key Right", ctrl_click, "state",                          # b.jpg rotated in memory only
+                "key Right", "state", click, "state", "quit"])             # c.jpg is write-protected
+    expected = subprocess.run(["jpegtran", "-trim", "-rotate", "90", a + ".original"], capture_output=True).stdout
+    reference = os.path.join(s.root, "reference.jpg")
+    open(reference, "wb").write(expected)
+    check(before[a] == open(a + ".original", "rb").read(), "the original kept beside a.jpg")
+    check(decoded(a) == decoded(reference) and len(expected) > 0, "rotate right equals jpegtran -rotate 90")
+    check(st[0]["viewer"]["drawnRect"][2:] == [480, 640] or st[0]["viewer"]["drawnRect"][3] == h,
+          "the rotated file is shown upright %s" % st[0]["viewer"])
+    check(open(b, "rb").read() == before[b], "Ctrl+button leaves the file alone")
+    fx, fy, fw, fh = st[1]["viewer"]["drawnRect"]
+    check(fh == h and fw == fitted_b[3], "Ctrl+button turns the shown picture, squeezed into the view %s" % st[1]["viewer"])
+    lossless = [b for b in st[2]["viewer"]["buttons"] if 40020 <= b[0] <= 40025 or b[0] == 40395]
+    check(len(lossless) == 7 and not any(b[3] for b in lossless), "write-protected: buttons disabled %s" % lossless)
+    check(open(c, "rb").read() == before[c] and not os.path.exists(c + ".original"), "nothing written to c.jpg")
+
+    # The auto show: every second the next picture, Ctrl+S gives the window back.
+    st = s.run(["resize 1000 700", "wait-idle", "key Home", "key Ctrl+S", "state", "wait 1500", "state", "wait 2000", "state",
+                "key Ctrl+S", "state", "key Ctrl+S", "key Esc", "state", "quit"], options=["-d", "1"])
+    check(st[0]["autoShow"]["running"] and st[0]["window"]["pictureOnly"] and st[0]["window"]["fullScreen"],
+          "the show runs full screen %s" % st[0]["window"])
+    check(st[1]["list"]["currentIndex"] == 1, "one tick after 1.5 s %s" % st[1]["list"])
+    check(st[2]["list"]["currentIndex"] == 0 and st[2]["autoShow"]["running"], "wrapped after three ticks %s" % st[2])
+    check(st[2]["viewer"]["transitions"] - st[0]["viewer"]["transitions"] == 3, "three transitions %s" % st[2]["viewer"])
+    check(not st[3]["autoShow"]["running"] and not st[3]["window"]["pictureOnly"]
+          and not st[3]["window"]["fullScreen"], "Ctrl+S stops the show %s" % st[3]["window"])
+    check(not st[4]["autoShow"]["running"] and not st[4]["window"]["fullScreen"], "Esc stops the show")
+    for name in ("b.jpg", "c.jpg"):
+        os.chmod(os.path.join(s.samples, name), 0o644)
+        os.remove(os.path.join(s.samples, name))
+    st = s.run(["wait-idle", "key Ctrl+S", "state", "quit"])
+    check(not st[0]["autoShow"]["running"], "one picture: no show")
+
+    # A 4000x1000 picture in picture-only mode fills the height and scrolls by itself.
+    subprocess.run(["convert", "-size", "4000x1000", "gradient:red-blue", os.path.join(s.samples, "p.jpg")],
+                   check=True)
+    st = s.run(["resize 1000 700", "wait-idle", "key F11", "key Right", "state", "wait 500", "state", "key F11",
+                "state", "quit"])
+    first, later, normal = (x["viewer"] for x in st)
+    check(first["mode"] == "panorama" and first["drawnRect"][2:] == [2800, 700] and first["panoramaScrolling"],
+          "panorama at the view's height %s" % first)
+    check(later["drawnRect"][0] < first["drawnRect"][0] <= 0, "it scrolls %s" % later["drawnRect"])
+    check(normal["mode"] == "normal" and normal["drawnRect"][2] <= normal["viewRect"][2], "fitted again %s" % normal)
+    st = s.run(["wait-idle", "state", "key Ctrl+S", "quit"], options=["-a"])
+    check(st[0]["autoShow"]["running"] and st[0]["window"]["pictureOnly"], "-a starts the show %s" % st[0])
+
+
 def main():
-    if not shutil.which("convert") or not shutil.which("exiftool") or (XVFB and not shutil.which("xvfb-run")):
+    tools = ("convert", "exiftool", "jpegtran", "djpeg") + (("xvfb-run",) if XVFB else ())
+    if not all(shutil.which(t) for t in tools):
         return 77
-    scenarios = [geometry_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart,
-                                                        delete_and_file_dates, bad_line_stops]
+    scenarios = [geometry_under_xvfb, viewer_pixels_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart,
+                                                        delete_and_file_dates, bad_line_stops,
+                                                        viewer_fit_buttons_and_show]
     for scenario in scenarios:
         with tempfile.TemporaryDirectory() as root:
             print("--", scenario.__name__)

@@ -64,15 +64,17 @@ ScriptLine parseScriptLine(const QString& line)
     } else {
         const qsizetype given = words.size() - 1;
         qsizetype numbers = given;
-        // "click X Y right|double" ends in a word.
+        // "click X Y right|double|ctrl" ends in a word.
         if (verb->kind == Kind::Click && given == 3) {
             const QString how = words.last();
             if (how == QLatin1String("right"))
                 command.click = ScriptCommand::Click::Right;
             else if (how == QLatin1String("double"))
                 command.click = ScriptCommand::Click::Double;
+            else if (how == QLatin1String("ctrl"))
+                command.click = ScriptCommand::Click::Ctrl;
             else
-                return failure(QStringLiteral("click takes \"right\" or \"double\", not \"%1\"").arg(how));
+                return failure(QStringLiteral("click takes \"right\", \"double\" or \"ctrl\", not \"%1\"").arg(how));
             numbers = 2;
         }
         if (numbers < verb->minNumbers || numbers > verb->maxNumbers)

@@ -10,7 +10,7 @@ namespace vistello {
 
 struct ScriptCommand {
     enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit };
-    enum class Click { Left, Right, Double };
+    enum class Click { Left, Right, Double, Ctrl }; // Ctrl: a left click with Ctrl held
 
     Kind kind = Kind::Quit;
     std::vector<int> numbers; // sizes, coordinates, steps, command id or milliseconds

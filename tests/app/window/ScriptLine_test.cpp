@@ -36,6 +36,7 @@ TEST(WindowScriptLine, GoodLines)
     }
     EXPECT_EQ(parseScriptLine(QStringLiteral("click 1 2 double")).command->click, ScriptCommand::Click::Double);
     EXPECT_EQ(parseScriptLine(QStringLiteral("click 1 2 right")).command->click, ScriptCommand::Click::Right);
+    EXPECT_EQ(parseScriptLine(QStringLiteral("click 1 2 ctrl")).command->click, ScriptCommand::Click::Ctrl);
     EXPECT_EQ(parseScriptLine(QStringLiteral("key Alt+Enter")).command->keys,
               QKeyCombination(Qt::AltModifier, Qt::Key_Enter));
     EXPECT_EQ(parseScriptLine(QStringLiteral("key Del")).command->keys, QKeyCombination(Qt::Key_Delete));

@@ -1,0 +1,39 @@
+#include "app/window/viewer/Panorama.h"
+
+#include <algorithm>
+
+namespace vistello {
+
+bool isPanorama(QSize picture)
+{
+    const int w = picture.width(), h = picture.height();
+    return w > 0 && h > 0 && std::max(w / h, h / w) >= 2;
+}
+
+bool scrollsHorizontally(QSize picture)
+{
+    return picture.width() > picture.height();
+}
+
+QSize panoramaRendering(QSize picture, QSize client)
+{
+    const int64_t w = picture.width(), h = picture.height(), W = client.width(), H = client.height();
+    if (w <= W || h <= H)
+        return picture;
+    if (h * W < H * w)
+        return QSize(int(w * H / h), int(H));
+    return QSize(int(W), int(h * W / w));
+}
+
+int panoramaStep(int speed)
+{
+    speed = std::clamp(speed, 0, 10);
+    return speed < 6 ? speed : 2 * speed;
+}
+
+int panoramaPosition(int position, int step, int rendered, int client)
+{
+    return std::clamp(position + step, 0, std::max(rendered - client, 0));
+}
+
+} // namespace vistello

@@ -1,0 +1,22 @@
+#pragma once
+// Very wide or tall pictures in picture-only mode: shown at the height (or
+// width) of the view and scrolled, by hand or automatically.
+#include <QSize>
+
+namespace vistello {
+
+// Longer side over shorter side, in whole numbers, is at least 2.
+bool isPanorama(QSize picture);
+// The rendering of a panorama: 100 % when it fits in one dimension,
+// else filling the view across the scrolling axis.
+QSize panoramaRendering(QSize picture, QSize client);
+bool scrollsHorizontally(QSize picture);
+
+inline constexpr int kPanoramaTickMs = 50;
+inline constexpr int kPanoramaLine = 15;
+// One automatic step at "PanoramaAutoScrollSpeed" (1-10).
+int panoramaStep(int speed);
+// The scroll position after a step, kept inside 0 .. rendered - client.
+int panoramaPosition(int position, int step, int rendered, int client);
+
+} // namespace vistello
