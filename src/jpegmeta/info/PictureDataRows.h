@@ -17,7 +17,10 @@ namespace vistello {
 
 struct PictureDataRow {
     PictureDataRow() = default;
-    PictureDataRow(QString name, QString value, int kind) : name(std::move(name)), value(std::move(value)), kind(kind) {}
+    PictureDataRow(QString rowName, QString rowValue, int rowKind)
+        : name(std::move(rowName)), value(std::move(rowValue)), kind(rowKind)
+    {
+    }
 
     QString name;
     QString value;
