@@ -24,6 +24,7 @@ inline ChildRun runChild(const std::vector<std::string>& args)
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    std::fflush(stdout); // or the child writes our buffered lines again
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {

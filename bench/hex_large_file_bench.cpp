@@ -4,54 +4,19 @@
 // child, the figure /usr/bin/time -v reports). Best of 3 after a warm-up.
 // The binary view reads only the lines it shows, so the peak must stay
 // under 50 MB however large the file is.
+#include "ChildRun.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr qint64 kFileSize = qint64(3) << 30;
 constexpr long kPeakLimitKilobytes = 50 * 1024;
-
-struct ChildRun {
-    double seconds = 0;
-    double cpuSeconds = 0;
-    long peakKilobytes = 0;
-    bool ok = false;
-};
-
-ChildRun runChild(const std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    std::fflush(stdout); // or the child writes our buffered lines again
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ChildRun run;
-    int status = 0;
-    rusage usage{};
-    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid)
-        return run;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakKilobytes = usage.ru_maxrss;
-    const auto toSeconds = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    run.cpuSeconds = toSeconds(usage.ru_utime) + toSeconds(usage.ru_stime);
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return run;
-}
 
 ChildRun best(const std::vector<std::string>& args)
 {

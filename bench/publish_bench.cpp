@@ -6,6 +6,8 @@
 // 6-megapixel pictures beside vipsthumbnail making the same thumbnails
 // (120 x 120) and copies (640 x 480) plus cp of the originals. Best of N
 // after a warm-up.
+#include "ChildRun.h"
+
 #include "app/samples/SamplePicture.h"
 
 #include <QCoreApplication>
@@ -18,42 +20,9 @@
 #include <cstdio>
 #include <map>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-struct ChildRun {
-    double seconds = 0;
-    long peakKilobytes = 0;
-    bool ok = false;
-};
-
-ChildRun runChild(const std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ChildRun run;
-    int status = 0;
-    rusage usage{};
-    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid)
-        return run;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakKilobytes = usage.ru_maxrss;
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return run;
-}
 
 // count copies of one generated camera picture (distinct names).
 std::vector<std::string> writePictures(const QString& folder, QSize size, int count, bool thumbnail = true)
