@@ -3,6 +3,7 @@
 // its wall time, CPU time (user + system) and peak resident size from
 // wait4's resource usage - the figure /usr/bin/time -v reports as "Maximum
 // resident set size".
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -44,3 +45,19 @@ inline ChildRun runChild(const std::vector<std::string>& args)
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }
+
+// The best wall and CPU time and the highest peak over the runs of one command.
+struct BestRun {
+    double seconds = 0;
+    double cpuSeconds = 0;
+    long peakKilobytes = 0;
+
+    void add(const ChildRun& run)
+    {
+        if (seconds == 0 || run.seconds < seconds)
+            seconds = run.seconds;
+        if (cpuSeconds == 0 || run.cpuSeconds < cpuSeconds)
+            cpuSeconds = run.cpuSeconds;
+        peakKilobytes = std::max(peakKilobytes, run.peakKilobytes);
+    }
+};

@@ -71,11 +71,7 @@ Workspace& workspace()
     return w;
 }
 
-struct Best {
-    double seconds = 0;
-    long peakKilobytes = 0;
-};
-std::map<std::string, Best> best;
+std::map<std::string, BestRun> best;
 
 void timeChild(benchmark::State& state, const std::string& name, const std::vector<std::string>& args)
 {
@@ -96,10 +92,7 @@ void timeChild(benchmark::State& state, const std::string& name, const std::vect
             return;
         }
         state.SetIterationTime(run.seconds);
-        Best& b = best[name];
-        if (b.seconds == 0 || run.seconds < b.seconds)
-            b.seconds = run.seconds;
-        b.peakKilobytes = std::max(b.peakKilobytes, run.peakKilobytes);
+        best[name].add(run);
     }
     state.counters["peakMB"] = double(best[name].peakKilobytes) / 1024.0;
 }
@@ -170,8 +163,8 @@ void printRatio(const char* ours, const char* theirs, const char* what)
 {
     if (!best.count(ours) || !best.count(theirs))
         return;
-    const Best& a = best.at(ours);
-    const Best& b = best.at(theirs);
+    const BestRun& a = best.at(ours);
+    const BestRun& b = best.at(theirs);
     std::printf("%s: %.0f / %.0f ms = %.2f (%.1fx as fast), peak memory %.1f / %.1f MB\n", what, a.seconds * 1000,
                 b.seconds * 1000, a.seconds / b.seconds, b.seconds / a.seconds, double(a.peakKilobytes) / 1024,
                 double(b.peakKilobytes) / 1024);

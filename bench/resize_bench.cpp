@@ -68,22 +68,7 @@ Workspace& workspace()
     return w;
 }
 
-struct Best {
-    double seconds = 0;
-    double cpuSeconds = 0;
-    long peakKilobytes = 0;
-};
-std::map<std::string, Best> best;
-
-void remember(const std::string& name, const ChildRun& run)
-{
-    Best& b = best[name];
-    if (b.seconds == 0 || run.seconds < b.seconds)
-        b.seconds = run.seconds;
-    if (b.cpuSeconds == 0 || run.cpuSeconds < b.cpuSeconds)
-        b.cpuSeconds = run.cpuSeconds;
-    b.peakKilobytes = std::max(b.peakKilobytes, run.peakKilobytes);
-}
+std::map<std::string, BestRun> best;
 
 void timeChild(benchmark::State& state, const std::string& name, const std::vector<std::string>& args,
                bool inPlace)
@@ -108,7 +93,7 @@ void timeChild(benchmark::State& state, const std::string& name, const std::vect
             return;
         }
         state.SetIterationTime(run.seconds);
-        remember(name, run);
+        best[name].add(run);
     }
     state.counters["cpu_ms"] = best[name].cpuSeconds * 1000;
     state.counters["peakMB"] = double(best[name].peakKilobytes) / 1024.0;
@@ -156,8 +141,8 @@ void printRatio(const char* label, const std::string& ours, const std::string& t
 {
     if (!best.count(ours) || !best.count(theirs))
         return;
-    const Best& a = best.at(ours);
-    const Best& b = best.at(theirs);
+    const BestRun& a = best.at(ours);
+    const BestRun& b = best.at(theirs);
     std::printf("%s: time %.0f / %.0f ms = %.2f, CPU %.0f / %.0f ms = %.2f, peak memory %.1f / %.1f MB\n", label,
                 a.seconds * 1000, b.seconds * 1000, a.seconds / b.seconds, a.cpuSeconds * 1000, b.cpuSeconds * 1000,
                 a.cpuSeconds / b.cpuSeconds, double(a.peakKilobytes) / 1024, double(b.peakKilobytes) / 1024);

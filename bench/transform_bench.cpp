@@ -55,22 +55,7 @@ Workspace& workspace()
     return w;
 }
 
-struct Best {
-    double seconds = 0;
-    double cpuSeconds = 0;
-    long peakKilobytes = 0;
-};
-std::map<std::string, Best> best;
-
-void remember(const std::string& name, const ChildRun& run)
-{
-    Best& b = best[name];
-    if (b.seconds == 0 || run.seconds < b.seconds)
-        b.seconds = run.seconds;
-    if (b.cpuSeconds == 0 || run.cpuSeconds < b.cpuSeconds)
-        b.cpuSeconds = run.cpuSeconds;
-    b.peakKilobytes = std::max(b.peakKilobytes, run.peakKilobytes);
-}
+std::map<std::string, BestRun> best;
 
 void timeChild(benchmark::State& state, const std::string& name, const std::vector<std::string>& args)
 {
@@ -90,7 +75,7 @@ void timeChild(benchmark::State& state, const std::string& name, const std::vect
             return;
         }
         state.SetIterationTime(run.seconds);
-        remember(name, run);
+        best[name].add(run);
     }
     state.counters["MP/s"] = benchmark::Counter(24.0 * double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["peakMB"] = double(best[name].peakKilobytes) / 1024.0;
@@ -138,8 +123,8 @@ int main(int argc, char** argv)
     for (const char* reference : {"jpegtran", "jpegtran-optimize"}) {
         if (!best.count("vistello") || !best.count(reference))
             continue;
-        const Best& ours = best.at("vistello");
-        const Best& theirs = best.at(reference);
+        const BestRun& ours = best.at("vistello");
+        const BestRun& theirs = best.at(reference);
         std::printf("vistello-cli / %s: time %.0f / %.0f ms = %.2f, CPU %.0f / %.0f ms = %.2f, "
                     "peak memory %.1f / %.1f MB = %.2f\n",
                     reference, ours.seconds * 1000, theirs.seconds * 1000, ours.seconds / theirs.seconds,
