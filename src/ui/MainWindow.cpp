@@ -16,6 +16,7 @@
 #include "imaging/decode/DecodedPicture.h"
 #include "organize/filecommands/FileCommands.h"
 #include "platform/FileOperations.h"
+#include "ui/FileDrag.h"
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/OverviewPage.h"
@@ -477,30 +478,16 @@ void MainWindow::goToFolder(const QString& text)
     currentPictureChanged();
 }
 
-namespace {
-
-QStringList droppedPaths(const QMimeData* data)
-{
-    QStringList paths;
-    if (data)
-        for (const QUrl& url : data->urls())
-            if (url.isLocalFile())
-                paths.append(url.toLocalFile());
-    return paths;
-}
-
-} // namespace
-
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!droppedPaths(event->mimeData()).isEmpty())
+    if (!draggedFilePaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 // Files dropped from outside become the dropped-pictures list.
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const QStringList paths = droppedPaths(event->mimeData());
+    const QStringList paths = draggedFilePaths(event->mimeData());
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();
