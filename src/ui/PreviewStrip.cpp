@@ -5,12 +5,19 @@
 #include "core/lists/PictureLists.h"
 #include "jpegmeta/info/PictureInfoText.h"
 #include "resources/MediaMarks.h"
+#include "ui/FileDrag.h"
+#include "ui/FlatScrollBar.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace vistello {
 
@@ -19,10 +26,12 @@ namespace {
 using G = PreviewGeometry;
 
 const QColor kFocusBlue(49, 106, 197);
+constexpr int kDefaultCacheSize = 25;
 
 } // namespace
 
-PreviewStrip::PreviewStrip(PictureLists& lists, QWidget* parent) : QWidget(parent), lists_(lists)
+PreviewStrip::PreviewStrip(PictureLists& lists, QWidget* parent)
+    : QWidget(parent), lists_(lists), scrollBar_(new FlatScrollBar(Qt::Horizontal, this))
 {
     setObjectName(QStringLiteral("previewStrip"));
     setFocusPolicy(Qt::ClickFocus);
@@ -32,7 +41,31 @@ PreviewStrip::PreviewStrip(PictureLists& lists, QWidget* parent) : QWidget(paren
     setFont(small);
     thumbnails_.setBox(G::kThumbWidth, G::kThumbHeight);
     thumbnails_.setReduceLimit(1, 1);
-    thumbnails_.setCacheCapacity(kCacheSize);
+    thumbnails_.setCacheCapacity(kDefaultCacheSize);
+    scrollBar_->setObjectName(QStringLiteral("previewScrollBar"));
+    scrollBar_->setSingleStep(1);
+    // The bar only moves the focus; what it does is decided per action.
+    connect(scrollBar_, &QScrollBar::actionTriggered, this, &PreviewStrip::scrollAction);
+}
+
+void PreviewStrip::setCacheSize(int size)
+{
+    thumbnails_.setCacheCapacity(std::clamp(size, 1, 10000));
+}
+
+void PreviewStrip::scrollAction(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd: model_.next(); break;
+    case QAbstractSlider::SliderSingleStepSub: model_.previous(); break;
+    case QAbstractSlider::SliderPageStepAdd: model_.pageForward(); break;
+    case QAbstractSlider::SliderPageStepSub: model_.pageBack(); break;
+    case QAbstractSlider::SliderMove: model_.setFocusIndex(scrollBar_->sliderPosition()); break;
+    default: return;
+    }
+    render();
+    // The bar applies this position once the action is handled.
+    scrollBar_->setSliderPosition(model_.focusIndex());
 }
 
 PreviewStrip::~PreviewStrip() = default;
@@ -104,6 +137,10 @@ void PreviewStrip::render()
     const PathArray& entries = lists_.current().entries();
     const QFontMetrics metrics = fontMetrics();
     const TextWidth measure = [&metrics](const QString& text) { return metrics.horizontalAdvance(text); };
+    scrollBar_->setRange(0, model_.scrollMaximum());
+    scrollBar_->setPageStep(model_.scrollPage());
+    if (!scrollBar_->isSliderDown())
+        scrollBar_->setValue(model_.focusIndex());
     slots_.assign(size_t(model_.slots()), {});
     for (int k = 0; k < model_.slots(); ++k) {
         Slot& slot = slots_[size_t(k)];
@@ -121,6 +158,7 @@ void PreviewStrip::render()
 void PreviewStrip::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    scrollBar_->setGeometry(0, height() - FlatScrollBar::Thickness, width(), FlatScrollBar::Thickness);
     model_.setWidth(width());
     render();
 }
@@ -179,7 +217,10 @@ void PreviewStrip::mousePressEvent(QMouseEvent* event)
     case PreviewHit::Previous: model_.previous(); render(); break;
     case PreviewHit::Next: model_.next(); render(); break;
     case PreviewHit::Picture:
-    case PreviewHit::CheckBox: pressedSlot_ = hit.slot; break;
+    case PreviewHit::CheckBox:
+        pressedSlot_ = hit.slot;
+        pressPoint_ = event->position().toPoint();
+        break;
     case PreviewHit::Nothing: break;
     }
 }
@@ -203,6 +244,13 @@ void PreviewStrip::mouseReleaseEvent(QMouseEvent* event)
 
 void PreviewStrip::mouseMoveEvent(QMouseEvent* event)
 {
+    if (pressedSlot_ >= 0 && (event->buttons() & Qt::LeftButton)) {
+        const QPoint moved = event->position().toPoint() - pressPoint_;
+        const int threshold = QApplication::startDragDistance() / 2;
+        if ((std::abs(moved.x()) > threshold || std::abs(moved.y()) > threshold) && dragAllowed_ && dragAllowed_())
+            startDrag();
+        return;
+    }
     if (!toolTips_ || event->buttons() != Qt::NoButton)
         return;
     const PreviewHit hit = model_.hitTest(event->position().toPoint(), userSelect_);
@@ -213,6 +261,19 @@ void PreviewStrip::mouseMoveEvent(QMouseEvent* event)
     const QString text = pictureInfoText(path, modifiedDateText(path), QFileInfo(path).size()).left(kMaxInfoText);
     // File names and EXIF strings are shown as they are, never as markup.
     QToolTip::showText(event->globalPosition().toPoint(), plainToolTip(text), this);
+}
+
+void PreviewStrip::startDrag()
+{
+    const Slot& slot = slots_[size_t(std::exchange(pressedSlot_, -1))];
+    startFileDrag(this, {slot.path}, QPixmap::fromImage(slot.thumbnail));
+}
+
+void PreviewStrip::contextMenuEvent(QContextMenuEvent* event)
+{
+    const PreviewHit hit = model_.hitTest(event->pos(), userSelect_);
+    if (hit.slot >= 0)
+        Q_EMIT extrasMenuRequested(slots_[size_t(hit.slot)].path, event->globalPos());
 }
 
 void PreviewStrip::leaveEvent(QEvent* event)

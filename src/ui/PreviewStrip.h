@@ -6,19 +6,19 @@
 #include "imaging/decode/DecodedPicture.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace vistello {
 
 class CompanionSoundIndex;
+class FlatScrollBar;
 class PictureLists;
 
 class PreviewStrip : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kCacheSize = 25;
-
     PreviewStrip(PictureLists& lists, QWidget* parent);
     ~PreviewStrip() override;
 
@@ -29,6 +29,11 @@ public:
     void setToolTips(bool on) { toolTips_ = on; }
     // "PicturesWithAudio": loudspeakers on pictures with sound.
     void setSoundMarks(bool on);
+    // "PreviewCacheSize": thumbnails kept decoded (1 to 10000).
+    void setCacheSize(int size);
+    // Whether a thumbnail may be dragged out now (the folder view is shown
+    // or comes when asked).
+    void setDragAllowed(std::function<bool()> allowed) { dragAllowed_ = std::move(allowed); }
     // The keys of the picture page: arrows, pages and Home; false for others.
     bool handleKey(int key);
     // Shows the focused picture when it is not the current one.
@@ -40,6 +45,8 @@ public:
 Q_SIGNALS:
     // The picture at this index of the current list is to be shown.
     void showPicture(int index);
+    // The right button over a slot: the menu of the picture's extras.
+    void extrasMenuRequested(const QString& path, QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,6 +56,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct Slot {
@@ -59,6 +67,8 @@ private:
         bool marked = false;
     };
     void render();
+    void scrollAction(int action);
+    void startDrag();
 
     PictureLists& lists_;
     PreviewStripModel model_;
@@ -71,6 +81,9 @@ private:
     bool toolTips_ = true;
     int hovered_ = -1; // the picture whose tip is shown
     int pressedSlot_ = -1;
+    QPoint pressPoint_;
+    std::function<bool()> dragAllowed_;
+    FlatScrollBar* scrollBar_;
 };
 
 } // namespace vistello

@@ -52,6 +52,10 @@ public:
     QString counterText() const;
     // The picture slot k shows.
     int pictureInSlot(int slot) const;
+    // The scroll bar: one position per picture, one picture a page; a list
+    // of at most one picture gets a single position and a full-length thumb.
+    int scrollMaximum() const { return count_ > 1 ? count_ - 1 : 0; }
+    int scrollPage() const { return count_ > 1 ? 1 : 2; }
 
     void next();
     void previous();
