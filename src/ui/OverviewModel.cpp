@@ -2,6 +2,7 @@
 
 #include "app/window/NameLayout.h"
 #include "core/lists/PictureLists.h"
+#include "jpegmeta/info/PictureInfoText.h"
 
 #include <QFileInfo>
 
@@ -19,6 +20,8 @@ void OverviewModel::setPaths(const QStringList& paths)
     paths_ = paths;
     items_.assign(size_t(paths_.size()), {});
     tilesDone_ = 0;
+    tilesReceived_ = 0;
+    firstArrivals_.clear();
     endResetModel();
 }
 
@@ -56,6 +59,10 @@ void OverviewModel::setTile(int index, const QImage& tile, int mediaMark)
 {
     if (index < 0 || size_t(index) >= items_.size())
         return;
+    constexpr size_t kArrivalsKept = 100;
+    ++tilesReceived_;
+    if (firstArrivals_.size() < kArrivalsKept)
+        firstArrivals_.push_back(index);
     Item& item = items_[size_t(index)];
     if (item.state == Tile::Placeholder)
         ++tilesDone_;
@@ -80,7 +87,11 @@ QVariant OverviewModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         // A path without a folder still gets its item.
         return QFileInfo(paths_.at(index.row())).fileName();
-    case Qt::ToolTipRole: return plainToolTip(paths_.at(index.row()));
+    case Qt::ToolTipRole: {
+        // The picture's information, asked for only when the pointer rests.
+        const QString& path = paths_.at(index.row());
+        return plainToolTip(pictureInfoText(path, modifiedDateText(path), QFileInfo(path).size()).left(kMaxInfoText));
+    }
     case Qt::DecorationRole: return item.tile;
     case kTileRole: return int(item.state);
     case Qt::CheckStateRole:

@@ -30,6 +30,10 @@ public:
     // A null tile: the picture could not be read.
     void setTile(int index, const QImage& tile, int mediaMark);
     int tilesDone() const { return tilesDone_; }
+    // Tiles taken since the fill, and the items of the first ones in the
+    // order they came (for the state dump: the loader's order).
+    int tilesReceived() const { return tilesReceived_; }
+    const std::vector<int>& firstArrivals() const { return firstArrivals_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -47,6 +51,8 @@ private:
     QStringList paths_;
     std::vector<Item> items_;
     int tilesDone_ = 0;
+    int tilesReceived_ = 0;
+    std::vector<int> firstArrivals_;
     bool userSelect_ = true;
 };
 

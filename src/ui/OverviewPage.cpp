@@ -1,22 +1,36 @@
 #include "ui/OverviewPage.h"
 
+#include "app/window/DragAutoScroll.h"
 #include "app/window/ListEdit.h"
 #include "app/window/NameLayout.h"
 #include "core/lists/PictureLists.h"
 #include "imaging/thumbnails/ThumbnailLoader.h"
+#include "ui/FileDrag.h"
+#include "ui/FlatScrollBar.h"
+#include "ui/HoverPreview.h"
 #include "ui/OverviewDelegate.h"
 #include "ui/OverviewModel.h"
 #include "ui/OverviewSink.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QJsonArray>
 #include <QListView>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTimerEvent>
+#include <QToolButton>
 
 namespace vistello {
 
 namespace {
 
 constexpr int kStopTimeoutMs = 2000;
+constexpr int kHeaderHeight = 24;
 
 } // namespace
 
@@ -26,6 +40,8 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
     , model_(new OverviewModel(lists, this))
     , sink_(new OverviewSink(this))
     , view_(new QListView(this))
+    , hoverPreview_(new HoverPreview(this))
+    , backButton_(new QToolButton(this))
     , userSelect_(userSelect)
 {
     setObjectName(QStringLiteral("overviewPage"));
@@ -41,13 +57,27 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setItemDelegate(new OverviewDelegate(view_));
     view_->setModel(model_);
-    view_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view_, &QWidget::customContextMenuRequested, this, &OverviewPage::showContextMenu);
+    view_->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
+    makeScrollBarFlat(view_->verticalScrollBar());
+    makeScrollBarFlat(view_->horizontalScrollBar());
+    backButton_->setObjectName(QStringLiteral("overviewBack"));
+    backButton_->setArrowType(Qt::LeftArrow);
+    backButton_->setAutoRaise(true);
+    backButton_->hide();
+    connect(backButton_, &QToolButton::clicked, this, &OverviewPage::back);
 
     // Tiles come from the loader's thread as values; those of an earlier
     // list (another generation) are dropped.
     connect(sink_, &OverviewSink::tileReady, this, &OverviewPage::tileReady, Qt::QueuedConnection);
-    connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, &OverviewPage::followFirstVisible);
+    connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        stopHover();
+        followFirstVisible();
+    });
+    connect(view_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && view_->selectionModel()->selectedIndexes().size() == 1)
+            Q_EMIT pictureClickedAlone(index.row());
+    });
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
         if (!syncing_ && index.isValid())
             Q_EMIT pictureChosen(index.row());
@@ -74,6 +104,28 @@ int OverviewPage::tilesDone() const
     return model_->tilesDone();
 }
 
+QJsonObject OverviewPage::loaderStateJson() const
+{
+    constexpr int kKeysShown = 8;
+    QJsonArray arrivals;
+    for (const int index : model_->firstArrivals())
+        arrivals.append(index);
+    QJsonArray keys;
+    for (int i = 0; i < std::min(kKeysShown, model_->rowCount()); ++i)
+        keys.append(QString::number(model_->index(i).data(Qt::DecorationRole).value<QImage>().cacheKey()));
+    const QModelIndex first = view_->indexAt(QPoint(1, 1));
+    const QRect area = view_->viewport()->rect();
+    const QModelIndex last = view_->indexAt(area.bottomRight() - QPoint(1, 1));
+    int lastRow = last.isValid() ? last.row() : model_->rowCount() - 1;
+    // The bottom right corner may lie right of a short last row.
+    for (int row = lastRow + 1; row < model_->rowCount() && area.intersects(view_->visualRect(model_->index(row))); ++row)
+        lastRow = row;
+    return {{QStringLiteral("tilesReceived"), model_->tilesReceived()},
+            {QStringLiteral("firstArrivals"), arrivals},
+            {QStringLiteral("visible"), QJsonArray{first.isValid() ? first.row() : -1, lastRow}},
+            {QStringLiteral("tileKeys"), keys}};
+}
+
 bool OverviewPage::currentItemVisible() const
 {
     const QModelIndex current = view_->currentIndex();
@@ -82,6 +134,10 @@ bool OverviewPage::currentItemVisible() const
 
 void OverviewPage::currentPictureChanged()
 {
+    if (captionSource_ && captionSource_() != caption_) {
+        caption_ = captionSource_();
+        update(0, 0, width(), kHeaderHeight);
+    }
     const QStringList paths = lists_.current().entries().toStringList();
     // The view moves its current item off removed rows: that is no choice
     // of the user's.
@@ -163,6 +219,112 @@ void OverviewPage::markSelected(bool on)
         model_->setData(index, on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
+void OverviewPage::setPictureOnly(bool on)
+{
+    backButton_->setVisible(on);
+}
+
+bool OverviewPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != view_->viewport())
+        return WindowPage::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = mouse->position().toPoint();
+        if (pressed_ && (mouse->buttons() & Qt::LeftButton)
+            && (at - pressPoint_).manhattanLength() > QApplication::startDragDistance() && dragAllowed_
+            && dragAllowed_()) {
+            dragCurrent();
+            return true;
+        }
+        if (mouse->buttons() == Qt::NoButton)
+            hoverAt(at);
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        stopHover();
+        pressed_ = mouse->button() == Qt::LeftButton && view_->indexAt(mouse->position().toPoint()).isValid();
+        pressPoint_ = mouse->position().toPoint();
+        break;
+    }
+    case QEvent::MouseButtonRelease: pressed_ = false; break;
+    case QEvent::Leave: stopHover(); break;
+    case QEvent::ContextMenu: {
+        // From the keyboard the menu opens at the focused item.
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        const bool fromKey = menu->reason() == QContextMenuEvent::Keyboard && view_->currentIndex().isValid();
+        showContextMenu(fromKey ? view_->visualRect(view_->currentIndex()).center() : menu->pos());
+        return true;
+    }
+    default: break;
+    }
+    return WindowPage::eventFilter(watched, event);
+}
+
+void OverviewPage::hoverAt(QPoint at)
+{
+    const QModelIndex index = view_->indexAt(at);
+    if (!index.isValid()) {
+        stopHover();
+        return;
+    }
+    if (index.row() == lastHover_)
+        return;
+    lastHover_ = index.row();
+    QWidget* viewport = view_->viewport();
+    const QPoint centre = viewport->mapToGlobal(overviewItemLayout(view_->visualRect(index)).tileRect.center());
+    QRect bounds(viewport->mapToGlobal(QPoint()), viewport->size());
+    if (const QScreen* shown = screen())
+        bounds &= shown->availableGeometry();
+    hoverPreview_->start(model_->paths().at(index.row()), centre, bounds);
+}
+
+void OverviewPage::stopHover()
+{
+    hoverPreview_->stop();
+    lastHover_ = -1;
+}
+
+// Drags the current picture; near the list's top or bottom the list scrolls.
+void OverviewPage::dragCurrent()
+{
+    pressed_ = false;
+    stopHover();
+    const QModelIndex current = view_->currentIndex();
+    if (!current.isValid())
+        return;
+    dragScroll_.start(DragAutoScroll::kTickMs, this);
+    startFileDrag(this, {model_->paths().at(current.row())},
+                  QPixmap::fromImage(current.data(Qt::DecorationRole).value<QImage>()));
+    dragScroll_.stop();
+}
+
+void OverviewPage::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != dragScroll_.timerId())
+        return WindowPage::timerEvent(event);
+    const QWidget* viewport = view_->viewport();
+    const int lines = DragAutoScroll::lines(viewport->mapFromGlobal(QCursor::pos()).y(), viewport->height());
+    if (lines != 0)
+        view_->verticalScrollBar()->triggerAction(lines < 0 ? QAbstractSlider::SliderSingleStepSub
+                                                            : QAbstractSlider::SliderSingleStepAdd);
+}
+
+void OverviewPage::paintEvent(QPaintEvent*)
+{
+    // The header: the list's caption.
+    QPainter painter(this);
+    painter.fillRect(QRect(0, 0, width(), kHeaderHeight), palette().color(QPalette::Window));
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    painter.setFont(captionFont);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(10, 6, std::max(width() - 40, 0), kHeaderHeight - 6), Qt::AlignLeft | Qt::AlignTop,
+                     caption_);
+}
+
 void OverviewPage::showContextMenu(QPoint at)
 {
     // The marker entries are all this menu holds so far.
@@ -178,7 +340,8 @@ void OverviewPage::showContextMenu(QPoint at)
 void OverviewPage::resizeEvent(QResizeEvent* event)
 {
     WindowPage::resizeEvent(event);
-    view_->setGeometry(rect());
+    view_->setGeometry(rect().adjusted(0, kHeaderHeight, 0, 0));
+    backButton_->setGeometry(width() - 22, 3, 18, 18);
     followFirstVisible();
 }
 

@@ -1,0 +1,68 @@
+// The overview's pointer rules: the hover preview's growth and placement,
+// the autoscroll bands of a drag, and when a clicked picture's sound starts.
+#include "app/window/DragAutoScroll.h"
+#include "app/window/HoverPreviewSteps.h"
+#include "app/window/SoundRule.h"
+
+#include <gtest/gtest.h>
+
+using namespace vistello;
+
+TEST(HoverPreviewSteps, GrowsFasterEachTickUpToThePreview)
+{
+    // From the tile's 80: +5 at tick 20, +6, +7, ...
+    struct Row { int tick, limit, side; };
+    const Row rows[] = {{20, 300, 85}, {21, 300, 91}, {22, 300, 98}, {30, 300, 80 + 5 + 6 + 7 + 8 + 9 + 10 + 11 + 12 + 13 + 14 + 15},
+                        {60, 300, 300}, {60, 160, 160}, {20, 82, 82}};
+    for (const Row& row : rows)
+        EXPECT_EQ(HoverPreviewSteps::side(row.tick, row.limit), row.side) << row.tick << " " << row.limit;
+    EXPECT_FALSE(HoverPreviewSteps::worthShowing({80, 60}));
+    EXPECT_TRUE(HoverPreviewSteps::worthShowing({81, 10}));
+}
+
+TEST(HoverPreviewSteps, StaysInsideTheList)
+{
+    const QRect bounds(100, 50, 800, 600); // x 100..899, y 50..649
+    struct Row { QPoint centre; int side; QRect placed; };
+    const Row rows[] = {
+        {{500, 300}, 100, {451, 251, 100, 100}},
+        {{120, 60}, 100, {100, 50, 100, 100}},   // top left corner
+        {{890, 640}, 300, {600, 350, 300, 300}}, // bottom right corner
+        {{500, 300}, 900, {100, 50, 900, 900}},  // larger than the list: its top left shows
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(HoverPreviewSteps::place(row.centre, row.side, bounds), row.placed) << row.side;
+}
+
+TEST(DragAutoScroll, BandsAtTopAndBottom)
+{
+    struct Row { int y, lines; bool band; };
+    const Row rows[] = {{-1, 0, false}, {0, -1, true},  {6, -1, true},  {7, 0, true},    {14, 0, true},
+                        {15, 0, false}, {200, 0, false}, {385, 0, true}, {393, 0, true}, {394, 1, true},
+                        {399, 1, true}, {400, 0, false}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(DragAutoScroll::lines(row.y, 400), row.lines) << row.y;
+        EXPECT_EQ(DragAutoScroll::inBand(row.y, 400), row.band) << row.y;
+    }
+}
+
+TEST(SoundRule, StartsOncePerPictureAndOnlyWhenEnabled)
+{
+    SoundRule rule;
+    int lookups = 0;
+    const auto wave = [&lookups](const QString& path) {
+        ++lookups;
+        return path == QLatin1String("/a.jpg") ? QStringLiteral("/a.wav") : QString();
+    };
+    EXPECT_FALSE(rule.pictureShown(QStringLiteral("/a.jpg"), false, wave).stopPlaying);
+    SoundStart start = rule.pictureShown(QStringLiteral("/a.jpg"), true, wave);
+    EXPECT_TRUE(start.stopPlaying);
+    EXPECT_EQ(start.wavePath, QStringLiteral("/a.wav"));
+    // The same picture again restarts nothing.
+    EXPECT_FALSE(rule.pictureShown(QStringLiteral("/a.jpg"), true, wave).stopPlaying);
+    start = rule.pictureShown(QStringLiteral("/b.jpg"), true, wave);
+    EXPECT_TRUE(start.stopPlaying);
+    EXPECT_TRUE(start.wavePath.isEmpty());
+    EXPECT_EQ(lookups, 2);
+    EXPECT_EQ(rule.lastStarted(), QStringLiteral("/b.jpg"));
+}
