@@ -9,6 +9,7 @@
 #include "app/window/viewer/AutoShow.h"
 #include "app/window/viewer/ViewerKeys.h"
 #include "jpegedit/batch/PictureTransform.h"
+#include "core/filetypes/CompanionSound.h"
 #include "core/lists/DroppedFiles.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
@@ -20,6 +21,7 @@
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/OverviewPage.h"
+#include "ui/PictureExtrasMenu.h"
 #include "ui/PicturePage.h"
 #include "ui/PictureView.h"
 #include "ui/PlaceholderPage.h"
@@ -178,6 +180,9 @@ WindowPage* MainWindow::page(PageId id)
         picture->previewStrip()->setUserSelect(store_.getBool(QStringLiteral("UserSelect"), true));
         picture->previewStrip()->setToolTips(store_.getBool(QStringLiteral("PreviewTooltip"), true));
         picture->previewStrip()->setSoundMarks(store_.getBool(QStringLiteral("PicturesWithAudio"), true));
+        picture->previewStrip()->setCacheSize(store_.getInt(QStringLiteral("PreviewCacheSize"), 25));
+        picture->previewStrip()->setDragAllowed([this] { return leftPane_->isVisible() || state_.autoSelectionView; });
+        connect(picture->previewStrip(), &PreviewStrip::extrasMenuRequested, this, &MainWindow::showPictureExtrasMenu);
         connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
@@ -211,6 +216,10 @@ WindowPage* MainWindow::page(PageId id)
             showPicture(index);
             setDisplayStyle(style::Picture);
         });
+        overview->setCaptionSource([this] { return lists_.currentCaption(folder_); });
+        overview->setDragAllowed([this] { return leftPane_->isVisible() || state_.autoSelectionView; });
+        connect(overview, &OverviewPage::back, this, [this] { runCommand(command::PictureOnly); });
+        connect(overview, &OverviewPage::pictureClickedAlone, this, &MainWindow::pictureSoundFor);
         created = overview;
     } else {
         created = new PlaceholderPage(pageTitle(id), this);
@@ -813,10 +822,41 @@ QJsonObject MainWindow::stateJson() const
     }
     if (const auto found = pages_.find(PageId::Overview); found != pages_.end()) {
         const auto* overview = static_cast<const OverviewPage*>(found->second);
-        state.insert(QStringLiteral("overview"), overviewStateJson(overview->itemCount(), overview->tilesDone(),
-                                                                     overview->currentItemVisible()));
+        QJsonObject overviewState =
+            overviewStateJson(overview->itemCount(), overview->tilesDone(), overview->currentItemVisible());
+        const QJsonObject loader = overview->loaderStateJson();
+        for (auto it = loader.begin(); it != loader.end(); ++it)
+            overviewState.insert(it.key(), it.value());
+        state.insert(QStringLiteral("overview"), overviewState);
     }
     return state;
+}
+
+void MainWindow::setSelectionViewVisible(bool visible)
+{
+    state_.selectionViewVisible = visible;
+    layoutAreas();
+}
+
+void MainWindow::showPictureExtrasMenu(const QString& path, QPoint globalPos)
+{
+    const QString saved = execPictureExtrasMenu(this, globalPos, path, prompts_);
+    if (saved.isEmpty())
+        return;
+    lists_.current().addPicture(saved, true);
+    currentPictureChanged();
+}
+
+void MainWindow::pictureSoundFor(int index)
+{
+    const PathArray& entries = lists_.current().entries();
+    if (index < 0 || index >= entries.count())
+        return;
+    const SoundStart start = soundRule_.pictureShown(
+        entries.at(index), store_.getBool(QStringLiteral("PicturesWithAudio"), true),
+        [](const QString& path) { return findCompanionSound(path, true); });
+    if (start.stopPlaying)
+        Q_EMIT soundStarts(start);
 }
 
 } // namespace vistello

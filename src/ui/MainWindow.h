@@ -3,6 +3,7 @@
 // area with the current page. The decisions are the headless window logic's
 // (app/window); this class holds the widgets and applies them.
 #include "app/window/MainWindowState.h"
+#include "app/window/SoundRule.h"
 #include "app/window/WindowLayout.h"
 #include "app/startup/WindowStart.h"
 
@@ -55,6 +56,13 @@ public:
     QRect centralRect() const { return areas_.central; }
     QJsonObject stateJson() const;
     Prompts& prompts() { return prompts_; }
+    // The folder view (left pane) shown or hidden, as the user's choice.
+    void setSelectionViewVisible(bool visible);
+
+Q_SIGNALS:
+    // A shown picture's sound starts (the player stops the playing one
+    // first when asked to).
+    void soundStarts(const SoundStart& start);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -96,6 +104,10 @@ private:
     QString pictureFolder() const;
     // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
     bool dropIntoFolder(const QStringList& paths, QPoint at);
+    // The preview strip's menu over a picture; a saved thumbnail becomes current.
+    void showPictureExtrasMenu(const QString& path, QPoint globalPos);
+    // The sound rule for a picture shown by a click in the overview.
+    void pictureSoundFor(int index);
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -117,6 +129,7 @@ private:
     QTimer autoShowTimer_;
     bool autoShowRunning_ = false;
     bool fullScreenBeforeShow_ = false;
+    SoundRule soundRule_;
 };
 
 } // namespace vistello

@@ -122,6 +122,7 @@ bool ScriptRunner::run(const ScriptCommand& command)
     case Kind::Wheel: sendWheel({n[0], n[1]}, n[2]); break;
     case Kind::Command: window_.runCommand(n[0]); break;
     case Kind::Answer: prompts_.queueAnswer(command.text); break;
+    case Kind::Pane: window_.setSelectionViewVisible(command.text == QLatin1String("show")); break;
     case Kind::Wait: break;
     case Kind::WaitIdle: settle(); break;
     case Kind::Shot: settle(); return window_.grab().save(command.text, "PNG");

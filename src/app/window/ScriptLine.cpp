@@ -26,6 +26,7 @@ constexpr Verb kVerbs[] = {
     {"answer", Kind::Answer, 0, 0, true},   {"wait", Kind::Wait, 1, 1, false},
     {"wait-idle", Kind::WaitIdle, 0, 0, false}, {"shot", Kind::Shot, 0, 0, true},
     {"state", Kind::State, 0, 0, true},     {"quit", Kind::Quit, 0, 0, false},
+    {"pane", Kind::Pane, 0, 0, true},
 };
 
 ScriptLine failure(const QString& message)
@@ -98,6 +99,10 @@ ScriptLine parseScriptLine(const QString& line)
     case Kind::Command:
         if (!command::isKnown(command.numbers[0]))
             return failure(QStringLiteral("unknown command id %1").arg(command.numbers[0]));
+        break;
+    case Kind::Pane:
+        if (command.text != QLatin1String("show") && command.text != QLatin1String("hide"))
+            return failure(QStringLiteral("pane takes \"show\" or \"hide\", not \"%1\"").arg(command.text));
         break;
     case Kind::Resize:
     case Kind::Wait:
