@@ -681,7 +681,12 @@ bool MainWindow::viewerKey(const QKeyEvent& key)
     const ViewerKeyContext context{state_.pictureOnly, view->zoomOn(), key.isAutoRepeat()};
     if (autoShowRunning_)
         autoShowTimer_.start(); // any key restarts the delay
-    switch (vistello::viewerKey(key.keyCombination(), context)) {
+    const ViewerKey action = vistello::viewerKey(key.keyCombination(), context);
+    // While the preview strip is shown these keys move its focus only.
+    if ((action == ViewerKey::FocusNext || action == ViewerKey::FocusPrevious) && currentPage_
+        && currentPage_->pageKey(key.key()))
+        return true;
+    switch (action) {
     case ViewerKey::ZoomIn: view->zoomIn(); return true;
     case ViewerKey::ZoomOut: view->zoomOut(); return true;
     case ViewerKey::MoveDown: view->moveZoomed({0, ZoomView::kMoveStep}); return true;
@@ -690,7 +695,7 @@ bool MainWindow::viewerKey(const QKeyEvent& key)
     case ViewerKey::MoveLeft: view->moveZoomed({-ZoomView::kMoveStep, 0}); return true;
     case ViewerKey::Ignore: return key.isAutoRepeat(); // a held key steps once per press
     case ViewerKey::ShowNext:
-    case ViewerKey::FocusNext: // the preview strip's focus is the shown picture for now
+    case ViewerKey::FocusNext: // no strip: the shown picture steps
         runCommand(command::NextPicture);
         return true;
     case ViewerKey::ShowPrevious:

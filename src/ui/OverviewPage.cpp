@@ -115,11 +115,9 @@ QJsonObject OverviewPage::loaderStateJson() const
         keys.append(QString::number(model_->index(i).data(Qt::DecorationRole).value<QImage>().cacheKey()));
     const QModelIndex first = view_->indexAt(QPoint(1, 1));
     const QRect area = view_->viewport()->rect();
-    const QModelIndex last = view_->indexAt(area.bottomRight() - QPoint(1, 1));
-    int lastRow = last.isValid() ? last.row() : model_->rowCount() - 1;
-    // The bottom right corner may lie right of a short last row.
-    for (int row = lastRow + 1; row < model_->rowCount() && area.intersects(view_->visualRect(model_->index(row))); ++row)
-        lastRow = row;
+    int lastRow = first.isValid() ? first.row() : -1;
+    while (lastRow + 1 < model_->rowCount() && area.intersects(view_->visualRect(model_->index(lastRow + 1))))
+        ++lastRow;
     return {{QStringLiteral("tilesReceived"), model_->tilesReceived()},
             {QStringLiteral("firstArrivals"), arrivals},
             {QStringLiteral("visible"), QJsonArray{first.isValid() ? first.row() : -1, lastRow}},

@@ -23,8 +23,9 @@ def keep_pictures(s, count):
 
 def preview_strip_focus(s):
     keep_pictures(s, 10)
-    # The page is 820 wide: the strip inside its 10-pixel border is 800.
-    st = s.run(["resize 1020 700", "wait-idle", "state",
+    # Without the folder view the page is the window's 820 pixels: the strip
+    # inside its 10-pixel border is 800.
+    st = s.run(["pane hide", "resize 820 700", "wait-idle", "state",
                 "key Right", "key Right", "key Right", "state",
                 "key Right", "key Right", "key Right", "state",
                 "key Right", "state", "key Right", "key Right", "state",
@@ -52,11 +53,11 @@ def overview_tiles_and_marks(s):
     # item's check box sits on its frame's left side; the second item's tile
     # is double-clicked.
     lines = ["resize 1300 700", "key Left", "key Return", "command 40157", "state",
-             "click 700 300", "key Home", "state", "click 210 100", "state"]
+             "click 700 300", "key Home", "state", "click 210 124", "state"]
     lines += ["wait 500", "state"] * 20
     # Deleting the second picture keeps every other tile.
-    lines += ["click 366 70", "answer yes", "key Del", "state"]
-    lines += ["click 366 70 double", "state", "quit"]
+    lines += ["click 366 94", "answer yes", "key Del", "state"]
+    lines += ["click 366 94 double", "state", "quit"]
     st = s.run(lines)
     first = st[0].get("overview", {})
     check(st[0]["window"]["displayStyle"] == 2 and first.get("items") == 141, "141 items at once: %s" % first)
@@ -76,6 +77,32 @@ def overview_tiles_and_marks(s):
     # The marks are stored when the program ends and read at the next start.
     again = s.run(["state", "quit"])[0]
     check(again["list"]["marked"] == marked, "marks come back: %s" % again["list"]["marked"])
+
+
+def overview_of_a_thousand(s):
+    pictures = keep_pictures(s, 14)
+    for i in range(1000):
+        os.link(os.path.join(s.samples, pictures[i % len(pictures)]), os.path.join(s.samples, "p%04d.jpg" % i))
+    for name in pictures:
+        os.remove(os.path.join(s.samples, name))
+    # The overview opens at the last picture: its screenful is loaded first.
+    lines = ["resize 1300 700", "key Left", "key Return", "command 40157", "state"] + ["wait 500", "state"] * 30
+    # Back at the top, the third item (row 0, column 2) is deleted.
+    lines += ["click 700 300", "key Home", "state", "click 476 94", "answer yes", "key Del", "state", "quit"]
+    st = s.run(lines)
+    first = st[0]["overview"]
+    check(first["items"] == 1000, "1000 items at once: %s" % first["items"])
+    done = [x["overview"]["tilesDone"] for x in st[:-2]]
+    full = st[-2]["overview"]
+    check(done[-1] == 1000 and full["tilesReceived"] == 1000, "every tile once: %s %s" % (done, full["tilesReceived"]))
+    low, high = first["visible"]
+    arrived = full["firstArrivals"]
+    check(high == 999 and low > 900 and set(range(low, high + 1)) <= set(arrived[:high - low + 3]),
+          "the first screenful first: visible %s, arrivals %s" % (first["visible"], arrived))
+    after = st[-1]["overview"]
+    check(after["items"] == 999 and st[-1]["list"]["count"] == 999, "999 left: %s" % after["items"])
+    check(after["tileKeys"][2] == full["tileKeys"][3] and after["tilesReceived"] == 1000,
+          "item 2 keeps the former item 3's tile, nothing decoded again: %s %s" % (full, after))
 
 
 def colour_pixels(shot, x, width, colour="rgb(49,106,197)"):
@@ -109,7 +136,7 @@ def shots_under_xvfb(s):
 def main():
     if not shutil.which("convert") or not shutil.which("exiftool") or (sw.XVFB and not shutil.which("xvfb-run")):
         return 77
-    scenarios = [shots_under_xvfb] if sw.XVFB else [preview_strip_focus, overview_tiles_and_marks]
+    scenarios = [shots_under_xvfb] if sw.XVFB else [preview_strip_focus, overview_tiles_and_marks, overview_of_a_thousand]
     for scenario in scenarios:
         with sw.tempfile.TemporaryDirectory() as root:
             print("--", scenario.__name__)
