@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "app/window/Accelerators.h"
+#include "app/window/AutoFolderView.h"
 #include "app/window/CommandEnabling.h"
 #include "app/window/CommandIds.h"
 #include "app/window/DisplayStyle.h"
@@ -183,6 +184,7 @@ WindowPage* MainWindow::page(PageId id)
         picture->previewStrip()->setCacheSize(store_.getInt(QStringLiteral("PreviewCacheSize"), 25));
         picture->previewStrip()->setDragAllowed([this] { return leftPane_->isVisible() || state_.autoSelectionView; });
         connect(picture->previewStrip(), &PreviewStrip::extrasMenuRequested, this, &MainWindow::showPictureExtrasMenu);
+        connect(picture->previewStrip(), &PreviewStrip::pointerMoved, this, &MainWindow::pointerInList);
         connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
@@ -220,6 +222,7 @@ WindowPage* MainWindow::page(PageId id)
         overview->setDragAllowed([this] { return leftPane_->isVisible() || state_.autoSelectionView; });
         connect(overview, &OverviewPage::back, this, [this] { runCommand(command::PictureOnly); });
         connect(overview, &OverviewPage::pictureClickedAlone, this, &MainWindow::pictureSoundFor);
+        connect(overview, &OverviewPage::pointerMoved, this, &MainWindow::pointerInList);
         created = overview;
     } else {
         created = new PlaceholderPage(pageTitle(id), this);
@@ -862,6 +865,17 @@ void MainWindow::pictureSoundFor(int index)
         [](const QString& path) { return findCompanionSound(path, true); });
     if (start.stopPlaying)
         Q_EMIT soundStarts(start);
+}
+
+void MainWindow::pointerInList(int x)
+{
+    const AutoFolderViewContext context{state_.autoSelectionView, state_.pictureOnly, lists_.current().count() == 0,
+                                        state_.selectionViewVisible};
+    switch (autoFolderView(x, context)) {
+    case AutoPane::Show: setSelectionViewVisible(true); break;
+    case AutoPane::Hide: setSelectionViewVisible(false); break;
+    case AutoPane::Keep: break;
+    }
 }
 
 } // namespace vistello

@@ -108,6 +108,8 @@ private:
     void showPictureExtrasMenu(const QString& path, QPoint globalPos);
     // The sound rule for a picture shown by a click in the overview.
     void pictureSoundFor(int index);
+    // "AutoSelectionView": the folder view follows the pointer near a list's left side.
+    void pointerInList(int x);
 
     SettingsStore& store_;
     PictureLists& lists_;

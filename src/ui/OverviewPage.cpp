@@ -230,6 +230,7 @@ bool OverviewPage::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();
+        Q_EMIT pointerMoved(at.x());
         if (pressed_ && (mouse->buttons() & Qt::LeftButton)
             && (at - pressPoint_).manhattanLength() > QApplication::startDragDistance() && dragAllowed_
             && dragAllowed_()) {

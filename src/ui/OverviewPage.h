@@ -53,6 +53,7 @@ Q_SIGNALS:
     void pictureOpened(int index); // double click
     void pictureClickedAlone(int index); // a click that left this item the only one selected
     void back();                         // the header's button in picture-only mode
+    void pointerMoved(int x);            // over the list (x in the list)
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -244,6 +244,7 @@ void PreviewStrip::mouseReleaseEvent(QMouseEvent* event)
 
 void PreviewStrip::mouseMoveEvent(QMouseEvent* event)
 {
+    Q_EMIT pointerMoved(int(event->position().x()));
     if (pressedSlot_ >= 0 && (event->buttons() & Qt::LeftButton)) {
         const QPoint moved = event->position().toPoint() - pressPoint_;
         const int threshold = QApplication::startDragDistance() / 2;

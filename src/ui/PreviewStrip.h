@@ -47,6 +47,8 @@ Q_SIGNALS:
     void showPicture(int index);
     // The right button over a slot: the menu of the picture's extras.
     void extrasMenuRequested(const QString& path, QPoint globalPos);
+    // The pointer moved over the strip (x in the strip).
+    void pointerMoved(int x);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 // The overview's pointer rules: the hover preview's growth and placement,
 // the autoscroll bands of a drag, and when a clicked picture's sound starts.
+#include "app/window/AutoFolderView.h"
 #include "app/window/DragAutoScroll.h"
 #include "app/window/HoverPreviewSteps.h"
 #include "app/window/SoundRule.h"
@@ -65,4 +66,21 @@ TEST(SoundRule, StartsOncePerPictureAndOnlyWhenEnabled)
     EXPECT_TRUE(start.wavePath.isEmpty());
     EXPECT_EQ(lookups, 2);
     EXPECT_EQ(rule.lastStarted(), QStringLiteral("/b.jpg"));
+}
+
+TEST(AutoFolderView, NearTheLeftSideOnlyWhenSwitchedOn)
+{
+    struct Row { int x; AutoFolderViewContext context; AutoPane pane; };
+    const AutoFolderViewContext on{true, false, false, false};
+    const AutoFolderViewContext shown{true, false, false, true};
+    const Row rows[] = {
+        {10, on, AutoPane::Show},    {49, on, AutoPane::Show},     {50, on, AutoPane::Keep},
+        {10, shown, AutoPane::Keep}, {50, shown, AutoPane::Hide},
+        {10, {false, false, false, false}, AutoPane::Keep}, // switched off
+        {10, {true, true, false, false}, AutoPane::Keep},   // picture-only mode
+        {10, {true, false, true, false}, AutoPane::Keep},   // empty list
+        {300, {false, false, false, true}, AutoPane::Keep}, // the user's own pane stays
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(autoFolderView(row.x, row.context), row.pane) << row.x;
 }
