@@ -846,6 +846,15 @@ void MainWindow::setSelectionViewVisible(bool visible)
     layoutAreas();
 }
 
+bool MainWindow::overviewComplete() const
+{
+    const auto found = pages_.find(PageId::Overview);
+    if (found == pages_.end())
+        return false;
+    const auto* overview = static_cast<const OverviewPage*>(found->second);
+    return overview->tilesDone() == overview->itemCount();
+}
+
 void MainWindow::showPictureExtrasMenu(const QString& path, QPoint globalPos)
 {
     const QString saved = execPictureExtrasMenu(this, globalPos, path, prompts_);

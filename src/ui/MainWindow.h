@@ -58,6 +58,8 @@ public:
     Prompts& prompts() { return prompts_; }
     // The folder view (left pane) shown or hidden, as the user's choice.
     void setSelectionViewVisible(bool visible);
+    // The overview page exists and every item has its tile.
+    bool overviewComplete() const;
 
 Q_SIGNALS:
     // A shown picture's sound starts (the player stops the playing one

@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QKeyEvent>
@@ -53,6 +54,15 @@ void settle()
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
+}
+
+// Until the overview holds every tile, for at most ms.
+void waitForTiles(const MainWindow& window, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.overviewComplete() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
 }
 
 } // namespace
@@ -123,6 +133,7 @@ bool ScriptRunner::run(const ScriptCommand& command)
     case Kind::Command: window_.runCommand(n[0]); break;
     case Kind::Answer: prompts_.queueAnswer(command.text); break;
     case Kind::Pane: window_.setSelectionViewVisible(command.text == QLatin1String("show")); break;
+    case Kind::WaitTiles: waitForTiles(window_, n[0]); break;
     case Kind::Wait: break;
     case Kind::WaitIdle: settle(); break;
     case Kind::Shot: settle(); return window_.grab().save(command.text, "PNG");

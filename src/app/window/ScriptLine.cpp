@@ -26,7 +26,7 @@ constexpr Verb kVerbs[] = {
     {"answer", Kind::Answer, 0, 0, true},   {"wait", Kind::Wait, 1, 1, false},
     {"wait-idle", Kind::WaitIdle, 0, 0, false}, {"shot", Kind::Shot, 0, 0, true},
     {"state", Kind::State, 0, 0, true},     {"quit", Kind::Quit, 0, 0, false},
-    {"pane", Kind::Pane, 0, 0, true},
+    {"pane", Kind::Pane, 0, 0, true},       {"wait-tiles", Kind::WaitTiles, 1, 1, false},
 };
 
 ScriptLine failure(const QString& message)
@@ -106,6 +106,7 @@ ScriptLine parseScriptLine(const QString& line)
         break;
     case Kind::Resize:
     case Kind::Wait:
+    case Kind::WaitTiles:
         for (const int n : command.numbers)
             if (n < 0)
                 return failure(QStringLiteral("negative number in \"%1\"").arg(trimmed));

@@ -9,7 +9,7 @@
 namespace vistello {
 
 struct ScriptCommand {
-    enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit, Pane };
+    enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit, Pane, WaitTiles };
     enum class Click { Left, Right, Double, Ctrl }; // Ctrl: a left click with Ctrl held
 
     Kind kind = Kind::Quit;

@@ -27,6 +27,7 @@ TEST(WindowScriptLine, GoodLines)
         {"state out.json", Kind::State, {}, QStringLiteral("out.json")},
         {"quit", Kind::Quit, {}, {}},
         {"pane hide", Kind::Pane, {}, QStringLiteral("hide")},
+        {"wait-tiles 9000", Kind::WaitTiles, {9000}, {}},
     };
     for (const Case& c : cases) {
         const ScriptLine parsed = parseScriptLine(QString::fromLatin1(c.line));
@@ -52,7 +53,7 @@ TEST(WindowScriptLine, BadLinesSayWhy)
 {
     for (const char* bad : {"jump", "resize 800", "resize 800 600 1", "resize -1 5", "click 1 2 triple",
                             "click a 2", "key", "key F11,F10", "key Nokey", "command 12345", "wait", "shot",
-                            "drag 1 2 3", "quit now", "pane", "pane off"}) {
+                            "drag 1 2 3", "quit now", "pane", "pane off", "wait-tiles -5"}) {
         const ScriptLine parsed = parseScriptLine(QString::fromLatin1(bad));
         EXPECT_FALSE(parsed.command) << bad;
         EXPECT_FALSE(parsed.error.isEmpty()) << bad;
