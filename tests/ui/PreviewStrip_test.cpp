@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImageWriter>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QToolTip>
@@ -33,4 +34,42 @@ TEST(PreviewStripWidget, ToolTipShowsNamesAsTheyAre)
     QTextDocument tip;
     tip.setHtml(QToolTip::text());
     EXPECT_TRUE(tip.toPlainText().contains(QStringLiteral("<i>x&amp;.jpg"))) << tip.toPlainText().toStdString();
+}
+
+// The scroll bar moves only the focus: a line is next or previous, a page
+// the slots' count, the thumb the focus index itself.
+TEST(PreviewStripWidget, ScrollBarMovesTheFocusOnly)
+{
+    PictureLists lists;
+    for (int i = 0; i < 10; ++i)
+        lists.current().entries().append(QStringLiteral("/nonexistent/p%1.jpg").arg(i));
+    PreviewStrip strip(lists, nullptr);
+    strip.resize(800, strip.preferredHeight());
+    strip.show();
+    strip.listChanged();
+    auto* bar = strip.findChild<QScrollBar*>(QStringLiteral("previewScrollBar"));
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(bar->maximum(), 9);
+    EXPECT_EQ(bar->pageStep(), 1);
+    using A = QAbstractSlider;
+    struct Step { A::SliderAction action; int index, slot; };
+    const Step steps[] = {{A::SliderSingleStepAdd, 1, 1}, {A::SliderSingleStepAdd, 2, 2},
+                          {A::SliderSingleStepAdd, 3, 3}, {A::SliderPageStepAdd, 9, 3},
+                          {A::SliderSingleStepSub, 8, 3}, {A::SliderPageStepSub, 1, 3}};
+    for (const Step& step : steps) {
+        bar->triggerAction(step.action);
+        EXPECT_EQ(strip.model().focusIndex(), step.index) << step.action;
+        EXPECT_EQ(strip.model().focusSlot(), step.slot) << step.action;
+        EXPECT_EQ(bar->value(), step.index) << step.action;
+    }
+    bar->setSliderPosition(5); // dragging the thumb
+    EXPECT_EQ(strip.model().focusIndex(), 5);
+    EXPECT_EQ(lists.current().currentIndex(), 0);
+
+    // One picture: a single position, the thumb fills the bar.
+    lists.current().entries().clear(false);
+    lists.current().entries().append(QStringLiteral("/nonexistent/p0.jpg"));
+    strip.listChanged();
+    EXPECT_EQ(bar->maximum(), 0);
+    EXPECT_EQ(bar->pageStep(), 2);
 }
