@@ -311,6 +311,13 @@ void OverviewPage::timerEvent(QTimerEvent* event)
                                                             : QAbstractSlider::SliderSingleStepAdd);
 }
 
+void OverviewPage::hideEvent(QHideEvent* event)
+{
+    // The preview is a window of its own: it would stay over the next page.
+    stopHover();
+    WindowPage::hideEvent(event);
+}
+
 void OverviewPage::paintEvent(QPaintEvent*)
 {
     // The header: the list's caption.

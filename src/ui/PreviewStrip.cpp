@@ -266,7 +266,10 @@ void PreviewStrip::mouseMoveEvent(QMouseEvent* event)
 
 void PreviewStrip::startDrag()
 {
-    const Slot& slot = slots_[size_t(std::exchange(pressedSlot_, -1))];
+    const size_t pressed = size_t(std::exchange(pressedSlot_, -1));
+    if (pressed >= slots_.size()) // the strip changed under the button
+        return;
+    const Slot& slot = slots_[pressed];
     startFileDrag(this, {slot.path}, QPixmap::fromImage(slot.thumbnail));
 }
 

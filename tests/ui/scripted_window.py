@@ -188,8 +188,9 @@ def viewer_fit_buttons_and_show(s):
     a, b, c = (os.path.join(s.samples, n) for n in ("a.jpg", "b.jpg", "c.jpg"))
     os.chmod(c, 0o444)  # no write bit: write-protected even for root
     before = {p: open(p, "rb").read() for p in (a, b, c)}
+    # Right moves the preview strip's focus and Enter shows that picture.
     st = s.run(["resize 1000 700", "wait-idle", "state", "key F11", "state", "key F11",
-                "key Right", "state",
+                "key Right", "key Return", "state",
                 # Zoom mode on b.jpg: the wheel steps through the levels, arrows move.
                 "key Ctrl+Z", "state"] + ["wheel 600 400 1"] * 5 + ["state", "wheel 600 400 -1", "key Left",
                 "state", "key Ctrl+Z", "state", "quit"])
@@ -216,8 +217,8 @@ def viewer_fit_buttons_and_show(s):
     left = button(40021)
     ctrl_click = "click %d %d ctrl" % (x + left[1] + 9, y + left[2] + 9)
     st = s.run(["resize 1000 700", "wait-idle", click, "state",           # a.jpg rotated in the file
-                "key Right", ctrl_click, "state",                          # b.jpg rotated in memory only
-                "key Right", "state", click, "state", "quit"])             # c.jpg is write-protected
+                "key Right", "key Return", ctrl_click, "state",            # b.jpg rotated in memory only
+                "key Right", "key Return", "state", click, "state", "quit"])  # c.jpg is write-protected
     expected = subprocess.run(["jpegtran", "-trim", "-rotate", "90", a + ".original"], capture_output=True).stdout
     reference = os.path.join(s.root, "reference.jpg")
     open(reference, "wb").write(expected)
