@@ -16,7 +16,9 @@
 #include "imaging/decode/DecodedPicture.h"
 #include "organize/filecommands/FileCommands.h"
 #include "platform/FileOperations.h"
+#include "ui/BinaryViewPage.h"
 #include "ui/FileDrag.h"
+#include "ui/HistogramPage.h"
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/OverviewPage.h"
@@ -181,6 +183,7 @@ WindowPage* MainWindow::page(PageId id)
         connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
+        picture->binaryView()->setSettings(&store_);
         PictureView* view = picture->view();
         ViewerSettings settings;
         settings.infoBoxState = store_.getInt(QStringLiteral("ExifInfoInPicture"), 2);
@@ -810,6 +813,9 @@ QJsonObject MainWindow::stateJson() const
         const auto* page = static_cast<const PicturePage*>(found->second);
         state.insert(QStringLiteral("viewer"), page->view()->stateJson());
         state.insert(QStringLiteral("preview"), previewStateJson(page->previewStrip()->model()));
+        state.insert(QStringLiteral("pictureTabs"), page->tabsJson());
+        state.insert(QStringLiteral("binary"), page->binaryView()->stateJson());
+        state.insert(QStringLiteral("histogram"), page->histogramView()->stateJson());
     }
     if (const auto found = pages_.find(PageId::Overview); found != pages_.end()) {
         const auto* overview = static_cast<const OverviewPage*>(found->second);

@@ -4,8 +4,12 @@
 // others. In picture-only mode the viewer fills the page.
 #include "ui/WindowPage.h"
 
+#include <QJsonObject>
+
 namespace vistello {
 
+class BinaryViewPage;
+class HistogramPage;
 class PictureList;
 class PictureLists;
 class PictureView;
@@ -29,6 +33,10 @@ public:
     PictureView* view() const { return view_; }
     TabRow* tabRow() const { return tabs_; }
     PreviewStrip* previewStrip() const { return preview_; }
+    BinaryViewPage* binaryView() const { return binaryView_; }
+    HistogramPage* histogramView() const { return histogramView_; }
+    // The tabs' rectangles in window coordinates, by style.
+    QJsonObject tabsJson() const;
 
 Q_SIGNALS:
     void styleChosen(uint64_t style);
@@ -41,11 +49,17 @@ protected:
 private:
     void arrange();
     bool stripShown() const;
+    // The view of the current tab other than "Picture", and what it shows.
+    QWidget* tabView() const;
+    void hideTabViews();
+    void showTabPicture();
 
     PictureLists& lists_;
     TabRow* tabs_;
     PreviewStrip* preview_;
     PlaceholderPage* dataView_;
+    BinaryViewPage* binaryView_;
+    HistogramPage* histogramView_;
     PictureView* view_;
     uint64_t style_ = 1;
     bool pictureOnly_ = false;
