@@ -41,6 +41,18 @@ int widestAdvance(const QFontMetrics& metrics, QStringView characters)
 
 QJsonArray rectJson(QRect r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
+// One character per cell; a run of digits in one call when the font's own advance is the cell.
+void drawCells(QPainter& painter, int x, int baseline, const QString& text, qsizetype from, qsizetype count,
+               int cell, bool wholeRuns)
+{
+    if (wholeRuns) {
+        painter.drawText(x, baseline, text.mid(from, count));
+        return;
+    }
+    for (qsizetype k = 0; k < count; ++k)
+        painter.drawText(x + int(k) * cell, baseline, QString(text[from + k]));
+}
+
 } // namespace
 
 BinaryViewPage::BinaryViewPage(QWidget* parent)
@@ -86,7 +98,7 @@ void BinaryViewPage::setFontSize(int setting)
     optionsChanged();
 }
 
-void BinaryViewPage::show(const QString& path, bool force)
+void BinaryViewPage::showFile(const QString& path, bool force)
 {
     if (path == path_ && !force)
         return;
@@ -106,6 +118,7 @@ void BinaryViewPage::relayout()
     metrics.cellWidth = std::max(widestAdvance(fm, u"0123456789abcdef"), 4);
     metrics.charWidth = std::max(widestAdvance(fm, u"MW@"), metrics.cellWidth);
     metrics.lineHeight = fm.height();
+    wholeRuns_ = QFontInfo(font_).fixedPitch() && fm.horizontalAdvance(u'0') == metrics.cellWidth;
     layout_ = layoutBinaryView(width() - FlatScrollBar::Thickness, height(), metrics, options_.digits,
                                addressCells(file_.size(), options_.decimalAddress));
     scroll_ = BinaryScroll(file_.size(), layout_.bytesPerLine, layout_.visibleLines);
@@ -226,8 +239,7 @@ void BinaryViewPage::paintEvent(QPaintEvent*)
         const int y = layout_.lineY(int(line));
         const int baseline = y + ascent_;
         painter.setPen(kAddressColour);
-        for (int k = 0; k < cells; ++k)
-            painter.drawText(k * cell, baseline, QString(text[k]));
+        drawCells(painter, 0, baseline, text, 0, cells, cell, wholeRuns_);
         const int count = int(std::min<qsizetype>(layout_.bytesPerLine, text.size() - charactersAt));
         for (int i = 0; i < count; ++i) {
             const size_t index = line * size_t(layout_.bytesPerLine) + size_t(i);
@@ -235,13 +247,13 @@ void BinaryViewPage::paintEvent(QPaintEvent*)
             if (marked)
                 painter.fillRect(byteRect(int(line), i), kMarkerBackground);
             painter.setPen(marked ? kMarkerColour : kDigitColour);
-            const int from = cells + 1 + i * (digits + 1);
-            for (int k = 0; k < digits; ++k)
-                painter.drawText(layout_.byteX(i) + k * cell, baseline, QString(text[from + k]));
+            drawCells(painter, layout_.byteX(i), baseline, text, cells + 1 + i * (digits + 1), digits, cell,
+                      wholeRuns_);
         }
         painter.setPen(kCharacterColour);
-        for (int i = 0; i < count; ++i)
-            painter.drawText(layout_.characterX(i), baseline, QString(text[charactersAt + i]));
+        // Always cell by cell: a tab, a line feed or a soft hyphen in a run would move the rest.
+        drawCells(painter, layout_.charactersX(), baseline, text, charactersAt, count, layout_.metrics.charWidth,
+                  false);
     }
 }
 

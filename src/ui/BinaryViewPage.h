@@ -28,7 +28,7 @@ public:
     // Reads the options; later changes are written back at once.
     void setSettings(SettingsStore* settings);
     // Opens path unless it is shown already (force: always).
-    void show(const QString& path, bool force);
+    void showFile(const QString& path, bool force);
     // Up, Down, Page Up, Page Down, Home, End; false for other keys.
     bool handleKey(int key);
 
@@ -58,6 +58,7 @@ private:
     BinaryViewOptions options_;
     QFont font_;
     int ascent_ = 0;
+    bool wholeRuns_ = false; // the font's digit advance is the cell width: digit runs drawn at once
     QString path_;
     BinaryFile file_;
     BinaryLayout layout_;

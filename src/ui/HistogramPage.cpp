@@ -37,7 +37,7 @@ HistogramPage::~HistogramPage()
     retired_.clear();
 }
 
-void HistogramPage::show(const QString& path, bool force)
+void HistogramPage::showFile(const QString& path, bool force)
 {
     if (path == path_ && !force)
         return;

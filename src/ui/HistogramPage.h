@@ -22,7 +22,7 @@ public:
     ~HistogramPage() override;
 
     // Reads path unless it is shown already (force: always).
-    void show(const QString& path, bool force);
+    void showFile(const QString& path, bool force);
     bool loading() const { return loading_; }
     QJsonObject stateJson() const;
 

@@ -140,9 +140,9 @@ QWidget* PicturePage::tabView() const
 
 void PicturePage::hideTabViews()
 {
-    for (QWidget* tabView : {static_cast<QWidget*>(dataView_), static_cast<QWidget*>(binaryView_),
+    for (QWidget* view : {static_cast<QWidget*>(dataView_), static_cast<QWidget*>(binaryView_),
                              static_cast<QWidget*>(histogramView_)})
-        tabView->hide();
+        view->hide();
 }
 
 void PicturePage::showTabPicture()
@@ -151,9 +151,9 @@ void PicturePage::showTabPicture()
     const PictureList& list = lists_.current();
     const QString path = list.count() > 0 ? list.currentPath() : QString();
     if (style_ == style::Binary)
-        binaryView_->show(path, false);
+        binaryView_->showFile(path, false);
     else if (style_ == style::Histogram)
-        histogramView_->show(path, false);
+        histogramView_->showFile(path, false);
 }
 
 QJsonObject PicturePage::tabsJson() const

@@ -25,8 +25,8 @@ TEST(HistogramPage, ShowsOnlyTheLatestPicturesResult)
     const QString second = dir.filePath(QStringLiteral("missing2.jpg"));
     HistogramPage page(nullptr);
     page.resize(300, 200);
-    page.show(first, false);
-    page.show(second, false);
+    page.showFile(first, false);
+    page.showFile(second, false);
     ASSERT_TRUE(waitLoaded(page));
     const QJsonObject state = page.stateJson();
     EXPECT_TRUE(state.value(QStringLiteral("failed")).toBool());
@@ -39,7 +39,7 @@ TEST(HistogramPage, ClosedWhileReading)
     QTemporaryDir dir;
     for (int i = 0; i < 5; ++i) {
         auto page = std::make_unique<HistogramPage>(nullptr);
-        page->show(dir.filePath(QStringLiteral("a%1.jpg").arg(i)), false);
+        page->showFile(dir.filePath(QStringLiteral("a%1.jpg").arg(i)), false);
         page.reset();
         QCoreApplication::processEvents();
     }
