@@ -44,10 +44,10 @@ def shown_fields(binary, base=16):
 
 def binary_lines_against_xxd(s):
     tab = tab_centre(s, BINARY)
-    st = s.run(["resize 1000 700", "click " + tab, "state", "key End", "state", "key Home",
+    st = s.run(["resize 1000 700", "click " + tab, "state", "key End", "state", "key Home", "wheel 500 300 -2", "state",
                 # One click on the digits: decimal bytes; one on the addresses: decimal addresses.
                 "click 500 300", "click 205 300", "state", "quit"])
-    first, end, clicked = (x["binary"] for x in st)
+    first, end, wheeled, clicked = (x["binary"] for x in st)
     path, width = first["path"], first["bytesPerLine"]
     check(st[0]["window"]["displayStyle"] == 16 and width > 1, "binary tab with several bytes a line: %s" % first)
     check(shown_fields(first) == xxd_fields(path, 0, width), "first line as xxd: %s" % first["firstLine"])
@@ -56,9 +56,13 @@ def binary_lines_against_xxd(s):
     check(top % width == 0 and top + (lines - 1) * width < size <= top + lines * width,
           "End shows the last line last: top %d, %d lines of %d, size %d" % (top, lines, width, size))
     check(shown_fields(end) == xxd_fields(path, top, width), "line at End as xxd: %s" % end["firstLine"])
+    top = int(wheeled["topOffset"])
+    check(0 < top < size and top % width == 0 and shown_fields(wheeled) == xxd_fields(path, top, width),
+          "wheel scrolls by lines: %s" % wheeled["firstLine"][:60])
     address, digits = shown_fields(clicked, 10)
-    check(clicked["digits"] == 3 and clicked["decimalAddress"] and address == 0
-          and digits == ["%03d" % int(b, 16) for b in xxd_fields(path, 0, clicked["bytesPerLine"])[1]],
+    top = int(clicked["topOffset"])
+    check(clicked["digits"] == 3 and clicked["decimalAddress"] and address == top
+          and digits == ["%03d" % int(b, 16) for b in xxd_fields(path, top, clicked["bytesPerLine"])[1]],
           "decimal bytes and addresses: %s" % clicked["firstLine"][:60])
     # The options are stored and come back at the next start.
     again = s.run(["click " + tab, "state", "quit"])[0]["binary"]
