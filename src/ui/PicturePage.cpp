@@ -40,11 +40,13 @@ PicturePage::PicturePage(PictureLists& lists, QWidget* parent)
 
 void PicturePage::showStyle(uint64_t style)
 {
+    // A tab shown again reads its file again: the picture may have been rewritten meanwhile.
+    const bool tabChanged = style != style_;
     style_ = style;
     tabs_->setSelected(style);
     if (style != style::Picture)
         dataView_->showStyle(style);
-    showTabPicture();
+    showTabPicture(tabChanged);
     arrange();
 }
 
@@ -68,7 +70,7 @@ void PicturePage::currentPictureChanged()
     const bool empty = list.count() == 0;
     view_->showPicture(empty ? QString() : list.currentPath(), empty ? 0 : list.currentIndex(), list.count());
     preview_->listChanged();
-    showTabPicture();
+    showTabPicture(false);
     tabs_->update();
 }
 
@@ -145,15 +147,15 @@ void PicturePage::hideTabViews()
         view->hide();
 }
 
-void PicturePage::showTabPicture()
+void PicturePage::showTabPicture(bool force)
 {
     // Only the shown tab reads its file: a video's bytes or a huge decode wait until asked for.
     const PictureList& list = lists_.current();
     const QString path = list.count() > 0 ? list.currentPath() : QString();
     if (style_ == style::Binary)
-        binaryView_->showFile(path, false);
+        binaryView_->showFile(path, force);
     else if (style_ == style::Histogram)
-        histogramView_->showFile(path, false);
+        histogramView_->showFile(path, force);
 }
 
 QJsonObject PicturePage::tabsJson() const

@@ -52,7 +52,7 @@ private:
     // The view of the current tab other than "Picture", and what it shows.
     QWidget* tabView() const;
     void hideTabViews();
-    void showTabPicture();
+    void showTabPicture(bool force);
 
     PictureLists& lists_;
     TabRow* tabs_;

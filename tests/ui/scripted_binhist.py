@@ -15,10 +15,19 @@ from scripted_window import check
 BINARY, HISTOGRAM = "16", "32"
 
 
+def opening_state(s):
+    """The state at the first start: the picture tab at 1000 x 700."""
+    return s.run(["resize 1000 700", "state", "quit"])[0]
+
+
+def tab_click(state, style):
+    x, y, w, h = state["pictureTabs"][style]
+    return "click %d %d" % (x + w // 2, y + h // 2)
+
+
 def tab_centre(s, style):
-    """Where to click a picture-page tab (the first state tells)."""
-    x, y, w, h = s.run(["resize 1000 700", "state", "quit"])[0]["pictureTabs"][style]
-    return "%d %d" % (x + w // 2, y + h // 2)
+    """Where to click a picture-page tab."""
+    return tab_click(opening_state(s), style)[len("click "):]
 
 
 def own_folder(s, name):
@@ -43,7 +52,8 @@ def shown_fields(binary, base=16):
 
 
 def binary_lines_against_xxd(s):
-    tab = tab_centre(s, BINARY)
+    opening = opening_state(s)
+    tab = tab_click(opening, BINARY)[len("click "):]
     st = s.run(["resize 1000 700", "click " + tab, "state", "key End", "state", "key Home", "wheel 500 300 -2", "state",
                 # One click on the digits: decimal bytes; one on the addresses: decimal addresses.
                 "click 500 300", "click 205 300", "state", "quit"])
@@ -64,9 +74,18 @@ def binary_lines_against_xxd(s):
     check(clicked["digits"] == 3 and clicked["decimalAddress"] and address == top
           and digits == ["%03d" % int(b, 16) for b in xxd_fields(path, top, clicked["bytesPerLine"])[1]],
           "decimal bytes and addresses: %s" % clicked["firstLine"][:60])
-    # The options are stored and come back at the next start.
-    again = s.run(["click " + tab, "state", "quit"])[0]["binary"]
+    # The options are stored and come back at the next start. A picture
+    # turned on the picture tab is a new file: the tab shows its bytes.
+    before = os.path.getsize(path)
+    viewer = opening["viewer"]
+    rotate = [b for b in viewer["buttons"] if b[0] == 40020][0]
+    turn = "click %d %d" % (viewer["viewRect"][0] + rotate[1] + 9, viewer["viewRect"][1] + rotate[2] + 9)
+    again, turned = (x["binary"] for x in s.run(["resize 1000 700", "click " + tab, "state", tab_click(opening, "1"),
+                                                "wait-idle", turn, "click " + tab, "state", "quit"]))
     check(again["digits"] == 3 and again["decimalAddress"], "options kept: %s" % again)
+    check(os.path.getsize(path) != before and turned["fileSize"] == str(os.path.getsize(path)),
+          "turned picture read again: %s bytes shown, %d -> %d on disk" % (turned["fileSize"], before,
+                                                                         os.path.getsize(path)))
 
 
 def huge_sparse_file_opens_at_once(s):
