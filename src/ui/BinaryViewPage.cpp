@@ -262,7 +262,7 @@ QJsonObject BinaryViewPage::stateJson() const
     QJsonArray marked;
     QJsonArray rects;
     const QPoint origin = mapTo(window(), QPoint(0, 0));
-    const int firstCount = page_.bytes.isEmpty() ? 0 : int(std::min<qsizetype>(layout_.bytesPerLine, page_.bytes.size()));
+    const int firstCount = int(std::min<qsizetype>(layout_.bytesPerLine, page_.bytes.size()));
     for (int i = 0; i < firstCount; ++i) {
         marked.append(size_t(i) < page_.marked.size() && page_.marked[size_t(i)]);
         rects.append(rectJson(byteRect(0, i).translated(origin)));

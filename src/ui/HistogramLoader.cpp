@@ -12,7 +12,7 @@ void HistogramLoader::run()
 {
     const Histogram histogram = readHistogram(path_, &stopFlag());
     if (!stopRequested())
-        deliver_(path_, histogram);
+        deliver_(histogram);
 }
 
 } // namespace vistello

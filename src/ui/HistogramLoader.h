@@ -12,7 +12,7 @@ namespace vistello {
 
 class HistogramLoader : public WorkerThread {
 public:
-    using Deliver = std::function<void(const QString& path, const Histogram& histogram)>;
+    using Deliver = std::function<void(const Histogram& histogram)>;
     HistogramLoader(QString path, Deliver deliver);
     ~HistogramLoader() override;
 

@@ -45,9 +45,10 @@ void HistogramPage::showFile(const QString& path, bool force)
     histogram_ = Histogram{};
     retireLoader();
     loading_ = !path.isEmpty();
+    ++generation_;
     if (loading_) {
-        loader_ = std::make_unique<HistogramLoader>(path, [this](const QString& read, const Histogram& histogram) {
-            QMetaObject::invokeMethod(this, [this, read, histogram] { delivered(read, histogram); },
+        loader_ = std::make_unique<HistogramLoader>(path, [this, generation = generation_](const Histogram& histogram) {
+            QMetaObject::invokeMethod(this, [this, generation, histogram] { delivered(generation, histogram); },
                                       Qt::QueuedConnection);
         });
         loader_->start();
@@ -63,10 +64,10 @@ void HistogramPage::retireLoader()
     loader_.reset();
 }
 
-void HistogramPage::delivered(const QString& path, const Histogram& histogram)
+void HistogramPage::delivered(uint64_t generation, const Histogram& histogram)
 {
-    if (path != path_ || !loading_)
-        return; // an older picture's
+    if (generation != generation_ || !loading_)
+        return; // an older request's
     histogram_ = histogram;
     loading_ = false;
     retireLoader();
@@ -77,9 +78,10 @@ void HistogramPage::rebuild()
 {
     const QSize area = size();
     luminance_ = loading_ ? QPolygon() : luminanceArea(histogram_, area);
-    for (int c = 0; c < 3; ++c)
-        curves_[c] = loading_ ? QPolygon()
-                              : histogramCurve(channelCounters(histogram_, kCurveChannels[c]), histogram_.largest, area);
+    for (int c = 0; c < 3; ++c) {
+        const LevelCounters& counters = channelCounters(histogram_, kCurveChannels[c]);
+        curves_[c] = loading_ ? QPolygon() : histogramCurve(counters, histogram_.largest, area);
+    }
     text_ = loading_ ? QString() : histogram_.failed ? histogramErrorText(path_) : averageGreyText(histogram_);
     update();
 }

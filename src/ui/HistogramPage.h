@@ -32,13 +32,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void delivered(const QString& path, const Histogram& histogram);
+    void delivered(uint64_t generation, const Histogram& histogram);
     void retireLoader();
     void rebuild();
 
     QString path_;
     Histogram histogram_;
     bool loading_ = false;
+    uint64_t generation_ = 0; // of the latest request: older results are dropped
     std::unique_ptr<HistogramLoader> loader_;
     // Stopped loaders still finishing a read; dropped once they end.
     std::vector<std::unique_ptr<HistogramLoader>> retired_;
