@@ -136,6 +136,16 @@ void AddressField::showSuggestions(bool selectFirst)
     }
 }
 
+QStringList AddressField::shownSuggestions() const
+{
+    QStringList shown;
+    const QAbstractItemModel* model = completer_->completionModel();
+    if (completer_->popup()->isVisible())
+        for (int row = 0; row < model->rowCount(); ++row)
+            shown << model->index(row, 0).data().toString();
+    return shown;
+}
+
 void AddressField::closeSuggestions()
 {
     selectFirst_ = false;

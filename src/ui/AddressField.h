@@ -32,6 +32,8 @@ public:
     // Esc: the field shows its folder again.
     void cancelEdit();
     QCompleter* suggestionCompleter() const { return completer_; }
+    // The suggestions the open list shows (none while it is closed).
+    QStringList shownSuggestions() const;
 
 Q_SIGNALS:
     // Enter with a text to go to (the history has it by now).

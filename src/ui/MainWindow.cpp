@@ -826,7 +826,8 @@ QJsonObject MainWindow::stateJson() const
     const AddressField* address = topBar_->addressField();
     state.insert(QStringLiteral("address"),
                  QJsonObject{{QStringLiteral("text"), address->currentText()},
-                             {QStringLiteral("history"), QJsonArray::fromStringList(address->history().entries())}});
+                             {QStringLiteral("history"), QJsonArray::fromStringList(address->history().entries())},
+                             {QStringLiteral("suggestions"), QJsonArray::fromStringList(address->shownSuggestions())}});
     return state;
 }
 

@@ -32,23 +32,13 @@ void typeInto(QWidget* widget, const QString& text)
         press(widget, ch.toUpper().unicode(), QString(ch));
 }
 
-QStringList shownSuggestions(const AddressField& field)
-{
-    QStringList shown;
-    const QAbstractItemModel* model = field.suggestionCompleter()->completionModel();
-    if (field.suggestionCompleter()->popup()->isVisible())
-        for (int row = 0; row < model->rowCount(); ++row)
-            shown << model->index(row, 0).data().toString();
-    return shown;
-}
-
 // Lets queued listings arrive until the list shows something.
 QStringList waitForSuggestions(const AddressField& field)
 {
     const QDeadlineTimer deadline(10000);
-    while (shownSuggestions(field).isEmpty() && !deadline.hasExpired())
+    while (field.shownSuggestions().isEmpty() && !deadline.hasExpired())
         QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return shownSuggestions(field);
+    return field.shownSuggestions();
 }
 
 QStringList submittedTexts(AddressField& field, const std::function<void()>& action)

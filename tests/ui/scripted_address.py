@@ -31,11 +31,15 @@ def folder_picture_and_history(s):
     st = s.run(["resize 1000 700", "wait-idle", "state"] + INTO_FIELD +
                # Keys that step through the pictures elsewhere only edit the text here.
                ["type a", "key Right", "key Backspace", "key Home", "key PgDown", "state"] + INTO_FIELD +
+               # The folder is offered whatever the case of the typed prefix.
+               ["type " + os.path.join(s.root, "OTHER F")] + ["wait 100", "state"] * 20 + INTO_FIELD +
                ["type " + other, "key Return", "state"] + INTO_FIELD +
                ["type " + picture, "key Return", "state", "quit"])
-    start, typing, folder, shown = st
+    start, typing, offered, folder, shown = st[0], st[1], st[2:22], st[22], st[23]
     check(typing["list"] == start["list"] and typing["window"]["displayStyle"] == 1
           and typing["window"]["focus"] == "address", "keys stay in the field %s" % typing["list"])
+    check(any(x["address"]["suggestions"] == [other] for x in offered),
+          "the folder is offered: %s" % offered[-1]["address"])
     check(folder["list"]["count"] == scan_count(other) == 3 and folder["list"]["currentPath"].startswith(other + "/"),
           "the typed folder is the list: %s" % folder["list"])
     check(folder["address"]["text"] == other + "/", "the field shows the folder %s" % folder["address"])
