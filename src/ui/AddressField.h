@@ -34,6 +34,9 @@ public:
     QCompleter* suggestionCompleter() const { return completer_; }
     // The suggestions the open list shows (none while it is closed).
     QStringList shownSuggestions() const;
+    // The history list.
+    void showPopup() override;
+    void hidePopup() override;
 
 Q_SIGNALS:
     // Enter with a text to go to (the history has it by now).
@@ -43,8 +46,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void showPopup() override;
-    void hidePopup() override;
 
 private:
     void userEdited();

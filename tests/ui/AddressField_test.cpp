@@ -126,6 +126,19 @@ TEST(AddressFieldWidget, EnterKeepsNewTextsInTheHistoryAndColonRClearsIt)
     EXPECT_EQ(submitted, QStringList({"/a/", "/b/", "/a/", "/A/"}));
     EXPECT_EQ(f.field->history().entries(), QStringList({"/a/", "/b/", "/A/"}));
     EXPECT_EQ(f.field->count(), 3) << "the drop-down list is the history";
+    // Only a choice from the open list goes; leaving the field on an entry's text does not.
+    EXPECT_TRUE(submittedTexts(*f.field, [&] {
+        f.field->lineEdit()->setText(QStringLiteral("/b/"));
+        Q_EMIT f.field->lineEdit()->editingFinished();
+    }).isEmpty());
+    f.field->lineEdit()->setText(QStringLiteral("/typed"));
+    const QStringList chosen = submittedTexts(*f.field, [&] {
+        f.field->showPopup();
+        f.field->view()->setCurrentIndex(f.field->model()->index(2, 0));
+        press(f.field->view(), Qt::Key_Return);
+    });
+    EXPECT_EQ(chosen, QStringList{QStringLiteral("/A/")});
+    EXPECT_EQ(f.field->currentText(), QStringLiteral("/A/"));
     EXPECT_TRUE(submittedTexts(*f.field, [&] { submit(":r"); }).isEmpty()) << "\":r\" opens nothing";
     EXPECT_EQ(f.field->count(), 0);
     EXPECT_TRUE(f.field->currentText().isEmpty());
