@@ -9,13 +9,17 @@
 #include "app/window/viewer/AutoShow.h"
 #include "app/window/viewer/ViewerKeys.h"
 #include "jpegedit/batch/PictureTransform.h"
+#include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/DroppedFiles.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/DecodedPicture.h"
 #include "organize/filecommands/FileCommands.h"
+#include "organize/folders/AddressTarget.h"
 #include "platform/FileOperations.h"
+#include "resources/FolderStrings.h"
+#include "ui/AddressField.h"
 #include "ui/BinaryViewPage.h"
 #include "ui/FileDrag.h"
 #include "ui/HistogramPage.h"
@@ -34,6 +38,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -100,10 +105,11 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     setPalette(colours);
     setAutoFillBackground(true);
     leftPane_->setShowSplitLines(store_.getBool(QStringLiteral("ShowSplitLines"), true));
+    topBar_->addressField()->loadHistory(store_);
     topBar_->setAddress(folder_);
 
     connect(topBar_, &TopBar::commandChosen, this, [this](int id) { runCommand(id); });
-    connect(topBar_, &TopBar::addressEntered, this, &MainWindow::goToFolder);
+    connect(topBar_, &TopBar::addressEntered, this, &MainWindow::openAddress);
     connect(leftPane_, &LeftPane::paneWidthDropped, this, [this](int lineX) {
         state_.framePaneWidth() = paneWidthAfterDrag(lineX);
         layoutAreas();
@@ -793,6 +799,7 @@ void MainWindow::autoShowTick()
 void MainWindow::storeState()
 {
     storeMainWindowState(state_, store_);
+    topBar_->addressField()->saveHistory(store_);
     const QByteArray placement = state_.appFullScreen ? normalPlacement_ : saveGeometry();
     if (!placement.isEmpty())
         store_.setBin(QStringLiteral("WindowPlacement"), placement);
@@ -822,7 +829,49 @@ QJsonObject MainWindow::stateJson() const
         state.insert(QStringLiteral("overview"), overviewStateJson(overview->itemCount(), overview->tilesDone(),
                                                                      overview->currentItemVisible()));
     }
+    const AddressField* address = topBar_->addressField();
+    state.insert(QStringLiteral("address"),
+                 QJsonObject{{QStringLiteral("text"), address->currentText()},
+                             {QStringLiteral("history"), QJsonArray::fromStringList(address->history().entries())},
+                             {QStringLiteral("suggestions"), QJsonArray::fromStringList(address->shownSuggestions())}});
     return state;
+}
+
+// Enter in the address field.
+void MainWindow::openAddress(const QString& text)
+{
+    const AddressAction action = resolveAddress(text, PictureFileTypes::instance());
+    switch (action.kind) {
+    case AddressAction::Kind::Folder:
+        goToFolder(action.path);
+        showFolderPane();
+        break;
+    case AddressAction::Kind::Picture:
+        goToFolder(QFileInfo(action.path).path());
+        showPicture(lists_.current().entries().find(0, action.path));
+        if (!(state_.displayStyle & style::PictureStyles))
+            setDisplayStyle(style::Picture);
+        showFolderPane();
+        break;
+    case AddressAction::Kind::OpenOutside:
+        if (!QDesktopServices::openUrl(action.url))
+            prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
+                            strings::text(strings::kAddressNotOpened).arg(text.trimmed()));
+        break;
+    case AddressAction::Kind::Refused:
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName), action.message);
+        break;
+    }
+}
+
+// A folder chosen from the address field is shown with the folder pane.
+void MainWindow::showFolderPane()
+{
+    if (!state_.pictureOnly && state_.selectionViewVisible)
+        return;
+    state_.pictureOnly = false;
+    state_.selectionViewVisible = true;
+    applyFrame();
 }
 
 } // namespace vistello

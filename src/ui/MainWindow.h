@@ -96,6 +96,9 @@ private:
     QString pictureFolder() const;
     // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
     bool dropIntoFolder(const QStringList& paths, QPoint at);
+    // Enter in the address field: a folder, a picture in its folder, or the desktop's open action.
+    void openAddress(const QString& text);
+    void showFolderPane();
 
     SettingsStore& store_;
     PictureLists& lists_;

@@ -26,6 +26,7 @@ constexpr Verb kVerbs[] = {
     {"answer", Kind::Answer, 0, 0, true},   {"wait", Kind::Wait, 1, 1, false},
     {"wait-idle", Kind::WaitIdle, 0, 0, false}, {"shot", Kind::Shot, 0, 0, true},
     {"state", Kind::State, 0, 0, true},     {"quit", Kind::Quit, 0, 0, false},
+    {"type", Kind::Type, 0, 0, true},
 };
 
 ScriptLine failure(const QString& message)
