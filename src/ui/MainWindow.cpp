@@ -20,6 +20,7 @@
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/OverviewPage.h"
+#include "ui/PictureDataPage.h"
 #include "ui/PicturePage.h"
 #include "ui/PictureView.h"
 #include "ui/PlaceholderPage.h"
@@ -198,6 +199,11 @@ WindowPage* MainWindow::page(PageId id)
         });
         connect(view, &PictureView::infoBoxStateChanged, this,
                 [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
+        picture->pictureData()->setServices(prompts_, store_);
+        connect(picture->pictureData(), &PictureDataPage::pictureRewritten, this, [this](const QString& path) {
+            dropPathEverywhere(path);
+            currentPictureChanged();
+        });
         created = picture;
     } else if (id == PageId::Information) {
         auto* information = new InformationPage(this);
@@ -566,6 +572,11 @@ void MainWindow::currentPictureChanged()
 
 void MainWindow::runCommand(int id)
 {
+    if (command::isPageCommand(id)) {
+        if (currentPage_)
+            currentPage_->pageCommand(id);
+        return;
+    }
     if (!commandEnabled(id, commandContext()))
         return;
     switch (id) {
@@ -810,12 +821,14 @@ QJsonObject MainWindow::stateJson() const
         const auto* page = static_cast<const PicturePage*>(found->second);
         state.insert(QStringLiteral("viewer"), page->view()->stateJson());
         state.insert(QStringLiteral("preview"), previewStateJson(page->previewStrip()->model()));
+        state.insert(QStringLiteral("pictureData"), page->pictureData()->stateJson());
     }
     if (const auto found = pages_.find(PageId::Overview); found != pages_.end()) {
         const auto* overview = static_cast<const OverviewPage*>(found->second);
         state.insert(QStringLiteral("overview"), overviewStateJson(overview->itemCount(), overview->tilesDone(),
                                                                      overview->currentItemVisible()));
     }
+    state.insert(QStringLiteral("clipboardText"), QGuiApplication::clipboard()->text());
     return state;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/window/DisplayStyle.h"
 #include "core/lists/PictureLists.h"
+#include "ui/PictureDataPage.h"
 #include "ui/PictureView.h"
 #include "ui/PlaceholderPage.h"
 #include "ui/PreviewStrip.h"
@@ -21,6 +22,7 @@ PicturePage::PicturePage(PictureLists& lists, QWidget* parent)
     , tabs_(new TabRow(TabRowId::Picture, this))
     , preview_(new PreviewStrip(lists, this))
     , dataView_(new PlaceholderPage(QString(), this))
+    , pictureData_(new PictureDataPage(this))
     , view_(new PictureView(this))
 {
     setObjectName(QStringLiteral("picturePage"));
@@ -39,6 +41,7 @@ void PicturePage::showStyle(uint64_t style)
     if (style != style::Picture)
         dataView_->showStyle(style);
     arrange();
+    showPictureData(false);
 }
 
 void PicturePage::setPictureOnly(bool on)
@@ -62,6 +65,21 @@ void PicturePage::currentPictureChanged()
     view_->showPicture(empty ? QString() : list.currentPath(), empty ? 0 : list.currentIndex(), list.count());
     preview_->listChanged();
     tabs_->update();
+    showPictureData(false);
+}
+
+// The list follows the current picture only while its tab shows.
+void PicturePage::showPictureData(bool force)
+{
+    if (style_ != style::PictureData)
+        return;
+    const PictureList& list = lists_.current();
+    pictureData_->showPath(list.count() > 0 ? list.currentPath() : QString(), force);
+}
+
+bool PicturePage::pageCommand(int id)
+{
+    return style_ == style::PictureData && pictureData_->pageCommand(id);
 }
 
 bool PicturePage::stripShown() const
@@ -93,6 +111,7 @@ void PicturePage::arrange()
         tabs_->hide();
         preview_->hide();
         dataView_->hide();
+        pictureData_->hide();
         view_->setGeometry(rect());
         view_->show();
         return;
@@ -103,6 +122,7 @@ void PicturePage::arrange()
     const QRect below(0, tabHeight, width(), std::max(height() - tabHeight, 0));
     if (onPicture) {
         dataView_->hide();
+        pictureData_->hide();
         // The strip sits in a border of the background colour.
         const int previewHeight = std::min(preview_->preferredHeight() + 2 * kPreviewBorder, below.height());
         preview_->setGeometry(QRect(below.x(), below.y(), below.width(), previewHeight)
@@ -113,8 +133,11 @@ void PicturePage::arrange()
     } else {
         preview_->hide();
         view_->hide();
-        dataView_->setGeometry(below);
-        dataView_->show();
+        const bool data = style_ == style::PictureData;
+        (data ? static_cast<WindowPage*>(dataView_) : pictureData_)->hide();
+        WindowPage* shown = data ? static_cast<WindowPage*>(pictureData_) : dataView_;
+        shown->setGeometry(below);
+        shown->show();
     }
 }
 

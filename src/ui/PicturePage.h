@@ -9,6 +9,7 @@ namespace vistello {
 class PictureList;
 class PictureLists;
 class PictureView;
+class PictureDataPage;
 class PlaceholderPage;
 class PreviewStrip;
 class TabRow;
@@ -22,6 +23,7 @@ public:
     void setPictureOnly(bool on) override;
     void currentPictureChanged() override;
     bool pageKey(int key) override;
+    bool pageCommand(int id) override;
     // Enter on the picture tab: the strip's focused picture.
     void showFocused();
     void setBackgrounds(QColor normal, QColor pictureOnly);
@@ -29,6 +31,7 @@ public:
     PictureView* view() const { return view_; }
     TabRow* tabRow() const { return tabs_; }
     PreviewStrip* previewStrip() const { return preview_; }
+    PictureDataPage* pictureData() const { return pictureData_; }
 
 Q_SIGNALS:
     void styleChosen(uint64_t style);
@@ -41,11 +44,13 @@ protected:
 private:
     void arrange();
     bool stripShown() const;
+    void showPictureData(bool force);
 
     PictureLists& lists_;
     TabRow* tabs_;
     PreviewStrip* preview_;
     PlaceholderPage* dataView_;
+    PictureDataPage* pictureData_;
     PictureView* view_;
     uint64_t style_ = 1;
     bool pictureOnly_ = false;
