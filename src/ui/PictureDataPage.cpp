@@ -149,7 +149,7 @@ QJsonObject PictureDataPage::stateJson() const
         {QStringLiteral("path"), path_},
         {QStringLiteral("rows"), dataRows()},
         {QStringLiteral("items"), model_->rowCount()},
-        {QStringLiteral("message"), message_->isVisible() ? message_->text() : QString()},
+        {QStringLiteral("message"), message_->isHidden() ? QString() : message_->text()},
         {QStringLiteral("thumbnail"), QStringLiteral("%1x%2").arg(thumbnail.width()).arg(thumbnail.height())},
     };
 }
