@@ -41,7 +41,8 @@ void PicturePage::showStyle(uint64_t style)
     if (style != style::Picture)
         dataView_->showStyle(style);
     arrange();
-    showPictureData(false);
+    // The picture may have been rewritten on another tab since.
+    showPictureData(true);
 }
 
 void PicturePage::setPictureOnly(bool on)
