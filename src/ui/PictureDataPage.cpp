@@ -164,8 +164,8 @@ void PictureDataPage::showMenu(QPoint at)
                                                    {command::LoadPictureData, "Load picture data"},
                                                    {command::RemovePictureData, "Remove picture data"}};
     for (const auto& [id, text] : entries)
-        connect(menu.addAction(QString::fromLatin1(text)), &QAction::triggered, this, [this, id = id] {
-            pageCommand(id);
+        connect(menu.addAction(QString::fromLatin1(text)), &QAction::triggered, this, [this, chosen = id] {
+            pageCommand(chosen);
         });
     menu.exec(mapToGlobal(at));
 }

@@ -134,9 +134,9 @@ void PicturePage::arrange()
     } else {
         preview_->hide();
         view_->hide();
-        const bool data = style_ == style::PictureData;
-        (data ? static_cast<WindowPage*>(dataView_) : pictureData_)->hide();
-        WindowPage* shown = data ? static_cast<WindowPage*>(pictureData_) : dataView_;
+        const bool onData = style_ == style::PictureData;
+        (onData ? static_cast<WindowPage*>(dataView_) : pictureData_)->hide();
+        WindowPage* shown = onData ? static_cast<WindowPage*>(pictureData_) : dataView_;
         shown->setGeometry(below);
         shown->show();
     }
