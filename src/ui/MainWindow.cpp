@@ -26,6 +26,7 @@
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/OverviewPage.h"
+#include "ui/PictureDataPage.h"
 #include "ui/PicturePage.h"
 #include "ui/PictureView.h"
 #include "ui/PlaceholderPage.h"
@@ -207,6 +208,11 @@ WindowPage* MainWindow::page(PageId id)
         });
         connect(view, &PictureView::infoBoxStateChanged, this,
                 [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
+        picture->pictureData()->setServices(prompts_, store_);
+        connect(picture->pictureData(), &PictureDataPage::pictureRewritten, this, [this](const QString& path) {
+            dropPathEverywhere(path);
+            currentPictureChanged();
+        });
         created = picture;
     } else if (id == PageId::Information) {
         auto* information = new InformationPage(this);
@@ -575,6 +581,11 @@ void MainWindow::currentPictureChanged()
 
 void MainWindow::runCommand(int id)
 {
+    if (command::isPageCommand(id)) {
+        if (currentPage_)
+            currentPage_->pageCommand(id);
+        return;
+    }
     if (!commandEnabled(id, commandContext()))
         return;
     switch (id) {
@@ -823,6 +834,7 @@ QJsonObject MainWindow::stateJson() const
         state.insert(QStringLiteral("pictureTabs"), page->tabsJson());
         state.insert(QStringLiteral("binary"), page->binaryView()->stateJson());
         state.insert(QStringLiteral("histogram"), page->histogramView()->stateJson());
+        state.insert(QStringLiteral("pictureData"), page->pictureData()->stateJson());
     }
     if (const auto found = pages_.find(PageId::Overview); found != pages_.end()) {
         const auto* overview = static_cast<const OverviewPage*>(found->second);
@@ -834,6 +846,7 @@ QJsonObject MainWindow::stateJson() const
                  QJsonObject{{QStringLiteral("text"), address->currentText()},
                              {QStringLiteral("history"), QJsonArray::fromStringList(address->history().entries())},
                              {QStringLiteral("suggestions"), QJsonArray::fromStringList(address->shownSuggestions())}});
+    state.insert(QStringLiteral("clipboardText"), QGuiApplication::clipboard()->text());
     return state;
 }
 

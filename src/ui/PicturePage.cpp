@@ -4,8 +4,8 @@
 #include "core/lists/PictureLists.h"
 #include "ui/BinaryViewPage.h"
 #include "ui/HistogramPage.h"
+#include "ui/PictureDataPage.h"
 #include "ui/PictureView.h"
-#include "ui/PlaceholderPage.h"
 #include "ui/PreviewStrip.h"
 #include "ui/TabRow.h"
 
@@ -24,13 +24,13 @@ PicturePage::PicturePage(PictureLists& lists, QWidget* parent)
     , lists_(lists)
     , tabs_(new TabRow(TabRowId::Picture, this))
     , preview_(new PreviewStrip(lists, this))
-    , dataView_(new PlaceholderPage(QString(), this))
     , binaryView_(new BinaryViewPage(this))
     , histogramView_(new HistogramPage(this))
+    , pictureData_(new PictureDataPage(this))
     , view_(new PictureView(this))
 {
     setObjectName(QStringLiteral("picturePage"));
-    dataView_->setObjectName(QStringLiteral("pictureDataView"));
+    pictureData_->setObjectName(QStringLiteral("pictureDataView"));
     // The picture's other tabs need a picture.
     tabs_->setAvailability([this](uint64_t style) { return style == style::Picture || lists_.current().count() > 0; });
     connect(tabs_, &TabRow::styleChosen, this, &PicturePage::styleChosen);
@@ -44,8 +44,6 @@ void PicturePage::showStyle(uint64_t style)
     const bool tabChanged = style != style_;
     style_ = style;
     tabs_->setSelected(style);
-    if (style != style::Picture)
-        dataView_->showStyle(style);
     showTabPicture(tabChanged);
     arrange();
 }
@@ -72,6 +70,11 @@ void PicturePage::currentPictureChanged()
     preview_->listChanged();
     showTabPicture(false);
     tabs_->update();
+}
+
+bool PicturePage::pageCommand(int id)
+{
+    return style_ == style::PictureData && pictureData_->pageCommand(id);
 }
 
 bool PicturePage::stripShown() const
@@ -137,12 +140,12 @@ QWidget* PicturePage::tabView() const
         return binaryView_;
     if (style_ == style::Histogram)
         return histogramView_;
-    return dataView_;
+    return pictureData_;
 }
 
 void PicturePage::hideTabViews()
 {
-    for (QWidget* view : {static_cast<QWidget*>(dataView_), static_cast<QWidget*>(binaryView_),
+    for (QWidget* view : {static_cast<QWidget*>(pictureData_), static_cast<QWidget*>(binaryView_),
                              static_cast<QWidget*>(histogramView_)})
         view->hide();
 }
@@ -156,6 +159,8 @@ void PicturePage::showTabPicture(bool force)
         binaryView_->showFile(path, force);
     else if (style_ == style::Histogram)
         histogramView_->showFile(path, force);
+    else if (style_ == style::PictureData)
+        pictureData_->showPath(path, force);
 }
 
 QJsonObject PicturePage::tabsJson() const

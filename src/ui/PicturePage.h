@@ -13,7 +13,7 @@ class HistogramPage;
 class PictureList;
 class PictureLists;
 class PictureView;
-class PlaceholderPage;
+class PictureDataPage;
 class PreviewStrip;
 class TabRow;
 
@@ -26,6 +26,7 @@ public:
     void setPictureOnly(bool on) override;
     void currentPictureChanged() override;
     bool pageKey(int key) override;
+    bool pageCommand(int id) override;
     // Enter on the picture tab: the strip's focused picture.
     void showFocused();
     void setBackgrounds(QColor normal, QColor pictureOnly);
@@ -37,6 +38,7 @@ public:
     HistogramPage* histogramView() const { return histogramView_; }
     // The tabs' rectangles in window coordinates, by style.
     QJsonObject tabsJson() const;
+    PictureDataPage* pictureData() const { return pictureData_; }
 
 Q_SIGNALS:
     void styleChosen(uint64_t style);
@@ -57,9 +59,9 @@ private:
     PictureLists& lists_;
     TabRow* tabs_;
     PreviewStrip* preview_;
-    PlaceholderPage* dataView_;
     BinaryViewPage* binaryView_;
     HistogramPage* histogramView_;
+    PictureDataPage* pictureData_;
     PictureView* view_;
     uint64_t style_ = 1;
     bool pictureOnly_ = false;

@@ -97,7 +97,7 @@ ScriptLine parseScriptLine(const QString& line)
         break;
     }
     case Kind::Command:
-        if (!command::isKnown(command.numbers[0]))
+        if (!command::isKnown(command.numbers[0]) && !command::isPageCommand(command.numbers[0]))
             return failure(QStringLiteral("unknown command id %1").arg(command.numbers[0]));
         break;
     case Kind::Resize:

@@ -19,6 +19,7 @@ TEST(WindowScriptLine, GoodLines)
         {"  drag 1 2 3 4  ", Kind::Drag, {1, 2, 3, 4}, {}},
         {"wheel 5 6 -2", Kind::Wheel, {5, 6, -2}, {}},
         {"command 40001", Kind::Command, {40001}, {}},
+        {"command 40384", Kind::Command, {40384}, {}}, // a page menu command
         {"answer yes", Kind::Answer, {}, QStringLiteral("yes")},
         {"answer /tmp/a b.jpg", Kind::Answer, {}, QStringLiteral("/tmp/a b.jpg")},
         {"wait 250", Kind::Wait, {250}, {}},
