@@ -584,8 +584,12 @@ void PictureView::paintZoom(QPainter& painter)
     painter.drawRect(mark.adjusted(-1, -1, 1, 1));
     paintRow(painter);
     painter.setPen(settings_.textColour);
-    painter.drawText(QRect(zoomLabelAt(width(), height()), QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral(" %1% ").arg(zoom_.percent()));
+    painter.drawText(QRect(zoomLabelAt(width(), height()), QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop, zoomLabel());
+}
+
+QString PictureView::zoomLabel() const
+{
+    return zoomOn_ ? QStringLiteral(" %1% ").arg(zoom_.percent()) : QString();
 }
 
 void PictureView::paintRow(QPainter& painter)
@@ -667,6 +671,7 @@ QJsonObject PictureView::stateJson() const
         {QStringLiteral("drawnRect"),
          QJsonArray{drawnRect_.x(), drawnRect_.y(), drawnRect_.width(), drawnRect_.height()}},
         {QStringLiteral("zoomLevel"), zoom_.level},
+        {QStringLiteral("zoomLabel"), zoomLabel()},
         {QStringLiteral("zoomOffset"), QJsonArray{zoom_.offset.x(), zoom_.offset.y()}},
         {QStringLiteral("navigator"), QJsonArray{navigator_.size.width(), navigator_.size.height()}},
         {QStringLiteral("panorama"), panorama_},

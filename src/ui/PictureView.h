@@ -100,6 +100,7 @@ private:
     void drawButton(class QPainter& painter, const ViewerButton& button) const;
     void loadZoom();
     void paintZoom(QPainter& painter);
+    QString zoomLabel() const;
     void startTransition(const QPixmap& previous);
     void transitionFrame();
     void panoramaTick();
