@@ -282,6 +282,7 @@ void PictureView::editInMemory(int id)
         shown_ = transformedRendering(shown_, request->op);
     else
         return;
+    placePanoramaBar(); // a turn may change the scrolling axis
     relayout();
 }
 
@@ -651,7 +652,7 @@ void PictureView::paintEvent(QPaintEvent*)
     }
     paintRow(painter);
     if (newPictureUnpainted_ && keyClock_.isValid())
-        lastKeyToPaintMs_ = keyClock_.elapsed();
+        lastKeyToPaintMs_ = double(keyClock_.nsecsElapsed()) / 1e6;
     newPictureUnpainted_ = false;
     keyClock_.invalidate();
 }

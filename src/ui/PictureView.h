@@ -170,7 +170,7 @@ private:
     // From a key to the painted picture it brought.
     QElapsedTimer keyClock_;
     bool newPictureUnpainted_ = false;
-    qint64 lastKeyToPaintMs_ = -1;
+    double lastKeyToPaintMs_ = -1;
 };
 
 } // namespace vistello

@@ -10,11 +10,6 @@ bool isPanorama(QSize picture)
     return w > 0 && h > 0 && std::max(w / h, h / w) >= 2;
 }
 
-bool scrollsHorizontally(QSize picture)
-{
-    return picture.width() > picture.height();
-}
-
 QSize panoramaRendering(QSize picture, QSize client)
 {
     const int64_t w = picture.width(), h = picture.height(), W = client.width(), H = client.height();

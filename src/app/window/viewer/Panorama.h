@@ -11,7 +11,6 @@ bool isPanorama(QSize picture);
 // The rendering of a panorama: 100 % when it fits in one dimension,
 // else filling the view across the scrolling axis.
 QSize panoramaRendering(QSize picture, QSize client);
-bool scrollsHorizontally(QSize picture);
 
 inline constexpr int kPanoramaTickMs = 50;
 inline constexpr int kPanoramaLine = 15;
