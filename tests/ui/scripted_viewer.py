@@ -66,6 +66,14 @@ def panorama_scrolling(s):
     check(waiting["autoShow"]["running"] and waiting["list"]["currentIndex"] == 0
           and waiting["viewer"]["panoramaScrolling"], "the show waits while it scrolls %s" % waiting["list"])
     check(shown["viewer"]["transitions"] > waiting["viewer"]["transitions"], "and goes on after the end")
+    # A scroll by hand stops the automatic one and starts the show's delay again (the offscreen screen is 800x800).
+    clicks = ["click 795 794", "wait 600"] * 5
+    st = s.run(["wait-idle", "key Ctrl+S", "wait 300"] + clicks + ["state", "wait 2500", "state", "quit"],
+               options=settings(s, {"AutoShowDelay": 1}))
+    held, moved = st
+    check(held["viewer"]["panoramaBar"][4:6] == [2400, 800] and not held["viewer"]["panoramaScrolling"]
+          and held["list"]["currentIndex"] == 0, "scrolling keeps the show waiting %s" % held["viewer"])
+    check(moved["viewer"]["transitions"] > held["viewer"]["transitions"], "then it goes on %s" % moved["list"])
 
 
 def picture_only_800x600(s):
