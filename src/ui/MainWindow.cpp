@@ -201,7 +201,13 @@ WindowPage* MainWindow::page(PageId id)
         settings.transitionDelay = store_.getInt(QStringLiteral("TransitionsDelay"), 1);
         settings.panoramaAutoScroll = store_.getBool(QStringLiteral("PanoramaAutoScroll"), true);
         settings.panoramaSpeed = store_.getInt(QStringLiteral("PanoramaAutoScrollSpeed"), 2);
+        settings.antiAlias = store_.getBool(QStringLiteral("AntiAliasResizing"), true);
+        settings.autoRotate = store_.getBool(QStringLiteral("Orientation"), true);
         view->setSettings(settings);
+        connect(view, &PictureView::scrolled, this, [this] {
+            if (autoShowRunning_)
+                autoShowTimer_.start(); // a scroll restarts the delay
+        });
         connect(view, &PictureView::commandChosen, this, &MainWindow::viewerCommand);
         connect(view, &PictureView::stepRequested, this, [this](int delta) {
             runCommand(delta > 0 ? command::NextPicture : command::PreviousPicture);
@@ -689,6 +695,7 @@ bool MainWindow::viewerKey(const QKeyEvent& key)
         return false;
     PictureView* view = pictureView();
     view->finishTransition();
+    view->startKeyClock();
     const ViewerKeyContext context{state_.pictureOnly, view->zoomOn(), key.isAutoRepeat()};
     if (autoShowRunning_)
         autoShowTimer_.start(); // any key restarts the delay
