@@ -1,6 +1,6 @@
 #pragma once
 // Texts of the folder tree: its branches and menus, folder and favorite
-// commands, the drive line and the Properties dialog.
+// commands, the drive line, the Properties dialog and the address field.
 #include "resources/StringTable.h"
 
 namespace vistello::strings {
@@ -38,6 +38,9 @@ inline constexpr int kOtherObjectsLabel = 34830;
 inline constexpr int kFoldersLabel = 34831;
 inline constexpr int kPropertiesCopied = 34832;
 inline constexpr int kLoadingFolderStructure = 34833;
+inline constexpr int kAddressIsProgram = 34891;
+inline constexpr int kAddressNotFound = 34892;
+inline constexpr int kAddressNotOpened = 34893;
 
 inline constexpr StringRow kFolderStrings[] = {
     {kFavoritesBranch, u"Favorites"},
@@ -75,6 +78,9 @@ inline constexpr StringRow kFolderStrings[] = {
     {kPropertiesCopied,
      u"The properties are copied as text to the clipboard.\nYou can use this text in any other application by using the\n\"Paste\" command."},
     {kLoadingFolderStructure, u"Loading folder structure..."},
+    {kAddressIsProgram, u"\"%1\" is a program or a special file.\nIt is not opened from the address field."},
+    {kAddressNotFound, u"\"%1\" was not found.\nEnter a folder, a file or a web address (http:// or https://)."},
+    {kAddressNotOpened, u"\"%1\" could not be opened."},
 };
 
 } // namespace vistello::strings

@@ -9,6 +9,7 @@
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/PublishStrings.h"
+#include "resources/ViewerButtonStrings.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -28,7 +29,8 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 
 // Each area keeps its own table; every table is sorted by number.
 constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings,
-                                                    kOrganizeStrings, kPublishStrings, kFolderStrings};
+                                                    kOrganizeStrings, kPublishStrings, kFolderStrings,
+                                                    kViewerButtonStrings};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
@@ -39,6 +41,7 @@ static_assert(isSortedById(kInfoStrings), "InfoStrings must be sorted by number"
 static_assert(isSortedById(kPublishStrings), "PublishStrings must be sorted by number");
 static_assert(isSortedById(kOrganizeStrings), "OrganizeStrings must be sorted by number");
 static_assert(isSortedById(kFolderStrings), "FolderStrings must be sorted by number");
+static_assert(isSortedById(kViewerButtonStrings), "ViewerButtonStrings must be sorted by number");
 
 } // namespace
 

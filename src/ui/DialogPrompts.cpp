@@ -1,5 +1,7 @@
 #include "ui/DialogPrompts.h"
 
+#include "core/prompts/FileDialogFilter.h"
+
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -42,7 +44,8 @@ PromptAnswer answerOf(int button)
 
 QString chooseFile(QWidget* parent, const FileChoice& choice, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, choice.title, choice.proposedPath, choice.filter);
+    QFileDialog dialog(parent, choice.title, choice.proposedPath);
+    dialog.setNameFilters(dialogNameFilters(choice.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(choice.defaultExtension);

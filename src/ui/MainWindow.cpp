@@ -11,18 +11,25 @@
 #include "app/window/viewer/ViewerKeys.h"
 #include "jpegedit/batch/PictureTransform.h"
 #include "core/filetypes/CompanionSound.h"
+#include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/DroppedFiles.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/DecodedPicture.h"
 #include "organize/filecommands/FileCommands.h"
+#include "organize/folders/AddressTarget.h"
 #include "platform/FileOperations.h"
+#include "resources/FolderStrings.h"
+#include "ui/AddressField.h"
+#include "ui/BinaryViewPage.h"
 #include "ui/FileDrag.h"
+#include "ui/HistogramPage.h"
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/OverviewPage.h"
 #include "ui/PictureExtrasMenu.h"
+#include "ui/PictureDataPage.h"
 #include "ui/PicturePage.h"
 #include "ui/PictureView.h"
 #include "ui/PlaceholderPage.h"
@@ -35,6 +42,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -101,10 +109,11 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     setPalette(colours);
     setAutoFillBackground(true);
     leftPane_->setShowSplitLines(store_.getBool(QStringLiteral("ShowSplitLines"), true));
+    topBar_->addressField()->loadHistory(store_);
     topBar_->setAddress(folder_);
 
     connect(topBar_, &TopBar::commandChosen, this, [this](int id) { runCommand(id); });
-    connect(topBar_, &TopBar::addressEntered, this, &MainWindow::goToFolder);
+    connect(topBar_, &TopBar::addressEntered, this, &MainWindow::openAddress);
     connect(leftPane_, &LeftPane::paneWidthDropped, this, [this](int lineX) {
         state_.framePaneWidth() = paneWidthAfterDrag(lineX);
         layoutAreas();
@@ -188,6 +197,7 @@ WindowPage* MainWindow::page(PageId id)
         connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
+        picture->binaryView()->setSettings(&store_);
         PictureView* view = picture->view();
         ViewerSettings settings;
         settings.infoBoxState = store_.getInt(QStringLiteral("ExifInfoInPicture"), 2);
@@ -198,13 +208,24 @@ WindowPage* MainWindow::page(PageId id)
         settings.transitionDelay = store_.getInt(QStringLiteral("TransitionsDelay"), 1);
         settings.panoramaAutoScroll = store_.getBool(QStringLiteral("PanoramaAutoScroll"), true);
         settings.panoramaSpeed = store_.getInt(QStringLiteral("PanoramaAutoScrollSpeed"), 2);
+        settings.antiAlias = store_.getBool(QStringLiteral("AntiAliasResizing"), true);
+        settings.autoRotate = store_.getBool(QStringLiteral("Orientation"), true);
         view->setSettings(settings);
+        connect(view, &PictureView::scrolled, this, [this] {
+            if (autoShowRunning_)
+                autoShowTimer_.start(); // a scroll restarts the delay
+        });
         connect(view, &PictureView::commandChosen, this, &MainWindow::viewerCommand);
         connect(view, &PictureView::stepRequested, this, [this](int delta) {
             runCommand(delta > 0 ? command::NextPicture : command::PreviousPicture);
         });
         connect(view, &PictureView::infoBoxStateChanged, this,
                 [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
+        picture->pictureData()->setServices(prompts_, store_);
+        connect(picture->pictureData(), &PictureDataPage::pictureRewritten, this, [this](const QString& path) {
+            dropPathEverywhere(path);
+            currentPictureChanged();
+        });
         created = picture;
     } else if (id == PageId::Information) {
         auto* information = new InformationPage(this);
@@ -578,6 +599,11 @@ void MainWindow::currentPictureChanged()
 
 void MainWindow::runCommand(int id)
 {
+    if (command::isPageCommand(id)) {
+        if (currentPage_)
+            currentPage_->pageCommand(id);
+        return;
+    }
     if (!commandEnabled(id, commandContext()))
         return;
     switch (id) {
@@ -681,6 +707,7 @@ bool MainWindow::viewerKey(const QKeyEvent& key)
         return false;
     PictureView* view = pictureView();
     view->finishTransition();
+    view->startKeyClock();
     const ViewerKeyContext context{state_.pictureOnly, view->zoomOn(), key.isAutoRepeat()};
     if (autoShowRunning_)
         autoShowTimer_.start(); // any key restarts the delay
@@ -807,6 +834,7 @@ void MainWindow::autoShowTick()
 void MainWindow::storeState()
 {
     storeMainWindowState(state_, store_);
+    topBar_->addressField()->saveHistory(store_);
     const QByteArray placement = state_.appFullScreen ? normalPlacement_ : saveGeometry();
     if (!placement.isEmpty())
         store_.setBin(QStringLiteral("WindowPlacement"), placement);
@@ -827,6 +855,10 @@ QJsonObject MainWindow::stateJson() const
         const auto* page = static_cast<const PicturePage*>(found->second);
         state.insert(QStringLiteral("viewer"), page->view()->stateJson());
         state.insert(QStringLiteral("preview"), previewStateJson(page->previewStrip()->model()));
+        state.insert(QStringLiteral("pictureTabs"), page->tabsJson());
+        state.insert(QStringLiteral("binary"), page->binaryView()->stateJson());
+        state.insert(QStringLiteral("histogram"), page->histogramView()->stateJson());
+        state.insert(QStringLiteral("pictureData"), page->pictureData()->stateJson());
     }
     if (const auto found = pages_.find(PageId::Overview); found != pages_.end()) {
         const auto* overview = static_cast<const OverviewPage*>(found->second);
@@ -837,6 +869,12 @@ QJsonObject MainWindow::stateJson() const
             overviewState.insert(it.key(), it.value());
         state.insert(QStringLiteral("overview"), overviewState);
     }
+    const AddressField* address = topBar_->addressField();
+    state.insert(QStringLiteral("address"),
+                 QJsonObject{{QStringLiteral("text"), address->currentText()},
+                             {QStringLiteral("history"), QJsonArray::fromStringList(address->history().entries())},
+                             {QStringLiteral("suggestions"), QJsonArray::fromStringList(address->shownSuggestions())}});
+    state.insert(QStringLiteral("clipboardText"), QGuiApplication::clipboard()->text());
     return state;
 }
 
@@ -885,6 +923,43 @@ void MainWindow::pointerInList(int x)
     case AutoPane::Hide: setSelectionViewVisible(false); break;
     case AutoPane::Keep: break;
     }
+}
+
+// Enter in the address field.
+void MainWindow::openAddress(const QString& text)
+{
+    const AddressAction action = resolveAddress(text, PictureFileTypes::instance());
+    switch (action.kind) {
+    case AddressAction::Kind::Folder:
+        goToFolder(action.path);
+        showFolderPane();
+        break;
+    case AddressAction::Kind::Picture:
+        goToFolder(QFileInfo(action.path).path());
+        showPicture(lists_.current().entries().find(0, action.path));
+        if (!(state_.displayStyle & style::PictureStyles))
+            setDisplayStyle(style::Picture);
+        showFolderPane();
+        break;
+    case AddressAction::Kind::OpenOutside:
+        if (!QDesktopServices::openUrl(action.url))
+            prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
+                            strings::text(strings::kAddressNotOpened).arg(text.trimmed()));
+        break;
+    case AddressAction::Kind::Refused:
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName), action.message);
+        break;
+    }
+}
+
+// A folder chosen from the address field is shown with the folder pane.
+void MainWindow::showFolderPane()
+{
+    if (!state_.pictureOnly && state_.selectionViewVisible)
+        return;
+    state_.pictureOnly = false;
+    state_.selectionViewVisible = true;
+    applyFrame();
 }
 
 } // namespace vistello

@@ -112,6 +112,9 @@ private:
     void pictureSoundFor(int index);
     // "AutoSelectionView": the folder view follows the pointer near a list's left side.
     void pointerInList(int x);
+    // Enter in the address field: a folder, a picture in its folder, or the desktop's open action.
+    void openAddress(const QString& text);
+    void showFolderPane();
 
     SettingsStore& store_;
     PictureLists& lists_;

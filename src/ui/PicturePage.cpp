@@ -2,10 +2,14 @@
 
 #include "app/window/DisplayStyle.h"
 #include "core/lists/PictureLists.h"
+#include "ui/BinaryViewPage.h"
+#include "ui/HistogramPage.h"
+#include "ui/PictureDataPage.h"
 #include "ui/PictureView.h"
-#include "ui/PlaceholderPage.h"
 #include "ui/PreviewStrip.h"
 #include "ui/TabRow.h"
+
+#include <QJsonArray>
 
 namespace vistello {
 
@@ -20,11 +24,13 @@ PicturePage::PicturePage(PictureLists& lists, QWidget* parent)
     , lists_(lists)
     , tabs_(new TabRow(TabRowId::Picture, this))
     , preview_(new PreviewStrip(lists, this))
-    , dataView_(new PlaceholderPage(QString(), this))
+    , binaryView_(new BinaryViewPage(this))
+    , histogramView_(new HistogramPage(this))
+    , pictureData_(new PictureDataPage(this))
     , view_(new PictureView(this))
 {
     setObjectName(QStringLiteral("picturePage"));
-    dataView_->setObjectName(QStringLiteral("pictureDataView"));
+    pictureData_->setObjectName(QStringLiteral("pictureDataView"));
     // The picture's other tabs need a picture.
     tabs_->setAvailability([this](uint64_t style) { return style == style::Picture || lists_.current().count() > 0; });
     connect(tabs_, &TabRow::styleChosen, this, &PicturePage::styleChosen);
@@ -34,10 +40,11 @@ PicturePage::PicturePage(PictureLists& lists, QWidget* parent)
 
 void PicturePage::showStyle(uint64_t style)
 {
+    // A tab shown again reads its file again: the picture may have been rewritten meanwhile.
+    const bool tabChanged = style != style_;
     style_ = style;
     tabs_->setSelected(style);
-    if (style != style::Picture)
-        dataView_->showStyle(style);
+    showTabPicture(tabChanged);
     arrange();
 }
 
@@ -61,7 +68,13 @@ void PicturePage::currentPictureChanged()
     const bool empty = list.count() == 0;
     view_->showPicture(empty ? QString() : list.currentPath(), empty ? 0 : list.currentIndex(), list.count());
     preview_->listChanged();
+    showTabPicture(false);
     tabs_->update();
+}
+
+bool PicturePage::pageCommand(int id)
+{
+    return style_ == style::PictureData && pictureData_->pageCommand(id);
 }
 
 bool PicturePage::stripShown() const
@@ -71,6 +84,8 @@ bool PicturePage::stripShown() const
 
 bool PicturePage::pageKey(int key)
 {
+    if (style_ == style::Binary && !pictureOnly_)
+        return binaryView_->handleKey(key);
     return stripShown() && preview_->handleKey(key);
 }
 
@@ -92,7 +107,7 @@ void PicturePage::arrange()
     if (pictureOnly_ && onPicture) {
         tabs_->hide();
         preview_->hide();
-        dataView_->hide();
+        hideTabViews();
         view_->setGeometry(rect());
         view_->show();
         return;
@@ -102,7 +117,7 @@ void PicturePage::arrange()
     tabs_->show();
     const QRect below(0, tabHeight, width(), std::max(height() - tabHeight, 0));
     if (onPicture) {
-        dataView_->hide();
+        hideTabViews();
         // The strip sits in a border of the background colour.
         const int previewHeight = std::min(preview_->preferredHeight() + 2 * kPreviewBorder, below.height());
         preview_->setGeometry(QRect(below.x(), below.y(), below.width(), previewHeight)
@@ -113,9 +128,49 @@ void PicturePage::arrange()
     } else {
         preview_->hide();
         view_->hide();
-        dataView_->setGeometry(below);
-        dataView_->show();
+        hideTabViews();
+        tabView()->setGeometry(below);
+        tabView()->show();
     }
+}
+
+QWidget* PicturePage::tabView() const
+{
+    if (style_ == style::Binary)
+        return binaryView_;
+    if (style_ == style::Histogram)
+        return histogramView_;
+    return pictureData_;
+}
+
+void PicturePage::hideTabViews()
+{
+    for (QWidget* view : {static_cast<QWidget*>(pictureData_), static_cast<QWidget*>(binaryView_),
+                             static_cast<QWidget*>(histogramView_)})
+        view->hide();
+}
+
+void PicturePage::showTabPicture(bool force)
+{
+    // Only the shown tab reads its file: a video's bytes or a huge decode wait until asked for.
+    const PictureList& list = lists_.current();
+    const QString path = list.count() > 0 ? list.currentPath() : QString();
+    if (style_ == style::Binary)
+        binaryView_->showFile(path, force);
+    else if (style_ == style::Histogram)
+        histogramView_->showFile(path, force);
+    else if (style_ == style::PictureData)
+        pictureData_->showPath(path, force);
+}
+
+QJsonObject PicturePage::tabsJson() const
+{
+    QJsonObject tabs;
+    for (const TabSpec& tab : tabsOf(TabRowId::Picture)) {
+        const QRect r = tabs_->tabRect(tab.style).translated(tabs_->mapTo(window(), QPoint(0, 0)));
+        tabs.insert(QString::number(tab.style), QJsonArray{r.x(), r.y(), r.width(), r.height()});
+    }
+    return tabs;
 }
 
 } // namespace vistello

@@ -4,12 +4,16 @@
 // others. In picture-only mode the viewer fills the page.
 #include "ui/WindowPage.h"
 
+#include <QJsonObject>
+
 namespace vistello {
 
+class BinaryViewPage;
+class HistogramPage;
 class PictureList;
 class PictureLists;
 class PictureView;
-class PlaceholderPage;
+class PictureDataPage;
 class PreviewStrip;
 class TabRow;
 
@@ -22,6 +26,7 @@ public:
     void setPictureOnly(bool on) override;
     void currentPictureChanged() override;
     bool pageKey(int key) override;
+    bool pageCommand(int id) override;
     // Enter on the picture tab: the strip's focused picture.
     void showFocused();
     void setBackgrounds(QColor normal, QColor pictureOnly);
@@ -29,6 +34,11 @@ public:
     PictureView* view() const { return view_; }
     TabRow* tabRow() const { return tabs_; }
     PreviewStrip* previewStrip() const { return preview_; }
+    BinaryViewPage* binaryView() const { return binaryView_; }
+    HistogramPage* histogramView() const { return histogramView_; }
+    // The tabs' rectangles in window coordinates, by style.
+    QJsonObject tabsJson() const;
+    PictureDataPage* pictureData() const { return pictureData_; }
 
 Q_SIGNALS:
     void styleChosen(uint64_t style);
@@ -41,11 +51,17 @@ protected:
 private:
     void arrange();
     bool stripShown() const;
+    // The view of the current tab other than "Picture", and what it shows.
+    QWidget* tabView() const;
+    void hideTabViews();
+    void showTabPicture(bool force);
 
     PictureLists& lists_;
     TabRow* tabs_;
     PreviewStrip* preview_;
-    PlaceholderPage* dataView_;
+    BinaryViewPage* binaryView_;
+    HistogramPage* histogramView_;
+    PictureDataPage* pictureData_;
     PictureView* view_;
     uint64_t style_ = 1;
     bool pictureOnly_ = false;

@@ -4,13 +4,20 @@
 #include "app/window/viewer/ButtonStrip.h"
 #include "app/window/viewer/MemoryEdits.h"
 #include "app/window/viewer/Panorama.h"
+#include "app/window/viewer/RowBackdrop.h"
 #include "app/window/CommandIds.h"
+#include "imaging/scale/ScaleAreaAverage.h"
+#include "resources/StringTable.h"
+#include "ui/FlatScrollBar.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QJsonArray>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace vistello {
@@ -28,21 +35,20 @@ QRandomGenerator seededRandom()
     return ok ? QRandomGenerator(seed) : QRandomGenerator(QRandomGenerator::global()->generate());
 }
 
-// Each channel +100, capped: the band and the box lie over a lighter picture.
-QColor lightened(QColor colour)
+// Each colour byte of what is drawn there +100, capped: the saturating
+// sum of the painter's Plus mode does it in place.
+void lighten(QPainter& painter, const QRegion& area)
 {
-    return QColor(std::min(colour.red() + 100, 255), std::min(colour.green() + 100, 255),
-                  std::min(colour.blue() + 100, 255));
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Plus);
+    for (const QRect& part : area)
+        painter.fillRect(part, QColor(100, 100, 100));
+    painter.restore();
 }
 
-void lightenImage(QImage& image, QRect area)
+QRect buttonRect(const ViewerButton& button)
 {
-    area &= image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        uchar* p = image.scanLine(y) + 3 * area.left();
-        for (int i = 0; i < 3 * area.width(); ++i)
-            p[i] = uchar(std::min(p[i] + 100, 255));
-    }
+    return QRect(button.topLeft, QSize(kButtonSize, kButtonSize));
 }
 
 QFont smallFont(const QFont& base)
@@ -76,7 +82,15 @@ PictureView::PictureView(QWidget* parent)
     , hotStrip_(hotVariant(strip_))
     , disabledStrip_(disabledVariant(strip_))
     , random_(seededRandom())
+    , panoramaBar_(new FlatScrollBar(Qt::Horizontal, this))
 {
+    panoramaBar_->hide();
+    panoramaBar_->setSingleStep(kPanoramaLine);
+    connect(panoramaBar_, &QScrollBar::valueChanged, this, [this](int position) {
+        panoramaPosition_ = position;
+        relayout();
+    });
+    connect(panoramaBar_, &QScrollBar::actionTriggered, this, &PictureView::panoramaScrolledByHand);
     panoramaTimer_.setInterval(kPanoramaTickMs);
     connect(&panoramaTimer_, &QTimer::timeout, this, &PictureView::panoramaTick);
     transitionTimer_.setInterval(kTransitionFrameMs);
@@ -98,6 +112,7 @@ void PictureView::showPicture(const QString& path, int index, int count)
     index_ = index;
     count_ = count;
     if (path != path_) {
+        newPictureUnpainted_ = true;
         finishTransition();
         const bool wasShowing = pictureOk() && !zoomOn_ && isVisible();
         const QPixmap previous = wasShowing && pictureOnly_ && settings_.transitions ? grab() : QPixmap();
@@ -106,8 +121,10 @@ void PictureView::showPicture(const QString& path, int index, int count)
         decode();
         if (transitionPlays({pictureOk(), settings_.transitions, false, pictureOnly_, true, wasShowing}))
             startTransition(previous);
-        if (zoomOn_)
+        if (zoomOn_) {
+            navigatorImage_ = QImage();
             loadZoom();
+        }
     } else {
         relayout();
     }
@@ -131,7 +148,12 @@ void PictureView::setSettings(const ViewerSettings& settings)
 {
     settings_ = settings;
     settings_.infoBoxState = normalisedInfoBoxState(settings.infoBoxState);
-    relayout();
+    if (settings.antiAlias)
+        picture_.setReduceLimit(3, 2);
+    else
+        picture_.setReduceLimit(1, 1);
+    picture_.setAutoRotate(settings.autoRotate);
+    decode();
 }
 
 void PictureView::setModes(bool pictureOnly, bool autoShow)
@@ -165,23 +187,46 @@ void PictureView::decode()
         else
             failure_ = picture_.failureText();
     }
+    placePanoramaBar();
     if (panorama_ && pictureOk() && settings_.panoramaAutoScroll && panoramaStep(settings_.panoramaSpeed) > 0)
         panoramaTimer_.start();
     relayout();
 }
 
+void PictureView::placePanoramaBar()
+{
+    if (!panorama_ || !pictureOk() || zoomOn_) {
+        panoramaBar_->hide();
+        return;
+    }
+    const bool across = shown_.width() > shown_.height();
+    const int rendered = across ? shown_.width() : shown_.height();
+    const int length = across ? width() : height();
+    const QSignalBlocker quiet(panoramaBar_);
+    panoramaBar_->setOrientation(across ? Qt::Horizontal : Qt::Vertical);
+    panoramaBar_->setRange(0, panoramaRange(rendered, length));
+    panoramaBar_->setPageStep(length);
+    panoramaBar_->setValue(panoramaPosition_);
+    panoramaBar_->setEnabled(rendered > length);
+    panoramaBar_->setGeometry(panoramaBarRect(size(), across, FlatScrollBar::Thickness));
+    panoramaBar_->show();
+}
+
 void PictureView::panoramaTick()
 {
-    const bool across = scrollsHorizontally(facts_.size);
-    const int rendered = across ? shown_.width() : shown_.height();
-    const int next = vistello::panoramaPosition(panoramaPosition_, panoramaStep(settings_.panoramaSpeed), rendered,
-                                                across ? width() : height());
-    if (next == panoramaPosition_) {
+    const int before = panoramaBar_->value();
+    panoramaBar_->setValue(before + panoramaStep(settings_.panoramaSpeed));
+    if (panoramaBar_->value() == before) {
         panoramaTimer_.stop(); // the end is reached
         return;
     }
-    panoramaPosition_ = next;
-    relayout();
+    Q_EMIT scrolled();
+}
+
+void PictureView::panoramaScrolledByHand()
+{
+    panoramaTimer_.stop();
+    Q_EMIT scrolled();
 }
 
 void PictureView::relayout()
@@ -191,11 +236,14 @@ void PictureView::relayout()
     if (panorama_ && !shown_.isNull()) {
         // At its own size, scrolled along the long side and centred across it.
         drawnRect_.setSize(shown_.size());
-        if (scrollsHorizontally(facts_.size))
+        if (shown_.width() > shown_.height())
             drawnRect_.moveTo(-panoramaPosition_, (client.height() - shown_.height()) / 2);
         else
             drawnRect_.moveTo((client.width() - shown_.width()) / 2, -panoramaPosition_);
     }
+    drawn_ = shown_.size() == drawnRect_.size()
+        ? shown_
+        : shown_.scaled(drawnRect_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     infoBox_ = path_.isEmpty() ? InfoBox{} : infoBox(settings_.infoBoxState, facts_.shortInfo, facts_.longInfo);
     const QFontMetrics metrics(smallFont(font()));
     const QRect text = metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::TextExpandTabs, infoBox_.text);
@@ -205,12 +253,16 @@ void PictureView::relayout()
     textLine_ = path_.isEmpty() ? TextLine{} : textLine(line);
     bandHeight_ = bottomBandHeight(line);
     buttons_.clear();
+    backdrop_ = {};
     const ViewerModes modes{pictureOnly_, autoShow_, settings_.buttonsInPictureOnly};
-    if (zoomOn_)
+    if (zoomOn_) {
         buttons_ = zoomRow(client.width(), client.height(), zoom_.level);
-    else if (!path_.isEmpty() && controlRowShown(modes))
+        backdrop_ = zoomRowBackdrop(client.width(), client.height());
+    } else if (!path_.isEmpty() && controlRowShown(modes)) {
         buttons_ = controlRow({client.width(), client.height(), pictureOk(), facts_.writeProtected,
                                facts_.originalExists, facts_.orientation, facts_.capabilities});
+        backdrop_ = controlRowBackdrop(client.width(), client.height());
+    }
     if (const std::optional<ViewerButton> corner = topRightButton(modes, client.width()))
         buttons_.push_back(*corner);
     update();
@@ -230,6 +282,7 @@ void PictureView::editInMemory(int id)
         shown_ = transformedRendering(shown_, request->op);
     else
         return;
+    placePanoramaBar(); // a turn may change the scrolling axis
     relayout();
 }
 
@@ -246,8 +299,10 @@ void PictureView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     decode();
-    if (zoomOn_)
-        renderZoom();
+    if (zoomOn_) {
+        zoom_.clamp(zoomed_.size(), size());
+        relayout();
+    }
 }
 
 void PictureView::startTransition(const QPixmap& previous)
@@ -295,8 +350,10 @@ void PictureView::toggleZoom()
 {
     if (zoomOn_) {
         zoomOn_ = false;
-        zoomFull_ = zoomed_ = navigatorImage_ = QImage();
+        zoomPicture_.reset();
+        zoomed_ = navigatorImage_ = QImage();
         unsetCursor();
+        placePanoramaBar();
         relayout();
         return;
     }
@@ -304,30 +361,36 @@ void PictureView::toggleZoom()
         return;
     zoomOn_ = true;
     zoom_ = {};
+    zoomPicture_ = std::make_unique<DecodedPicture>();
+    zoomPicture_->setBox(0, 0); // no box: the file's size at the level's scale
+    zoomPicture_->setCacheCapacity(0);
+    zoomPicture_->setAutoRotate(settings_.autoRotate);
+    panoramaTimer_.stop();
+    placePanoramaBar();
     loadZoom();
 }
 
 void PictureView::loadZoom()
 {
-    DecodedPicture full;
-    full.setBox(0, 0); // the whole picture, upright
-    full.setCacheCapacity(0);
-    full.setBackgroundColour(background_.rgb());
-    if (path_.isEmpty() || !full.load(path_)) {
+    // The decoder scales while decoding (libjpeg's N/8), so no full-size
+    // copy is enlarged afterwards.
+    zoomPicture_->setScale(zoom_.scaleNum(), ZoomView::scaleDenom());
+    zoomPicture_->setBackgroundColour(background_.rgb());
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool loaded = !path_.isEmpty() && zoomPicture_->load(path_);
+    QGuiApplication::restoreOverrideCursor();
+    if (!loaded) {
         toggleZoom(); // nothing to zoom into: back to the normal view
         return;
     }
-    zoomFull_ = full.image();
-    navigator_ = navigatorFor(zoomFull_.size());
-    renderZoom();
-}
-
-void PictureView::renderZoom()
-{
-    const QSize size = zoomFull_.size() * zoom_.scaleNum() / ZoomView::scaleDenom();
-    zoomed_ = zoom_.level == 1 ? zoomFull_ : zoomFull_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    navigatorImage_ = zoomed_.scaled(navigator_.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    zoom_.clamp(zoomed_.size(), this->size());
+    zoomed_ = zoomPicture_->image();
+    zoomFullSize_ = QSize(zoomPicture_->fileWidth(), zoomPicture_->fileHeight());
+    if (zoomPicture_->orientation() > 4)
+        zoomFullSize_.transpose();
+    navigator_ = navigatorFor(zoomFullSize_);
+    if (navigatorImage_.isNull() && zoomed_.width() > 0)
+        navigatorImage_ = scaleAreaAverage(zoomed_, navigator_.size.width(), zoomed_.width()).value_or(QImage());
+    zoom_.clamp(zoomed_.size(), size());
     relayout();
 }
 
@@ -336,7 +399,7 @@ void PictureView::zoomIn()
     if (!zoomOn_ || !zoom_.canZoomIn())
         return;
     zoom_.zoomIn(zoomed_.size(), size());
-    renderZoom();
+    loadZoom();
 }
 
 void PictureView::zoomOut()
@@ -344,7 +407,7 @@ void PictureView::zoomOut()
     if (!zoomOn_ || !zoom_.canZoomOut())
         return;
     zoom_.zoomOut(zoomed_.size(), size());
-    renderZoom();
+    loadZoom();
 }
 
 void PictureView::moveZoomed(QPoint delta)
@@ -368,19 +431,25 @@ void PictureView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    for (const ViewerButton& button : buttons_) {
-        if (QRect(button.topLeft, QSize(kButtonSize, kButtonSize)).contains(at)) {
-            unsetCursor();
-            if (button.enabled)
-                Q_EMIT commandChosen(button.command, event->modifiers().testFlag(Qt::ControlModifier));
-            return;
-        }
+    if (const ViewerButton* button = buttonUnder(at)) {
+        unsetCursor();
+        pressedCommand_ = button->command;
+        update();
+        if (button->enabled)
+            Q_EMIT commandChosen(button->command, event->modifiers().testFlag(Qt::ControlModifier));
+        return;
     }
     if (zoomOn_) {
         zoomDragging_ = true;
         dragStart_ = at;
         dragStartOffset_ = zoom_.offset;
         dragInNavigator_ = QRect(QPoint(0, 0), navigator_.size).contains(at);
+        return;
+    }
+    if (!panoramaBar_->isHidden()) {
+        panoramaDragging_ = true;
+        dragStart_ = at;
+        dragStartPosition_ = panoramaBar_->value();
         return;
     }
     if (count_ > 0 && infoBoxRect().contains(at))
@@ -390,6 +459,11 @@ void PictureView::mousePressEvent(QMouseEvent* event)
 void PictureView::mouseReleaseEvent(QMouseEvent*)
 {
     zoomDragging_ = false;
+    panoramaDragging_ = false;
+    if (pressedCommand_ != 0) {
+        pressedCommand_ = 0;
+        update();
+    }
 }
 
 void PictureView::wheelEvent(QWheelEvent* event)
@@ -431,6 +505,15 @@ void PictureView::mouseMoveEvent(QMouseEvent* event)
     } else {
         setCursor(infoBoxRect().contains(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
     }
+    if (panoramaDragging_) {
+        // The picture follows the hand; the scroll bar shows where it is.
+        const QPoint moved = at - dragStart_;
+        const int along = panoramaBar_->orientation() == Qt::Horizontal ? moved.x() : moved.y();
+        if (dragStartPosition_ - along != panoramaBar_->value()) {
+            panoramaScrolledByHand();
+            panoramaBar_->setValue(dragStartPosition_ - along);
+        }
+    }
 }
 
 void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -441,7 +524,7 @@ void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void PictureView::drawButton(QPainter& painter, const ViewerButton& button) const
 {
-    const bool hot = button.enabled && button.command == hotCommand_;
+    const bool hot = button.enabled && (button.command == hotCommand_ || button.command == pressedCommand_);
     const QImage& variant = hot ? hotStrip_ : button.enabled ? strip_ : disabledStrip_;
     const QRect cell(stripIndex(button.command) * kStripCell, 0, kStripCell, kStripCell);
     painter.drawImage(button.topLeft, variant, cell);
@@ -453,12 +536,31 @@ void PictureView::drawButton(QPainter& painter, const ViewerButton& button) cons
     }
 }
 
-int PictureView::buttonAt(QPoint at) const
+const ViewerButton* PictureView::buttonUnder(QPoint at) const
 {
     for (const ViewerButton& button : buttons_)
-        if (QRect(button.topLeft, QSize(kButtonSize, kButtonSize)).contains(at))
-            return button.command;
-    return 0;
+        if (buttonRect(button).contains(at))
+            return &button;
+    return nullptr;
+}
+
+int PictureView::buttonAt(QPoint at) const
+{
+    const ViewerButton* button = buttonUnder(at);
+    return button ? button->command : 0;
+}
+
+bool PictureView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // A button's tool tip is the text numbered by its command.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (const ViewerButton* button = buttonUnder(help->pos()))
+        QToolTip::showText(help->globalPos(), strings::text(button->command), this, buttonRect(*button));
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void PictureView::leaveEvent(QEvent*)
@@ -476,16 +578,29 @@ void PictureView::paintZoom(QPainter& painter)
     painter.drawImage(inset.topLeft(), navigatorImage_);
     painter.setPen(Qt::black);
     painter.drawRect(inset.adjusted(-1, -1, 1, 1));
-    const QRect mark = navigatorMark(navigator_, zoomFull_.size(), zoomed_.size(), zoom_.offset, size());
+    const QRect mark = navigatorMark(navigator_, zoomFullSize_, zoomed_.size(), zoom_.offset, size());
     painter.setPen(Qt::white);
     painter.drawRect(mark);
     painter.setPen(Qt::black);
     painter.drawRect(mark.adjusted(-1, -1, 1, 1));
-    const QPoint label = zoomLabelAt(width(), height());
-    painter.fillRect(QRect(label.x(), height() - 44, 30, 22), lightened(background_));
+    paintRow(painter);
     painter.setPen(settings_.textColour);
-    painter.drawText(QRect(label, QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral(" %1% ").arg(zoom_.percent()));
+    painter.drawText(QRect(zoomLabelAt(width(), height()), QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop, zoomLabel());
+}
+
+QString PictureView::zoomLabel() const
+{
+    return zoomOn_ ? QStringLiteral(" %1% ").arg(zoom_.percent()) : QString();
+}
+
+void PictureView::paintRow(QPainter& painter)
+{
+    lighten(painter, backdrop_.lit);
+    painter.setPen(settings_.textColour);
+    for (const QLine& separator : backdrop_.separators)
+        painter.drawLine(separator);
+    for (const ViewerButton& button : buttons_)
+        drawButton(painter, button);
 }
 
 void PictureView::paintEvent(QPaintEvent*)
@@ -498,38 +613,28 @@ void PictureView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), background_);
     if (zoomOn_) {
         paintZoom(painter);
-        for (const ViewerButton& button : buttons_)
-            drawButton(painter, button);
         return;
     }
-    const QColor light = lightened(background_);
-    if (bandHeight_ > 0)
-        painter.fillRect(0, height() - bandHeight_, width(), bandHeight_, light);
-    if (!shown_.isNull()) {
-        // The band's part over the picture, unless it would cover all of it.
-        QRect lit = QRect(0, height() - bandHeight_, width(), bandHeight_) & drawnRect_;
-        if (lit.height() >= drawnRect_.height())
-            lit = QRect();
-        const bool boxShown = infoBox_.shown && !infoBoxSize_.isEmpty();
-        if (lit.isNull() && !boxShown) {
-            painter.drawImage(drawnRect_, shown_);
-        } else {
-            QImage drawn = shown_.size() == drawnRect_.size()
-                ? shown_.copy()
-                : shown_.scaled(drawnRect_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            lightenImage(drawn, lit.translated(-drawnRect_.topLeft()));
-            if (boxShown)
-                lightenImage(drawn, infoBoxRect().translated(-drawnRect_.topLeft()));
-            painter.drawImage(drawnRect_.topLeft(), drawn);
-        }
+    if (!drawn_.isNull()) {
+        painter.drawImage(drawnRect_.topLeft(), drawn_);
     } else if (!failure_.isEmpty()) {
         painter.setPen(QColor(~background_.rgb() & 0xFFFFFF));
         painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, failure_);
     }
-    if (infoBox_.shown && !infoBoxSize_.isEmpty()) {
-        painter.setClipRegion(QRegion(infoBoxRect()) - QRegion(shown_.isNull() ? QRect() : drawnRect_));
-        painter.fillRect(infoBoxRect(), light);
-        painter.setClipping(false);
+    // The band and the box lie over a lighter picture; the band leaves the
+    // picture alone when it would cover all of it.
+    QRegion light;
+    if (bandHeight_ > 0) {
+        const QRect band(0, height() - bandHeight_, width(), bandHeight_);
+        light += band;
+        if (!drawn_.isNull() && (band & drawnRect_).height() >= drawnRect_.height())
+            light -= drawnRect_;
+    }
+    const bool boxShown = infoBox_.shown && !infoBoxSize_.isEmpty();
+    if (boxShown)
+        light += infoBoxRect();
+    lighten(painter, light);
+    if (boxShown) {
         painter.setFont(smallFont(font()));
         painter.setPen(settings_.textColour);
         painter.drawText(infoBoxRect(), Qt::TextExpandTabs, infoBox_.text);
@@ -545,8 +650,11 @@ void PictureView::paintEvent(QPaintEvent*)
             painter.drawText(QRect(0, height() - 16, width(), 16), Qt::AlignLeft | Qt::AlignTop, textLine_.text);
         }
     }
-    for (const ViewerButton& button : buttons_)
-        drawButton(painter, button);
+    paintRow(painter);
+    if (newPictureUnpainted_ && keyClock_.isValid())
+        lastKeyToPaintMs_ = double(keyClock_.nsecsElapsed()) / 1e6;
+    newPictureUnpainted_ = false;
+    keyClock_.invalidate();
 }
 
 QJsonObject PictureView::stateJson() const
@@ -564,6 +672,7 @@ QJsonObject PictureView::stateJson() const
         {QStringLiteral("drawnRect"),
          QJsonArray{drawnRect_.x(), drawnRect_.y(), drawnRect_.width(), drawnRect_.height()}},
         {QStringLiteral("zoomLevel"), zoom_.level},
+        {QStringLiteral("zoomLabel"), zoomLabel()},
         {QStringLiteral("zoomOffset"), QJsonArray{zoom_.offset.x(), zoom_.offset.y()}},
         {QStringLiteral("navigator"), QJsonArray{navigator_.size.width(), navigator_.size.height()}},
         {QStringLiteral("panorama"), panorama_},
@@ -571,6 +680,12 @@ QJsonObject PictureView::stateJson() const
         {QStringLiteral("infoBox"), settings_.infoBoxState},
         {QStringLiteral("textLine"), textLine_.text},
         {QStringLiteral("transitions"), transitionsPlayed_},
+        {QStringLiteral("panoramaBar"),
+         !panoramaBar_->isHidden()
+             ? QJsonArray{panoramaBar_->x(), panoramaBar_->y(), panoramaBar_->width(), panoramaBar_->height(),
+                          panoramaBar_->maximum(), panoramaBar_->pageStep(), panoramaBar_->value()}
+             : QJsonArray{}},
+        {QStringLiteral("keyToPaintMs"), lastKeyToPaintMs_},
     };
 }
 

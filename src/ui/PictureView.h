@@ -4,6 +4,7 @@
 // buttons. What a frame shows is worked out (app/window/viewer) when the
 // picture, the size or the mode changes; painting only draws it.
 #include "app/window/viewer/PictureFacts.h"
+#include "app/window/viewer/RowBackdrop.h"
 #include "app/window/viewer/TransitionPlan.h"
 #include "app/window/viewer/ViewerButtons.h"
 #include "app/window/viewer/ViewerFrame.h"
@@ -16,6 +17,7 @@
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 namespace vistello {
 
@@ -28,7 +30,11 @@ struct ViewerSettings {
     int transitionDelay = 1;           // "TransitionsDelay"
     bool panoramaAutoScroll = true;    // "PanoramaAutoScroll"
     int panoramaSpeed = 2;             // "PanoramaAutoScrollSpeed"
+    bool antiAlias = true;             // "AntiAliasResizing": area average for the last 1.5
+    bool autoRotate = true;            // "Orientation"
 };
+
+class FlatScrollBar;
 
 class PictureView : public QWidget {
     Q_OBJECT
@@ -58,6 +64,9 @@ public:
     QString path() const { return path_; }
     bool pictureOk() const { return !shown_.isNull(); }
     bool panoramaScrolling() const { return panoramaTimer_.isActive(); }
+    // A key that may show another picture: the time until that picture is
+    // painted is kept for the state.
+    void startKeyClock() { keyClock_.start(); }
     QJsonObject stateJson() const;
 
 Q_SIGNALS:
@@ -67,6 +76,8 @@ Q_SIGNALS:
     void infoBoxStateChanged(int state);
     // The wheel outside zoom mode: +1 the next picture, -1 the previous.
     void stepRequested(int delta);
+    // The panorama moved, by hand or by itself: the auto show waits anew.
+    void scrolled();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,19 +88,24 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void decode();
     void relayout();
     QRect infoBoxRect() const;
+    const ViewerButton* buttonUnder(QPoint at) const;
     int buttonAt(QPoint at) const;
+    void paintRow(class QPainter& painter);
     void drawButton(class QPainter& painter, const ViewerButton& button) const;
     void loadZoom();
-    void renderZoom();
     void paintZoom(QPainter& painter);
+    QString zoomLabel() const;
     void startTransition(const QPixmap& previous);
     void transitionFrame();
     void panoramaTick();
+    void placePanoramaBar();
+    void panoramaScrolledByHand();
 
     DecodedPicture picture_;
     QString path_;
@@ -97,6 +113,7 @@ private:
     int count_ = 0;
     PictureFacts facts_;
     QImage shown_;
+    QImage drawn_; // shown_ at the drawn rectangle's size
     QString failure_;
     QColor background_ = Qt::white;
     ViewerSettings settings_;
@@ -110,16 +127,19 @@ private:
     TextLine textLine_;
     int bandHeight_ = 0;
     std::vector<ViewerButton> buttons_;
+    RowBackdrop backdrop_;
     QTimer pointerTimer_;
     QImage strip_;
     QImage hotStrip_;
     QImage disabledStrip_;
-    int hotCommand_ = 0; // the button under the mouse
+    int hotCommand_ = 0;     // the button under the mouse
+    int pressedCommand_ = 0; // the button the left button went down on
 
-    // Zoom mode: the full-size picture, its zoomed bitmap and the inset.
+    // Zoom mode: the picture decoded at the level's scale and the inset.
     bool zoomOn_ = false;
     ZoomView zoom_;
-    QImage zoomFull_;
+    std::unique_ptr<DecodedPicture> zoomPicture_; // only while zoom mode is on
+    QSize zoomFullSize_; // the upright picture at 100 %
     QImage zoomed_;
     Navigator navigator_;
     QImage navigatorImage_;
@@ -143,6 +163,14 @@ private:
     bool panorama_ = false;
     int panoramaPosition_ = 0; // scrolled along the long side
     QTimer panoramaTimer_;
+    FlatScrollBar* panoramaBar_;
+    bool panoramaDragging_ = false;
+    int dragStartPosition_ = 0;
+
+    // From a key to the painted picture it brought.
+    QElapsedTimer keyClock_;
+    bool newPictureUnpainted_ = false;
+    double lastKeyToPaintMs_ = -1;
 };
 
 } // namespace vistello

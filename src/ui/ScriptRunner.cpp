@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QSaveFile>
@@ -127,6 +128,7 @@ bool ScriptRunner::run(const ScriptCommand& command)
     switch (command.kind) {
     case Kind::Resize: window_.resize(n[0], n[1]); break;
     case Kind::Key: sendKey(command.keys); break;
+    case Kind::Type: sendText(command.text); break;
     case Kind::Click: sendClick({n[0], n[1]}, command.click); break;
     case Kind::Drag: sendDrag({n[0], n[1]}, {n[2], n[3]}); break;
     case Kind::Wheel: sendWheel({n[0], n[1]}, n[2]); break;
@@ -155,6 +157,22 @@ void ScriptRunner::sendKey(QKeyCombination keys)
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, keys.key(), keys.keyboardModifiers());
     QApplication::sendEvent(target, &release);
+}
+
+// Each character as a key press carrying its text, to the focused widget.
+void ScriptRunner::sendText(const QString& text)
+{
+    QWidget* target = window_.focusWidget();
+    if (!target)
+        target = &window_;
+    for (const QChar ch : text) {
+        // Printable ASCII has key codes equal to its upper-case character.
+        const int key = ch.unicode() < 0x80 ? ch.toUpper().unicode() : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(target, &release);
+    }
 }
 
 void ScriptRunner::sendClick(QPoint at, ScriptCommand::Click click)
@@ -198,7 +216,10 @@ bool ScriptRunner::writeState(const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(QJsonDocument(window_.stateJson()).toJson());
+    QJsonObject state = window_.stateJson();
+    // The messages shown so far, oldest first.
+    state.insert(QStringLiteral("messages"), QJsonArray::fromStringList(prompts_.shown()));
+    file.write(QJsonDocument(state).toJson());
     return file.commit();
 }
 

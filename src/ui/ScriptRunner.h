@@ -27,6 +27,7 @@ private:
     void runNext();
     bool run(const ScriptCommand& command); // false: stop with status 2
     void sendKey(QKeyCombination keys);
+    void sendText(const QString& text);
     void sendClick(QPoint at, ScriptCommand::Click click);
     void sendDrag(QPoint from, QPoint to);
     void sendWheel(QPoint at, int steps);

@@ -67,6 +67,14 @@ void TabRow::resizeEvent(QResizeEvent* event)
     layout_ = layoutFor(width());
 }
 
+QRect TabRow::tabRect(uint64_t style) const
+{
+    for (size_t i = 0; i < tabs_.size() && i < layout_.tabs.size(); ++i)
+        if (tabs_[i].style == style)
+            return layout_.tabs[i];
+    return {};
+}
+
 int TabRow::tabAt(QPoint point) const
 {
     for (size_t i = 0; i < layout_.tabs.size(); ++i)

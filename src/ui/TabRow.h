@@ -18,6 +18,8 @@ public:
     void setAvailability(std::function<bool(uint64_t)> available);
     // The row's height when laid out in this width.
     int heightForWidth(int width) const override;
+    // Where a style's tab is drawn; empty when the row has no such tab.
+    QRect tabRect(uint64_t style) const;
 
 Q_SIGNALS:
     void styleChosen(uint64_t style);

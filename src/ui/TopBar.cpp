@@ -2,11 +2,10 @@
 
 #include "app/window/CommandIds.h"
 #include "resources/StringTable.h"
+#include "ui/AddressField.h"
 
-#include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QStyle>
@@ -42,16 +41,12 @@ constexpr ButtonLook kButtons[] = {
 } // namespace
 
 TopBar::TopBar(QWidget* parent)
-    : QWidget(parent), label_(new QLabel(QStringLiteral("Address:"), this)), address_(new QComboBox(this))
+    : QWidget(parent), label_(new QLabel(QStringLiteral("Address:"), this)), address_(new AddressField(this))
 {
     setObjectName(QStringLiteral("topBar"));
     label_->setTextFormat(Qt::PlainText);
-    address_->setObjectName(QStringLiteral("address"));
-    address_->setEditable(true);
-    address_->setInsertPolicy(QComboBox::NoInsert);
     address_->setToolTip(QStringLiteral("Enter the folder you want to select.\nExistent entries can be deleted with ':r'."));
-    connect(address_->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { Q_EMIT addressEntered(address_->currentText()); });
+    connect(address_, &AddressField::submitted, this, &TopBar::addressEntered);
     for (const ButtonLook& look : kButtons) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("button%1").arg(look.command));
@@ -90,15 +85,12 @@ void TopBar::setStatusText(const QString& text)
 
 void TopBar::setAddress(const QString& folder)
 {
-    folder_ = folder;
-    if (address_->findText(folder) < 0)
-        address_->insertItem(0, folder);
-    address_->setEditText(folder);
+    address_->showFolder(folder);
 }
 
 void TopBar::cancelAddressEdit()
 {
-    address_->setEditText(folder_);
+    address_->cancelEdit();
 }
 
 void TopBar::refreshStatus()

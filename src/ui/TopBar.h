@@ -6,11 +6,12 @@
 
 #include <QWidget>
 
-class QComboBox;
 class QLabel;
 class QToolButton;
 
 namespace vistello {
+
+class AddressField;
 
 class TopBar : public QWidget {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
     void setAddress(const QString& folder);
     // Esc while typing: the box shows the folder again.
     void cancelAddressEdit();
+    AddressField* addressField() const { return address_; }
 
 Q_SIGNALS:
     void commandChosen(int command);
@@ -37,10 +39,9 @@ private:
     void refreshStatus();
 
     QLabel* label_;
-    QComboBox* address_;
+    AddressField* address_;
     std::vector<QToolButton*> buttons_;
     TopBarLayout layout_;
-    QString folder_;
     QString statusText_; // set by others; empty shows the clock
     QString shownStatus_;
     bool fullScreenFrame_ = false;

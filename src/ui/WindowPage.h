@@ -18,6 +18,8 @@ public:
     virtual void currentPictureChanged() {}
     // A key no accelerator took; false when the page does not use it.
     virtual bool pageKey(int key) { (void)key; return false; }
+    // A command of the page's own menus (also from scripted runs); false when the page has none by that number.
+    virtual bool pageCommand(int id) { (void)id; return false; }
 };
 
 } // namespace vistello

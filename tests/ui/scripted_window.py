@@ -28,6 +28,7 @@ class Session:
         os.makedirs(self.home)
         subprocess.run([CLI, "make-samples", self.samples], check=True, stdout=subprocess.DEVNULL)
         self.runs = 0
+        self.screen = "1280x1024x24"  # of the virtual X server
 
     def run(self, lines, expect_status=0, options=()):
         """Runs the lines (vistello gets the options before the folder);
@@ -47,7 +48,7 @@ class Session:
                    TZ="UTC")
         command = [VISTELLO] + list(options) + [self.samples]
         if XVFB:
-            command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24"] + command
+            command = ["xvfb-run", "-a", "-s", "-screen 0 " + self.screen] + command
         env["QT_QPA_PLATFORM"] = "xcb" if XVFB else "offscreen"
         if XVFB:
             # libxkbcommon-x11 hands strndup keymap names without a terminator,

@@ -16,4 +16,10 @@ bool isKnown(int id)
     return std::find(kAll.begin(), kAll.end(), id) != kAll.end();
 }
 
+bool isPageCommand(int id)
+{
+    static constexpr std::array kAll = {CopyPictureData, SavePictureData, LoadPictureData, RemovePictureData};
+    return std::find(kAll.begin(), kAll.end(), id) != kAll.end();
+}
+
 } // namespace vistello::command

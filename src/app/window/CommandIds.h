@@ -46,4 +46,12 @@ inline constexpr int Exit = 57665;
 // Whether the number names one of the commands above.
 bool isKnown(int id);
 
+// The pages' own menu commands: the window hands them to the page shown.
+inline constexpr int CopyPictureData = 40384;
+inline constexpr int SavePictureData = 40386;
+inline constexpr int LoadPictureData = 40388;
+inline constexpr int RemovePictureData = 40439;
+
+bool isPageCommand(int id);
+
 } // namespace vistello::command

@@ -27,6 +27,7 @@ constexpr Verb kVerbs[] = {
     {"wait-idle", Kind::WaitIdle, 0, 0, false}, {"shot", Kind::Shot, 0, 0, true},
     {"state", Kind::State, 0, 0, true},     {"quit", Kind::Quit, 0, 0, false},
     {"pane", Kind::Pane, 0, 0, true},       {"wait-tiles", Kind::WaitTiles, 1, 1, false},
+    {"type", Kind::Type, 0, 0, true},
 };
 
 ScriptLine failure(const QString& message)
@@ -97,7 +98,7 @@ ScriptLine parseScriptLine(const QString& line)
         break;
     }
     case Kind::Command:
-        if (!command::isKnown(command.numbers[0]))
+        if (!command::isKnown(command.numbers[0]) && !command::isPageCommand(command.numbers[0]))
             return failure(QStringLiteral("unknown command id %1").arg(command.numbers[0]));
         break;
     case Kind::Pane:

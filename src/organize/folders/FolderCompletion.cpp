@@ -5,10 +5,14 @@
 
 namespace vistello {
 
-FolderCompletion::FolderCompletion()
-    : FolderCompletion([](const QString& folder) { return listSubfolders(folder, HiddenFolders::Include); },
-                       addressRoots)
+FolderCompletion::Lister FolderCompletion::diskLister()
 {
+    return [](const QString& folder) { return listSubfolders(folder, HiddenFolders::Include); };
+}
+
+FolderCompletion::RootLister FolderCompletion::diskRoots()
+{
+    return addressRoots;
 }
 
 FolderCompletion::FolderCompletion(Lister lister, RootLister roots) : lister_(std::move(lister)), roots_(std::move(roots)) {}

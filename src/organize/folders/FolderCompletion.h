@@ -16,7 +16,10 @@ public:
     using Lister = std::function<QStringList(const QString& folder)>;
     using RootLister = std::function<QStringList()>;
 
-    FolderCompletion(); // the disk's sub-folders, hidden ones included; addressRoots()
+    // The disk's sub-folders, hidden ones included; addressRoots().
+    static Lister diskLister();
+    static RootLister diskRoots();
+
     FolderCompletion(Lister lister, RootLister roots);
 
     // The suggestions to show for text, in listing order (empty: keep the
@@ -25,6 +28,9 @@ public:
 
     // The field's text after an entry was chosen: it ends in "/".
     static QString chosenText(const QString& entry);
+
+    // The next suggestions list their folder again (its listing came late).
+    void forgetListing() { listedFolder_.clear(); }
 
 private:
     Lister lister_;

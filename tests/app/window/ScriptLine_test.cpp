@@ -19,6 +19,7 @@ TEST(WindowScriptLine, GoodLines)
         {"  drag 1 2 3 4  ", Kind::Drag, {1, 2, 3, 4}, {}},
         {"wheel 5 6 -2", Kind::Wheel, {5, 6, -2}, {}},
         {"command 40001", Kind::Command, {40001}, {}},
+        {"command 40384", Kind::Command, {40384}, {}}, // a page menu command
         {"answer yes", Kind::Answer, {}, QStringLiteral("yes")},
         {"answer /tmp/a b.jpg", Kind::Answer, {}, QStringLiteral("/tmp/a b.jpg")},
         {"wait 250", Kind::Wait, {250}, {}},
@@ -28,6 +29,7 @@ TEST(WindowScriptLine, GoodLines)
         {"quit", Kind::Quit, {}, {}},
         {"pane hide", Kind::Pane, {}, QStringLiteral("hide")},
         {"wait-tiles 9000", Kind::WaitTiles, {9000}, {}},
+        {"type /tmp/a b/", Kind::Type, {}, QStringLiteral("/tmp/a b/")},
     };
     for (const Case& c : cases) {
         const ScriptLine parsed = parseScriptLine(QString::fromLatin1(c.line));
@@ -53,7 +55,7 @@ TEST(WindowScriptLine, BadLinesSayWhy)
 {
     for (const char* bad : {"jump", "resize 800", "resize 800 600 1", "resize -1 5", "click 1 2 triple",
                             "click a 2", "key", "key F11,F10", "key Nokey", "command 12345", "wait", "shot",
-                            "drag 1 2 3", "quit now", "pane", "pane off", "wait-tiles -5"}) {
+                            "drag 1 2 3", "quit now", "type", "pane", "pane off", "wait-tiles -5"}) {
         const ScriptLine parsed = parseScriptLine(QString::fromLatin1(bad));
         EXPECT_FALSE(parsed.command) << bad;
         EXPECT_FALSE(parsed.error.isEmpty()) << bad;

@@ -10,11 +10,6 @@ bool isPanorama(QSize picture)
     return w > 0 && h > 0 && std::max(w / h, h / w) >= 2;
 }
 
-bool scrollsHorizontally(QSize picture)
-{
-    return picture.width() > picture.height();
-}
-
 QSize panoramaRendering(QSize picture, QSize client)
 {
     const int64_t w = picture.width(), h = picture.height(), W = client.width(), H = client.height();
@@ -33,7 +28,18 @@ int panoramaStep(int speed)
 
 int panoramaPosition(int position, int step, int rendered, int client)
 {
-    return std::clamp(position + step, 0, std::max(rendered - client, 0));
+    return std::clamp(position + step, 0, panoramaRange(rendered, client));
+}
+
+int panoramaRange(int rendered, int client)
+{
+    return std::max(rendered - client, 0);
+}
+
+QRect panoramaBarRect(QSize client, bool horizontal, int thickness)
+{
+    return horizontal ? QRect(0, client.height() - thickness, client.width(), thickness)
+                      : QRect(client.width() - thickness, 0, thickness, client.height());
 }
 
 } // namespace vistello

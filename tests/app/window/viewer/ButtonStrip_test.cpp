@@ -1,5 +1,6 @@
 #include "app/window/viewer/ButtonStrip.h"
 #include "app/window/viewer/ViewerButtons.h"
+#include "resources/StringTable.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -35,6 +36,7 @@ TEST(ViewerButtonStrip, EveryButtonHasItsOwnCell)
     for (const ViewerButton& button : all) {
         EXPECT_GE(stripIndex(button.command), 0) << button.command;
         EXPECT_FALSE(stripMark(button.command).isEmpty()) << button.command;
+        EXPECT_FALSE(strings::text(button.command).isEmpty()) << "tool tip of " << button.command;
         cells.insert(stripIndex(button.command));
     }
     EXPECT_EQ(cells.size(), all.size());

@@ -83,4 +83,8 @@ TEST(ViewerPanorama, ShapeRenderingAndSteps)
     EXPECT_EQ(panoramaStep(10), 20);
     EXPECT_EQ(panoramaPosition(1590, 20, 2400, 800), 1600); // stops at the end
     EXPECT_EQ(panoramaPosition(0, -15, 2400, 800), 0);
+    EXPECT_EQ(panoramaRange(2400, 800), 1600);
+    EXPECT_EQ(panoramaRange(700, 800), 0);
+    EXPECT_EQ(panoramaBarRect({800, 600}, true, 12), QRect(0, 588, 800, 12));
+    EXPECT_EQ(panoramaBarRect({800, 600}, false, 12), QRect(788, 0, 12, 600));
 }
