@@ -5,6 +5,8 @@
 #include "app/window/MainWindowState.h"
 #include "app/window/WindowLayout.h"
 #include "app/startup/WindowStart.h"
+#include "organize/folders/Favorites.h"
+#include "organize/folders/FolderTreeModel.h"
 
 #include <QJsonObject>
 #include <QTimer>
@@ -15,6 +17,7 @@
 namespace vistello {
 
 class FileCommands;
+class FolderTree;
 class LeftPane;
 class PictureView;
 class PictureLists;
@@ -96,6 +99,13 @@ private:
     QString pictureFolder() const;
     // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
     bool dropIntoFolder(const QStringList& paths, QPoint at);
+    // The folder tree: choosing folders and lists, drops onto its folders, renames.
+    void createFolderTree();
+    void openFolder(const QString& folder, bool withSubfolders);
+    void openList(FolderTreeModel::ItemKind list);
+    void showListBranches();
+    void transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt);
+    void folderRenamed(const QString& oldFolder, const QString& newFolder);
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -117,6 +127,8 @@ private:
     QTimer autoShowTimer_;
     bool autoShowRunning_ = false;
     bool fullScreenBeforeShow_ = false;
+    FavoritesList favorites_;
+    FolderTree* folderTree_ = nullptr;
 };
 
 } // namespace vistello

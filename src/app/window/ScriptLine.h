@@ -9,14 +9,14 @@
 namespace vistello {
 
 struct ScriptCommand {
-    enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit };
+    enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit, Drop, Menu };
     enum class Click { Left, Right, Double, Ctrl }; // Ctrl: a left click with Ctrl held
 
     Kind kind = Kind::Quit;
     std::vector<int> numbers; // sizes, coordinates, steps, command id or milliseconds
     QKeyCombination keys;
     Click click = Click::Left;
-    QString text; // answer word or path, file name
+    QString text; // answer word or path, file name, dropped paths ("|" between), menu entry
 };
 
 struct ScriptLine {
