@@ -26,6 +26,8 @@ TEST(WindowScriptLine, GoodLines)
         {"shot /tmp/x.png", Kind::Shot, {}, QStringLiteral("/tmp/x.png")},
         {"state out.json", Kind::State, {}, QStringLiteral("out.json")},
         {"quit", Kind::Quit, {}, {}},
+        {"drop 40 50 /tmp/a b.jpg|/tmp/c.jpg", Kind::Drop, {40, 50}, QStringLiteral("/tmp/a b.jpg|/tmp/c.jpg")},
+        {"menu Move", Kind::Menu, {}, QStringLiteral("Move")},
     };
     for (const Case& c : cases) {
         const ScriptLine parsed = parseScriptLine(QString::fromLatin1(c.line));
@@ -51,7 +53,7 @@ TEST(WindowScriptLine, BadLinesSayWhy)
 {
     for (const char* bad : {"jump", "resize 800", "resize 800 600 1", "resize -1 5", "click 1 2 triple",
                             "click a 2", "key", "key F11,F10", "key Nokey", "command 12345", "wait", "shot",
-                            "drag 1 2 3", "quit now"}) {
+                            "drag 1 2 3", "quit now", "drop 1 2", "drop 1 x /a.jpg", "menu"}) {
         const ScriptLine parsed = parseScriptLine(QString::fromLatin1(bad));
         EXPECT_FALSE(parsed.command) << bad;
         EXPECT_FALSE(parsed.error.isEmpty()) << bad;
