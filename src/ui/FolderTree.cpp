@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QMenu>
 #include <QMimeData>
+#include <utility>
 
 namespace vistello {
 namespace {
@@ -46,12 +47,27 @@ void FolderTree::inform(const QString& text)
     prompts_.inform(QString::fromLatin1(SettingsStore::kProductName), text);
 }
 
+template <class Change> void FolderTree::quietly(Change change)
+{
+    const bool was = std::exchange(quiet_, true);
+    change();
+    quiet_ = was;
+}
+
 void FolderTree::selectQuietly(const QModelIndex& index)
 {
-    quiet_ = true;
-    setCurrentIndex(index);
-    quiet_ = false;
+    quietly([&] { setCurrentIndex(index); });
     scrollTo(index);
+}
+
+void FolderTree::setListCount(Kind list, int count)
+{
+    quietly([&] { model_.setListCount(list, count); });
+}
+
+void FolderTree::reloadFavorites()
+{
+    quietly([&] { model_.reloadFavorites(); });
 }
 
 bool FolderTree::showFolder(const QString& folder)
@@ -139,7 +155,8 @@ void FolderTree::runMenuCommand(const QModelIndex& index, int command)
         Q_EMIT folderChosen(path, command == kCmdRescanWithSubfolders);
         return;
     case kCmdAddToFavorites: {
-        const QModelIndex added = model_.addFavorite(index, text(kNewFavoriteName));
+        QModelIndex added;
+        quietly([&] { added = model_.addFavorite(index, text(kNewFavoriteName)); });
         if (added.isValid()) {
             expand(added.parent());
             selectQuietly(added);
@@ -148,7 +165,7 @@ void FolderTree::runMenuCommand(const QModelIndex& index, int command)
         return;
     }
     case kCmdRemoveFavorite:
-        model_.removeFavorite(index);
+        quietly([&] { model_.removeFavorite(index); });
         return;
     case kCmdGoToFavorite:
         if (const QModelIndex folder = model_.indexOfFolder(path); folder.isValid()) {

@@ -24,6 +24,9 @@ public:
     bool showFolder(const QString& folder);
     // The same for a list branch (while it is present).
     void showList(FolderTreeModel::ItemKind list);
+    // These change rows; a selection that moves because its row went is no choice.
+    void setListCount(FolderTreeModel::ItemKind list, int count);
+    void reloadFavorites();
     // The folder of the selected item; empty for a list branch.
     QString currentFolder() const;
 
@@ -51,6 +54,7 @@ protected:
 private:
     QString dropFolderAt(QPoint viewportPoint) const;
     void selectQuietly(const QModelIndex& index);
+    template <class Change> void quietly(Change change);
     void inform(const QString& text);
 
     FavoritesList& favorites_;

@@ -871,10 +871,9 @@ void MainWindow::openList(FolderTreeModel::ItemKind list)
 void MainWindow::showListBranches()
 {
     using Kind = FolderTreeModel::ItemKind;
-    FolderTreeModel& tree = folderTree_->folders();
-    tree.setListCount(Kind::CommandLineList, lists_.list(ListId::CommandLinePictures).count());
-    tree.setListCount(Kind::DroppedList, lists_.list(ListId::DroppedPictures).count());
-    tree.setListCount(Kind::SearchList, lists_.list(ListId::SearchResults).count());
+    folderTree_->setListCount(Kind::CommandLineList, lists_.list(ListId::CommandLinePictures).count());
+    folderTree_->setListCount(Kind::DroppedList, lists_.list(ListId::DroppedPictures).count());
+    folderTree_->setListCount(Kind::SearchList, lists_.list(ListId::SearchResults).count());
 }
 
 void MainWindow::folderRenamed(const QString& oldFolder, const QString& newFolder)
@@ -884,7 +883,7 @@ void MainWindow::folderRenamed(const QString& oldFolder, const QString& newFolde
         folder_ = *moved;
         topBar_->setAddress(folder_);
     }
-    folderTree_->folders().reloadFavorites();
+    folderTree_->reloadFavorites();
     currentPictureChanged();
 }
 

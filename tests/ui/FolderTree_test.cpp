@@ -89,6 +89,22 @@ TEST(FolderTreeWidget, MenuCommandsAndTheirMessages)
     EXPECT_EQ(f.tree.folders().kindOf(f.tree.currentIndex()), FolderTreeModel::ItemKind::Folder);
 }
 
+TEST(FolderTreeWidget, AListBranchThatGoesChoosesNoFolder)
+{
+    using Kind = FolderTreeModel::ItemKind;
+    TreeFixture f;
+    QList<Kind> lists;
+    QObject::connect(&f.tree, &FolderTree::listChosen, [&](Kind list) { lists << list; });
+    f.tree.setListCount(Kind::DroppedList, 2);
+    const int last = f.tree.folders().rowCount() - 1;
+    f.tree.setCurrentIndex(f.tree.folders().index(last, 0));
+    EXPECT_EQ(lists, QList<Kind>{Kind::DroppedList});
+    // The selection moves to a neighbour when the branch goes; that neighbour is not scanned.
+    f.tree.setListCount(Kind::DroppedList, 0);
+    EXPECT_EQ(f.tree.folders().rowCount(), last);
+    EXPECT_TRUE(f.chosen.isEmpty()) << f.chosen.join(u',').toStdString();
+}
+
 TEST(FolderTreeWidget, PropertiesCountTheWholeTreeAndCopyIt)
 {
     TreeFixture f;
