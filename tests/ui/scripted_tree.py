@@ -71,6 +71,9 @@ def tree_choose_and_drop(s):
     check(moved == sorted(["IMG_0001.jpg", "IMG_0001.wav", pictures[-1]]), "moved into target: %s" % moved)
     check(not any(os.path.exists(p) for p in dragged + [os.path.join(album, "IMG_0001.wav")]), "sources gone")
     check(st[1]["list"].get("count") == len(scanned) - 2, "the list closed the gap: %s" % st[1]["list"])
+    with open(os.path.join(s.home, "vistello_LE.xml"), encoding="utf-8-sig") as f:
+        settings = f.read()
+    check('<c Attr="LastUsedFolder" Type="string">%s/</c>' % album in settings, "LastUsedFolder kept")
 
 
 def main():
