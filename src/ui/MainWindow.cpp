@@ -16,8 +16,8 @@
 #include "imaging/decode/DecodedPicture.h"
 #include "organize/filecommands/FileCommands.h"
 #include "organize/folders/FolderRenameBroadcast.h"
-#include "platform/FolderPath.h"
 #include "platform/FileOperations.h"
+#include "platform/FolderPath.h"
 #include "ui/DropMenu.h"
 #include "ui/FileDrag.h"
 #include "ui/FolderTree.h"
@@ -838,10 +838,6 @@ QJsonObject MainWindow::stateJson() const
     state.insert(QStringLiteral("tree"), folderTree_->stateJson());
     return state;
 }
-
-} // namespace vistello
-
-namespace vistello {
 
 void MainWindow::createFolderTree()
 {
