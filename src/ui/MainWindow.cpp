@@ -652,6 +652,9 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
         return true;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
+    // A tree label being edited takes Esc to cancel the edit.
+    if (key->key() == Qt::Key_Escape && isTextField(focusWidget()) && folderTree_->isAncestorOf(focusWidget()))
+        return false;
     const std::optional<Accelerator> hit = routeKey(key->keyCombination(), {isTextField(focusWidget())});
     if (!hit)
         return viewerKey(*key);
