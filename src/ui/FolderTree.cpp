@@ -38,8 +38,9 @@ FolderTree::FolderTree(FavoritesList& favorites, Prompts& prompts, QWidget* pare
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
-    connect(&model_, &FolderTreeModel::favoriteNameTaken, this,
-            [this](const QString& name) { inform(strings::formatInserts(strings::text(strings::kFavoriteNameTaken), {name})); });
+    connect(&model_, &FolderTreeModel::favoriteNameTaken, this, [this](const QString& name) {
+        inform(strings::formatInserts(strings::text(strings::kFavoriteNameTaken), {name}));
+    });
 }
 
 void FolderTree::inform(const QString& text)

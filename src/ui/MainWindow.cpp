@@ -850,10 +850,11 @@ void MainWindow::createFolderTree()
     leftPane_->setFolderTree(folderTree_);
     connect(folderTree_, &FolderTree::folderChosen, this, &MainWindow::openFolder);
     connect(folderTree_, &FolderTree::listChosen, this, &MainWindow::openList);
-    connect(folderTree_, &FolderTree::filesDropped, this, [this](const QStringList& paths, const QString& folder, QPoint at) {
-        if (fileCommands_->dropOffersMenu(paths, folder))
-            transferDropped(paths, folder, at);
-    });
+    connect(folderTree_, &FolderTree::filesDropped, this,
+            [this](const QStringList& paths, const QString& folder, QPoint at) {
+                if (fileCommands_->dropOffersMenu(paths, folder))
+                    transferDropped(paths, folder, at);
+            });
     connect(&folderTree_->folders(), &FolderTreeModel::folderRenamed, this, &MainWindow::folderRenamed);
 }
 

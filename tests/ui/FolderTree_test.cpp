@@ -81,7 +81,8 @@ TEST(FolderTreeWidget, MenuCommandsAndTheirMessages)
     const QModelIndex branch = f.tree.folders().index(0, 0);
     ASSERT_EQ(f.tree.folders().rowCount(branch), 2);
     EXPECT_FALSE(f.tree.folders().setData(f.tree.folders().index(1, 0, branch), QStringLiteral("New favorite")));
-    EXPECT_EQ(f.prompts.shown().last(), QStringLiteral("A favorite with the name \"New favorite\"\nalready exists. Choose another name."));
+    EXPECT_EQ(f.prompts.shown().last(),
+              QStringLiteral("A favorite with the name \"New favorite\"\nalready exists. Choose another name."));
 
     // "Go to" selects the favorite's folder in the hierarchy.
     f.tree.runMenuCommand(f.tree.folders().index(0, 0, branch), kCmdGoToFavorite);
