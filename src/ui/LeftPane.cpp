@@ -33,6 +33,15 @@ QWidget* LeftPane::folderTree() const
     return tree_;
 }
 
+void LeftPane::setFolderTree(QWidget* tree)
+{
+    delete tree_;
+    tree_ = tree;
+    tree_->setParent(this);
+    arrange();
+    tree_->show();
+}
+
 void LeftPane::setGeometryInfo(const PaneGeometry& pane)
 {
     pane_ = pane;

@@ -18,6 +18,8 @@ public:
     void setGeometryInfo(const PaneGeometry& pane);
     void setShowSplitLines(bool on);
     QWidget* folderTree() const;
+    // Puts the window's folder tree in place of the placeholder.
+    void setFolderTree(QWidget* tree);
     bool dragging() const { return drag_ != Drag::None; }
     void cancelDrag();
 
@@ -44,7 +46,7 @@ private:
     bool showSplitLines_ = false;
     QWidget* line_;            // the drag line, a child of the main window
     PlaceholderPage* header_;
-    PlaceholderPage* tree_;
+    QWidget* tree_;
     PlaceholderPage* tasks_;
 };
 

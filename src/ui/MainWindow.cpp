@@ -25,6 +25,12 @@
 #include "ui/BinaryViewPage.h"
 #include "ui/FileDrag.h"
 #include "ui/HistogramPage.h"
+#include "organize/folders/FolderRenameBroadcast.h"
+#include "platform/FileOperations.h"
+#include "platform/FolderPath.h"
+#include "ui/DropMenu.h"
+#include "ui/FileDrag.h"
+#include "ui/FolderTree.h"
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
 #include "ui/OverviewPage.h"
@@ -90,7 +96,8 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     , includeSubfolders_(setup.includeSubfolders)
     , state_(loadMainWindowState(setup.store))
     , fileCommands_(std::make_unique<FileCommands>(
-          FileCommandContext{setup.lists, setup.store, setup.prompts, realFileOperations(), {}, {}, {}}))
+          FileCommandContext{setup.lists, setup.store, setup.prompts, realFileOperations(),
+                             [this](const QString& folder) { folderTree_->folders().refreshFolder(folder); }, {}, {}}))
     , topBar_(new TopBar(this))
     , leftPane_(new LeftPane(this))
 {
@@ -123,6 +130,8 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         layoutAreas();
     });
 
+    createFolderTree();
+
     autoShowTimer_.setObjectName(QStringLiteral("autoShowTimer"));
     connect(&autoShowTimer_, &QTimer::timeout, this, &MainWindow::autoShowTick);
 
@@ -134,6 +143,10 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     setDisplayStyle(first);
     applyFrame();
     currentPictureChanged();
+    if (!folder_.isEmpty())
+        folderTree_->showFolder(folder_);
+    else if (lists_.currentId() == ListId::CommandLinePictures)
+        folderTree_->showList(FolderTreeModel::ItemKind::CommandLineList);
 }
 
 MainWindow::~MainWindow()
@@ -497,17 +510,21 @@ void MainWindow::goToFolder(const QString& text)
     const QFileInfo folder(text.trimmed());
     if (!folder.isDir())
         return;
-    folder_ = QDir::cleanPath(folder.absoluteFilePath());
-    if (!folder_.endsWith(QLatin1Char('/')))
-        folder_ += QLatin1Char('/');
+    openFolder(folder.absoluteFilePath(), false);
+    folderTree_->showFolder(folder_);
+    setFocus();
+}
+
+void MainWindow::openFolder(const QString& folder, bool withSubfolders)
+{
+    folder_ = withTrailingSlash(QDir::cleanPath(folder));
     PictureList& list = lists_.folderPictures();
     list.clear(false);
     list.setKind(ListKind::Folder);
-    list.scanFolder(folder_, includeSubfolders_);
+    list.scanFolder(folder_, includeSubfolders_ || withSubfolders);
     list.entries().setCurrentIndex(0);
     lists_.setCurrent(ListId::FolderPictures);
     topBar_->setAddress(folder_);
-    setFocus();
     currentPictureChanged();
 }
 
@@ -548,18 +565,18 @@ bool MainWindow::dropIntoFolder(const QStringList& paths, QPoint at)
     const PictureList& list = lists_.current();
     if (!ontoList || list.kind() != ListKind::Folder || !fileCommands_->dropOffersMenu(paths, folder_))
         return false;
-    QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("Copy"));
-    copy->setEnabled(fileCommands_->canCopyTo(folder_));
-    QAction* move = menu.addAction(QStringLiteral("Move"));
-    menu.addAction(QStringLiteral("Cancel"));
-    const QAction* chosen = menu.exec(mapToGlobal(at));
-    if (chosen == copy)
-        fileCommands_->copyDropped(paths, folder_);
-    else if (chosen == move)
-        fileCommands_->moveDropped(paths, folder_);
-    currentPictureChanged();
+    transferDropped(paths, folder_, mapToGlobal(at));
     return true;
+}
+
+void MainWindow::transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt)
+{
+    switch (askDropChoice(this, globalAt, fileCommands_->canCopyTo(folder))) {
+    case DropChoice::Copy: fileCommands_->copyDropped(paths, folder); break;
+    case DropChoice::Move: fileCommands_->moveDropped(paths, folder); break;
+    case DropChoice::Cancel: break;
+    }
+    currentPictureChanged();
 }
 
 // Where pasted pictures go: the folder shown, else the current picture's.
@@ -595,6 +612,7 @@ void MainWindow::currentPictureChanged()
     for (const auto& [id, created] : pages_)
         created->currentPictureChanged();
     updateButtons();
+    showListBranches();
 }
 
 void MainWindow::runCommand(int id)
@@ -674,6 +692,9 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
         return true;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
+    // A tree label being edited takes Esc to cancel the edit.
+    if (key->key() == Qt::Key_Escape && isTextField(focusWidget()) && folderTree_->isAncestorOf(focusWidget()))
+        return false;
     const std::optional<Accelerator> hit = routeKey(key->keyCombination(), {isTextField(focusWidget())});
     if (!hit)
         return viewerKey(*key);
@@ -835,6 +856,9 @@ void MainWindow::storeState()
 {
     storeMainWindowState(state_, store_);
     topBar_->addressField()->saveHistory(store_);
+    if (const QString folder = folderTree_->currentFolder(); !folder.isEmpty())
+        store_.setString(QLatin1String(kLastUsedFolderKey), folder);
+    favorites_.save(store_);
     const QByteArray placement = state_.appFullScreen ? normalPlacement_ : saveGeometry();
     if (!placement.isEmpty())
         store_.setBin(QStringLiteral("WindowPlacement"), placement);
@@ -960,6 +984,53 @@ void MainWindow::showFolderPane()
     state_.pictureOnly = false;
     state_.selectionViewVisible = true;
     applyFrame();
+    state.insert(QStringLiteral("tree"), folderTree_->stateJson());
+    return state;
+}
+
+void MainWindow::createFolderTree()
+{
+    favorites_.load(store_);
+    folderTree_ = new FolderTree(favorites_, prompts_);
+    folderTree_->folders().setShowInfo(store_.getBool(QStringLiteral("ShellTreeJpegInfo"), true));
+    leftPane_->setFolderTree(folderTree_);
+    connect(folderTree_, &FolderTree::folderChosen, this, &MainWindow::openFolder);
+    connect(folderTree_, &FolderTree::listChosen, this, &MainWindow::openList);
+    connect(folderTree_, &FolderTree::filesDropped, this,
+            [this](const QStringList& paths, const QString& folder, QPoint at) {
+                if (fileCommands_->dropOffersMenu(paths, folder))
+                    transferDropped(paths, folder, at);
+            });
+    connect(&folderTree_->folders(), &FolderTreeModel::folderRenamed, this, &MainWindow::folderRenamed);
+}
+
+void MainWindow::openList(FolderTreeModel::ItemKind list)
+{
+    using Kind = FolderTreeModel::ItemKind;
+    lists_.setCurrent(list == Kind::CommandLineList ? ListId::CommandLinePictures
+                      : list == Kind::DroppedList   ? ListId::DroppedPictures
+                                                    : ListId::SearchResults);
+    folder_.clear();
+    currentPictureChanged();
+}
+
+void MainWindow::showListBranches()
+{
+    using Kind = FolderTreeModel::ItemKind;
+    folderTree_->setListCount(Kind::CommandLineList, lists_.list(ListId::CommandLinePictures).count());
+    folderTree_->setListCount(Kind::DroppedList, lists_.list(ListId::DroppedPictures).count());
+    folderTree_->setListCount(Kind::SearchList, lists_.list(ListId::SearchResults).count());
+}
+
+void MainWindow::folderRenamed(const QString& oldFolder, const QString& newFolder)
+{
+    broadcastFolderRenamed(oldFolder, newFolder, {lists_, favorites_, store_});
+    if (std::optional<QString> moved = pathAfterFolderMove(folder_, oldFolder, newFolder)) {
+        folder_ = *moved;
+        topBar_->setAddress(folder_);
+    }
+    folderTree_->reloadFavorites();
+    currentPictureChanged();
 }
 
 } // namespace vistello

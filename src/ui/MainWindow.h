@@ -6,6 +6,8 @@
 #include "app/window/SoundRule.h"
 #include "app/window/WindowLayout.h"
 #include "app/startup/WindowStart.h"
+#include "organize/folders/Favorites.h"
+#include "organize/folders/FolderTreeModel.h"
 
 #include <QJsonObject>
 #include <QTimer>
@@ -16,6 +18,7 @@
 namespace vistello {
 
 class FileCommands;
+class FolderTree;
 class LeftPane;
 class PictureView;
 class PictureLists;
@@ -115,6 +118,13 @@ private:
     // Enter in the address field: a folder, a picture in its folder, or the desktop's open action.
     void openAddress(const QString& text);
     void showFolderPane();
+    // The folder tree: choosing folders and lists, drops onto its folders, renames.
+    void createFolderTree();
+    void openFolder(const QString& folder, bool withSubfolders);
+    void openList(FolderTreeModel::ItemKind list);
+    void showListBranches();
+    void transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt);
+    void folderRenamed(const QString& oldFolder, const QString& newFolder);
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -137,6 +147,8 @@ private:
     bool autoShowRunning_ = false;
     bool fullScreenBeforeShow_ = false;
     SoundRule soundRule_;
+    FavoritesList favorites_;
+    FolderTree* folderTree_ = nullptr;
 };
 
 } // namespace vistello

@@ -9,6 +9,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QSaveFile>
 #include <QTimer>
 #include <QWheelEvent>
@@ -140,6 +143,11 @@ bool ScriptRunner::run(const ScriptCommand& command)
     case Kind::WaitIdle: settle(); break;
     case Kind::Shot: settle(); return window_.grab().save(command.text, "PNG");
     case Kind::State: settle(); return writeState(command.text);
+    case Kind::Drop: sendDrop({n[0], n[1]}, command.text.split(QLatin1Char('|'))); break;
+    case Kind::Menu:
+        menuChoice_ = command.text;
+        qApp->installEventFilter(this);
+        break;
     case Kind::Quit:
         window_.close();
         QCoreApplication::exit(0);
@@ -221,6 +229,59 @@ bool ScriptRunner::writeState(const QString& path)
     state.insert(QStringLiteral("messages"), QJsonArray::fromStringList(prompts_.shown()));
     file.write(QJsonDocument(state).toJson());
     return file.commit();
+}
+
+// As a drag from another program ends: the widget under the point that
+// takes drops gets enter, move and drop; one that refuses hands it on to
+// its parent.
+void ScriptRunner::sendDrop(QPoint at, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    for (QWidget* target = targetAt(window_, at).first; target; target = target->parentWidget()) {
+        if (!target->acceptDrops())
+            continue;
+        const QPointF local = target->mapFrom(&window_, QPointF(at));
+        QDragEnterEvent enter(local.toPoint(), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(local.toPoint(), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+        if (enter.isAccepted() && move.isAccepted()) {
+            QDropEvent drop(local, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &drop);
+            return;
+        }
+    }
+}
+
+// "menu TEXT" waits for the next menu to show and picks its entry as a user
+// would: made active, then Return.
+bool ScriptRunner::eventFilter(QObject* object, QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        if (auto* menu = qobject_cast<QMenu*>(object)) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, menu, [this, menu] { chooseMenuEntry(menu); });
+        }
+    return false;
+}
+
+void ScriptRunner::chooseMenuEntry(QMenu* menu)
+{
+    const QString wanted = std::exchange(menuChoice_, QString());
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || QString(action->text()).remove(QLatin1Char('&')) != wanted)
+            continue;
+        menu->setActiveAction(action);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(menu, &enter);
+        return;
+    }
+    fail(QStringLiteral("no menu entry \"%1\"").arg(wanted));
+    menu->close();
 }
 
 } // namespace vistello

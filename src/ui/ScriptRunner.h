@@ -5,6 +5,8 @@
 #include "app/window/ScriptLine.h"
 
 #include <QObject>
+
+class QMenu;
 #include <vector>
 
 namespace vistello {
@@ -32,12 +34,16 @@ private:
     void sendDrag(QPoint from, QPoint to);
     void sendWheel(QPoint at, int steps);
     bool writeState(const QString& path);
+    void sendDrop(QPoint at, const QStringList& paths);
+    bool eventFilter(QObject* object, QEvent* event) override;
+    void chooseMenuEntry(QMenu* menu);
     void fail(const QString& message);
 
     MainWindow& window_;
     ScriptedPrompts& prompts_;
     std::vector<std::pair<int, ScriptCommand>> commands_; // line number, command
     size_t next_ = 0;
+    QString menuChoice_; // chosen in the next menu that opens
 };
 
 } // namespace vistello

@@ -4,6 +4,8 @@
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
+#include "organize/folders/FolderMenu.h"
+#include "ui/FolderTree.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureView.h"
 
@@ -12,6 +14,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
@@ -116,8 +119,10 @@ TEST(MainWindowWidget, PicturesDroppedOntoTheFolderListAreCopiedThere)
     QTimer::singleShot(0, [] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->actions().size(), 3);
-        menu->setActiveAction(menu->actions().first());
+        const QList<QAction*> entries = menu->actions(); // Copy, Move, a separator, Cancel
+        EXPECT_EQ(entries.size(), 4);
+        EXPECT_TRUE(entries.size() == 4 && entries[2]->isSeparator());
+        menu->setActiveAction(entries.first());
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(menu, &enter);
     });
@@ -125,4 +130,27 @@ TEST(MainWindowWidget, PicturesDroppedOntoTheFolderListAreCopiedThere)
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("there.jpg")));
     EXPECT_TRUE(QFileInfo::exists(dragged));
     EXPECT_EQ(f.lists.currentId(), ListId::FolderPictures);
+}
+
+TEST(MainWindowWidget, EscCancelsATreeLabelEdit)
+{
+    WindowFixture f;
+    f.window.resize(800, 600);
+    f.window.show();
+    f.window.activateWindow();
+    auto* tree = f.window.findChild<FolderTree*>(QStringLiteral("folderTree"));
+    ASSERT_NE(tree, nullptr);
+    FolderTreeModel& folders = tree->folders();
+    tree->runMenuCommand(folders.indexOfFolder(f.dir.path()), kCmdAddToFavorites); // opens the new label for editing
+    auto* editor = tree->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    const uint64_t style = f.window.state().displayStyle;
+    editor->setText(QStringLiteral("Renamed"));
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(editor, &esc);
+    QApplication::processEvents();
+    EXPECT_EQ(folders.index(0, 0, folders.index(0, 0)).data(Qt::EditRole).toString(), QStringLiteral("New favorite"));
+    EXPECT_EQ(f.window.state().displayStyle, style) << "Esc did not go on to the window";
+    EXPECT_EQ(tree->findChild<QLineEdit*>(), nullptr);
 }

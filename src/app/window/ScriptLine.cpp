@@ -28,6 +28,7 @@ constexpr Verb kVerbs[] = {
     {"state", Kind::State, 0, 0, true},     {"quit", Kind::Quit, 0, 0, false},
     {"pane", Kind::Pane, 0, 0, true},       {"wait-tiles", Kind::WaitTiles, 1, 1, false},
     {"type", Kind::Type, 0, 0, true},
+    {"drop", Kind::Drop, 2, 2, true},       {"menu", Kind::Menu, 0, 0, true},
 };
 
 ScriptLine failure(const QString& message)
@@ -59,7 +60,18 @@ ScriptLine parseScriptLine(const QString& line)
 
     ScriptCommand command;
     command.kind = verb->kind;
-    if (verb->takesText) {
+    if (verb->takesText && verb->minNumbers > 0) {
+        // "drop X Y PATHS": the numbers first, then the rest of the line.
+        if (words.size() < 2 + verb->minNumbers)
+            return failure(QStringLiteral("\"%1\" takes %2 number(s) and a text").arg(verbWord).arg(verb->minNumbers));
+        for (int i = 1; i <= verb->minNumbers; ++i) {
+            bool ok = false;
+            command.numbers.push_back(words[i].toInt(&ok));
+            if (!ok)
+                return failure(QStringLiteral("\"%1\" is not a number").arg(words[i]));
+        }
+        command.text = trimmed.section(QLatin1Char(' '), verb->minNumbers + 1, -1, QString::SectionSkipEmpty);
+    } else if (verb->takesText) {
         command.text = restOf(trimmed, verbWord);
         if (command.text.isEmpty())
             return failure(QStringLiteral("\"%1\" needs an argument").arg(verbWord));

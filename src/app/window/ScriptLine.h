@@ -9,14 +9,14 @@
 namespace vistello {
 
 struct ScriptCommand {
-    enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit, Type, Pane, WaitTiles };
+    enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit, Type, Pane, WaitTiles, Drop, Menu };
     enum class Click { Left, Right, Double, Ctrl }; // Ctrl: a left click with Ctrl held
 
     Kind kind = Kind::Quit;
     std::vector<int> numbers; // sizes, coordinates, steps, command id or milliseconds
     QKeyCombination keys;
     Click click = Click::Left;
-    QString text; // answer word or path, file name, typed text, "show" or "hide" (pane)
+    QString text; // answer word or path, file name, typed text, "show" or "hide" (pane), dropped paths ("|" between), menu entry
 };
 
 struct ScriptLine {

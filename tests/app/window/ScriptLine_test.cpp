@@ -30,6 +30,8 @@ TEST(WindowScriptLine, GoodLines)
         {"pane hide", Kind::Pane, {}, QStringLiteral("hide")},
         {"wait-tiles 9000", Kind::WaitTiles, {9000}, {}},
         {"type /tmp/a b/", Kind::Type, {}, QStringLiteral("/tmp/a b/")},
+        {"drop 40 50 /tmp/a b.jpg|/tmp/c.jpg", Kind::Drop, {40, 50}, QStringLiteral("/tmp/a b.jpg|/tmp/c.jpg")},
+        {"menu Move", Kind::Menu, {}, QStringLiteral("Move")},
     };
     for (const Case& c : cases) {
         const ScriptLine parsed = parseScriptLine(QString::fromLatin1(c.line));
@@ -55,7 +57,8 @@ TEST(WindowScriptLine, BadLinesSayWhy)
 {
     for (const char* bad : {"jump", "resize 800", "resize 800 600 1", "resize -1 5", "click 1 2 triple",
                             "click a 2", "key", "key F11,F10", "key Nokey", "command 12345", "wait", "shot",
-                            "drag 1 2 3", "quit now", "type", "pane", "pane off", "wait-tiles -5"}) {
+                            "drag 1 2 3", "quit now", "type", "pane", "pane off", "wait-tiles -5",
+                            "drop 1 2", "drop 1 x /a.jpg", "menu"}) {
         const ScriptLine parsed = parseScriptLine(QString::fromLatin1(bad));
         EXPECT_FALSE(parsed.command) << bad;
         EXPECT_FALSE(parsed.error.isEmpty()) << bad;
