@@ -899,6 +899,7 @@ QJsonObject MainWindow::stateJson() const
                              {QStringLiteral("history"), QJsonArray::fromStringList(address->history().entries())},
                              {QStringLiteral("suggestions"), QJsonArray::fromStringList(address->shownSuggestions())}});
     state.insert(QStringLiteral("clipboardText"), QGuiApplication::clipboard()->text());
+    state.insert(QStringLiteral("tree"), folderTree_->stateJson());
     return state;
 }
 
@@ -984,8 +985,6 @@ void MainWindow::showFolderPane()
     state_.pictureOnly = false;
     state_.selectionViewVisible = true;
     applyFrame();
-    state.insert(QStringLiteral("tree"), folderTree_->stateJson());
-    return state;
 }
 
 void MainWindow::createFolderTree()
