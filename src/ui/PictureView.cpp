@@ -385,11 +385,14 @@ void PictureView::mousePressEvent(QMouseEvent* event)
     }
     if (count_ > 0 && infoBoxRect().contains(at))
         cycleInfoBox();
+    else
+        beginPictureDrag(at);
 }
 
-void PictureView::mouseReleaseEvent(QMouseEvent*)
+void PictureView::mouseReleaseEvent(QMouseEvent* event)
 {
     zoomDragging_ = false;
+    endPictureDrag(*event);
 }
 
 void PictureView::wheelEvent(QWheelEvent* event)
@@ -414,6 +417,8 @@ void PictureView::mouseMoveEvent(QMouseEvent* event)
         hotCommand_ = hot;
         update();
     }
+    if (movePictureDrag(*event))
+        return;
     if (zoomOn_) {
         const bool overNavigator = QRect(QPoint(0, 0), navigator_.size).contains(at);
         setCursor(overNavigator ? Qt::SizeAllCursor : Qt::OpenHandCursor);
@@ -547,6 +552,7 @@ void PictureView::paintEvent(QPaintEvent*)
     }
     for (const ViewerButton& button : buttons_)
         drawButton(painter, button);
+    paintMeasureBand(painter);
 }
 
 QJsonObject PictureView::stateJson() const

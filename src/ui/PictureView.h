@@ -3,10 +3,12 @@
 // centred, the information box, the text line and the row of editing
 // buttons. What a frame shows is worked out (app/window/viewer) when the
 // picture, the size or the mode changes; painting only draws it.
+#include "app/window/viewer/ColourMeasure.h"
 #include "app/window/viewer/PictureFacts.h"
 #include "app/window/viewer/TransitionPlan.h"
 #include "app/window/viewer/ViewerButtons.h"
 #include "app/window/viewer/ViewerFrame.h"
+#include "app/window/viewer/ViewerMouse.h"
 #include "app/window/viewer/ZoomView.h"
 #include "imaging/decode/DecodedPicture.h"
 
@@ -67,6 +69,8 @@ Q_SIGNALS:
     void infoBoxStateChanged(int state);
     // The wheel outside zoom mode: +1 the next picture, -1 the previous.
     void stepRequested(int delta);
+    // Shift+drag over the picture: the band's average colours.
+    void coloursMeasured(const vistello::ColourAverages& averages);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,6 +81,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void decode();
@@ -90,6 +95,11 @@ private:
     void startTransition(const QPixmap& previous);
     void transitionFrame();
     void panoramaTick();
+    // Pressing on the picture, then dragging its file out or measuring a band.
+    void beginPictureDrag(QPoint at);
+    bool movePictureDrag(const QMouseEvent& event);
+    void endPictureDrag(const QMouseEvent& event);
+    void paintMeasureBand(QPainter& painter) const;
 
     DecodedPicture picture_;
     QString path_;
@@ -143,6 +153,11 @@ private:
     bool panorama_ = false;
     int panoramaPosition_ = 0; // scrolled along the long side
     QTimer panoramaTimer_;
+
+    // A press on the picture: pending, then a file drag or a measuring band.
+    ViewerDrag pictureDrag_ = ViewerDrag::None;
+    QPoint pressedAt_;
+    QRect measureBand_;
 };
 
 } // namespace vistello
