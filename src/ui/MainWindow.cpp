@@ -7,6 +7,7 @@
 #include "app/window/StateJson.h"
 #include "app/window/StyleMachine.h"
 #include "app/window/viewer/AutoShow.h"
+#include "app/window/viewer/ColourMeasure.h"
 #include "app/window/viewer/ViewerKeys.h"
 #include "jpegedit/batch/PictureTransform.h"
 #include "core/lists/DroppedFiles.h"
@@ -14,8 +15,10 @@
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/DecodedPicture.h"
+#include "media/SoundPlayer.h"
 #include "organize/filecommands/FileCommands.h"
 #include "platform/FileOperations.h"
+#include "platform/MediaSupport.h"
 #include "ui/FileDrag.h"
 #include "ui/InformationPage.h"
 #include "ui/LeftPane.h"
@@ -198,6 +201,7 @@ WindowPage* MainWindow::page(PageId id)
         });
         connect(view, &PictureView::infoBoxStateChanged, this,
                 [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
+        connect(view, &PictureView::coloursMeasured, this, &MainWindow::coloursMeasured);
         created = picture;
     } else if (id == PageId::Information) {
         auto* information = new InformationPage(this);
@@ -240,6 +244,7 @@ void MainWindow::setDisplayStyle(uint64_t mask)
     currentPage_->show();
     layoutAreas();
     updateButtons();
+    playSoundOfShownPicture();
 }
 
 void MainWindow::applyTabRowChange(int change)
@@ -562,6 +567,7 @@ void MainWindow::currentPictureChanged()
     for (const auto& [id, created] : pages_)
         created->currentPictureChanged();
     updateButtons();
+    playSoundOfShownPicture();
 }
 
 void MainWindow::runCommand(int id)
@@ -712,8 +718,8 @@ void MainWindow::viewerCommand(int id, bool withCtrl)
     }
     switch (id) {
     case viewer::AutoRotate: transformShownPicture(id); break;
-    case viewer::Delete: runCommand(command::DeletePictures); break;
-    case viewer::RestoreOriginal: runCommand(command::RestoreOriginal); break;
+    case viewer::Delete: deleteShownPicture(); break;
+    case viewer::RestoreOriginal: restoreShownPicture(); break;
     case viewer::BackToNormal: runCommand(command::PictureOnly); break;
     case viewer::StopShow: stopAutoShow(); break;
     case viewer::EnableZoom:
@@ -817,6 +823,48 @@ QJsonObject MainWindow::stateJson() const
                                                                      overview->currentItemVisible()));
     }
     return state;
+}
+
+void MainWindow::coloursMeasured(const ColourAverages& averages)
+{
+    if (!offerRawMultipliers(prompts_, store_, averages))
+        return;
+    clearEverywhere(); // raw pictures decode with the new multipliers
+    if (PictureView* view = pictureView())
+        view->reload();
+}
+
+void MainWindow::playSoundOfShownPicture()
+{
+    const PictureView* view = pictureView();
+    if (!view)
+        return;
+    const SoundPlan plan = soundRule_.pictureShown(view->path(), store_.getBool(QStringLiteral("PicturesWithAudio"), true));
+    if (plan.stopPlaying && soundPlayer_)
+        soundPlayer_->stop();
+    if (!plan.plays() || !mediaPlaybackAvailable())
+        return;
+    if (!soundPlayer_)
+        soundPlayer_ = new SoundPlayer(this);
+    if (!plan.file.isEmpty())
+        soundPlayer_->playFile(plan.file);
+    else
+        soundPlayer_->playData(plan.data);
+}
+
+void MainWindow::deleteShownPicture()
+{
+    const PictureView* view = pictureView();
+    const bool ctrlHeld = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
+    if (view && fileCommands_->deletePicture(view->path(), ctrlHeld))
+        currentPictureChanged();
+}
+
+void MainWindow::restoreShownPicture()
+{
+    if (PictureView* view = pictureView(); view && fileCommands_->restoreOriginalOf(view->path()))
+        view->reload();
+    updateButtons();
 }
 
 } // namespace vistello

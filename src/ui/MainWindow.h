@@ -5,6 +5,7 @@
 #include "app/window/MainWindowState.h"
 #include "app/window/WindowLayout.h"
 #include "app/startup/WindowStart.h"
+#include "app/window/viewer/SoundRule.h"
 
 #include <QJsonObject>
 #include <QTimer>
@@ -20,6 +21,8 @@ class PictureView;
 class PictureLists;
 class Prompts;
 class SettingsStore;
+class SoundPlayer;
+struct ColourAverages;
 class TabRow;
 class TopBar;
 class WindowPage;
@@ -96,6 +99,12 @@ private:
     QString pictureFolder() const;
     // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
     bool dropIntoFolder(const QStringList& paths, QPoint at);
+    // The viewer's Shift+drag measurement: the "RGB values" dialog.
+    void coloursMeasured(const ColourAverages& averages);
+    // The shown picture's sound memo or embedded sound ("PicturesWithAudio").
+    void playSoundOfShownPicture();
+    void deleteShownPicture();
+    void restoreShownPicture();
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -117,6 +126,8 @@ private:
     QTimer autoShowTimer_;
     bool autoShowRunning_ = false;
     bool fullScreenBeforeShow_ = false;
+    SoundRule soundRule_;
+    SoundPlayer* soundPlayer_ = nullptr; // made for the first sound
 };
 
 } // namespace vistello
