@@ -1,5 +1,7 @@
 #include "jpegmeta/extras/EmbeddedSound.h"
 
+#include "jpegmeta/segments/HeaderWalk.h"
+
 #include <QByteArrayMatcher>
 #include <QFile>
 #include <array>
@@ -64,7 +66,10 @@ std::optional<QByteArray> extractEmbeddedSound(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
         return std::nullopt;
-    const QByteArray bytes = file.read(kMaxFileSize);
+    // The stream's segments belong to the header: the picture data after it
+    // is not read, which keeps showing a large picture quick.
+    const std::optional<int64_t> headerEnd = findHeaderEnd(path);
+    const QByteArray bytes = file.read(headerEnd ? *headerEnd : kMaxFileSize);
     if (bytes.isEmpty())
         return std::nullopt;
     return extractEmbeddedSound(bytes);

@@ -18,7 +18,7 @@ namespace {
 QByteArray flashPixSegment(const QByteArray& piece)
 {
     QByteArray segment("\xFF\xE2", 2);
-    const quint16 length = quint16(2 + 15 + piece.size());
+    const quint16 length = quint16(15 + piece.size()); // from the length field on
     segment.append(char(length >> 8)).append(char(length & 0xFF));
     segment.append("FPXR\0\0\2", 7);
     segment.append(QByteArray(6, '\0')); // stream index and offset
