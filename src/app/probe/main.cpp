@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMediaFormat>
 #include <QMediaPlayer>
+#include <QTimer>
 #include <QUrl>
 
 #include <fcntl.h>
@@ -21,6 +22,7 @@
 namespace {
 
 constexpr qint64 kMaxSoundBytes = qint64(256) << 20;
+constexpr int kLoadTimeoutMs = 10000;
 
 int play(QCoreApplication& app, const QString& source)
 {
@@ -38,11 +40,25 @@ int play(QCoreApplication& app, const QString& source)
     } else {
         player.setSource(QUrl::fromLocalFile(source));
     }
-    QObject::connect(&player, &QMediaPlayer::mediaStatusChanged, &app, [&app](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
-            app.exit(status == QMediaPlayer::EndOfMedia ? 0 : 1);
+    // Queued: a backend may report the end before the event loop runs, when
+    // exit() would be lost and the process would wait for ever.
+    QObject::connect(
+        &player, &QMediaPlayer::mediaStatusChanged, &app,
+        [&app](QMediaPlayer::MediaStatus status) {
+            if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                app.exit(status == QMediaPlayer::EndOfMedia ? 0 : 1);
+        },
+        Qt::QueuedConnection);
+    QObject::connect(&player, &QMediaPlayer::errorOccurred, &app, [&app] { app.exit(1); }, Qt::QueuedConnection);
+    // A source that cannot be opened may fail here and still leave play()
+    // loading for ever; a load that never ends is given up the same way.
+    if (player.error() != QMediaPlayer::NoError || player.mediaStatus() == QMediaPlayer::InvalidMedia)
+        return 1;
+    QTimer::singleShot(kLoadTimeoutMs, &app, [&player, &app] {
+        const QMediaPlayer::MediaStatus status = player.mediaStatus();
+        if (status == QMediaPlayer::NoMedia || status == QMediaPlayer::LoadingMedia)
+            app.exit(1);
     });
-    QObject::connect(&player, &QMediaPlayer::errorOccurred, &app, [&app] { app.exit(1); });
     player.play();
     return app.exec();
 }
