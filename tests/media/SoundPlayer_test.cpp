@@ -27,14 +27,22 @@ TEST(SoundPlayer, ChildProcessesEndByThemselvesOrWhenStopped)
 {
     if (mediaProbeProgram().isEmpty())
         GTEST_SKIP() << "the media probe program is not built";
+    // The FFmpeg backend used to leave a file it cannot open loading for ever.
+    const QByteArray backend = qgetenv("QT_MEDIA_BACKEND");
+    if (installedMediaBackends().contains(QStringLiteral("ffmpeg")))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     test::TempDir dir;
     const QString tone = dir.write(QStringLiteral("tone.wav"), samples::WavWriter::tone(440.0, 200));
     SoundPlayer player;
     player.playFile(dir.write(QStringLiteral("not-a-sound.wav"), QByteArray("nothing to play")));
-    EXPECT_TRUE(endsWithin(player, 30000));
+    EXPECT_TRUE(endsWithin(player, 20000));
     player.playFile(tone);
     player.playData(samples::WavWriter::tone(440.0, 5000));
     EXPECT_EQ(player.started(), 3);
     player.stop();
     EXPECT_FALSE(player.playing());
+    if (backend.isEmpty())
+        qunsetenv("QT_MEDIA_BACKEND");
+    else
+        qputenv("QT_MEDIA_BACKEND", backend);
 }
