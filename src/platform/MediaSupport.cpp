@@ -22,9 +22,11 @@ namespace {
 constexpr const char* kBackendVariable = "QT_MEDIA_BACKEND";
 constexpr const char* kProbeProgram = "vistello-media-probe";
 
+} // namespace
+
 // Beside the running program (installed or built), else where the build
 // put it (the test programs run from another folder).
-QString probeProgram()
+QString mediaProbeProgram()
 {
     const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kProbeProgram);
     if (QFileInfo(beside).isExecutable())
@@ -35,6 +37,8 @@ QString probeProgram()
 #endif
     return {};
 }
+
+namespace {
 
 // This process's environment with the backend variable set (or left as it is
 // for Qt's own choice).
@@ -91,7 +95,7 @@ QStringList installedMediaBackends()
 
 bool probeMediaBackend(const QByteArray& backend, int timeoutMs)
 {
-    const QByteArray program = QFile::encodeName(probeProgram());
+    const QByteArray program = QFile::encodeName(mediaProbeProgram());
     if (program.isEmpty())
         return false;
     std::vector<QByteArray> environment = probeEnvironment(backend);

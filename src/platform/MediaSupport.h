@@ -21,4 +21,9 @@ QStringList installedMediaBackends();
 // probe program, reads as false.
 bool probeMediaBackend(const QByteArray& backend, int timeoutMs = 8000);
 
+// The probe program's path, empty when it is missing. Given "--play FILE"
+// (or "--play -" with the sound on its standard input) it plays the sound
+// once and ends.
+QString mediaProbeProgram();
+
 } // namespace vistello

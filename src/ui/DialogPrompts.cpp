@@ -2,6 +2,7 @@
 
 #include "core/prompts/FileDialogFilter.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -63,6 +64,8 @@ PromptReply DialogPrompts::ask(const PromptQuestion& question)
     QMessageBox box(QMessageBox::Question, question.title, question.text, buttonsOf(question.buttons), parent_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(buttonOf(question.defaultAnswer));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes); yes && !question.yesEnabled)
+        yes->setEnabled(false);
     QCheckBox* check = nullptr;
     if (!question.checkBoxText.isEmpty()) {
         check = new QCheckBox(question.checkBoxText, &box);

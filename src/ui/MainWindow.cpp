@@ -8,6 +8,7 @@
 #include "app/window/StateJson.h"
 #include "app/window/StyleMachine.h"
 #include "app/window/viewer/AutoShow.h"
+#include "app/window/viewer/ColourMeasure.h"
 #include "app/window/viewer/ViewerKeys.h"
 #include "jpegedit/batch/PictureTransform.h"
 #include "core/filetypes/CompanionSound.h"
@@ -17,12 +18,14 @@
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/DecodedPicture.h"
+#include "media/SoundPlayer.h"
 #include "organize/filecommands/FileCommands.h"
 #include "organize/folders/AddressTarget.h"
 #include "platform/FileOperations.h"
 #include "resources/FolderStrings.h"
 #include "ui/AddressField.h"
 #include "ui/BinaryViewPage.h"
+#include "platform/MediaSupport.h"
 #include "ui/FileDrag.h"
 #include "ui/HistogramPage.h"
 #include "organize/folders/FolderRenameBroadcast.h"
@@ -239,6 +242,7 @@ WindowPage* MainWindow::page(PageId id)
             dropPathEverywhere(path);
             currentPictureChanged();
         });
+        connect(view, &PictureView::coloursMeasured, this, &MainWindow::coloursMeasured);
         created = picture;
     } else if (id == PageId::Information) {
         auto* information = new InformationPage(this);
@@ -286,6 +290,7 @@ void MainWindow::setDisplayStyle(uint64_t mask)
     currentPage_->show();
     layoutAreas();
     updateButtons();
+    playSoundOfShownPicture();
 }
 
 void MainWindow::applyTabRowChange(int change)
@@ -613,6 +618,7 @@ void MainWindow::currentPictureChanged()
         created->currentPictureChanged();
     updateButtons();
     showListBranches();
+    playSoundOfShownPicture();
 }
 
 void MainWindow::runCommand(int id)
@@ -777,8 +783,8 @@ void MainWindow::viewerCommand(int id, bool withCtrl)
     }
     switch (id) {
     case viewer::AutoRotate: transformShownPicture(id); break;
-    case viewer::Delete: runCommand(command::DeletePictures); break;
-    case viewer::RestoreOriginal: runCommand(command::RestoreOriginal); break;
+    case viewer::Delete: deleteShownPicture(); break;
+    case viewer::RestoreOriginal: restoreShownPicture(); break;
     case viewer::BackToNormal: runCommand(command::PictureOnly); break;
     case viewer::StopShow: stopAutoShow(); break;
     case viewer::EnableZoom:
@@ -930,13 +936,8 @@ void MainWindow::showPictureExtrasMenu(const QString& path, QPoint globalPos)
 void MainWindow::pictureSoundFor(int index)
 {
     const PathArray& entries = lists_.current().entries();
-    if (index < 0 || index >= entries.count())
-        return;
-    const SoundStart start = soundRule_.pictureShown(
-        entries.at(index), store_.getBool(QStringLiteral("PicturesWithAudio"), true),
-        [](const QString& path) { return findCompanionSound(path, true); });
-    if (start.stopPlaying)
-        Q_EMIT soundStarts(start);
+    if (index >= 0 && index < entries.count())
+        playSoundOf(entries.at(index));
 }
 
 void MainWindow::pointerInList(int x)
@@ -1030,6 +1031,52 @@ void MainWindow::folderRenamed(const QString& oldFolder, const QString& newFolde
     }
     folderTree_->reloadFavorites();
     currentPictureChanged();
+}
+
+void MainWindow::coloursMeasured(const ColourAverages& averages)
+{
+    if (!offerRawMultipliers(prompts_, store_, averages))
+        return;
+    clearEverywhere(); // raw pictures decode with the new multipliers
+    if (PictureView* view = pictureView())
+        view->reload();
+}
+
+void MainWindow::playSoundOfShownPicture()
+{
+    if (const PictureView* view = pictureView())
+        playSoundOf(view->path());
+}
+
+// One rule for the viewer and the overview: a picture's sound starts once, and stops the one playing.
+void MainWindow::playSoundOf(const QString& path)
+{
+    const SoundPlan plan = soundRule_.pictureShown(path, store_.getBool(QStringLiteral("PicturesWithAudio"), true));
+    if (plan.stopPlaying && soundPlayer_)
+        soundPlayer_->stop();
+    if (!plan.plays() || !mediaPlaybackAvailable())
+        return;
+    if (!soundPlayer_)
+        soundPlayer_ = new SoundPlayer(this);
+    if (!plan.file.isEmpty())
+        soundPlayer_->playFile(plan.file);
+    else
+        soundPlayer_->playData(plan.data);
+}
+
+void MainWindow::deleteShownPicture()
+{
+    const PictureView* view = pictureView();
+    const bool ctrlHeld = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
+    if (view && fileCommands_->deletePicture(view->path(), ctrlHeld))
+        currentPictureChanged();
+}
+
+void MainWindow::restoreShownPicture()
+{
+    if (PictureView* view = pictureView(); view && fileCommands_->restoreOriginalOf(view->path()))
+        view->reload();
+    updateButtons();
 }
 
 } // namespace vistello

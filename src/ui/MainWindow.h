@@ -3,11 +3,11 @@
 // area with the current page. The decisions are the headless window logic's
 // (app/window); this class holds the widgets and applies them.
 #include "app/window/MainWindowState.h"
-#include "app/window/SoundRule.h"
 #include "app/window/WindowLayout.h"
 #include "app/startup/WindowStart.h"
 #include "organize/folders/Favorites.h"
 #include "organize/folders/FolderTreeModel.h"
+#include "app/window/viewer/SoundRule.h"
 
 #include <QJsonObject>
 #include <QTimer>
@@ -24,6 +24,8 @@ class PictureView;
 class PictureLists;
 class Prompts;
 class SettingsStore;
+class SoundPlayer;
+struct ColourAverages;
 class TabRow;
 class TopBar;
 class WindowPage;
@@ -63,11 +65,6 @@ public:
     void setSelectionViewVisible(bool visible);
     // The overview page exists and every item has its tile.
     bool overviewComplete() const;
-
-Q_SIGNALS:
-    // A shown picture's sound starts (the player stops the playing one
-    // first when asked to).
-    void soundStarts(const SoundStart& start);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -125,6 +122,13 @@ private:
     void showListBranches();
     void transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt);
     void folderRenamed(const QString& oldFolder, const QString& newFolder);
+    // The viewer's Shift+drag measurement: the "RGB values" dialog.
+    void coloursMeasured(const ColourAverages& averages);
+    // The shown picture's sound memo or embedded sound ("PicturesWithAudio").
+    void playSoundOfShownPicture();
+    void playSoundOf(const QString& path);
+    void deleteShownPicture();
+    void restoreShownPicture();
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -149,6 +153,7 @@ private:
     SoundRule soundRule_;
     FavoritesList favorites_;
     FolderTree* folderTree_ = nullptr;
+    SoundPlayer* soundPlayer_ = nullptr; // made for the first sound
 };
 
 } // namespace vistello

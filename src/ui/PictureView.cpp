@@ -454,9 +454,11 @@ void PictureView::mousePressEvent(QMouseEvent* event)
     }
     if (count_ > 0 && infoBoxRect().contains(at))
         cycleInfoBox();
+    else
+        beginPictureDrag(at);
 }
 
-void PictureView::mouseReleaseEvent(QMouseEvent*)
+void PictureView::mouseReleaseEvent(QMouseEvent* event)
 {
     zoomDragging_ = false;
     panoramaDragging_ = false;
@@ -464,6 +466,7 @@ void PictureView::mouseReleaseEvent(QMouseEvent*)
         pressedCommand_ = 0;
         update();
     }
+    endPictureDrag(*event);
 }
 
 void PictureView::wheelEvent(QWheelEvent* event)
@@ -488,6 +491,8 @@ void PictureView::mouseMoveEvent(QMouseEvent* event)
         hotCommand_ = hot;
         update();
     }
+    if (movePictureDrag(*event))
+        return;
     if (zoomOn_) {
         const bool overNavigator = QRect(QPoint(0, 0), navigator_.size).contains(at);
         setCursor(overNavigator ? Qt::SizeAllCursor : Qt::OpenHandCursor);
@@ -651,6 +656,7 @@ void PictureView::paintEvent(QPaintEvent*)
         }
     }
     paintRow(painter);
+    paintMeasureBand(painter);
     if (newPictureUnpainted_ && keyClock_.isValid())
         lastKeyToPaintMs_ = double(keyClock_.nsecsElapsed()) / 1e6;
     newPictureUnpainted_ = false;

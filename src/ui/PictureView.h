@@ -3,11 +3,13 @@
 // centred, the information box, the text line and the row of editing
 // buttons. What a frame shows is worked out (app/window/viewer) when the
 // picture, the size or the mode changes; painting only draws it.
+#include "app/window/viewer/ColourMeasure.h"
 #include "app/window/viewer/PictureFacts.h"
 #include "app/window/viewer/RowBackdrop.h"
 #include "app/window/viewer/TransitionPlan.h"
 #include "app/window/viewer/ViewerButtons.h"
 #include "app/window/viewer/ViewerFrame.h"
+#include "app/window/viewer/ViewerMouse.h"
 #include "app/window/viewer/ZoomView.h"
 #include "imaging/decode/DecodedPicture.h"
 
@@ -78,6 +80,8 @@ Q_SIGNALS:
     void stepRequested(int delta);
     // The panorama moved, by hand or by itself: the auto show waits anew.
     void scrolled();
+    // Shift+drag over the picture: the band's average colours.
+    void coloursMeasured(const vistello::ColourAverages& averages);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -89,6 +93,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void decode();
@@ -106,6 +111,11 @@ private:
     void panoramaTick();
     void placePanoramaBar();
     void panoramaScrolledByHand();
+    // Pressing on the picture, then dragging its file out or measuring a band.
+    void beginPictureDrag(QPoint at);
+    bool movePictureDrag(const QMouseEvent& event);
+    void endPictureDrag(const QMouseEvent& event);
+    void paintMeasureBand(QPainter& painter) const;
 
     DecodedPicture picture_;
     QString path_;
@@ -171,6 +181,11 @@ private:
     QElapsedTimer keyClock_;
     bool newPictureUnpainted_ = false;
     double lastKeyToPaintMs_ = -1;
+
+    // A press on the picture: pending, then a file drag or a measuring band.
+    ViewerDrag pictureDrag_ = ViewerDrag::None;
+    QPoint pressedAt_;
+    QRect measureBand_;
 };
 
 } // namespace vistello

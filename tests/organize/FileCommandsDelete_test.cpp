@@ -150,5 +150,19 @@ TEST_F(Delete, AFailingStepLosesNothing)
     }
 }
 
+// The viewer's button deletes the picture it shows, whatever else is selected.
+TEST_F(Delete, TheViewersButtonDeletesTheShownPictureOnly)
+{
+    showFolder({file("a.jpg"), file("b.jpg"), file("c.jpg")}, 1, {file("a.jpg"), file("b.jpg"), file("c.jpg")});
+    prompts.queueAnswer(QStringLiteral("yes"));
+    ASSERT_TRUE(commands().deletePicture(file("b.jpg"), false));
+    EXPECT_EQ(prompts.shown().last(),
+              strings::text(strings::kDeleteOnePicture).replace(QLatin1String("%s"), QStringLiteral("b.jpg")));
+    EXPECT_EQ(files.trashed.size(), 3); // with its backup and sound memo
+    EXPECT_EQ(lists.current().entries().toStringList(), QStringList({file("a.jpg"), file("c.jpg")}));
+    EXPECT_TRUE(QFileInfo::exists(file("a.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(file("c.jpg")));
+}
+
 } // namespace
 } // namespace vistello::test

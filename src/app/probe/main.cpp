@@ -3,13 +3,67 @@
 // when unset). A missing backend makes Qt abort and a broken one can crash,
 // so the programs ask this separate process instead of loading Qt
 // Multimedia themselves; that also keeps its libraries out of their start.
+//
+// With "--play FILE" it plays one sound and ends ("-": the sound comes on
+// standard input): the viewer's sound memos play here for the same reason.
+#include <QAudioOutput>
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMediaFormat>
 #include <QMediaPlayer>
+#include <QTimer>
+#include <QUrl>
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+namespace {
+
+constexpr qint64 kMaxSoundBytes = qint64(256) << 20;
+constexpr int kLoadTimeoutMs = 10000;
+
+int play(QCoreApplication& app, const QString& source)
+{
+    QMediaPlayer player;
+    QAudioOutput output;
+    player.setAudioOutput(&output);
+    QBuffer memory;
+    if (source == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return 1;
+        memory.setData(in.read(kMaxSoundBytes));
+        memory.open(QIODevice::ReadOnly);
+        player.setSourceDevice(&memory, QUrl(QStringLiteral("memo.wav")));
+    } else {
+        player.setSource(QUrl::fromLocalFile(source));
+    }
+    // Queued: a backend may report the end before the event loop runs, when
+    // exit() would be lost and the process would wait for ever.
+    QObject::connect(
+        &player, &QMediaPlayer::mediaStatusChanged, &app,
+        [&app](QMediaPlayer::MediaStatus status) {
+            if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                app.exit(status == QMediaPlayer::EndOfMedia ? 0 : 1);
+        },
+        Qt::QueuedConnection);
+    QObject::connect(&player, &QMediaPlayer::errorOccurred, &app, [&app] { app.exit(1); }, Qt::QueuedConnection);
+    // A source that cannot be opened may fail here and still leave play()
+    // loading for ever; a load that never ends is given up the same way.
+    if (player.error() != QMediaPlayer::NoError || player.mediaStatus() == QMediaPlayer::InvalidMedia)
+        return 1;
+    QTimer::singleShot(kLoadTimeoutMs, &app, [&player, &app] {
+        const QMediaPlayer::MediaStatus status = player.mediaStatus();
+        if (status == QMediaPlayer::NoMedia || status == QMediaPlayer::LoadingMedia)
+            app.exit(1);
+    });
+    player.play();
+    return app.exec();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -22,6 +76,10 @@ int main(int argc, char** argv)
     ::setrlimit(RLIMIT_CORE, &noCore);
 
     QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--play"))
+        ::_exit(play(app, arguments[2]));
+
     bool works = !QMediaFormat().supportedFileFormats(QMediaFormat::Decode).isEmpty();
     if (works) {
         QMediaPlayer player;

@@ -79,7 +79,7 @@ void PictureFileTypes::registerFormat(const FormatDescriptor& descriptor, bool e
             }
         }
         fileTypes_.push_back({extension, descriptor.formatName, descriptor.description, readable, writable, external,
-                              descriptor.factory});
+                              descriptor.factory, descriptor.setProperties});
         if (readable)
             pictureExtensions_.append(extension);
     }

@@ -28,6 +28,8 @@ struct PictureFileType {
     bool writable = false;
     bool external = false; // from a plug-in
     FormatHandlerFactory factory;
+    // Hands the format a new "<formatName>_property" string; may be empty.
+    std::function<void(const QString&)> setProperties;
 };
 
 // What a format supplies when it is registered.

@@ -39,6 +39,8 @@ PromptReply ScriptedPrompts::ask(const PromptQuestion& question)
     PromptReply reply{question.defaultAnswer, false};
     if (!answers_.isEmpty() && isQuestionAnswer(answers_.first()))
         reply.answer = answerFromWord(takeAnswer());
+    if (reply.answer == PromptAnswer::Yes && !question.yesEnabled)
+        reply.answer = question.defaultAnswer == PromptAnswer::Yes ? PromptAnswer::No : question.defaultAnswer;
     if (!question.checkBoxText.isEmpty() && tickNextCheckBox_) {
         reply.checkBoxChecked = true;
         tickNextCheckBox_ = false;

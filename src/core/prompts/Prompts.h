@@ -19,6 +19,8 @@ struct PromptQuestion {
     // A check box under the text ("Don't display this dialog again");
     // empty when the question has none.
     QString checkBoxText;
+    // False shows "Yes" disabled: the values shown make it meaningless.
+    bool yesEnabled = true;
 };
 
 struct PromptReply {

@@ -66,7 +66,16 @@ bool FileCommands::deletePictures(bool ctrlHeld)
 {
     // What will be deleted is what the question counts. The action list's
     // set is used once, also when the answer is "no".
-    const QStringList doomed = c_.lists.takeWorkingSet();
+    return deleteThese(c_.lists.takeWorkingSet(), ctrlHeld);
+}
+
+bool FileCommands::deletePicture(const QString& path, bool ctrlHeld)
+{
+    return deleteThese(path.isEmpty() ? QStringList() : QStringList{path}, ctrlHeld);
+}
+
+bool FileCommands::deleteThese(const QStringList& doomed, bool ctrlHeld)
+{
     if (doomed.isEmpty())
         return false;
     if (ctrlHeld)

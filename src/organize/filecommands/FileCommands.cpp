@@ -103,6 +103,19 @@ void FileCommands::restoreOriginal()
             pictureChanged(path);
 }
 
+bool FileCommands::canRestoreOriginalOf(const QString& path) const
+{
+    return !path.isEmpty() && !isWriteProtected(path) && QFileInfo::exists(originalBackupPath(path));
+}
+
+bool FileCommands::restoreOriginalOf(const QString& path)
+{
+    if (!canRestoreOriginalOf(path) || !vistello::restoreOriginal(path))
+        return false;
+    pictureChanged(path);
+    return true;
+}
+
 void FileCommands::resultWritten(const QString& path, int resultCount)
 {
     addPicture(path, resultCount == 1);

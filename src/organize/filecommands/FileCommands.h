@@ -12,6 +12,7 @@
 //                           field pastes text instead; the window checks that)
 //   Ctrl+X (40470)          setFileDateToExifDate()
 //   "Restore original picture" (40347)  restoreOriginal()  enabled: canRestoreOriginal()
+//   the viewer's delete / restore buttons   deletePicture(shown, ctrlHeld), restoreOriginalOf(shown)
 //   BackgroundJob::fileWritten(path)    resultWritten(path, resultCount)
 //   BackgroundJob::entryRenamed(o, n)   cacheRenamed(o, n), then entryRenamed(o, n)
 //   rename job finished                 renameDone()
@@ -53,6 +54,8 @@ public:
     // to the trash; where there is no trash, one question whether to delete
     // permanently. False when nothing was deleted.
     bool deletePictures(bool ctrlHeld);
+    // The same for the one picture the viewer shows, whatever is selected.
+    bool deletePicture(const QString& path, bool ctrlHeld);
 
     bool dropOffersMenu(const QStringList& dragged, const QString& dropFolder) const;
     bool canCopyTo(const QString& dropFolder) const;
@@ -66,6 +69,9 @@ public:
 
     bool canRestoreOriginal() const;
     void restoreOriginal();
+    // The viewer's button: the shown picture only; false when nothing was restored.
+    bool canRestoreOriginalOf(const QString& path) const;
+    bool restoreOriginalOf(const QString& path);
 
     void resultWritten(const QString& path, int resultCount);
     void entryRenamed(const QString& oldPath, const QString& newPath);
@@ -84,6 +90,7 @@ private:
     bool transferOne(const QString& source, const QString& dropFolder, Transfer transfer);
     bool transferFile(const QString& from, const QString& to, Transfer transfer);
     bool deleteFile(const QString& path);
+    bool deleteThese(const QStringList& doomed, bool ctrlHeld);
     QString deleteQuestion(const QStringList& doomed) const;
     void tellFolderTree(const QString& path);
 

@@ -3,7 +3,6 @@
 #include "app/window/AutoFolderView.h"
 #include "app/window/DragAutoScroll.h"
 #include "app/window/HoverPreviewSteps.h"
-#include "app/window/SoundRule.h"
 
 #include <gtest/gtest.h>
 
@@ -45,27 +44,6 @@ TEST(DragAutoScroll, BandsAtTopAndBottom)
         EXPECT_EQ(DragAutoScroll::lines(row.y, 400), row.lines) << row.y;
         EXPECT_EQ(DragAutoScroll::inBand(row.y, 400), row.band) << row.y;
     }
-}
-
-TEST(SoundRule, StartsOncePerPictureAndOnlyWhenEnabled)
-{
-    SoundRule rule;
-    int lookups = 0;
-    const auto wave = [&lookups](const QString& path) {
-        ++lookups;
-        return path == QLatin1String("/a.jpg") ? QStringLiteral("/a.wav") : QString();
-    };
-    EXPECT_FALSE(rule.pictureShown(QStringLiteral("/a.jpg"), false, wave).stopPlaying);
-    SoundStart start = rule.pictureShown(QStringLiteral("/a.jpg"), true, wave);
-    EXPECT_TRUE(start.stopPlaying);
-    EXPECT_EQ(start.wavePath, QStringLiteral("/a.wav"));
-    // The same picture again restarts nothing.
-    EXPECT_FALSE(rule.pictureShown(QStringLiteral("/a.jpg"), true, wave).stopPlaying);
-    start = rule.pictureShown(QStringLiteral("/b.jpg"), true, wave);
-    EXPECT_TRUE(start.stopPlaying);
-    EXPECT_TRUE(start.wavePath.isEmpty());
-    EXPECT_EQ(lookups, 2);
-    EXPECT_EQ(rule.lastStarted(), QStringLiteral("/b.jpg"));
 }
 
 TEST(AutoFolderView, NearTheLeftSideOnlyWhenSwitchedOn)
