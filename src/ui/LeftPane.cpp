@@ -28,11 +28,6 @@ LeftPane::LeftPane(QWidget* parent)
     line_->hide();
 }
 
-QWidget* LeftPane::folderTree() const
-{
-    return tree_;
-}
-
 void LeftPane::setFolderTree(QWidget* tree)
 {
     delete tree_;

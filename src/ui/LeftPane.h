@@ -17,8 +17,7 @@ public:
     // Where the pane stands in the main window; set on every layout.
     void setGeometryInfo(const PaneGeometry& pane);
     void setShowSplitLines(bool on);
-    QWidget* folderTree() const;
-    // Puts the window's folder tree in place of the placeholder.
+    // Puts the window's folder tree (with its drive line) in place of the placeholder.
     void setFolderTree(QWidget* tree);
     bool dragging() const { return drag_ != Drag::None; }
     void cancelDrag();

@@ -28,6 +28,7 @@
 #include "platform/MediaSupport.h"
 #include "ui/FileDrag.h"
 #include "ui/HistogramPage.h"
+#include "organize/folders/FolderInfoText.h"
 #include "organize/folders/FolderRenameBroadcast.h"
 #include "platform/FileOperations.h"
 #include "platform/FolderPath.h"
@@ -56,11 +57,13 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextEdit>
+#include <QVBoxLayout>
 #include <QToolTip>
 
 namespace vistello {
@@ -176,7 +179,7 @@ void MainWindow::restorePlacement()
 
 void MainWindow::start(const WindowStart& start)
 {
-    QWidget* tree = leftPane_->folderTree();
+    QWidget* tree = folderTree_;
     if (start.focusFolderTree && tree->isVisible())
         tree->setFocus();
     else
@@ -457,7 +460,7 @@ void MainWindow::escape()
 
 void MainWindow::switchFocus()
 {
-    QWidget* tree = leftPane_->folderTree();
+    QWidget* tree = folderTree_;
     if (focusWidget() == tree || !tree->isVisible())
         setFocus();
     else
@@ -530,7 +533,14 @@ void MainWindow::openFolder(const QString& folder, bool withSubfolders)
     list.entries().setCurrentIndex(0);
     lists_.setCurrent(ListId::FolderPictures);
     topBar_->setAddress(folder_);
+    updateDriveLine();
     currentPictureChanged();
+}
+
+void MainWindow::updateDriveLine()
+{
+    driveLine_->setText(driveLine(driveSpaceOf(folder_), treeFolderStatistics(folder_)));
+    driveLine_->setVisible(!driveLine_->text().isEmpty());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -905,7 +915,9 @@ QJsonObject MainWindow::stateJson() const
                              {QStringLiteral("history"), QJsonArray::fromStringList(address->history().entries())},
                              {QStringLiteral("suggestions"), QJsonArray::fromStringList(address->shownSuggestions())}});
     state.insert(QStringLiteral("clipboardText"), QGuiApplication::clipboard()->text());
-    state.insert(QStringLiteral("tree"), folderTree_->stateJson());
+    QJsonObject tree = folderTree_->stateJson();
+    tree.insert(QStringLiteral("driveLine"), driveLine_->text());
+    state.insert(QStringLiteral("tree"), tree);
     return state;
 }
 
@@ -993,7 +1005,19 @@ void MainWindow::createFolderTree()
     favorites_.load(store_);
     folderTree_ = new FolderTree(favorites_, prompts_);
     folderTree_->folders().setShowInfo(store_.getBool(QStringLiteral("ShellTreeJpegInfo"), true));
-    leftPane_->setFolderTree(folderTree_);
+    // The drive line sits under the tree: free space and how many more pictures of this folder fit.
+    auto* panel = new QWidget;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(folderTree_, 1);
+    driveLine_ = new QLabel(panel);
+    driveLine_->setObjectName(QStringLiteral("driveLine"));
+    driveLine_->setTextFormat(Qt::PlainText);
+    driveLine_->setContentsMargins(3, 2, 3, 2);
+    column->addWidget(driveLine_);
+    panel->setFocusProxy(folderTree_);
+    leftPane_->setFolderTree(panel);
     connect(folderTree_, &FolderTree::folderChosen, this, &MainWindow::openFolder);
     connect(folderTree_, &FolderTree::listChosen, this, &MainWindow::openList);
     connect(folderTree_, &FolderTree::filesDropped, this,

@@ -15,6 +15,8 @@
 #include <map>
 #include <memory>
 
+class QLabel;
+
 namespace vistello {
 
 class FileCommands;
@@ -117,6 +119,7 @@ private:
     void showFolderPane();
     // The folder tree: choosing folders and lists, drops onto its folders, renames.
     void createFolderTree();
+    void updateDriveLine();
     void openFolder(const QString& folder, bool withSubfolders);
     void openList(FolderTreeModel::ItemKind list);
     void showListBranches();
@@ -153,6 +156,7 @@ private:
     SoundRule soundRule_;
     FavoritesList favorites_;
     FolderTree* folderTree_ = nullptr;
+    QLabel* driveLine_ = nullptr;
     SoundPlayer* soundPlayer_ = nullptr; // made for the first sound
 };
 

@@ -67,6 +67,12 @@ def tree_choose_and_drop(s):
                 "menu Move", "drop %s %s" % (centre(target_row), "|".join(dragged)), "wait-idle", "state", "quit"])
     check(st[0]["list"].get("count") == len(scanned) and st[0]["tree"]["current"] == album + "/",
           "album chosen: %s, scan found %d" % (st[0]["list"], len(scanned)))
+    # Under the tree, the drive line names the album's mount point (df's answer) with the pictures that fit.
+    mount = subprocess.run(["df", "--output=target", album], check=True, capture_output=True,
+                           text=True).stdout.split("\n")[1].strip()
+    drive = st[0]["tree"].get("driveLine", "")
+    check(drive.startswith('Drive "%s", ' % mount) and " pictures\nAverage picture size: " in drive,
+          "drive line %r, df says %s" % (drive, mount))
     moved = sorted(os.listdir(target))
     check(moved == sorted(["IMG_0001.jpg", "IMG_0001.wav", pictures[-1]]), "moved into target: %s" % moved)
     check(not any(os.path.exists(p) for p in dragged + [os.path.join(album, "IMG_0001.wav")]), "sources gone")

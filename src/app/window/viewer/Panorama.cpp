@@ -10,16 +10,6 @@ bool isPanorama(QSize picture)
     return w > 0 && h > 0 && std::max(w / h, h / w) >= 2;
 }
 
-QSize panoramaRendering(QSize picture, QSize client)
-{
-    const int64_t w = picture.width(), h = picture.height(), W = client.width(), H = client.height();
-    if (w <= W || h <= H)
-        return picture;
-    if (h * W < H * w)
-        return QSize(int(w * H / h), int(H));
-    return QSize(int(W), int(h * W / w));
-}
-
 int panoramaStep(int speed)
 {
     speed = std::clamp(speed, 0, 10);

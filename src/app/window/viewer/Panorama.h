@@ -8,9 +8,6 @@ namespace vistello {
 
 // Longer side over shorter side, in whole numbers, is at least 2.
 bool isPanorama(QSize picture);
-// The rendering of a panorama: 100 % when it fits in one dimension,
-// else filling the view across the scrolling axis.
-QSize panoramaRendering(QSize picture, QSize client);
 
 inline constexpr int kPanoramaTickMs = 50;
 inline constexpr int kPanoramaLine = 15;
