@@ -71,11 +71,7 @@ def program_never_runs(s):
 
 
 def main():
-    for scenario in (folder_picture_and_history, program_never_runs):
-        with sw.tempfile.TemporaryDirectory() as root:
-            print("--", scenario.__name__)
-            scenario(sw.Session(root))
-    return 1 if sw.failures else 0
+    return sw.run_scenarios([folder_picture_and_history, program_never_runs])
 
 
 if __name__ == "__main__":

@@ -4,7 +4,6 @@ VISTELLO_SCRIPT. Usage: scripted_binhist.py VISTELLO VISTELLO_CLI [--xvfb].
 Exit 77 means skipped."""
 import os
 import resource
-import shutil
 import subprocess
 import sys
 import time
@@ -144,15 +143,9 @@ def marker_drawn_highlighted(s):
 
 
 def main():
-    if not shutil.which("convert") or not shutil.which("xxd") or (sw.XVFB and not shutil.which("xvfb-run")):
-        return 77
     scenarios = ([marker_drawn_highlighted] if sw.XVFB else
                  [binary_lines_against_xxd, huge_sparse_file_opens_at_once, histogram_clicks_and_red])
-    for scenario in scenarios:
-        with sw.tempfile.TemporaryDirectory() as root:
-            print("--", scenario.__name__)
-            scenario(sw.Session(root))
-    return 1 if sw.failures else 0
+    return sw.run_scenarios(scenarios, ("convert", "xxd"))
 
 
 if __name__ == "__main__":

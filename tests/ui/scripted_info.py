@@ -104,13 +104,8 @@ def camera_samples(s):
 
 
 def main():
-    if not all(shutil.which(t) for t in ("convert", "identify", "exiftool", "djpeg")):
-        return 77
-    for scenario in [generated_picture, save_remove_load, camera_samples]:
-        with sw.tempfile.TemporaryDirectory() as root:
-            print("--", scenario.__name__)
-            scenario(sw.Session(root))
-    return 1 if sw.failures else 0
+    return sw.run_scenarios([generated_picture, save_remove_load, camera_samples],
+                            ("convert", "identify", "exiftool", "djpeg"))
 
 
 if __name__ == "__main__":

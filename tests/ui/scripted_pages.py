@@ -133,14 +133,8 @@ def shots_under_xvfb(s):
 
 
 def main():
-    if not shutil.which("convert") or not shutil.which("exiftool") or (sw.XVFB and not shutil.which("xvfb-run")):
-        return 77
     scenarios = [shots_under_xvfb] if sw.XVFB else [preview_strip_focus, overview_tiles_and_marks, overview_of_a_thousand]
-    for scenario in scenarios:
-        with sw.tempfile.TemporaryDirectory() as root:
-            print("--", scenario.__name__)
-            scenario(sw.Session(root))
-    return 1 if sw.failures else 0
+    return sw.run_scenarios(scenarios, ("convert", "exiftool"))
 
 
 if __name__ == "__main__":

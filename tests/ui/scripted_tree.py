@@ -5,7 +5,6 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 
 import scripted_window as sw
 from scripted_window import check
@@ -83,12 +82,7 @@ def tree_choose_and_drop(s):
 
 
 def main():
-    if sw.XVFB and not shutil.which("xvfb-run"):
-        return 77
-    with tempfile.TemporaryDirectory() as root:
-        print("-- tree_choose_and_drop")
-        tree_choose_and_drop(sw.Session(root))
-    return 1 if sw.failures else 0
+    return sw.run_scenarios([tree_choose_and_drop])
 
 
 if __name__ == "__main__":

@@ -5,10 +5,8 @@ X server of 800x600 the picture-only geometry and pixels, the panorama, zoom
 and the auto show. Usage: scripted_viewer.py VISTELLO VISTELLO_CLI [--xvfb].
 Exit 77 means skipped."""
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 import scripted_window as sw
 from scripted_window import check
@@ -136,18 +134,9 @@ def auto_show_800x600(s):
 
 
 def main():
-    tools = ("convert",) + (("xvfb-run",) if sw.XVFB else ())
-    if not all(shutil.which(t) for t in tools):
-        return 77
     scenarios = [picture_only_800x600, zoom_and_panorama_800x600, auto_show_800x600] if sw.XVFB \
         else [panorama_scrolling]
-    for scenario in scenarios:
-        with tempfile.TemporaryDirectory() as root:
-            print("--", scenario.__name__)
-            session = sw.Session(root)
-            session.screen = "800x600x24"
-            scenario(session)
-    return 1 if sw.failures else 0
+    return sw.run_scenarios(scenarios, ("convert",), prepare=lambda session: setattr(session, "screen", "800x600x24"))
 
 
 if __name__ == "__main__":

@@ -265,18 +265,25 @@ def viewer_fit_buttons_and_show(s):
     check(st[0]["autoShow"]["running"] and st[0]["window"]["pictureOnly"], "-a starts the show %s" % st[0])
 
 
-def main():
-    tools = ("convert", "exiftool", "jpegtran", "djpeg") + (("xvfb-run",) if XVFB else ())
-    if not all(shutil.which(t) for t in tools):
+def run_scenarios(scenarios, tools=(), prepare=None):
+    """Runs each scenario in a fresh home folder; 77 (skipped) when a tool is missing, 1 when a check failed."""
+    if not all(shutil.which(t) for t in tuple(tools) + (("xvfb-run",) if XVFB else ())):
         return 77
-    scenarios = [geometry_under_xvfb, viewer_pixels_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart,
-                                                        delete_and_file_dates, bad_line_stops,
-                                                        viewer_fit_buttons_and_show]
     for scenario in scenarios:
         with tempfile.TemporaryDirectory() as root:
             print("--", scenario.__name__)
-            scenario(Session(root))
+            session = Session(root)
+            if prepare:
+                prepare(session)
+            scenario(session)
     return 1 if failures else 0
+
+
+def main():
+    scenarios = [geometry_under_xvfb, viewer_pixels_under_xvfb] if XVFB else [styles_keys_and_frames, state_survives_restart,
+                                                        delete_and_file_dates, bad_line_stops,
+                                                        viewer_fit_buttons_and_show]
+    return run_scenarios(scenarios, ("convert", "exiftool", "jpegtran", "djpeg"))
 
 
 if __name__ == "__main__":
