@@ -9,6 +9,7 @@
 // names, so the folder costs no more disk than twelve pictures. Both tools
 // read the same files from a warm cache. "--count=N" takes N pictures.
 #include "BestOfReporter.h"
+#include "CountArgument.h"
 
 #include "app/samples/SamplePicture.h"
 #include "core/filetypes/PictureFileTypes.h"
@@ -163,23 +164,11 @@ BENCHMARK(BM_OverviewLoader)->Unit(benchmark::kMillisecond)->Iterations(1)->Repe
 // Minutes per run: once is enough beside a 10x target.
 BENCHMARK(BM_VipsThumbnail)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(1)->UseRealTime();
 
-void takeCountArgument(int& argc, char** argv)
-{
-    int kept = 0;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--count=", 8) == 0)
-            pictureCount = std::max(1, std::atoi(argv[i] + 8));
-        else
-            argv[kept++] = argv[i];
-    }
-    argc = kept;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    takeCountArgument(argc, argv);
+    takeCountArgument(argc, argv, pictureCount);
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     vistello::registerBuiltInFormats(vistello::PictureFileTypes::instance(), false, nullptr);

@@ -8,6 +8,7 @@
 // (thumbs_bench_pictures/); "--count=N" takes N pictures per folder instead
 // of 300.
 #include "BestOfReporter.h"
+#include "CountArgument.h"
 
 #include "app/samples/SamplePicture.h"
 
@@ -148,19 +149,6 @@ BENCHMARK(BM_VipsThumbnailExif)->Unit(benchmark::kMillisecond)->Iterations(1)->R
 BENCHMARK(BM_VistelloThumbsPlain)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 BENCHMARK(BM_VipsThumbnailPlain)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 
-// Takes "--count=N" out of the arguments before the benchmark library sees them.
-void takeCountArgument(int& argc, char** argv)
-{
-    int kept = 0;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--count=", 8) == 0)
-            pictureCount = std::max(1, std::atoi(argv[i] + 8));
-        else
-            argv[kept++] = argv[i];
-    }
-    argc = kept;
-}
-
 void printRatio(const BestOfReporter& reporter, const char* ours, const char* theirs, const char* label)
 {
     const auto a = reporter.best.find(ours);
@@ -176,7 +164,7 @@ void printRatio(const BestOfReporter& reporter, const char* ours, const char* th
 
 int main(int argc, char** argv)
 {
-    takeCountArgument(argc, argv);
+    takeCountArgument(argc, argv, pictureCount);
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     const QString base = QCoreApplication::applicationDirPath() + QStringLiteral("/thumbs_bench_pictures/");
