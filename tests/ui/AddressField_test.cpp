@@ -1,6 +1,6 @@
 // The address field: suggestions from the disk while typing, listed off the
 // user-interface thread, and what Enter submits.
-#include "ui/AddressField.h"
+#include "ui/folders/AddressField.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The binary tab's widget: the font menu's sizes reach the settings, and
 // the bar's arrows move one line also where one bar step covers several.
-#include "ui/BinaryViewPage.h"
+#include "ui/pictureinfo/BinaryViewPage.h"
 
 #include "core/settings/SettingsStore.h"
 

@@ -4,8 +4,8 @@
 #include "core/prompts/Prompts.h"
 #include "organize/folders/Favorites.h"
 #include "organize/folders/FolderMenu.h"
-#include "ui/FolderTree.h"
-#include "ui/PropertiesDialog.h"
+#include "ui/folders/FolderTree.h"
+#include "ui/folders/PropertiesDialog.h"
 
 #include <QApplication>
 #include <QClipboard>

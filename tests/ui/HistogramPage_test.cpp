@@ -1,6 +1,6 @@
 // The histogram tab's loader thread: only the latest picture's result is
 // shown, and a page closed while reading leaves nothing behind (ASan).
-#include "ui/HistogramPage.h"
+#include "ui/pictureinfo/HistogramPage.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

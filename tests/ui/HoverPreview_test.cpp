@@ -1,4 +1,4 @@
-#include "ui/HoverPreview.h"
+#include "ui/overview/HoverPreview.h"
 
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"

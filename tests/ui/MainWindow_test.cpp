@@ -1,13 +1,13 @@
-#include "app/window/CommandIds.h"
+#include "app/window/frame/CommandIds.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "organize/folders/FolderMenu.h"
-#include "ui/FolderTree.h"
-#include "ui/MainWindow.h"
-#include "ui/PictureView.h"
+#include "ui/folders/FolderTree.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/viewer/PictureView.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -1,4 +1,4 @@
-#include "ui/OverviewPage.h"
+#include "ui/overview/OverviewPage.h"
 
 #include "core/lists/PictureLists.h"
 

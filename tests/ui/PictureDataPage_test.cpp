@@ -1,11 +1,11 @@
 #include "app/samples/SamplePicture.h"
-#include "app/window/CommandIds.h"
+#include "app/window/frame/CommandIds.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "resources/InfoStrings.h"
 #include "resources/StringTable.h"
-#include "ui/OrientationPictogram.h"
-#include "ui/PictureDataPage.h"
+#include "ui/pictureinfo/OrientationPictogram.h"
+#include "ui/pictureinfo/PictureDataPage.h"
 
 #include <QClipboard>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/PictureView.h"
+#include "ui/viewer/PictureView.h"
 
 #include "resources/StringTable.h"
 

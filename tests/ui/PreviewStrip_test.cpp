@@ -1,4 +1,4 @@
-#include "ui/PreviewStrip.h"
+#include "ui/strip/PreviewStrip.h"
 
 #include "core/lists/PictureLists.h"
 

@@ -4,8 +4,8 @@
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
-#include "ui/MainWindow.h"
-#include "ui/PictureView.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/viewer/PictureView.h"
 
 #include <QApplication>
 #include <QFile>

@@ -26,9 +26,9 @@
 #include "publish/gallery/GalleryTemplates.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/StringTable.h"
-#include "ui/DialogPrompts.h"
-#include "ui/MainWindow.h"
-#include "ui/ScriptRunner.h"
+#include "ui/common/DialogPrompts.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/script/ScriptRunner.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,0 +1,86 @@
+#include "app/window/pictureinfo/EmbeddedExtrasSave.h"
+
+#include "core/filetypes/PictureFileTypes.h"
+#include "core/prompts/Prompts.h"
+#include "imaging/decode/FormatHandler.h"
+#include "jpegmeta/segments/IccProfile.h"
+#include "jpegmeta/segments/SavedMarkerReader.h"
+#include "resources/MetaStrings.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace vistello {
+
+namespace {
+
+bool writeWhole(const QString& target, const QByteArray& bytes)
+{
+    QFile file(target);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+std::optional<QByteArray> savableThumbnail(const QString& path)
+{
+    const PictureFileType* type = path.isEmpty() ? nullptr : PictureFileTypes::instance().typeOf(path);
+    if (!type || !type->factory)
+        return std::nullopt;
+    const std::unique_ptr<FormatHandler> handler = type->factory();
+    // A thumbnail handed over as pixels cannot be saved as it is.
+    ThumbnailData thumbnail = handler ? handler->embeddedThumbnail(path, false) : ThumbnailData{};
+    if (thumbnail.jpeg.isEmpty() || !thumbnail.pixels.empty())
+        return std::nullopt;
+    if (!thumbnail.jpeg.endsWith("\xFF\xD9"))
+        thumbnail.jpeg.append("\xFF\xD9", 2);
+    return thumbnail.jpeg;
+}
+
+std::optional<QByteArray> embeddedColourProfile(const QString& path)
+{
+    const std::optional<SavedMarkerList> markers = SavedMarkerList::read(path);
+    if (!markers)
+        return std::nullopt;
+    return assembleIccProfile(markers->views());
+}
+
+QString thumbnailSaveName(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return (dot > slash ? path.left(dot) : path) + QStringLiteral("_t.jpg");
+}
+
+QString extraSaveName(const QString& path, const QString& suffix)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > 0 ? name.left(dot) : QString();
+    return (stem.isEmpty() ? QStringLiteral("Vistello_LE") : stem) + suffix;
+}
+
+QString saveEmbeddedThumbnail(const QString& path, Prompts& prompts)
+{
+    const std::optional<QByteArray> thumbnail = savableThumbnail(path);
+    if (!thumbnail)
+        return {};
+    const QString target = prompts.chooseSaveFile(
+        {QString(), QStringLiteral("Jpeg (*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe||"), QStringLiteral("jpg"),
+         thumbnailSaveName(path)});
+    return !target.isEmpty() && writeWhole(target, *thumbnail) ? target : QString();
+}
+
+QString saveColourProfile(const QString& path, Prompts& prompts)
+{
+    const std::optional<QByteArray> profile = embeddedColourProfile(path);
+    if (!profile) {
+        prompts.inform(QString(), strings::formatInserts(strings::text(strings::kNoColourProfile), {path}));
+        return {};
+    }
+    const QString target = prompts.chooseSaveFile({QString(), strings::text(strings::kColourProfileFilter),
+                                                   QStringLiteral("icm"), extraSaveName(path, QStringLiteral(".icm"))});
+    return !target.isEmpty() && writeWhole(target, *profile) ? target : QString();
+}
+
+} // namespace vistello

@@ -1,0 +1,163 @@
+#pragma once
+// The program's one top-level window: top bar, left pane and the central
+// area with the current page. The decisions are the headless window logic's
+// (app/window); this class holds the widgets and applies them.
+#include "app/window/frame/MainWindowState.h"
+#include "app/window/frame/WindowLayout.h"
+#include "app/startup/WindowStart.h"
+#include "organize/folders/Favorites.h"
+#include "organize/folders/FolderTreeModel.h"
+#include "app/window/viewer/SoundRule.h"
+
+#include <QJsonObject>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+class QLabel;
+
+namespace vistello {
+
+class FileCommands;
+class FolderTree;
+class LeftPane;
+class PictureView;
+class PictureLists;
+class Prompts;
+class SettingsStore;
+class SoundPlayer;
+struct ColourAverages;
+class TabRow;
+class TopBar;
+class WindowPage;
+enum class PageId;
+struct CommandContext;
+
+struct MainWindowSetup {
+    SettingsStore& store;
+    PictureLists& lists;
+    Prompts& prompts;
+    QString folder; // the folder shown, ending in "/" (empty for other lists)
+    bool includeSubfolders = false;
+};
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(const MainWindowSetup& setup);
+    ~MainWindow() override;
+
+    // The stored placement and frame; call before the window is shown.
+    void restorePlacement();
+    // Focus and the first-run balloon; call once the window is shown.
+    void start(const WindowStart& start);
+
+    // Runs a command as if chosen from its key or button; disabled commands do nothing.
+    void runCommand(int command);
+    void setDisplayStyle(uint64_t style);
+    // Writes the state and the normal frame's placement to the settings.
+    void storeState();
+
+    const MainWindowState& state() const { return state_; }
+    QRect centralRect() const { return areas_.central; }
+    QJsonObject stateJson() const;
+    Prompts& prompts() { return prompts_; }
+    // The folder view (left pane) shown or hidden, as the user's choice.
+    void setSelectionViewVisible(bool visible);
+    // The overview page exists and every item has its tile.
+    bool overviewComplete() const;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    WindowPage* page(PageId id);
+    CommandContext commandContext() const;
+    void layoutAreas();
+    void applyFrame();
+    void updateButtons();
+    void enterFullScreenFrame(bool savePlacement);
+    void leaveFullScreenFrame();
+    void togglePictureOnly();
+    void escape();
+    void switchFocus();
+    void stepPicture(int delta);
+    void showPicture(int index);
+    void enter();
+    void updateList();
+    void selectAll();
+    void goToFolder(const QString& text);
+    void currentPictureChanged();
+    void applyTabRowChange(int change);
+    void deletePictures();
+    void pastePicture();
+    // The viewer: its buttons, keys and the auto show.
+    PictureView* pictureView();
+    void viewerCommand(int command, bool withCtrl);
+    void transformShownPicture(int command);
+    bool viewerKey(const class QKeyEvent& key);
+    void startAutoShow();
+    void stopAutoShow();
+    void autoShowTick();
+    void applyViewerModes();
+    QString pictureFolder() const;
+    // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
+    bool dropIntoFolder(const QStringList& paths, QPoint at);
+    // The preview strip's menu over a picture; a saved thumbnail becomes current.
+    void showPictureExtrasMenu(const QString& path, QPoint globalPos);
+    // The sound rule for a picture shown by a click in the overview.
+    void pictureSoundFor(int index);
+    // "AutoSelectionView": the folder view follows the pointer near a list's left side.
+    void pointerInList(int x);
+    // Enter in the address field: a folder, a picture in its folder, or the desktop's open action.
+    void openAddress(const QString& text);
+    void showFolderPane();
+    // The folder tree: choosing folders and lists, drops onto its folders, renames.
+    void createFolderTree();
+    void updateDriveLine();
+    void openFolder(const QString& folder, bool withSubfolders);
+    void openList(FolderTreeModel::ItemKind list);
+    void showListBranches();
+    void transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt);
+    void folderRenamed(const QString& oldFolder, const QString& newFolder);
+    // The viewer's Shift+drag measurement: the "RGB values" dialog.
+    void coloursMeasured(const ColourAverages& averages);
+    // The shown picture's sound memo or embedded sound ("PicturesWithAudio").
+    void playSoundOfShownPicture();
+    void playSoundOf(const QString& path);
+    void deleteShownPicture();
+    void restoreShownPicture();
+
+    SettingsStore& store_;
+    PictureLists& lists_;
+    Prompts& prompts_;
+    QString folder_;
+    bool includeSubfolders_;
+    MainWindowState state_;
+    WindowAreas areas_;
+    bool inLayout_ = false;
+    QByteArray normalPlacement_; // kept while in the full-screen frame
+    std::unique_ptr<FileCommands> fileCommands_;
+    TopBar* topBar_;
+    LeftPane* leftPane_;
+    TabRow* groupTabs_ = nullptr; // the options or HTML tab row
+    std::map<PageId, WindowPage*> pages_;
+    WindowPage* currentPage_ = nullptr;
+    QColor background_;
+    QColor pictureOnlyBackground_;
+    QTimer autoShowTimer_;
+    bool autoShowRunning_ = false;
+    bool fullScreenBeforeShow_ = false;
+    SoundRule soundRule_;
+    FavoritesList favorites_;
+    FolderTree* folderTree_ = nullptr;
+    QLabel* driveLine_ = nullptr;
+    SoundPlayer* soundPlayer_ = nullptr; // made for the first sound
+};
+
+} // namespace vistello
