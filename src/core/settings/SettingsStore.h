@@ -5,6 +5,7 @@
 // normalised (strings) by the store itself, so callers never see a value out
 // of range.
 #include "core/settings/ResizeSettings.h"
+#include "core/settings/SettingKeys.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -52,6 +53,20 @@ public:
 
     ResizeSettings getRecord(const QString& key, const ResizeSettings& defaults);
     void setRecord(const QString& key, const ResizeSettings& record);
+
+    // The typed keys of SettingKeys.h, each with its one default.
+    bool get(const setting::BoolKey& key) { return getBool(name(key), key.fallback); }
+    void set(const setting::BoolKey& key, bool value) { setBool(name(key), value); }
+    int get(const setting::IntKey& key) { return getInt(name(key), key.fallback); }
+    void set(const setting::IntKey& key, int value) { setInt(name(key), value); }
+    int get(const setting::IntRawKey& key) { return getIntRaw(name(key), key.fallback); }
+    void set(const setting::IntRawKey& key, int value) { setIntRaw(name(key), value); }
+    QString get(const setting::StringKey& key) { return getString(name(key), QString::fromUtf8(key.fallback)); }
+    void set(const setting::StringKey& key, const QString& value) { setString(name(key), value); }
+    QStringList get(const setting::ListKey& key) { return getStringList(name(key), u'|'); }
+    void set(const setting::ListKey& key, const QStringList& items) { setStringList(name(key), items, u'|'); }
+    template <typename Key>
+    static QString name(const Key& key) { return QString::fromLatin1(key.name); }
 
     void setPersonalFolder(const QString& path);
     QString personalFolder() const { return personalFolder_; }
