@@ -82,8 +82,9 @@ inline constexpr IntKey PreviewCacheSize{"PreviewCacheSize", -1};
 // The information views.
 inline constexpr IntKey InfoPreviewX{"InfoPreviewX", 180};
 inline constexpr IntKey InfoPreviewY{"InfoPreviewY", 120};
-inline constexpr BoolKey HexViewASCII{"HexViewASCII", true};
-inline constexpr BoolKey HexViewAdress{"HexViewAdress", true};
+// The binary view starts with hexadecimal addresses and every byte as its character.
+inline constexpr BoolKey HexViewASCII{"HexViewASCII", false};
+inline constexpr BoolKey HexViewAdress{"HexViewAdress", false};
 inline constexpr IntKey HexViewDigits{"HexViewDigits", 2};
 inline constexpr IntKey HexViewFontSize{"HexViewFontSize", 2};
 
