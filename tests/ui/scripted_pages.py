@@ -132,8 +132,19 @@ def shots_under_xvfb(s):
     check(red[3] > 50 and red[:3] + red[4:] == [0] * 6, "the broken tile, fourth column only: %s" % red)
 
 
+def strip_of_three_under_xvfb(s):
+    keep_pictures(s, 3)
+    shot = os.path.join(s.root, "three.png")
+    # Without the folder view the strip is 800 pixels: seven slots, three pictures.
+    st = s.run(["pane hide", "resize 820 700", "wait-idle", "key Right", "key Right", "state", "shot " + shot, "quit"])
+    strip = st[0].get("preview", {})
+    check(strip.get("focusIndex") == 2 and strip.get("focusSlot") == 2, "focus on the third slot: %s" % strip)
+    frame = [colour_pixels(shot, 13 + 107 * k - 4, 107) for k in range(7)]
+    check(frame[2] > 300 and frame[:2] + frame[3:] == [0] * 5, "focus frame around slot 2 only: %s" % frame)
+
+
 def main():
-    scenarios = [shots_under_xvfb] if sw.XVFB else [preview_strip_focus, overview_tiles_and_marks, overview_of_a_thousand]
+    scenarios = [shots_under_xvfb, strip_of_three_under_xvfb] if sw.XVFB else [preview_strip_focus, overview_tiles_and_marks, overview_of_a_thousand]
     return sw.run_scenarios(scenarios, ("convert", "exiftool"))
 
 
