@@ -4,6 +4,8 @@
 #include "app/window/frame/ListEdit.h"
 #include "app/window/overview/NameLayout.h"
 #include "core/lists/PictureLists.h"
+#include "app/window/overview/RetireWorker.h"
+#include "imaging/decode/DecodedPicture.h"
 #include "imaging/thumbnails/ThumbnailLoader.h"
 #include "ui/common/FileDrag.h"
 #include "ui/common/FlatScrollBar.h"
@@ -22,8 +24,11 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSet>
 #include <QTimerEvent>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace vistello {
 
@@ -79,8 +84,16 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
             Q_EMIT pictureClickedAlone(index.row());
     });
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
-        if (!syncing_ && index.isValid())
-            Q_EMIT pictureChosen(index.row());
+        if (syncing_ || !index.isValid())
+            return;
+        // The window answers by telling every page: the echo keeps the click's selection.
+        echo_ = true;
+        Q_EMIT pictureChosen(index.row());
+        echo_ = false;
+    });
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!syncing_)
+            takeSelection();
     });
     connect(view_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
@@ -90,8 +103,7 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
 
 OverviewPage::~OverviewPage()
 {
-    if (loader_)
-        loader_->stop(kStopTimeoutMs);
+    retireWorker(std::move(loader_), kStopTimeoutMs);
 }
 
 int OverviewPage::itemCount() const
@@ -148,14 +160,14 @@ void OverviewPage::currentPictureChanged()
 
 void OverviewPage::fill(const QStringList& paths)
 {
-    if (loader_) {
-        loader_->stop(kStopTimeoutMs);
-        loader_.reset();
-    }
+    // A decode stuck on a hung mount must not hold the window.
+    retireWorker(std::move(loader_), kStopTimeoutMs);
     model_->setPaths(paths);
     if (paths.isEmpty())
         return;
-    loader_ = std::make_unique<ThumbnailLoader>(*sink_, paths);
+    ThumbnailOptions options;
+    options.showMediaMarks = mediaMarks_;
+    loader_ = std::make_unique<ThumbnailLoader>(*sink_, paths, options);
     loader_->start();
 }
 
@@ -164,13 +176,19 @@ bool OverviewPage::applyEdit(const QStringList& paths)
     const std::optional<ListEdit> edit = singleEdit(model_->paths(), paths);
     if (!edit || !loader_)
         return false;
+    applyEdit(*edit, edit->kind == ListEdit::Inserted ? paths.at(edit->index) : QString());
+    return true;
+}
+
+void OverviewPage::applyEdit(const ListEdit& edit, const QString& path)
+{
     loader_->pause();
-    if (edit->kind == ListEdit::Removed) {
-        model_->removeItem(edit->index);
-        loader_->removeAt(edit->index);
+    if (edit.kind == ListEdit::Removed) {
+        model_->removeItem(edit.index);
+        loader_->removeAt(edit.index);
     } else {
-        model_->insertItem(edit->index, paths.at(edit->index));
-        loader_->insertAt(edit->index, paths.at(edit->index));
+        model_->insertItem(edit.index, path);
+        loader_->insertAt(edit.index, path);
     }
     // Tiles still on their way carry the old generation and are dropped:
     // every item without its tile is made again.
@@ -178,7 +196,77 @@ bool OverviewPage::applyEdit(const QStringList& paths)
         if (!model_->hasTile(i))
             loader_->invalidate(i);
     loader_->resume();
-    return true;
+}
+
+void OverviewPage::setMediaMarks(bool on)
+{
+    if (on == mediaMarks_)
+        return;
+    mediaMarks_ = on;
+    if (loader_)
+        fill(model_->paths());
+}
+
+void OverviewPage::setTextColour(const QColor& colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colour);
+    colours.setColor(QPalette::Text, colour);
+    setPalette(colours);
+}
+
+void OverviewPage::refreshAll()
+{
+    syncing_ = true;
+    fill(lists_.current().entries().toStringList());
+    syncing_ = false;
+    showCurrent();
+}
+
+void OverviewPage::pictureChanged(const QString& path)
+{
+    if (!loader_)
+        return;
+    loader_->pause();
+    if (DecodedPicture* own = loader_->thumbnailPicture())
+        own->fileChanged(path);
+    const QStringList& paths = model_->paths();
+    for (int i = 0; i < paths.size(); ++i)
+        if (paths.at(i) == path) {
+            model_->resetTile(i);
+            loader_->invalidate(i);
+        }
+    loader_->resume();
+    loader_->wake();
+}
+
+// The list is already edited; the model follows when it held the list before.
+void OverviewPage::pictureRemoved(const QString& path, int index)
+{
+    if (!loader_ || index < 0 || index >= model_->rowCount() || model_->paths().at(index) != path)
+        return;
+    syncing_ = true;
+    applyEdit({ListEdit::Removed, index}, {});
+    syncing_ = false;
+}
+
+void OverviewPage::pictureAdded(const QString& path, int index)
+{
+    if (!loader_ || index < 0 || index > model_->rowCount() || lists_.current().count() != model_->rowCount() + 1)
+        return;
+    syncing_ = true;
+    applyEdit({ListEdit::Inserted, index}, path);
+    syncing_ = false;
+}
+
+void OverviewPage::pictureReplaced(const QString& path, int index)
+{
+    if (!loader_ || index < 0 || index >= model_->rowCount())
+        return;
+    syncing_ = true;
+    applyEdit({ListEdit::Removed, index}, {});
+    applyEdit({ListEdit::Inserted, index}, path);
+    syncing_ = false;
 }
 
 // The view's own layout decides where the current item is.
@@ -188,11 +276,45 @@ void OverviewPage::showCurrent()
     if (list.count() == 0)
         return;
     const QModelIndex current = model_->index(list.currentIndex());
-    syncing_ = true;
-    view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
-    syncing_ = false;
+    if (!echo_) {
+        syncing_ = true;
+        if (view_->currentIndex() != current)
+            view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        showListSelection();
+        syncing_ = false;
+    }
     view_->scrollTo(current);
     followFirstVisible();
+}
+
+// Another command chose the selection (Ctrl+A, a new current picture): the
+// view shows it.
+void OverviewPage::showListSelection()
+{
+    const QStringList chosen = lists_.current().selection().toStringList();
+    const QSet<QString> selected(chosen.begin(), chosen.end());
+    QItemSelection wanted;
+    const QStringList& paths = model_->paths();
+    for (int row = 0; row < paths.size(); ++row)
+        if (selected.contains(paths.at(row)))
+            wanted.select(model_->index(row), model_->index(row));
+    view_->selectionModel()->select(wanted, QItemSelectionModel::ClearAndSelect);
+}
+
+// The items selected here are the list's selection: what Del and the
+// other commands on several pictures work on.
+void OverviewPage::takeSelection()
+{
+    QList<int> rows;
+    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    PathArray& selection = lists_.current().selection();
+    selection.clear(false);
+    const QStringList& paths = model_->paths();
+    for (const int row : rows)
+        if (row >= 0 && row < paths.size())
+            selection.append(paths.at(row));
 }
 
 void OverviewPage::followFirstVisible()
