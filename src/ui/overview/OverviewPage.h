@@ -77,6 +77,9 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    // A loader still decoding then is left to end on its own.
+    static constexpr int kStopTimeoutMs = 2000;
+
     void fill(const QStringList& paths);
     // One picture removed or added: the loader is told while it is paused.
     bool applyEdit(const QStringList& paths);
