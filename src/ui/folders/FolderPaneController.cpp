@@ -17,8 +17,6 @@
 #include "resources/FolderStrings.h"
 #include "ui/folders/DropMenu.h"
 #include "ui/folders/FolderTree.h"
-#include "ui/frame/LeftPane.h"
-#include "ui/frame/TopBar.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -35,23 +33,21 @@ FolderPaneController::FolderPaneController(const FolderPaneSetup& setup, FolderP
     , s_(setup)
     , hooks_(std::move(hooks))
     , tree_(new FolderTree(setup.favorites, setup.prompts))
-    , driveLine_(nullptr)
+    , panel_(new QWidget)
+    , driveLine_(new QLabel(panel_))
 {
     s_.favorites.load(s_.store);
     tree_->folders().setShowInfo(s_.store.getBool(QStringLiteral("ShellTreeJpegInfo"), true));
     // The drive line sits under the tree: free space and how many more pictures of this folder fit.
-    auto* panel = new QWidget;
-    auto* column = new QVBoxLayout(panel);
+    auto* column = new QVBoxLayout(panel_);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(tree_, 1);
-    driveLine_ = new QLabel(panel);
     driveLine_->setObjectName(QStringLiteral("driveLine"));
     driveLine_->setTextFormat(Qt::PlainText);
     driveLine_->setContentsMargins(3, 2, 3, 2);
     column->addWidget(driveLine_);
-    panel->setFocusProxy(tree_);
-    s_.leftPane.setFolderTree(panel);
+    panel_->setFocusProxy(tree_);
     connect(tree_, &FolderTree::folderChosen, this, &FolderPaneController::openFolder);
     connect(tree_, &FolderTree::listChosen, this, &FolderPaneController::openList);
     connect(tree_, &FolderTree::filesDropped, this, [this](const QStringList& paths, const QString& folder, QPoint at) {
@@ -66,7 +62,7 @@ void FolderPaneController::openFolder(const QString& folder, bool withSubfolders
     const QString shown = s_.lists.currentId() == ListId::FolderPictures ? s_.folder : QString();
     s_.folder = withTrailingSlash(QDir::cleanPath(folder));
     showFolderList(s_.lists, shown, s_.folder, s_.includeSubfolders || withSubfolders);
-    s_.topBar.setAddress(s_.folder);
+    hooks_.showAddress(s_.folder);
     updateDriveLine();
     hooks_.currentPictureChanged();
 }
@@ -199,7 +195,7 @@ void FolderPaneController::folderRenamed(const QString& oldFolder, const QString
     broadcastFolderRenamed(oldFolder, newFolder, {s_.lists, s_.favorites, s_.store});
     if (std::optional<QString> moved = pathAfterFolderMove(s_.folder, oldFolder, newFolder)) {
         s_.folder = *moved;
-        s_.topBar.setAddress(s_.folder);
+        hooks_.showAddress(s_.folder);
     }
     tree_->reloadFavorites();
     hooks_.currentPictureChanged();

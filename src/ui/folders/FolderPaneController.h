@@ -18,11 +18,9 @@ namespace vistello {
 class FavoritesList;
 class FileCommands;
 class FolderTree;
-class LeftPane;
 class PictureLists;
 class Prompts;
 class SettingsStore;
-class TopBar;
 struct MainWindowState;
 
 struct FolderPaneSetup {
@@ -34,14 +32,13 @@ struct FolderPaneSetup {
     QString& folder; // the folder shown, ending in "/" (empty for other lists)
     bool& includeSubfolders;
     FavoritesList& favorites;
-    TopBar& topBar;
-    LeftPane& leftPane;
     QWidget& window;
 };
 
 // What the window does for the pane.
 struct FolderPaneHooks {
     std::function<void()> currentPictureChanged;
+    std::function<void(const QString&)> showAddress; // in the top bar's address field
     std::function<void(int)> showPicture;
     std::function<void(uint64_t)> setDisplayStyle;
     std::function<void()> applyFrame;
@@ -55,6 +52,8 @@ public:
     FolderPaneController(const FolderPaneSetup& setup, FolderPaneHooks hooks);
 
     FolderTree* tree() const { return tree_; }
+    // The tree with the drive line under it, for the left pane.
+    QWidget* panel() const { return panel_; }
     QLabel* driveLine() const { return driveLine_; }
 
     void openFolder(const QString& folder, bool withSubfolders);
@@ -78,6 +77,7 @@ private:
     FolderPaneSetup s_;
     FolderPaneHooks hooks_;
     FolderTree* tree_;
+    QWidget* panel_;
     QLabel* driveLine_;
     int driveRequests_ = 0;
 };

@@ -932,11 +932,12 @@ void MainWindow::showFolderPane()
 void MainWindow::createFolderTree()
 {
     folderPane_ = new FolderPaneController(
-        {store_, lists_, prompts_, *fileCommands_, state_, folder_, includeSubfolders_, favorites_, *topBar_, *leftPane_,
-         *this},
-        {[this] { currentPictureChanged(); }, [this](int index) { showPicture(index); },
+        {store_, lists_, prompts_, *fileCommands_, state_, folder_, includeSubfolders_, favorites_, *this},
+        {[this] { currentPictureChanged(); }, [this](const QString& folder) { topBar_->setAddress(folder); },
+         [this](int index) { showPicture(index); },
          [this](uint64_t mask) { setDisplayStyle(mask); }, [this] { applyFrame(); },
          [this](QPoint at) { return onPictureList(at); }});
+    leftPane_->setFolderTree(folderPane_->panel());
     folderTree_ = folderPane_->tree();
     driveLine_ = folderPane_->driveLine();
     listViews_ = new OverviewStripController(
