@@ -2,7 +2,13 @@
 // shown, and a page closed while reading leaves nothing behind (ASan).
 #include "ui/pictureinfo/HistogramPage.h"
 
+#include "core/filetypes/PictureFileTypes.h"
+#include "imaging/decode/BuiltInFormats.h"
+#include "organize/filecommands/ViewListener.h"
+
 #include <QCoreApplication>
+#include <QImage>
+#include <QImageWriter>
 #include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -43,6 +49,30 @@ TEST(HistogramPage, ClosedWhileReading)
         page.reset();
         QCoreApplication::processEvents();
     }
+}
+
+// A picture changed by a command is read again; others are left alone.
+TEST(HistogramPage, ChangedPictureIsReadAgain)
+{
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("later.jpg"));
+    HistogramPage page(nullptr);
+    page.resize(300, 200);
+    page.showFile(path, false);
+    ASSERT_TRUE(waitLoaded(page));
+    ASSERT_TRUE(page.stateJson().value(QStringLiteral("failed")).toBool());
+    QImage grey(64, 48, QImage::Format_RGB32);
+    grey.fill(QColor(128, 128, 128));
+    ASSERT_TRUE(QImageWriter(path, "jpeg").write(grey));
+    broadcastToViews([](ViewListener& view) { view.pictureChanged(QStringLiteral("/elsewhere/x.jpg")); });
+    ASSERT_TRUE(waitLoaded(page));
+    EXPECT_TRUE(page.stateJson().value(QStringLiteral("failed")).toBool());
+    broadcastToViews([&](ViewListener& view) { view.pictureChanged(path); });
+    ASSERT_TRUE(waitLoaded(page));
+    const QJsonObject state = page.stateJson();
+    EXPECT_FALSE(state.value(QStringLiteral("failed")).toBool());
+    EXPECT_NEAR(state.value(QStringLiteral("averageGrey")).toDouble(), 100.0 * 128 / 255, 2); // per cent
 }
 
 } // namespace

@@ -1,12 +1,117 @@
 #include "ui/overview/OverviewPage.h"
 
+#include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureLists.h"
+#include "imaging/decode/BuiltInFormats.h"
+#include "imaging/decode/DecodedPicture.h"
+#include "organize/filecommands/ViewListener.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImageWriter>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMouseEvent>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace vistello;
+
+namespace {
+
+bool waitFor(const std::function<bool()>& done, int ms = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+bool writePicture(const QString& path, Qt::GlobalColor colour)
+{
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(colour);
+    return QImageWriter(path, "jpeg").write(image);
+}
+
+void click(QListView* view, int row, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* viewport = view->viewport();
+    const QPointF at = view->visualRect(view->model()->index(row, 0)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, modifiers);
+        QApplication::sendEvent(viewport, &event);
+    }
+}
+
+} // namespace
+
+// The window answers a chosen item by making it current and telling every
+// page; that echo must leave the user's selection as it is, and the
+// selection is the list's.
+TEST(OverviewPageWidget, CtrlAndShiftClicksSelectSeveral)
+{
+    PictureLists lists;
+    for (int i = 0; i < 6; ++i)
+        lists.current().entries().append(QStringLiteral("/none/p%1.jpg").arg(i));
+    OverviewPage page(lists, false, nullptr);
+    QObject::connect(&page, &OverviewPage::pictureChosen, &page, [&](int index) {
+        lists.current().entries().setCurrentIndex(index);
+        page.currentPictureChanged();
+    });
+    page.resize(800, 600);
+    page.show();
+    page.currentPictureChanged();
+    click(page.view(), 1, Qt::NoModifier);
+    click(page.view(), 4, Qt::ShiftModifier);
+    EXPECT_EQ(page.view()->selectionModel()->selectedIndexes().size(), 4);
+    EXPECT_EQ(lists.current().selection().toStringList(),
+              QStringList({"/none/p1.jpg", "/none/p2.jpg", "/none/p3.jpg", "/none/p4.jpg"}));
+    click(page.view(), 2, Qt::ControlModifier);
+    EXPECT_EQ(lists.current().selection().toStringList(),
+              QStringList({"/none/p1.jpg", "/none/p3.jpg", "/none/p4.jpg"}));
+    // Ctrl+A selects the whole list; one plain click leaves one picture.
+    lists.current().selection().copyFrom(lists.current().entries());
+    page.currentPictureChanged();
+    EXPECT_EQ(page.view()->selectionModel()->selectedIndexes().size(), 6);
+    click(page.view(), 5, Qt::NoModifier);
+    EXPECT_EQ(lists.current().selection().toStringList(), QStringList({"/none/p5.jpg"}));
+    lists.current().selection().copyFrom(lists.current().entries());
+    page.currentPictureChanged();
+    click(page.view(), 5, Qt::NoModifier);
+    EXPECT_EQ(lists.current().selection().toStringList(), QStringList({"/none/p5.jpg"}));
+}
+
+// A picture rewritten on disk: its tile is made again from the new file.
+TEST(OverviewPageWidget, ChangedPictureGetsANewTile)
+{
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("a.jpg"));
+    ASSERT_TRUE(writePicture(first, Qt::red));
+    ASSERT_TRUE(writePicture(dir.filePath(QStringLiteral("b.jpg")), Qt::green));
+    PictureLists lists;
+    lists.current().entries().append(first);
+    lists.current().entries().append(dir.filePath(QStringLiteral("b.jpg")));
+    OverviewPage page(lists, false, nullptr);
+    page.resize(800, 600);
+    page.show();
+    page.currentPictureChanged();
+    ASSERT_TRUE(waitFor([&] { return page.tilesDone() == 2; }));
+    const auto tile = [&] { return page.view()->model()->index(0, 0).data(Qt::DecorationRole).value<QImage>(); };
+    const qint64 before = tile().cacheKey();
+    ASSERT_FALSE(tile().isNull());
+    ASSERT_TRUE(writePicture(first, Qt::blue));
+    dropPathEverywhere(first);
+    broadcastToViews([&](ViewListener& view) { view.pictureChanged(first); });
+    ASSERT_TRUE(waitFor([&] { return page.tilesDone() == 2 && tile().cacheKey() != before; }))
+        << page.tilesDone();
+    const QColor centre = tile().pixelColor(tile().width() / 2, tile().height() / 2);
+    EXPECT_GT(centre.blue(), 200);
+    EXPECT_LT(centre.red(), 60);
+}
 
 TEST(OverviewPageWidget, MarkersFollowTheSelection)
 {

@@ -1,6 +1,10 @@
 #include "ui/strip/PreviewStrip.h"
 
+#include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureLists.h"
+#include "imaging/decode/BuiltInFormats.h"
+#include "imaging/decode/DecodedPicture.h"
+#include "organize/filecommands/ViewListener.h"
 
 #include <QApplication>
 #include <QImageWriter>
@@ -72,4 +76,30 @@ TEST(PreviewStripWidget, ScrollBarMovesTheFocusOnly)
     strip.listChanged();
     EXPECT_EQ(bar->maximum(), 0);
     EXPECT_EQ(bar->pageStep(), 2);
+}
+
+// A picture rewritten by a command is read again: its slot shows the new one.
+TEST(PreviewStripWidget, ChangedPictureIsReadAgain)
+{
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.jpg"));
+    QImage image(99, 66, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(QImageWriter(path, "jpeg").write(image));
+    PictureLists lists;
+    lists.current().entries().append(path);
+    PreviewStrip strip(lists, nullptr);
+    strip.resize(800, strip.preferredHeight());
+    strip.show();
+    strip.listChanged();
+    const QPoint centre = PreviewGeometry::thumbRect(0).center();
+    EXPECT_GT(QColor(strip.grab().toImage().pixel(centre)).red(), 200);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(QImageWriter(path, "jpeg").write(image));
+    dropPathEverywhere(path);
+    broadcastToViews([&](ViewListener& view) { view.pictureChanged(path); });
+    const QColor now(strip.grab().toImage().pixel(centre));
+    EXPECT_GT(now.blue(), 200);
+    EXPECT_LT(now.red(), 60);
 }

@@ -104,6 +104,31 @@ def overview_of_a_thousand(s):
           "item 2 keeps the former item 3's tile, nothing decoded again: %s %s" % (full, after))
 
 
+def overview_selection_is_the_working_set(s):
+    pictures = sorted(keep_pictures(s, 10), key=str.lower)
+    # Row 0 of the overview: item k's tile at x = 256 + 110 k. The current
+    # item 0 comes selected: a Ctrl+click takes it out first.
+    st = s.run(["resize 1300 700", "command 40157", "wait-tiles 30000", "click 256 94 ctrl",
+                "click 366 94 ctrl", "click 696 94 ctrl", "click 1026 94 ctrl", "answer yes", "key Del", "state",
+                "quit"])
+    asked = st[0].get("messages", [])
+    check(asked and "delete the 3 pictures" in asked[-1], "the question names 3 pictures: %s" % asked)
+    gone = [n for n in pictures if not os.path.exists(os.path.join(s.samples, n))]
+    check(gone == [pictures[1], pictures[4], pictures[7]], "exactly the three went: %s" % gone)
+    trash = os.path.join(s.home, "data", "Trash", "files")
+    check(sorted(os.listdir(trash)) == sorted(gone), "in the trash: %s" % os.listdir(trash))
+    left = [n for n in pictures if n not in gone]
+    # After Ctrl+A one plain click leaves one picture selected (the overview
+    # comes back as the page shown last).
+    st = s.run(["resize 1300 700", "wait-tiles 30000", "key Ctrl+A", "click 366 94",
+                "answer yes", "key Del", "state", "quit"])
+    check(st[0]["window"].get("displayStyle") == 2, "the overview again: %s" % st[0]["window"])
+    asked = st[0].get("messages", [])
+    check(asked and ('"%s"' % left[1]) in asked[-1], "the question names one picture: %s" % asked)
+    now = [n for n in left if os.path.exists(os.path.join(s.samples, n))]
+    check(now == left[:1] + left[2:], "only the clicked picture went: %s" % now)
+
+
 def colour_pixels(shot, x, width, colour="rgb(49,106,197)"):
     """Pixels of one colour (the focus frame's blue) in a column of the window."""
     out = subprocess.run(["convert", shot, "-crop", "%dx300+%d+0" % (width, x), "+repage", "-fill", "black",
@@ -132,8 +157,24 @@ def shots_under_xvfb(s):
     check(red[3] > 50 and red[:3] + red[4:] == [0] * 6, "the broken tile, fourth column only: %s" % red)
 
 
+def strip_of_three_under_xvfb(s):
+    keep_pictures(s, 3)
+    shot = os.path.join(s.root, "three.png")
+    # Beside the 200-pixel folder view the strip is 800 pixels: seven slots, three pictures.
+    st = s.run(["resize 1020 700", "key Right", "key Right", "state", "shot " + shot, "quit"])
+    strip = st[0].get("preview", {})
+    check(strip.get("slots") == 3 and strip.get("focusIndex") == 2 and strip.get("focusSlot") == 2,
+          "focus on the third slot: %s" % strip)
+    frame = [colour_pixels(shot, 200 + 13 + 107 * k - 4, 107) for k in range(7)]
+    check(frame[2] > 300 and frame[:2] + frame[3:] == [0] * 6, "focus frame around slot 2 only: %s" % frame)
+
+
 def main():
-    scenarios = [shots_under_xvfb] if sw.XVFB else [preview_strip_focus, overview_tiles_and_marks, overview_of_a_thousand]
+    if sw.XVFB:
+        scenarios = [shots_under_xvfb, strip_of_three_under_xvfb]
+    else:
+        scenarios = [preview_strip_focus, overview_tiles_and_marks, overview_of_a_thousand,
+                     overview_selection_is_the_working_set]
     return sw.run_scenarios(scenarios, ("convert", "exiftool"))
 
 

@@ -81,8 +81,37 @@ def tree_choose_and_drop(s):
     check('<c Attr="LastUsedFolder" Type="string">%s/</c>' % album in settings, "LastUsedFolder kept")
 
 
+def drop_onto_the_parent(s):
+    """Pictures moved into the parent of the shown folder: the window stays in the shown folder."""
+    album = os.path.join(s.home, "album")
+    os.makedirs(album)
+    pictures = sorted(n for n in os.listdir(s.samples) if n.endswith(".jpg"))
+    for name in pictures[:3]:
+        shutil.copy(os.path.join(s.samples, name), album)
+    home = s.home + "/"
+    home_row = row(s.run(["resize 1000 700", "wait-idle", "state", "quit"])[0], home)
+    check(home_row is not None, "home folder in the tree")
+    if home_row is None:
+        return
+    opened = s.run(["resize 1000 700", "wait-idle", "click %s double" % centre(home_row), "wait 1500", "wait-idle",
+                    "state", "quit"])[0]
+    album_row = row(opened, album + "/")
+    check(album_row is not None, "album listed %s" % opened.get("tree"))
+    if album_row is None:
+        return
+    dragged = [os.path.join(s.samples, name) for name in pictures[3:5]]
+    st = s.run(["resize 1000 700", "wait-idle", "click %s double" % centre(home_row), "wait 1500", "wait-idle",
+                "click %s" % centre(album_row), "wait-idle", "state",
+                "menu Move", "drop %s %s" % (centre(home_row), "|".join(dragged)), "wait-idle", "state", "quit"])
+    check(st[0]["tree"].get("current") == album + "/" and st[0]["list"].get("count") == 3, "album shown: %s %s"
+          % (st[0]["tree"].get("current"), st[0]["list"]))
+    check(all(os.path.exists(os.path.join(home, name)) for name in pictures[3:5]), "moved into home")
+    check(st[1]["tree"].get("current") == album + "/" and st[1]["list"].get("count") == 3,
+          "the album stays shown: %s %s" % (st[1]["tree"].get("current"), st[1]["list"]))
+
+
 def main():
-    return sw.run_scenarios([tree_choose_and_drop])
+    return sw.run_scenarios([tree_choose_and_drop, drop_onto_the_parent])
 
 
 if __name__ == "__main__":

@@ -25,13 +25,13 @@
 #include "platform/ProgramLocation.h"
 #include "publish/gallery/GalleryTemplates.h"
 #include "resources/OrganizeStrings.h"
+#include "resources/PublishStrings.h"
 #include "resources/StringTable.h"
 #include "ui/common/DialogPrompts.h"
 #include "ui/frame/MainWindow.h"
 #include "ui/script/ScriptRunner.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QStandardPaths>
@@ -42,6 +42,7 @@
 namespace vistello {
 namespace {
 
+constexpr int kLoadingFolderStructureId = 33107;
 constexpr int kLaunchingId = 33108;
 constexpr int kUpdateDisplayId = 33109;
 
@@ -106,7 +107,7 @@ void showStatus(QSplashScreen& splash, int textId)
 }
 
 // From the first-run dialog to the end of the window's message loop.
-int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAvailable)
+int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAvailable, bool& saved)
 {
     const QString script = scriptPath();
     StartupOptions options;
@@ -141,9 +142,11 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     ScriptedPrompts scriptedPrompts;
     DialogPrompts dialogPrompts(nullptr);
     Prompts& prompts = script.isEmpty() ? static_cast<Prompts&>(dialogPrompts) : scriptedPrompts;
+    showStatus(splash, kLoadingFolderStructureId); // the window builds its folder tree
     MainWindow window({store, lists, prompts, first.kind == FirstPictureList::Kind::Folder ? first.folder : QString(),
                        options.includeSubfolders});
     dialogPrompts.setParentWidget(&window);
+    showStatus(splash, kUpdateDisplayId);
     ScriptRunner runner(window, scriptedPrompts);
     if (!script.isEmpty() && !runner.load(script))
         return 2;
@@ -156,8 +159,12 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     const int status = QApplication::exec();
     window.storeState();
     lists.writeStoredLists(store.personalFolder());
+    const QString title = QString::fromLatin1(SettingsStore::kProductName);
     if (!comments.save())
-        QMessageBox::warning(nullptr, QString::fromLatin1(SettingsStore::kProductName), comments.saveFailedMessage());
+        prompts.inform(title, comments.saveFailedMessage());
+    saved = true;
+    if (!store.save())
+        prompts.inform(title, strings::text(strings::kCannotCreate).arg(store.defaultFilePath()));
     return status;
 }
 
@@ -187,8 +194,11 @@ int runApplication(int argc, char** argv)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setPrimaryScreenWidth(screen->size().width());
 
-    const int status = runWindow(store, parameters, mediaAvailable);
-    store.save();
+    bool saved = false;
+    const int status = runWindow(store, parameters, mediaAvailable, saved);
+    // A run that ended before the window saves here; nobody is left to tell.
+    if (!saved)
+        (void)store.save();
     return status;
 }
 

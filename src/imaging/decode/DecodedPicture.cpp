@@ -130,15 +130,24 @@ namespace {
 // decode. The workers are paused outside the registry's lock.
 void changeEveryCache(const std::function<void(DecodedPicture&)>& change)
 {
+    // A stopped worker's caches are never read again, and a worker stuck in
+    // a decode would never reach its checkpoint: such pictures are left out.
+    const auto stopped = [](const DecodedPicture& picture) {
+        const PausableWorker* worker = picture.owningWorker();
+        return worker && worker->stopRequested();
+    };
     std::vector<PausableWorker*> workers;
     forEachPicture([&](DecodedPicture& picture) {
-        if (PausableWorker* worker = picture.owningWorker();
-            worker && std::find(workers.begin(), workers.end(), worker) == workers.end())
+        if (PausableWorker* worker = picture.owningWorker(); worker && !stopped(picture)
+            && std::find(workers.begin(), workers.end(), worker) == workers.end())
             workers.push_back(worker);
     });
     for (PausableWorker* worker : workers)
         worker->pause();
-    forEachPicture(change);
+    forEachPicture([&](DecodedPicture& picture) {
+        if (!stopped(picture))
+            change(picture);
+    });
     for (PausableWorker* worker : workers)
         worker->resume();
 }

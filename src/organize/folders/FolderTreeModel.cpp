@@ -435,21 +435,53 @@ void FolderTreeModel::reloadFavorites()
     Q_EMIT dataChanged(at, at);
 }
 
+// The branch of a folder only as far as it is listed already: finding it
+// reads nothing from disk.
+FolderTreeModel::Node* FolderTreeModel::listedNodeOf(const QString& folder) const
+{
+    Node* node = nullptr;
+    for (const auto& top : root_->children)
+        if (top->kind == Kind::Folder && folder.startsWith(top->path) && (!node || top->path.size() > node->path.size()))
+            node = top.get();
+    while (node && node->path != folder) {
+        if (!node->listed)
+            return nullptr;
+        const QString name = folder.mid(node->path.size()).section(u'/', 0, 0);
+        Node* next = nullptr;
+        for (const auto& child : node->children)
+            if (child->label == name)
+                next = child.get();
+        node = next;
+    }
+    return node;
+}
+
 void FolderTreeModel::refreshFolder(const QString& folder)
 {
-    const QString path = withTrailingSlash(folder);
+    const QString path = withTrailingSlash(QDir::cleanPath(folder));
     infoCache_.remove(path);
     infoAsked_.remove(path);
-    const QModelIndex at = indexOfFolder(path);
-    if (!at.isValid())
-        return;
-    Node* node = nodeOf(at);
-    if (node->listed && !node->children.empty()) {
-        beginRemoveRows(at, 0, int(node->children.size()) - 1);
-        node->children.clear();
-        endRemoveRows();
-        node->listed = false;
-        listChildren(node);
+    Node* node = listedNodeOf(path);
+    if (!node)
+        return; // not shown: it is read when its branch opens
+    const QModelIndex at = indexOfNode(node);
+    if (node->listed) {
+        // Rows of sub-folders that stay are kept, with their selection and
+        // their open branches; only those gone or new change.
+        const QStringList names = listSubfolders(node->path, HiddenFolders::Skip);
+        for (int row = int(node->children.size()) - 1; row >= 0; --row) {
+            if (names.contains(node->children[size_t(row)]->label))
+                continue;
+            beginRemoveRows(at, row, row);
+            node->children.erase(node->children.begin() + row);
+            endRemoveRows();
+        }
+        for (const QString& name : names) {
+            const bool known = std::any_of(node->children.begin(), node->children.end(),
+                                           [&](const auto& child) { return child->label == name; });
+            if (!known)
+                insertFolderChild(node, name);
+        }
     }
     Q_EMIT dataChanged(at, at);
 }

@@ -76,6 +76,7 @@ private:
     struct Node;
     Node* nodeOf(const QModelIndex& index) const;
     QModelIndex indexOfNode(Node* node) const;
+    Node* listedNodeOf(const QString& folder) const;
     Node* addTop(ItemKind kind, const QString& label, const QString& path);
     void listChildren(Node* node);
     void insertFolderChild(Node* parent, const QString& name);

@@ -9,6 +9,7 @@
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QMenu>
@@ -236,6 +237,17 @@ QJsonObject FolderTree::stateJson() const
                                 {QStringLiteral("rect"), QJsonArray{at.x(), at.y(), rect.width(), rect.height()}}});
     }
     return {{QStringLiteral("current"), currentFolder()}, {QStringLiteral("rows"), rows}};
+}
+
+void FolderTree::refreshAll()
+{
+    if (const QString folder = currentFolder(); !folder.isEmpty())
+        model_.refreshFolder(folder);
+}
+
+void FolderTree::pictureChanged(const QString& path)
+{
+    model_.refreshFolder(QFileInfo(path).path());
 }
 
 } // namespace vistello

@@ -3,6 +3,7 @@
 // the folder and favorite menus, in-place renames and drops onto folders.
 // Choosing an item is reported to the window, which owns the lists; the
 // window also decides what a drop does (the Copy/Move menu).
+#include "organize/filecommands/ViewListener.h"
 #include "organize/folders/FolderTreeModel.h"
 
 #include <QJsonObject>
@@ -13,7 +14,7 @@ namespace vistello {
 class FavoritesList;
 class Prompts;
 
-class FolderTree : public QTreeView {
+class FolderTree : public QTreeView, public ViewListener {
     Q_OBJECT
 public:
     FolderTree(FavoritesList& favorites, Prompts& prompts, QWidget* parent = nullptr);
@@ -32,6 +33,10 @@ public:
 
     // A folder or favorite menu command on an item, as chosen from its menu.
     void runMenuCommand(const QModelIndex& index, int command);
+
+    // A picture's size changed, or everything is read again: the folder texts follow.
+    void refreshAll() override;
+    void pictureChanged(const QString& path) override;
 
     // {current, rows: [{text, path, rect [x, y, w, h] in window coordinates}]}
     // for the rows in view.

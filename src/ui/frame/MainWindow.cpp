@@ -34,10 +34,12 @@
 #include "platform/FolderPath.h"
 #include "ui/folders/DropMenu.h"
 #include "ui/common/FileDrag.h"
+#include "ui/folders/FolderPaneController.h"
 #include "ui/folders/FolderTree.h"
 #include "ui/information/InformationPage.h"
 #include "ui/frame/LeftPane.h"
 #include "ui/overview/OverviewPage.h"
+#include "ui/overview/OverviewStripController.h"
 #include "ui/strip/PictureExtrasMenu.h"
 #include "ui/pictureinfo/PictureDataPage.h"
 #include "ui/viewer/PicturePage.h"
@@ -206,13 +208,7 @@ WindowPage* MainWindow::page(PageId id)
     if (id == PageId::Picture) {
         auto* picture = new PicturePage(lists_, this);
         picture->setBackgrounds(background_, pictureOnlyBackground_);
-        picture->previewStrip()->setUserSelect(store_.getBool(QStringLiteral("UserSelect"), true));
-        picture->previewStrip()->setToolTips(store_.getBool(QStringLiteral("PreviewTooltip"), true));
-        picture->previewStrip()->setSoundMarks(store_.getBool(QStringLiteral("PicturesWithAudio"), true));
-        picture->previewStrip()->setCacheSize(store_.getInt(QStringLiteral("PreviewCacheSize"), 25));
-        picture->previewStrip()->setDragAllowed([this] { return leftPane_->isVisible() || state_.autoSelectionView; });
-        connect(picture->previewStrip(), &PreviewStrip::extrasMenuRequested, this, &MainWindow::showPictureExtrasMenu);
-        connect(picture->previewStrip(), &PreviewStrip::pointerMoved, this, &MainWindow::pointerInList);
+        listViews_->setUpStrip(*picture->previewStrip());
         connect(picture, &PicturePage::showPicture, this, &MainWindow::showPicture);
         connect(picture, &PicturePage::styleChosen, this, &MainWindow::setDisplayStyle);
         connect(picture, &PicturePage::viewDoubleClicked, this, [this] { runCommand(command::PictureOnly); });
@@ -229,6 +225,7 @@ WindowPage* MainWindow::page(PageId id)
         settings.panoramaSpeed = store_.getInt(QStringLiteral("PanoramaAutoScrollSpeed"), 2);
         settings.antiAlias = store_.getBool(QStringLiteral("AntiAliasResizing"), true);
         settings.autoRotate = store_.getBool(QStringLiteral("Orientation"), true);
+        settings.cacheSize = store_.getInt(QStringLiteral("PictureCacheSize"), 4);
         view->setSettings(settings);
         connect(view, &PictureView::scrolled, this, [this] {
             if (autoShowRunning_)
@@ -254,16 +251,7 @@ WindowPage* MainWindow::page(PageId id)
         created = information;
     } else if (id == PageId::Overview) {
         auto* overview = new OverviewPage(lists_, store_.getBool(QStringLiteral("UserSelect"), true), this);
-        connect(overview, &OverviewPage::pictureChosen, this, &MainWindow::showPicture);
-        connect(overview, &OverviewPage::pictureOpened, this, [this](int index) {
-            showPicture(index);
-            setDisplayStyle(style::Picture);
-        });
-        overview->setCaptionSource([this] { return lists_.currentCaption(folder_); });
-        overview->setDragAllowed([this] { return leftPane_->isVisible() || state_.autoSelectionView; });
-        connect(overview, &OverviewPage::back, this, [this] { runCommand(command::PictureOnly); });
-        connect(overview, &OverviewPage::pictureClickedAlone, this, &MainWindow::pictureSoundFor);
-        connect(overview, &OverviewPage::pointerMoved, this, &MainWindow::pointerInList);
+        listViews_->setUpOverview(*overview);
         created = overview;
     } else {
         created = new PlaceholderPage(pageTitle(id), this);
@@ -511,36 +499,22 @@ void MainWindow::selectAll()
 {
     PictureList& list = lists_.current();
     list.selection().copyFrom(list.entries());
+    currentPictureChanged(); // the views show the selection
 }
 
 void MainWindow::goToFolder(const QString& text)
 {
-    const QFileInfo folder(text.trimmed());
-    if (!folder.isDir())
-        return;
-    openFolder(folder.absoluteFilePath(), false);
-    folderTree_->showFolder(folder_);
-    setFocus();
+    folderPane_->goToFolder(text);
 }
 
 void MainWindow::openFolder(const QString& folder, bool withSubfolders)
 {
-    folder_ = withTrailingSlash(QDir::cleanPath(folder));
-    PictureList& list = lists_.folderPictures();
-    list.clear(false);
-    list.setKind(ListKind::Folder);
-    list.scanFolder(folder_, includeSubfolders_ || withSubfolders);
-    list.entries().setCurrentIndex(0);
-    lists_.setCurrent(ListId::FolderPictures);
-    topBar_->setAddress(folder_);
-    updateDriveLine();
-    currentPictureChanged();
+    folderPane_->openFolder(folder, withSubfolders);
 }
 
 void MainWindow::updateDriveLine()
 {
-    driveLine_->setText(driveLine(driveSpaceOf(folder_), treeFolderStatistics(folder_)));
-    driveLine_->setVisible(!driveLine_->text().isEmpty());
+    folderPane_->updateDriveLine();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -568,30 +542,25 @@ void MainWindow::dropEvent(QDropEvent* event)
     QApplication::restoreOverrideCursor();
 }
 
-bool MainWindow::dropIntoFolder(const QStringList& paths, QPoint at)
+// The window's picture lists are the preview strip and the overview.
+bool MainWindow::onPictureList(QPoint at) const
 {
-    // The window's picture lists are the preview strip and the overview.
     const QWidget* target = childAt(at);
     const auto overview = pages_.find(PageId::Overview);
-    const bool ontoList = target
+    return target
         && (target->objectName() == QLatin1String("previewStrip")
             || (overview != pages_.end() && currentPage_ == overview->second
                 && (target == currentPage_ || currentPage_->isAncestorOf(target))));
-    const PictureList& list = lists_.current();
-    if (!ontoList || list.kind() != ListKind::Folder || !fileCommands_->dropOffersMenu(paths, folder_))
-        return false;
-    transferDropped(paths, folder_, mapToGlobal(at));
-    return true;
+}
+
+bool MainWindow::dropIntoFolder(const QStringList& paths, QPoint at)
+{
+    return folderPane_->dropIntoFolder(paths, at);
 }
 
 void MainWindow::transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt)
 {
-    switch (askDropChoice(this, globalAt, fileCommands_->canCopyTo(folder))) {
-    case DropChoice::Copy: fileCommands_->copyDropped(paths, folder); break;
-    case DropChoice::Move: fileCommands_->moveDropped(paths, folder); break;
-    case DropChoice::Cancel: break;
-    }
-    currentPictureChanged();
+    folderPane_->transferDropped(paths, folder, globalAt);
 }
 
 // Where pasted pictures go: the folder shown, else the current picture's.
@@ -872,8 +841,7 @@ void MainWindow::storeState()
 {
     storeMainWindowState(state_, store_);
     topBar_->addressField()->saveHistory(store_);
-    if (const QString folder = folderTree_->currentFolder(); !folder.isEmpty())
-        store_.setString(QLatin1String(kLastUsedFolderKey), folder);
+    folderPane_->storeLastFolder();
     favorites_.save(store_);
     const QByteArray placement = state_.appFullScreen ? normalPlacement_ : saveGeometry();
     if (!placement.isEmpty())
@@ -938,123 +906,66 @@ bool MainWindow::overviewComplete() const
 
 void MainWindow::showPictureExtrasMenu(const QString& path, QPoint globalPos)
 {
-    const QString saved = execPictureExtrasMenu(this, globalPos, path, prompts_);
-    if (saved.isEmpty())
-        return;
-    lists_.current().addPicture(saved, true);
-    currentPictureChanged();
+    listViews_->showPictureExtrasMenu(path, globalPos);
 }
 
 void MainWindow::pictureSoundFor(int index)
 {
-    const PathArray& entries = lists_.current().entries();
-    if (index >= 0 && index < entries.count())
-        playSoundOf(entries.at(index));
+    listViews_->pictureSoundFor(index);
 }
 
 void MainWindow::pointerInList(int x)
 {
-    const AutoFolderViewContext context{state_.autoSelectionView, state_.pictureOnly, lists_.current().count() == 0,
-                                        state_.selectionViewVisible};
-    switch (autoFolderView(x, context)) {
-    case AutoPane::Show: setSelectionViewVisible(true); break;
-    case AutoPane::Hide: setSelectionViewVisible(false); break;
-    case AutoPane::Keep: break;
-    }
+    listViews_->pointerInList(x);
 }
 
-// Enter in the address field.
 void MainWindow::openAddress(const QString& text)
 {
-    const AddressAction action = resolveAddress(text, PictureFileTypes::instance());
-    switch (action.kind) {
-    case AddressAction::Kind::Folder:
-        goToFolder(action.path);
-        showFolderPane();
-        break;
-    case AddressAction::Kind::Picture:
-        goToFolder(QFileInfo(action.path).path());
-        showPicture(lists_.current().entries().find(0, action.path));
-        if (!(state_.displayStyle & style::PictureStyles))
-            setDisplayStyle(style::Picture);
-        showFolderPane();
-        break;
-    case AddressAction::Kind::OpenOutside:
-        if (!QDesktopServices::openUrl(action.url))
-            prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
-                            strings::text(strings::kAddressNotOpened).arg(text.trimmed()));
-        break;
-    case AddressAction::Kind::Refused:
-        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName), action.message);
-        break;
-    }
+    folderPane_->openAddress(text);
 }
 
-// A folder chosen from the address field is shown with the folder pane.
 void MainWindow::showFolderPane()
 {
-    if (!state_.pictureOnly && state_.selectionViewVisible)
-        return;
-    state_.pictureOnly = false;
-    state_.selectionViewVisible = true;
-    applyFrame();
+    folderPane_->showFolderPane();
 }
 
 void MainWindow::createFolderTree()
 {
-    favorites_.load(store_);
-    folderTree_ = new FolderTree(favorites_, prompts_);
-    folderTree_->folders().setShowInfo(store_.getBool(QStringLiteral("ShellTreeJpegInfo"), true));
-    // The drive line sits under the tree: free space and how many more pictures of this folder fit.
-    auto* panel = new QWidget;
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(folderTree_, 1);
-    driveLine_ = new QLabel(panel);
-    driveLine_->setObjectName(QStringLiteral("driveLine"));
-    driveLine_->setTextFormat(Qt::PlainText);
-    driveLine_->setContentsMargins(3, 2, 3, 2);
-    column->addWidget(driveLine_);
-    panel->setFocusProxy(folderTree_);
-    leftPane_->setFolderTree(panel);
-    connect(folderTree_, &FolderTree::folderChosen, this, &MainWindow::openFolder);
-    connect(folderTree_, &FolderTree::listChosen, this, &MainWindow::openList);
-    connect(folderTree_, &FolderTree::filesDropped, this,
-            [this](const QStringList& paths, const QString& folder, QPoint at) {
-                if (fileCommands_->dropOffersMenu(paths, folder))
-                    transferDropped(paths, folder, at);
-            });
-    connect(&folderTree_->folders(), &FolderTreeModel::folderRenamed, this, &MainWindow::folderRenamed);
+    folderPane_ = new FolderPaneController(
+        {store_, lists_, prompts_, *fileCommands_, state_, folder_, includeSubfolders_, favorites_, *this},
+        {[this] { currentPictureChanged(); }, [this](const QString& folder) { topBar_->setAddress(folder); },
+         [this](int index) { showPicture(index); },
+         [this](uint64_t mask) { setDisplayStyle(mask); }, [this] { applyFrame(); },
+         [this](QPoint at) { return onPictureList(at); }});
+    leftPane_->setFolderTree(folderPane_->panel());
+    folderTree_ = folderPane_->tree();
+    driveLine_ = folderPane_->driveLine();
+    listViews_ = new OverviewStripController(
+        *this, store_, lists_, prompts_, state_,
+        {[this] { currentPictureChanged(); }, [this](int index) { showPicture(index); },
+         [this](int index) {
+             showPicture(index);
+             setDisplayStyle(style::Picture);
+         },
+         [this] { runCommand(command::PictureOnly); }, [this](const QString& path) { playSoundOf(path); },
+         [this](bool visible) { setSelectionViewVisible(visible); },
+         [this] { return lists_.currentCaption(folder_); },
+         [this] { return leftPane_->isVisible() || state_.autoSelectionView; }});
 }
 
 void MainWindow::openList(FolderTreeModel::ItemKind list)
 {
-    using Kind = FolderTreeModel::ItemKind;
-    lists_.setCurrent(list == Kind::CommandLineList ? ListId::CommandLinePictures
-                      : list == Kind::DroppedList   ? ListId::DroppedPictures
-                                                    : ListId::SearchResults);
-    folder_.clear();
-    currentPictureChanged();
+    folderPane_->openList(list);
 }
 
 void MainWindow::showListBranches()
 {
-    using Kind = FolderTreeModel::ItemKind;
-    folderTree_->setListCount(Kind::CommandLineList, lists_.list(ListId::CommandLinePictures).count());
-    folderTree_->setListCount(Kind::DroppedList, lists_.list(ListId::DroppedPictures).count());
-    folderTree_->setListCount(Kind::SearchList, lists_.list(ListId::SearchResults).count());
+    folderPane_->showListBranches();
 }
 
 void MainWindow::folderRenamed(const QString& oldFolder, const QString& newFolder)
 {
-    broadcastFolderRenamed(oldFolder, newFolder, {lists_, favorites_, store_});
-    if (std::optional<QString> moved = pathAfterFolderMove(folder_, oldFolder, newFolder)) {
-        folder_ = *moved;
-        topBar_->setAddress(folder_);
-    }
-    folderTree_->reloadFavorites();
-    currentPictureChanged();
+    folderPane_->folderRenamed(oldFolder, newFolder);
 }
 
 void MainWindow::coloursMeasured(const ColourAverages& averages)

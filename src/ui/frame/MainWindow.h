@@ -20,7 +20,9 @@ class QLabel;
 namespace vistello {
 
 class FileCommands;
+class FolderPaneController;
 class FolderTree;
+class OverviewStripController;
 class LeftPane;
 class PictureView;
 class PictureLists;
@@ -108,6 +110,7 @@ private:
     QString pictureFolder() const;
     // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
     bool dropIntoFolder(const QStringList& paths, QPoint at);
+    bool onPictureList(QPoint at) const;
     // The preview strip's menu over a picture; a saved thumbnail becomes current.
     void showPictureExtrasMenu(const QString& path, QPoint globalPos);
     // The sound rule for a picture shown by a click in the overview.
@@ -155,6 +158,8 @@ private:
     bool fullScreenBeforeShow_ = false;
     SoundRule soundRule_;
     FavoritesList favorites_;
+    FolderPaneController* folderPane_ = nullptr;
+    OverviewStripController* listViews_ = nullptr;
     FolderTree* folderTree_ = nullptr;
     QLabel* driveLine_ = nullptr;
     SoundPlayer* soundPlayer_ = nullptr; // made for the first sound

@@ -1,9 +1,9 @@
 #include "ui/overview/OverviewPage.h"
 
 #include "app/window/overview/DragAutoScroll.h"
-#include "app/window/frame/ListEdit.h"
 #include "app/window/overview/NameLayout.h"
 #include "core/lists/PictureLists.h"
+#include "app/window/overview/RetireWorker.h"
 #include "imaging/thumbnails/ThumbnailLoader.h"
 #include "ui/common/FileDrag.h"
 #include "ui/common/FlatScrollBar.h"
@@ -29,7 +29,6 @@ namespace vistello {
 
 namespace {
 
-constexpr int kStopTimeoutMs = 2000;
 constexpr int kHeaderHeight = 24;
 
 } // namespace
@@ -79,8 +78,16 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
             Q_EMIT pictureClickedAlone(index.row());
     });
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
-        if (!syncing_ && index.isValid())
-            Q_EMIT pictureChosen(index.row());
+        if (syncing_ || !index.isValid())
+            return;
+        // The window answers by telling every page: the echo keeps the click's selection.
+        echo_ = true;
+        Q_EMIT pictureChosen(index.row());
+        echo_ = false;
+    });
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!syncing_)
+            takeSelection();
     });
     connect(view_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
@@ -90,8 +97,7 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
 
 OverviewPage::~OverviewPage()
 {
-    if (loader_)
-        loader_->stop(kStopTimeoutMs);
+    retireWorker(std::move(loader_), kStopTimeoutMs);
 }
 
 int OverviewPage::itemCount() const
@@ -146,39 +152,12 @@ void OverviewPage::currentPictureChanged()
     showCurrent();
 }
 
-void OverviewPage::fill(const QStringList& paths)
+void OverviewPage::setTextColour(const QColor& colour)
 {
-    if (loader_) {
-        loader_->stop(kStopTimeoutMs);
-        loader_.reset();
-    }
-    model_->setPaths(paths);
-    if (paths.isEmpty())
-        return;
-    loader_ = std::make_unique<ThumbnailLoader>(*sink_, paths);
-    loader_->start();
-}
-
-bool OverviewPage::applyEdit(const QStringList& paths)
-{
-    const std::optional<ListEdit> edit = singleEdit(model_->paths(), paths);
-    if (!edit || !loader_)
-        return false;
-    loader_->pause();
-    if (edit->kind == ListEdit::Removed) {
-        model_->removeItem(edit->index);
-        loader_->removeAt(edit->index);
-    } else {
-        model_->insertItem(edit->index, paths.at(edit->index));
-        loader_->insertAt(edit->index, paths.at(edit->index));
-    }
-    // Tiles still on their way carry the old generation and are dropped:
-    // every item without its tile is made again.
-    for (int i = 0; i < model_->rowCount(); ++i)
-        if (!model_->hasTile(i))
-            loader_->invalidate(i);
-    loader_->resume();
-    return true;
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colour);
+    colours.setColor(QPalette::Text, colour);
+    setPalette(colours);
 }
 
 // The view's own layout decides where the current item is.
@@ -188,9 +167,13 @@ void OverviewPage::showCurrent()
     if (list.count() == 0)
         return;
     const QModelIndex current = model_->index(list.currentIndex());
-    syncing_ = true;
-    view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
-    syncing_ = false;
+    if (!echo_) {
+        syncing_ = true;
+        if (view_->currentIndex() != current)
+            view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        showListSelection();
+        syncing_ = false;
+    }
     view_->scrollTo(current);
     followFirstVisible();
 }

@@ -3,6 +3,7 @@
 // name, in a grid that wraps with the width. Items appear at once with
 // placeholders; the thumbnail loader fills in the tiles from the first
 // visible item on.
+#include "organize/filecommands/ViewListener.h"
 #include "ui/common/WindowPage.h"
 
 #include <QBasicTimer>
@@ -16,12 +17,13 @@ class QToolButton;
 namespace vistello {
 
 class HoverPreview;
+struct ListEdit;
 class OverviewModel;
 class OverviewSink;
 class PictureLists;
 class ThumbnailLoader;
 
-class OverviewPage : public WindowPage {
+class OverviewPage : public WindowPage, public ViewListener {
     Q_OBJECT
 public:
     OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent);
@@ -45,6 +47,18 @@ public:
     // their tiles came), visible [first, last] and tileKeys (the first
     // items' tile identities: a tile kept is the same image).
     QJsonObject loaderStateJson() const;
+    // "PicturesWithAudio": loudspeakers on tiles of pictures with sound.
+    void setMediaMarks(bool on);
+    // The caption in "TextColor".
+    void setTextColour(const QColor& colour);
+
+    // A changed picture's tile is made again; a list edit takes only its own item.
+    void refreshAll() override;
+    void pictureChanged(const QString& path) override;
+    void pictureRemoved(const QString& path, int index) override;
+    void pictureAdded(const QString& path, int index) override;
+    void pictureReplaced(const QString& path, int index) override;
+
     // "Set marker" and "Reset marker": ticks or clears the selected items.
     void markSelected(bool on);
 
@@ -63,10 +77,16 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    // A loader still decoding then is left to end on its own.
+    static constexpr int kStopTimeoutMs = 2000;
+
     void fill(const QStringList& paths);
     // One picture removed or added: the loader is told while it is paused.
     bool applyEdit(const QStringList& paths);
+    void applyEdit(const ListEdit& edit, const QString& path);
     void showCurrent();
+    void takeSelection();
+    void showListSelection();
     void followFirstVisible();
     void tileReady(quint64 generation, int index, const QImage& tile, int mark);
     void showContextMenu(QPoint at);
@@ -89,7 +109,9 @@ private:
     std::function<bool()> dragAllowed_;
     QString caption_;
     bool syncing_ = false;
+    bool echo_ = false; // the window answers the user's own choice
     bool userSelect_;
+    bool mediaMarks_ = true;
 };
 
 } // namespace vistello

@@ -287,4 +287,16 @@ QJsonObject BinaryViewPage::stateJson() const
     };
 }
 
+void BinaryViewPage::refreshAll()
+{
+    if (!path_.isEmpty())
+        showFile(path_, true);
+}
+
+void BinaryViewPage::pictureChanged(const QString& path)
+{
+    if (path == path_)
+        showFile(path_, true);
+}
+
 } // namespace vistello

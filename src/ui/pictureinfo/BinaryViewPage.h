@@ -3,6 +3,7 @@
 // character columns, JPEG markers red on grey. Only the visible lines are
 // read; lines, positions and marks are worked out when the file, the size,
 // the options or the top line change, and painting only draws them.
+#include "organize/filecommands/ViewListener.h"
 #include "jpegmeta/binaryview/BinaryFile.h"
 #include "jpegmeta/binaryview/BinaryLayout.h"
 #include "jpegmeta/binaryview/BinaryScroll.h"
@@ -20,9 +21,12 @@ namespace vistello {
 class FlatScrollBar;
 class SettingsStore;
 
-class BinaryViewPage : public QWidget {
+class BinaryViewPage : public QWidget, public ViewListener {
     Q_OBJECT
 public:
+    // The shown file is read again when it changed.
+    void refreshAll() override;
+    void pictureChanged(const QString& path) override;
     explicit BinaryViewPage(QWidget* parent);
 
     // Reads the options; later changes are written back at once.

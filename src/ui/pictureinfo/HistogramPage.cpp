@@ -143,4 +143,16 @@ QJsonObject HistogramPage::stateJson() const
     };
 }
 
+void HistogramPage::refreshAll()
+{
+    if (!path_.isEmpty())
+        showFile(path_, true);
+}
+
+void HistogramPage::pictureChanged(const QString& path)
+{
+    if (path == path_)
+        showFile(path_, true);
+}
+
 } // namespace vistello

@@ -3,6 +3,7 @@
 // luminance area and the average grey value, of a 256 x 256 decode read
 // on a loader thread. A left click moves every histogram view's channel
 // mode on.
+#include "organize/filecommands/ViewListener.h"
 #include "imaging/histogram/Histogram.h"
 
 #include <QJsonObject>
@@ -15,9 +16,12 @@ namespace vistello {
 
 class HistogramLoader;
 
-class HistogramPage : public QWidget {
+class HistogramPage : public QWidget, public ViewListener {
     Q_OBJECT
 public:
+    // The shown file is read again when it changed.
+    void refreshAll() override;
+    void pictureChanged(const QString& path) override;
     explicit HistogramPage(QWidget* parent);
     ~HistogramPage() override;
 

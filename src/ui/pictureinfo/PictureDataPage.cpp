@@ -208,4 +208,16 @@ void PictureDataPage::rewrite(int id)
         runRemovePictureData(ui, picture);
 }
 
+void PictureDataPage::refreshAll()
+{
+    if (!path_.isEmpty())
+        showPath(path_, true);
+}
+
+void PictureDataPage::pictureChanged(const QString& path)
+{
+    if (path == path_)
+        showPath(path_, true);
+}
+
 } // namespace vistello

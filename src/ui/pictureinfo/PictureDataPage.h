@@ -3,6 +3,7 @@
 // current picture as a name and a value, with the thumbnail, orientation
 // pictograms and colour-filter grid; its menu copies the rows as text and
 // saves, loads or removes the picture's header data.
+#include "organize/filecommands/ViewListener.h"
 #include "jpegmeta/info/PictureDataRows.h"
 #include "ui/common/WindowPage.h"
 
@@ -17,9 +18,12 @@ class PictureDataTable;
 class Prompts;
 class SettingsStore;
 
-class PictureDataPage : public WindowPage {
+class PictureDataPage : public WindowPage, public ViewListener {
     Q_OBJECT
 public:
+    // The shown file is read again when it changed.
+    void refreshAll() override;
+    void pictureChanged(const QString& path) override;
     explicit PictureDataPage(QWidget* parent);
 
     // The questions, dialogs and the backup setting of the commands.

@@ -104,6 +104,43 @@ void PreviewStrip::listChanged()
     render();
 }
 
+void PreviewStrip::setTextColour(const QColor& colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, colour);
+    setPalette(colours);
+}
+
+void PreviewStrip::refreshAll()
+{
+    thumbnails_.cache().clear();
+    sounds_.reset(); // sound files may have come or gone too
+    listChanged();
+}
+
+void PreviewStrip::pictureChanged(const QString& path)
+{
+    thumbnails_.fileChanged(path);
+    render();
+}
+
+void PreviewStrip::pictureRemoved(const QString& path, int)
+{
+    thumbnails_.fileChanged(path);
+    listChanged();
+}
+
+void PreviewStrip::pictureAdded(const QString&, int)
+{
+    listChanged();
+}
+
+void PreviewStrip::pictureReplaced(const QString& path, int)
+{
+    thumbnails_.fileChanged(path);
+    listChanged();
+}
+
 bool PreviewStrip::handleKey(int key)
 {
     switch (key) {

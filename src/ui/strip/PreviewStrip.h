@@ -2,6 +2,7 @@
 // The strip of thumbnails above the viewer. The slots, the focus and the
 // hit tests are PreviewStripModel's; this widget renders the thumbnails
 // when the focus, the list or its size changes and only draws them.
+#include "organize/filecommands/ViewListener.h"
 #include "app/window/strip/PreviewStripModel.h"
 #include "imaging/decode/DecodedPicture.h"
 
@@ -16,7 +17,7 @@ class CompanionSoundIndex;
 class FlatScrollBar;
 class PictureLists;
 
-class PreviewStrip : public QWidget {
+class PreviewStrip : public QWidget, public ViewListener {
     Q_OBJECT
 public:
     PreviewStrip(PictureLists& lists, QWidget* parent);
@@ -38,6 +39,16 @@ public:
     bool handleKey(int key);
     // Shows the focused picture when it is not the current one.
     void showFocused();
+
+    // Names and counter in "TextColor".
+    void setTextColour(const QColor& colour);
+
+    // A changed picture is read again; a list edit moves the focus with it.
+    void refreshAll() override;
+    void pictureChanged(const QString& path) override;
+    void pictureRemoved(const QString& path, int index) override;
+    void pictureAdded(const QString& path, int index) override;
+    void pictureReplaced(const QString& path, int index) override;
 
     int preferredHeight() const;
     const PreviewStripModel& model() const { return model_; }

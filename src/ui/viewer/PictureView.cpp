@@ -11,6 +11,7 @@
 #include "ui/common/FlatScrollBar.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QJsonArray>
@@ -153,6 +154,7 @@ void PictureView::setSettings(const ViewerSettings& settings)
     else
         picture_.setReduceLimit(1, 1);
     picture_.setAutoRotate(settings.autoRotate);
+    picture_.setCacheCapacity(std::clamp(settings.cacheSize, 1, 1000));
     decode();
 }
 

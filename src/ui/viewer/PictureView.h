@@ -34,6 +34,7 @@ struct ViewerSettings {
     int panoramaSpeed = 2;             // "PanoramaAutoScrollSpeed"
     bool antiAlias = true;             // "AntiAliasResizing": area average for the last 1.5
     bool autoRotate = true;            // "Orientation"
+    int cacheSize = 4;                 // "PictureCacheSize": renderings kept
 };
 
 class FlatScrollBar;

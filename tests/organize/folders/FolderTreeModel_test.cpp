@@ -104,5 +104,28 @@ TEST_F(FolderTreeModelTest, RenamesFoldersAndFavorites)
     EXPECT_FALSE(model.removeFolder(model.indexOfFolder(dir.file("c")))); // holds .keep
 }
 
+// A file dropped into the parent of the selected folder refreshes the
+// parent: the selected row must stay (the view would choose another
+// folder), and a refresh of a folder not shown lists nothing.
+TEST_F(FolderTreeModelTest, RefreshKeepsTheRowsThatStay)
+{
+    const QModelIndex top = model.indexOfFolder(dir.path());
+    model.fetchMore(top);
+    const QPersistentModelIndex shown = model.indexOfFolder(dir.file("b/"));
+    ASSERT_TRUE(shown.isValid());
+    ASSERT_TRUE(QDir().mkdir(dir.file("d")));
+    ASSERT_TRUE(QDir().rmdir(dir.file("c")) || QDir(dir.file("c")).removeRecursively());
+    model.refreshFolder(dir.path());
+    ASSERT_TRUE(shown.isValid());
+    EXPECT_EQ(model.pathOf(shown), dir.file("b/"));
+    QStringList labels = childLabels(top);
+    labels.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(labels, QStringList({"A", "b", "d"}));
+
+    ASSERT_TRUE(QDir().mkpath(dir.file("b/deep/er")));
+    model.refreshFolder(dir.file("b/deep/er"));
+    EXPECT_TRUE(model.canFetchMore(model.index(shown.row(), 0, top)));
+}
+
 } // namespace
 } // namespace vistello

@@ -73,6 +73,17 @@ void OverviewModel::setTile(int index, const QImage& tile, int mediaMark)
     Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole, kTileRole});
 }
 
+void OverviewModel::resetTile(int index)
+{
+    if (index < 0 || size_t(index) >= items_.size())
+        return;
+    if (hasTile(index))
+        --tilesDone_;
+    items_[size_t(index)] = Item{};
+    const QModelIndex changed = this->index(index);
+    Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole, kTileRole});
+}
+
 int OverviewModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(paths_.size());

@@ -29,6 +29,8 @@ public:
     void setUserSelect(bool on);
     // A null tile: the picture could not be read.
     void setTile(int index, const QImage& tile, int mediaMark);
+    // The picture changed: its item waits for a new tile.
+    void resetTile(int index);
     int tilesDone() const { return tilesDone_; }
     // Tiles taken since the fill, and the items of the first ones in the
     // order they came (for the state dump: the loader's order).

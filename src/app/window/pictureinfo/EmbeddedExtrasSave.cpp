@@ -5,19 +5,29 @@
 #include "imaging/decode/FormatHandler.h"
 #include "jpegmeta/segments/IccProfile.h"
 #include "jpegmeta/segments/SavedMarkerReader.h"
+#include "platform/FileReplace.h"
 #include "resources/MetaStrings.h"
+#include "resources/PublishStrings.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 namespace vistello {
 
 namespace {
 
-bool writeWhole(const QString& target, const QByteArray& bytes)
+// The chosen file is written whole as a new file (never in place); a
+// failure is reported with the system's reason.
+bool writeWhole(const QString& target, const QByteArray& bytes, Prompts& prompts)
 {
-    QFile file(target);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    QString error;
+    if (createOrReplaceFile(target, bytes, &error))
+        return true;
+    QString text = strings::text(strings::kCannotCreate).arg(QDir::toNativeSeparators(target));
+    if (!error.isEmpty())
+        text += QLatin1Char('\n') + error;
+    prompts.inform(QString(), text);
+    return false;
 }
 
 } // namespace
@@ -68,7 +78,7 @@ QString saveEmbeddedThumbnail(const QString& path, Prompts& prompts)
     const QString target = prompts.chooseSaveFile(
         {QString(), QStringLiteral("Jpeg (*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe||"), QStringLiteral("jpg"),
          thumbnailSaveName(path)});
-    return !target.isEmpty() && writeWhole(target, *thumbnail) ? target : QString();
+    return !target.isEmpty() && writeWhole(target, *thumbnail, prompts) ? target : QString();
 }
 
 QString saveColourProfile(const QString& path, Prompts& prompts)
@@ -80,7 +90,7 @@ QString saveColourProfile(const QString& path, Prompts& prompts)
     }
     const QString target = prompts.chooseSaveFile({QString(), strings::text(strings::kColourProfileFilter),
                                                    QStringLiteral("icm"), extraSaveName(path, QStringLiteral(".icm"))});
-    return !target.isEmpty() && writeWhole(target, *profile) ? target : QString();
+    return !target.isEmpty() && writeWhole(target, *profile, prompts) ? target : QString();
 }
 
 } // namespace vistello

@@ -95,10 +95,13 @@ void PreviewStripModel::next()
     const int c = G::wholeSlots(width_);
     if (n < 2 || c == 0)
         return;
+    if (c >= n) {
+        // Every picture has its slot: the slot is the index.
+        focusIndex_ = focusSlot_ = (focusIndex_ + 1) % n;
+        return;
+    }
     ++focusIndex_;
-    if (c >= n)
-        focusSlot_ = focusSlot_ == n - 1 ? 0 : focusSlot_ + 1;
-    else if (focusSlot_ < centreSlot())
+    if (focusSlot_ < centreSlot())
         ++focusSlot_;
     if (focusIndex_ == n)
         focusIndex_ = focusSlot_ = 0;
@@ -113,9 +116,11 @@ void PreviewStripModel::previous()
     if (n < 2 || c == 0)
         return;
     focusIndex_ = focusIndex_ == 0 ? n - 1 : focusIndex_ - 1;
-    if (c >= n)
-        focusSlot_ = focusSlot_ == 0 ? n - 1 : focusSlot_ - 1;
-    else if (focusSlot_ > centreSlot())
+    if (c >= n) {
+        focusSlot_ = focusIndex_;
+        return;
+    }
+    if (focusSlot_ > centreSlot())
         --focusSlot_;
     if (focusIndex_ < focusSlot_)
         focusSlot_ = focusIndex_;

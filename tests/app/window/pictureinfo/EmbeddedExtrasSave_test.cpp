@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 
 #include <QDir>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace vistello;
@@ -64,6 +65,29 @@ TEST(EmbeddedExtrasSave, ThumbnailSavedAsExiftoolReadsIt)
     EXPECT_TRUE(saveEmbeddedThumbnail(without, prompts).isEmpty());
     EXPECT_EQ(prompts.pendingAnswers(), 1);
     EXPECT_FALSE(QFile::exists(dir.file("none.jpg")));
+}
+
+// Saving over a chosen file makes a new file: another link to the old one
+// keeps its contents. A file that cannot be written is reported.
+TEST(EmbeddedExtrasSave, SaveMakesANewFileAndReportsFailures)
+{
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
+    TempDir dir;
+    const QString picture = dir.write("IMG_0001.jpg", buildSamplePicture({}));
+    const QString chosen = dir.write("old.jpg", QByteArray("old contents"));
+    ASSERT_EQ(::link(qPrintable(chosen), qPrintable(dir.file("other.jpg"))), 0);
+    ScriptedPrompts prompts;
+    prompts.queueAnswer(chosen);
+    EXPECT_EQ(saveEmbeddedThumbnail(picture, prompts), chosen);
+    EXPECT_EQ(readAll(chosen), *savableThumbnail(picture));
+    EXPECT_EQ(readAll(dir.file("other.jpg")), QByteArray("old contents"));
+
+    const QString nowhere = dir.file("missing/t.jpg");
+    prompts.queueAnswer(nowhere);
+    EXPECT_TRUE(saveEmbeddedThumbnail(picture, prompts).isEmpty());
+    ASSERT_FALSE(prompts.shown().isEmpty());
+    EXPECT_TRUE(prompts.shown().last().contains(QStringLiteral("could not be created")))
+        << prompts.shown().last().toStdString();
 }
 
 // Profiles joined from their chunks match exiftool's; repeated chunks and a

@@ -117,3 +117,21 @@ TEST(PreviewStripModel, HitTests)
     model.focusSlotAt(6);
     EXPECT_EQ(focus(model), Focus(7, 6));
 }
+
+// Fewer pictures than whole slots: every move keeps the focus on a shown
+// slot, and slot k shows picture k.
+TEST(PreviewStripModel, FewerPicturesThanSlotsKeepTheFocusInView)
+{
+    PreviewStripModel model = strip(800, 3);
+    model.next();
+    model.next();
+    EXPECT_EQ(focus(model), Focus(2, 2));
+    model.next();
+    EXPECT_EQ(focus(model), Focus(0, 0));
+    model.previous();
+    EXPECT_EQ(focus(model), Focus(2, 2));
+    model.previous();
+    EXPECT_EQ(focus(model), Focus(1, 1));
+    for (int slot = 0; slot < model.slots(); ++slot)
+        EXPECT_EQ(model.pictureInSlot(slot), slot);
+}
