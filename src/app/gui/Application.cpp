@@ -31,7 +31,6 @@
 #include "ui/script/ScriptRunner.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QStandardPaths>
@@ -157,7 +156,7 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     window.storeState();
     lists.writeStoredLists(store.personalFolder());
     if (!comments.save())
-        QMessageBox::warning(nullptr, QString::fromLatin1(SettingsStore::kProductName), comments.saveFailedMessage());
+        prompts.inform(QString::fromLatin1(SettingsStore::kProductName), comments.saveFailedMessage());
     return status;
 }
 
