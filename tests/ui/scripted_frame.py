@@ -110,17 +110,10 @@ def viewer_shows_the_program_comment(s):
     check("Harbour at dawn" in st[0]["viewer"]["textLine"], "the text line shows the comment %s" % st[0]["viewer"])
 
 
-def slight_drag_keeps_the_list(s):
-    st = s.run(["resize 1000 700", "wait-idle", "state", "drag 600 500 612 500", "wait-idle", "state", "quit"])
-    before, after = st
-    check(after["list"]["kind"] == before["list"]["kind"] and after["list"]["count"] == before["list"]["count"],
-          "the list stays %s -> %s" % (before["list"], after["list"]))
-
-
 def main():
     return sw.run_scenarios([delete_only_in_picture_styles, wheel_moves_the_strip_focus, keys_restart_the_show,
                              paste_without_picture, viewer_commands_and_idle, update_shows_a_rewritten_picture,
-                             viewer_shows_the_program_comment, slight_drag_keeps_the_list], ("convert",))
+                             viewer_shows_the_program_comment], ("convert",))
 
 
 if __name__ == "__main__":
