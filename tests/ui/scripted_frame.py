@@ -100,6 +100,20 @@ def update_shows_a_rewritten_picture(s):
     check(drawn_size(first) == [400, 300], "a.jpg shown %s" % first["viewer"])
     check(updated["list"]["currentPath"] == a and drawn_size(updated) == [300, 300],
           "F5 shows the rewritten picture %s" % updated["viewer"])
+    # Turned by its id, then restored from its original: the viewer follows both.
+    c = os.path.join(s.samples, "c.jpg")
+    subprocess.run(["convert", "-size", "400x304", "xc:orange", c], check=True)
+    os.remove(a)
+    st = s.run(["resize 1000 700", "wait-idle", "key Home", "command 40020", "state", "command 40347", "state", "quit"])
+    turned, restored = st
+    check(turned["list"]["currentPath"] == os.path.join(s.samples, "b.jpg"), "b.jpg first %s" % turned["list"])
+    st = s.run(["resize 1000 700", "wait-idle", "key Right", "key Return", "command 40020", "state", "command 40347",
+                "state", "quit"])
+    turned, restored = st
+    check(turned["list"]["currentPath"] == c and drawn_size(turned) == [304, 400],
+          "c.jpg turned %s %s" % (turned["list"], turned["viewer"]["drawnRect"]))
+    check(drawn_size(restored) == [400, 304] and not os.path.exists(c + ".original"),
+          "the restored picture shown %s" % restored["viewer"]["drawnRect"])
 
 
 def viewer_shows_the_program_comment(s):

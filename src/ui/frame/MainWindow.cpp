@@ -4,13 +4,11 @@
 #include "app/window/frame/CommandEnabling.h"
 #include "app/window/frame/CommandIds.h"
 #include "app/window/frame/DisplayStyle.h"
-#include "app/window/frame/DropDecision.h"
 #include "app/window/frame/SettingColour.h"
 #include "app/window/frame/Splitters.h"
 #include "app/window/frame/StyleMachine.h"
 #include "app/window/viewer/ButtonStrip.h"
 #include "core/filetypes/PictureFileTypes.h"
-#include "core/lists/DroppedFiles.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
@@ -37,14 +35,11 @@
 #include "ui/viewer/ViewerController.h"
 
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace vistello {
@@ -118,21 +113,6 @@ MainWindow::~MainWindow()
     qApp->removeEventFilter(this);
 }
 
-void MainWindow::start(const WindowStart& start)
-{
-    QWidget* tree = folderTree_;
-    if (start.focusFolderTree && tree->isVisible())
-        tree->setFocus();
-    else
-        setFocus();
-    if (start.showFolderViewHint)
-        QToolTip::showText(tree->mapToGlobal(tree->rect().center()),
-                           folderViewHintTitle() + QLatin1Char('\n') + folderViewHintText(), tree, QRect(),
-                           kFolderViewHintMs);
-    if (start.startAutoShow)
-        autoShow_->start();
-}
-
 CommandContext MainWindow::commandContext() const
 {
     return {lists_.current().count(), state_.displayStyle, state_.pictureOnly, state_.appFullScreen,
@@ -203,33 +183,6 @@ void MainWindow::updateDriveLine()
 {
     driveLine_->setText(driveLine(driveSpaceOf(folder_), treeFolderStatistics(folder_)));
     driveLine_->setVisible(!driveLine_->text().isEmpty());
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!draggedFilePaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-// Files dropped from outside become the dropped-pictures list.
-void MainWindow::dropEvent(QDropEvent* event)
-{
-    const QStringList paths = draggedFilePaths(event->mimeData());
-    if (paths.isEmpty())
-        return;
-    event->acceptProposedAction();
-    if (dropIntoFolder(paths, event->position().toPoint()))
-        return;
-    if (decideDrop({true, event->source() != nullptr, false}) != DropAction::ReplaceList)
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (lists_.applyDrop(collectDroppedFiles(paths))) {
-        if (!(state_.displayStyle & style::PictureStyles))
-            setDisplayStyle(style::Picture);
-        clearEverywhere();
-        currentPictureChanged();
-    }
-    QApplication::restoreOverrideCursor();
 }
 
 bool MainWindow::dropIntoFolder(const QStringList& paths, QPoint at)

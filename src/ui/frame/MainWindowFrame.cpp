@@ -1,5 +1,6 @@
 // The main window's frame: placement, the full-screen frame, picture-only
-// mode, the layout of its areas, and what the auto show changes in it.
+// mode, the layout of its areas, the start, and what the auto show changes
+// in the frame.
 #include "ui/frame/MainWindow.h"
 
 #include "app/window/frame/DisplayStyle.h"
@@ -21,8 +22,24 @@
 #include "ui/viewer/ViewerController.h"
 
 #include <QScreen>
+#include <QToolTip>
 
 namespace vistello {
+
+void MainWindow::start(const WindowStart& start)
+{
+    QWidget* tree = folderTree_;
+    if (start.focusFolderTree && tree->isVisible())
+        tree->setFocus();
+    else
+        setFocus();
+    if (start.showFolderViewHint)
+        QToolTip::showText(tree->mapToGlobal(tree->rect().center()),
+                           folderViewHintTitle() + QLatin1Char('\n') + folderViewHintText(), tree, QRect(),
+                           kFolderViewHintMs);
+    if (start.startAutoShow)
+        autoShow_->start();
+}
 
 AutoShowHost MainWindow::autoShowHost()
 {

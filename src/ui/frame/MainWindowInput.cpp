@@ -1,11 +1,17 @@
-// The main window's keys: accelerators first, then the viewer's keys and
-// the page's; Esc steps back one level at a time.
+// The main window's input: keys (accelerators first, then the viewer's and
+// the page's; Esc steps back one level at a time) and files dropped onto it.
 #include "ui/frame/MainWindow.h"
 
 #include "app/window/frame/Accelerators.h"
 #include "app/window/frame/CommandIds.h"
+#include "app/window/frame/DisplayStyle.h"
+#include "app/window/frame/DropDecision.h"
 #include "app/window/frame/StyleMachine.h"
 #include "app/window/viewer/ViewerButtons.h"
+#include "core/lists/DroppedFiles.h"
+#include "core/lists/PictureLists.h"
+#include "imaging/decode/DecodedPicture.h"
+#include "ui/common/FileDrag.h"
 #include "ui/common/WindowPage.h"
 #include "ui/folders/FolderTree.h"
 #include "ui/frame/LeftPane.h"
@@ -14,6 +20,9 @@
 #include "ui/viewer/ViewerController.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -115,6 +124,33 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
     }
     runCommand(hit->command);
     return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!draggedFilePaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// Files dropped from outside become the dropped-pictures list.
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = draggedFilePaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (dropIntoFolder(paths, event->position().toPoint()))
+        return;
+    if (decideDrop({true, event->source() != nullptr, false}) != DropAction::ReplaceList)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (lists_.applyDrop(collectDroppedFiles(paths))) {
+        if (!(state_.displayStyle & style::PictureStyles))
+            setDisplayStyle(style::Picture);
+        clearEverywhere();
+        currentPictureChanged();
+    }
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace vistello
