@@ -6,15 +6,12 @@
 #include "app/window/viewer/Panorama.h"
 #include "app/window/viewer/RowBackdrop.h"
 #include "app/window/frame/CommandIds.h"
-#include "resources/StringTable.h"
 #include "ui/common/FlatScrollBar.h"
 #include "ui/viewer/ViewerDrawing.h"
 
 #include <QFontMetrics>
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QRegion>
-#include <QToolTip>
 #include <QWheelEvent>
 
 namespace vistello {
@@ -397,41 +394,6 @@ void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         Q_EMIT doubleClicked();
-}
-
-const ViewerButton* PictureView::buttonUnder(QPoint at) const
-{
-    for (const ViewerButton& button : buttons_)
-        if (buttonRect(button).contains(at))
-            return &button;
-    return nullptr;
-}
-
-int PictureView::buttonAt(QPoint at) const
-{
-    const ViewerButton* button = buttonUnder(at);
-    return button ? button->command : 0;
-}
-
-bool PictureView::event(QEvent* event)
-{
-    if (event->type() != QEvent::ToolTip)
-        return QWidget::event(event);
-    // A button's tool tip is the text numbered by its command.
-    const auto* help = static_cast<QHelpEvent*>(event);
-    if (const ViewerButton* button = buttonUnder(help->pos()))
-        QToolTip::showText(help->globalPos(), strings::text(button->command), this, buttonRect(*button));
-    else
-        QToolTip::hideText();
-    return true;
-}
-
-void PictureView::leaveEvent(QEvent*)
-{
-    if (hotCommand_ != 0) {
-        hotCommand_ = 0;
-        update();
-    }
 }
 
 } // namespace vistello

@@ -1,13 +1,16 @@
-// The viewer's painting: what relayout() worked out, drawn as it is; and
-// the state a scripted run reads.
+// The viewer's painting: what relayout() worked out, drawn as it is; the
+// buttons under the mouse and their tips; the state a scripted run reads.
 #include "ui/viewer/PictureView.h"
 
 #include "app/window/viewer/ButtonStrip.h"
+#include "resources/StringTable.h"
 #include "ui/common/FlatScrollBar.h"
 #include "ui/viewer/ViewerDrawing.h"
 
+#include <QHelpEvent>
 #include <QJsonArray>
 #include <QPainter>
+#include <QToolTip>
 
 namespace vistello {
 
@@ -120,6 +123,41 @@ QJsonObject PictureView::stateJson() const
              : QJsonArray{}},
         {QStringLiteral("keyToPaintMs"), lastKeyToPaintMs_},
     };
+}
+
+const ViewerButton* PictureView::buttonUnder(QPoint at) const
+{
+    for (const ViewerButton& button : buttons_)
+        if (buttonRect(button).contains(at))
+            return &button;
+    return nullptr;
+}
+
+int PictureView::buttonAt(QPoint at) const
+{
+    const ViewerButton* button = buttonUnder(at);
+    return button ? button->command : 0;
+}
+
+bool PictureView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // A button's tool tip is the text numbered by its command.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (const ViewerButton* button = buttonUnder(help->pos()))
+        QToolTip::showText(help->globalPos(), strings::text(button->command), this, buttonRect(*button));
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void PictureView::leaveEvent(QEvent*)
+{
+    if (hotCommand_ != 0) {
+        hotCommand_ = 0;
+        update();
+    }
 }
 
 } // namespace vistello
