@@ -4,6 +4,7 @@
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
+#include "organize/comments/CommentStore.h"
 #include "organize/folders/FolderMenu.h"
 #include "ui/folders/FolderTree.h"
 #include "ui/frame/MainWindow.h"
@@ -111,6 +112,7 @@ TEST(MainWindowWidget, PicturesDroppedOntoTheFolderListAreCopiedThere)
     WindowFixture f(folder);
     writePicture(shown, QStringLiteral("here.jpg"), {32, 32});
     const QString dragged = writePicture(elsewhere, QStringLiteral("there.jpg"), {32, 32});
+    CommentStore::instance().set(dragged, QStringLiteral("Brought along"));
     f.lists.folderPictures().scanFolder(folder, false);
     f.window.resize(800, 600);
     f.window.show();
@@ -130,6 +132,10 @@ TEST(MainWindowWidget, PicturesDroppedOntoTheFolderListAreCopiedThere)
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("there.jpg")));
     EXPECT_TRUE(QFileInfo::exists(dragged));
     EXPECT_EQ(f.lists.currentId(), ListId::FolderPictures);
+    // The program comment follows the copy.
+    EXPECT_EQ(CommentStore::instance().get(folder + QStringLiteral("there.jpg")), QStringLiteral("Brought along"));
+    CommentStore::instance().remove(dragged);
+    CommentStore::instance().remove(folder + QStringLiteral("there.jpg"));
 }
 
 TEST(MainWindowWidget, EscCancelsATreeLabelEdit)

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using namespace vistello;
@@ -62,4 +63,23 @@ TEST(PictureViewWidget, PressedButtonLooksHotUntilReleased)
     EXPECT_EQ(shown.view.grab().toImage().pixel(key), qRgb(204, 204, 255));
     shown.mouse(QEvent::MouseButtonRelease, QPoint(300, 300), Qt::NoButton);
     EXPECT_EQ(shown.view.grab().toImage().pixel(key), qRgb(255, 255, 255));
+}
+
+// Outside picture-only mode the wheel moves the strip's focus, forward to the next picture.
+TEST(PictureViewWidget, WheelOutsidePictureOnlyMovesTheStripFocus)
+{
+    ShownPicture shown;
+    std::vector<int> focus;
+    std::vector<int> step;
+    QObject::connect(&shown.view, &PictureView::stripFocusRequested, [&](int delta) { focus.push_back(delta); });
+    QObject::connect(&shown.view, &PictureView::stepRequested, [&](int delta) { step.push_back(delta); });
+    const QPoint at(300, 300);
+    QWheelEvent forward(QPointF(at), shown.view.mapToGlobal(QPointF(at)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&shown.view, &forward);
+    EXPECT_EQ(focus, std::vector<int>{1});
+    EXPECT_TRUE(step.empty());
+    shown.view.setModes(true, false);
+    QApplication::sendEvent(&shown.view, &forward);
+    EXPECT_EQ(step, std::vector<int>{-1}) << "picture-only: forward shows the previous picture";
 }

@@ -1,16 +1,15 @@
 #pragma once
-// The program's one top-level window: top bar, left pane and the central
-// area with the current page. The decisions are the headless window logic's
-// (app/window); this class holds the widgets and applies them.
+// The program's one top-level window: a frame of top bar, left pane and
+// the central area with the current page. It owns the pages and routes
+// commands to them and to its controllers (viewer, auto show, file
+// commands); the decisions are the headless window logic's (app/window).
 #include "app/window/frame/MainWindowState.h"
 #include "app/window/frame/WindowLayout.h"
 #include "app/startup/WindowStart.h"
 #include "organize/folders/Favorites.h"
 #include "organize/folders/FolderTreeModel.h"
-#include "app/window/viewer/SoundRule.h"
 
 #include <QJsonObject>
-#include <QTimer>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -19,6 +18,8 @@ class QLabel;
 
 namespace vistello {
 
+class AutoShowController;
+class FileCommandRunner;
 class FileCommands;
 class FolderPaneController;
 class FolderTree;
@@ -28,11 +29,12 @@ class PictureView;
 class PictureLists;
 class Prompts;
 class SettingsStore;
-class SoundPlayer;
-struct ColourAverages;
 class TabRow;
 class TopBar;
+class ViewerController;
 class WindowPage;
+struct AutoShowHost;
+struct ViewerHost;
 enum class PageId;
 struct CommandContext;
 
@@ -69,6 +71,8 @@ public:
     void setSelectionViewVisible(bool visible);
     // The overview page exists and every item has its tile.
     bool overviewComplete() const;
+    // No thumbnail loader and no transition is still at work.
+    bool idle() const;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -79,6 +83,9 @@ protected:
 
 private:
     WindowPage* page(PageId id);
+    // What the controllers may ask of the window and change in it.
+    AutoShowHost autoShowHost();
+    ViewerHost viewerHost();
     CommandContext commandContext() const;
     void layoutAreas();
     void applyFrame();
@@ -91,21 +98,12 @@ private:
     void stepPicture(int delta);
     void showPicture(int index);
     void enter();
-    void updateList();
     void selectAll();
     void goToFolder(const QString& text);
     void currentPictureChanged();
     void applyTabRowChange(int change);
-    void deletePictures();
-    void pastePicture();
-    // The viewer: its buttons, keys and the auto show.
-    PictureView* pictureView();
-    void viewerCommand(int command, bool withCtrl);
-    void transformShownPicture(int command);
-    bool viewerKey(const class QKeyEvent& key);
-    void startAutoShow();
-    void stopAutoShow();
-    void autoShowTick();
+    // The viewer shown on the picture tab, else null.
+    PictureView* pictureView() const;
     void applyViewerModes();
     QString pictureFolder() const;
     // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
@@ -128,13 +126,7 @@ private:
     void showListBranches();
     void transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt);
     void folderRenamed(const QString& oldFolder, const QString& newFolder);
-    // The viewer's Shift+drag measurement: the "RGB values" dialog.
-    void coloursMeasured(const ColourAverages& averages);
-    // The shown picture's sound memo or embedded sound ("PicturesWithAudio").
-    void playSoundOfShownPicture();
     void playSoundOf(const QString& path);
-    void deleteShownPicture();
-    void restoreShownPicture();
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -153,16 +145,14 @@ private:
     WindowPage* currentPage_ = nullptr;
     QColor background_;
     QColor pictureOnlyBackground_;
-    QTimer autoShowTimer_;
-    bool autoShowRunning_ = false;
-    bool fullScreenBeforeShow_ = false;
-    SoundRule soundRule_;
     FavoritesList favorites_;
     FolderPaneController* folderPane_ = nullptr;
     OverviewStripController* listViews_ = nullptr;
     FolderTree* folderTree_ = nullptr;
     QLabel* driveLine_ = nullptr;
-    SoundPlayer* soundPlayer_ = nullptr; // made for the first sound
+    std::unique_ptr<FileCommandRunner> fileRunner_;
+    AutoShowController* autoShow_;
+    ViewerController* viewer_;
 };
 
 } // namespace vistello

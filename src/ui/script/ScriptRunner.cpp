@@ -60,6 +60,19 @@ void settle()
     }
 }
 
+constexpr int kIdleWaitMs = 30000;
+
+// Posted events done, then until no loader or transition works, for at most kIdleWaitMs.
+void waitIdle(const MainWindow& window)
+{
+    settle();
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.idle() && clock.elapsed() < kIdleWaitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    settle();
+}
+
 // Until the overview holds every tile, for at most ms.
 void waitForTiles(const MainWindow& window, int ms)
 {
@@ -140,7 +153,7 @@ bool ScriptRunner::run(const ScriptCommand& command)
     case Kind::Pane: window_.setSelectionViewVisible(command.text == QLatin1String("show")); break;
     case Kind::WaitTiles: waitForTiles(window_, n[0]); break;
     case Kind::Wait: break;
-    case Kind::WaitIdle: settle(); break;
+    case Kind::WaitIdle: waitIdle(window_); break;
     case Kind::Shot: settle(); return window_.grab().save(command.text, "PNG");
     case Kind::State: settle(); return writeState(command.text);
     case Kind::Drop: sendDrop({n[0], n[1]}, command.text.split(QLatin1Char('|'))); break;

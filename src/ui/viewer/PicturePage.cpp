@@ -62,14 +62,50 @@ void PicturePage::setBackgrounds(QColor normal, QColor pictureOnly)
     view_->setBackground(pictureOnly_ ? pictureOnly : normal);
 }
 
-void PicturePage::currentPictureChanged()
+void PicturePage::showCurrent()
 {
     const PictureList& list = lists_.current();
     const bool empty = list.count() == 0;
     view_->showPicture(empty ? QString() : list.currentPath(), empty ? 0 : list.currentIndex(), list.count());
+}
+
+void PicturePage::currentPictureChanged()
+{
+    showCurrent();
     preview_->listChanged();
     showTabPicture(false);
     tabs_->update();
+}
+
+void PicturePage::refreshAll()
+{
+    view_->reload();
+    showCurrent();
+    showTabPicture(true);
+}
+
+void PicturePage::pictureChanged(const QString& path)
+{
+    if (path == view_->path())
+        view_->reload();
+    const PictureList& list = lists_.current();
+    if (list.count() > 0 && list.currentPath() == path)
+        showTabPicture(true);
+}
+
+void PicturePage::pictureRemoved(const QString&, int)
+{
+    showCurrent();
+}
+
+void PicturePage::pictureAdded(const QString&, int)
+{
+    showCurrent();
+}
+
+void PicturePage::pictureReplaced(const QString&, int)
+{
+    showCurrent();
 }
 
 bool PicturePage::pageCommand(int id)

@@ -1,7 +1,9 @@
 #pragma once
 // The picture page: its tab row, the preview strip above the viewer on the
 // "Picture" tab, and the picture-data, binary and histogram views on the
-// others. In picture-only mode the viewer fills the page.
+// others. In picture-only mode the viewer fills the page. It learns about
+// changed, removed and added pictures as a ViewListener.
+#include "organize/filecommands/ViewListener.h"
 #include "ui/common/WindowPage.h"
 
 #include <QJsonObject>
@@ -17,7 +19,7 @@ class PictureDataPage;
 class PreviewStrip;
 class TabRow;
 
-class PicturePage : public WindowPage {
+class PicturePage : public WindowPage, public ViewListener {
     Q_OBJECT
 public:
     PicturePage(PictureLists& lists, QWidget* parent);
@@ -30,6 +32,13 @@ public:
     // Enter on the picture tab: the strip's focused picture.
     void showFocused();
     void setBackgrounds(QColor normal, QColor pictureOnly);
+
+    // ViewListener: the viewer and the shown tab read their file anew.
+    void refreshAll() override;
+    void pictureChanged(const QString& path) override;
+    void pictureRemoved(const QString& path, int index) override;
+    void pictureAdded(const QString& path, int index) override;
+    void pictureReplaced(const QString& path, int index) override;
 
     PictureView* view() const { return view_; }
     TabRow* tabRow() const { return tabs_; }
@@ -55,6 +64,8 @@ private:
     QWidget* tabView() const;
     void hideTabViews();
     void showTabPicture(bool force);
+    // The viewer on the list's current picture.
+    void showCurrent();
 
     PictureLists& lists_;
     TabRow* tabs_;

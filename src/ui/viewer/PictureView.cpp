@@ -6,19 +6,13 @@
 #include "app/window/viewer/Panorama.h"
 #include "app/window/viewer/RowBackdrop.h"
 #include "app/window/frame/CommandIds.h"
-#include "imaging/scale/ScaleAreaAverage.h"
-#include "resources/StringTable.h"
 #include "ui/common/FlatScrollBar.h"
+#include "ui/viewer/ViewerDrawing.h"
 
 #include <QFontMetrics>
 #include <algorithm>
-#include <QGuiApplication>
-#include <QHelpEvent>
-#include <QJsonArray>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QRegion>
-#include <QToolTip>
 #include <QWheelEvent>
 
 namespace vistello {
@@ -35,46 +29,6 @@ QRandomGenerator seededRandom()
     const quint32 seed = qEnvironmentVariable("VISTELLO_SEED").toUInt(&ok);
     return ok ? QRandomGenerator(seed) : QRandomGenerator(QRandomGenerator::global()->generate());
 }
-
-// Each colour byte of what is drawn there +100, capped: the saturating
-// sum of the painter's Plus mode does it in place.
-void lighten(QPainter& painter, const QRegion& area)
-{
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_Plus);
-    for (const QRect& part : area)
-        painter.fillRect(part, QColor(100, 100, 100));
-    painter.restore();
-}
-
-QRect buttonRect(const ViewerButton& button)
-{
-    return QRect(button.topLeft, QSize(kButtonSize, kButtonSize));
-}
-
-QFont smallFont(const QFont& base)
-{
-    QFont font = base;
-    font.setPixelSize(11);
-    return font;
-}
-
-// Our own marks, one 18-pixel cell per button, on a white key.
-QImage drawButtonStrip()
-{
-    QImage strip(kStripCell * kStripCells, kStripCell, QImage::Format_RGB32);
-    strip.fill(Qt::white);
-    QPainter painter(&strip);
-    QFont font = painter.font();
-    font.setPixelSize(13);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    for (const int command : stripCommands())
-        painter.drawText(QRect(stripIndex(command) * kStripCell, 0, kStripCell, kStripCell), Qt::AlignCenter,
-                         stripMark(command));
-    return strip;
-}
-
 } // namespace
 
 PictureView::PictureView(QWidget* parent)
@@ -118,7 +72,7 @@ void PictureView::showPicture(const QString& path, int index, int count)
         const bool wasShowing = pictureOk() && !zoomOn_ && isVisible();
         const QPixmap previous = wasShowing && pictureOnly_ && settings_.transitions ? grab() : QPixmap();
         path_ = path;
-        facts_ = path.isEmpty() ? PictureFacts{} : readPictureFacts(path);
+        readFacts();
         decode();
         if (transitionPlays({pictureOk(), settings_.transitions, false, pictureOnly_, true, wasShowing}))
             startTransition(previous);
@@ -134,8 +88,14 @@ void PictureView::showPicture(const QString& path, int index, int count)
 void PictureView::reload()
 {
     picture_.fileChanged(path_);
-    facts_ = path_.isEmpty() ? PictureFacts{} : readPictureFacts(path_);
+    readFacts();
     decode();
+}
+
+void PictureView::readFacts()
+{
+    facts_ = path_.isEmpty() ? PictureFacts{} : readPictureFacts(path_);
+    programComment_ = path_.isEmpty() || !commentOf_ ? QString() : commentOf_(path_);
 }
 
 void PictureView::setBackground(QColor colour)
@@ -201,16 +161,14 @@ void PictureView::placePanoramaBar()
         panoramaBar_->hide();
         return;
     }
-    const bool across = shown_.width() > shown_.height();
-    const int rendered = across ? shown_.width() : shown_.height();
-    const int length = across ? width() : height();
+    const PanoramaBar bar = panoramaBar(size(), shown_.size(), FlatScrollBar::Thickness);
     const QSignalBlocker quiet(panoramaBar_);
-    panoramaBar_->setOrientation(across ? Qt::Horizontal : Qt::Vertical);
-    panoramaBar_->setRange(0, panoramaRange(rendered, length));
-    panoramaBar_->setPageStep(length);
+    panoramaBar_->setOrientation(bar.horizontal ? Qt::Horizontal : Qt::Vertical);
+    panoramaBar_->setRange(0, bar.range);
+    panoramaBar_->setPageStep(bar.pageStep);
     panoramaBar_->setValue(panoramaPosition_);
-    panoramaBar_->setEnabled(rendered > length);
-    panoramaBar_->setGeometry(panoramaBarRect(size(), across, FlatScrollBar::Thickness));
+    panoramaBar_->setEnabled(bar.enabled);
+    panoramaBar_->setGeometry(bar.rect);
     panoramaBar_->show();
 }
 
@@ -235,14 +193,8 @@ void PictureView::relayout()
 {
     const QSize client = size();
     drawnRect_ = shown_.isNull() ? QRect() : drawnRect(client, shown_.size());
-    if (panorama_ && !shown_.isNull()) {
-        // At its own size, scrolled along the long side and centred across it.
-        drawnRect_.setSize(shown_.size());
-        if (shown_.width() > shown_.height())
-            drawnRect_.moveTo(-panoramaPosition_, (client.height() - shown_.height()) / 2);
-        else
-            drawnRect_.moveTo((client.width() - shown_.width()) / 2, -panoramaPosition_);
-    }
+    if (panorama_ && !shown_.isNull())
+        drawnRect_ = panoramaDrawnRect(client, shown_.size(), panoramaPosition_);
     drawn_ = shown_.size() == drawnRect_.size()
         ? shown_
         : shown_.scaled(drawnRect_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -250,8 +202,8 @@ void PictureView::relayout()
     const QFontMetrics metrics(smallFont(font()));
     const QRect text = metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::TextExpandTabs, infoBox_.text);
     infoBoxSize_ = infoBox_.text.isEmpty() ? QSize() : QSize(text.width() + 4, text.height());
-    const TextLineInputs line{facts_.exifComment, facts_.jpegComment, QString(), pictureOnly_,
-                              settings_.textInPictureOnly,  index_,             count_, path_};
+    const TextLineInputs line{facts_.exifComment, facts_.jpegComment, programComment_, pictureOnly_,
+                              settings_.textInPictureOnly, index_, count_, path_};
     textLine_ = path_.isEmpty() ? TextLine{} : textLine(line);
     bandHeight_ = bottomBandHeight(line);
     buttons_.clear();
@@ -313,9 +265,8 @@ void PictureView::startTransition(const QPixmap& previous)
         return;
     previousFrame_ = previous;
     revealed_ = QRegion();
-    transition_ = transitionPlan(chooseEffect(random_), size(), random_);
-    transitionStep_ = 0;
-    nextStepAtMs_ = 0;
+    transition_.start(transitionPlan(chooseEffect(random_), size(), random_),
+                      transitionDelayUnitMs(settings_.transitionDelay));
     ++transitionsPlayed_;
     transitionClock_.start();
     transitionTimer_.start();
@@ -324,16 +275,9 @@ void PictureView::startTransition(const QPixmap& previous)
 
 void PictureView::transitionFrame()
 {
-    // Every step that is due on this frame; the waits never block.
-    const int unit = transitionDelayUnitMs(settings_.transitionDelay);
-    const int64_t now = transitionClock_.elapsed();
-    while (transitionStep_ < transition_.size() && nextStepAtMs_ <= now) {
-        const TransitionStep& step = transition_[transitionStep_++];
-        for (const QRect& copy : step.copies)
-            revealed_ += copy;
-        nextStepAtMs_ += int64_t(step.waitUnits) * unit;
-    }
-    if (transitionStep_ >= transition_.size())
+    for (const QRect& copy : transition_.advance(transitionClock_.elapsed()))
+        revealed_ += copy;
+    if (!transition_.running())
         finishTransition();
     update();
 }
@@ -344,80 +288,7 @@ void PictureView::finishTransition()
         return;
     transitionTimer_.stop();
     previousFrame_ = QPixmap();
-    transition_.clear();
-    update();
-}
-
-void PictureView::toggleZoom()
-{
-    if (zoomOn_) {
-        zoomOn_ = false;
-        zoomPicture_.reset();
-        zoomed_ = navigatorImage_ = QImage();
-        unsetCursor();
-        placePanoramaBar();
-        relayout();
-        return;
-    }
-    if (!pictureOk())
-        return;
-    zoomOn_ = true;
-    zoom_ = {};
-    zoomPicture_ = std::make_unique<DecodedPicture>();
-    zoomPicture_->setBox(0, 0); // no box: the file's size at the level's scale
-    zoomPicture_->setCacheCapacity(0);
-    zoomPicture_->setAutoRotate(settings_.autoRotate);
-    panoramaTimer_.stop();
-    placePanoramaBar();
-    loadZoom();
-}
-
-void PictureView::loadZoom()
-{
-    // The decoder scales while decoding (libjpeg's N/8), so no full-size
-    // copy is enlarged afterwards.
-    zoomPicture_->setScale(zoom_.scaleNum(), ZoomView::scaleDenom());
-    zoomPicture_->setBackgroundColour(background_.rgb());
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool loaded = !path_.isEmpty() && zoomPicture_->load(path_);
-    QGuiApplication::restoreOverrideCursor();
-    if (!loaded) {
-        toggleZoom(); // nothing to zoom into: back to the normal view
-        return;
-    }
-    zoomed_ = zoomPicture_->image();
-    zoomFullSize_ = QSize(zoomPicture_->fileWidth(), zoomPicture_->fileHeight());
-    if (zoomPicture_->orientation() > 4)
-        zoomFullSize_.transpose();
-    navigator_ = navigatorFor(zoomFullSize_);
-    if (navigatorImage_.isNull() && zoomed_.width() > 0)
-        navigatorImage_ = scaleAreaAverage(zoomed_, navigator_.size.width(), zoomed_.width()).value_or(QImage());
-    zoom_.clamp(zoomed_.size(), size());
-    relayout();
-}
-
-void PictureView::zoomIn()
-{
-    if (!zoomOn_ || !zoom_.canZoomIn())
-        return;
-    zoom_.zoomIn(zoomed_.size(), size());
-    loadZoom();
-}
-
-void PictureView::zoomOut()
-{
-    if (!zoomOn_ || !zoom_.canZoomOut())
-        return;
-    zoom_.zoomOut(zoomed_.size(), size());
-    loadZoom();
-}
-
-void PictureView::moveZoomed(QPoint delta)
-{
-    if (!zoomOn_)
-        return;
-    zoom_.offset += delta;
-    zoom_.clamp(zoomed_.size(), size());
+    transition_.finish();
     update();
 }
 
@@ -433,31 +304,30 @@ void PictureView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    if (const ViewerButton* button = buttonUnder(at)) {
+    const ViewerButton* button = buttonUnder(at);
+    switch (viewerPress({button != nullptr, zoomOn_, !panoramaBar_->isHidden(), count_ == 0,
+                         infoBoxRect().contains(at)})) {
+    case ViewerPress::Button:
         unsetCursor();
         pressedCommand_ = button->command;
         update();
         if (button->enabled)
             Q_EMIT commandChosen(button->command, event->modifiers().testFlag(Qt::ControlModifier));
-        return;
-    }
-    if (zoomOn_) {
+        break;
+    case ViewerPress::ZoomDrag:
         zoomDragging_ = true;
         dragStart_ = at;
         dragStartOffset_ = zoom_.offset;
         dragInNavigator_ = QRect(QPoint(0, 0), navigator_.size).contains(at);
-        return;
-    }
-    if (!panoramaBar_->isHidden()) {
+        break;
+    case ViewerPress::PanoramaDrag:
         panoramaDragging_ = true;
         dragStart_ = at;
         dragStartPosition_ = panoramaBar_->value();
-        return;
+        break;
+    case ViewerPress::InfoBox: cycleInfoBox(); break;
+    case ViewerPress::PictureDrag: beginPictureDrag(at); break;
     }
-    if (count_ > 0 && infoBoxRect().contains(at))
-        cycleInfoBox();
-    else
-        beginPictureDrag(at);
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event)
@@ -474,15 +344,14 @@ void PictureView::mouseReleaseEvent(QMouseEvent* event)
 void PictureView::wheelEvent(QWheelEvent* event)
 {
     const int direction = event->angleDelta().y() > 0 ? 1 : event->angleDelta().y() < 0 ? -1 : 0;
-    if (direction == 0)
-        return;
-    if (zoomOn_) {
-        if (direction > 0)
-            zoomIn();
-        else
-            zoomOut();
-    } else {
-        Q_EMIT stepRequested(-direction); // forward: the previous picture
+    switch (viewerWheel(direction, zoomOn_, pictureOnly_)) {
+    case ViewerWheel::ZoomIn: zoomIn(); break;
+    case ViewerWheel::ZoomOut: zoomOut(); break;
+    case ViewerWheel::ShowPrevious: Q_EMIT stepRequested(-1); break;
+    case ViewerWheel::ShowNext: Q_EMIT stepRequested(1); break;
+    case ViewerWheel::FocusNext: Q_EMIT stripFocusRequested(1); break;
+    case ViewerWheel::FocusPrevious: Q_EMIT stripFocusRequested(-1); break;
+    case ViewerWheel::Nothing: break;
     }
 }
 
@@ -527,174 +396,6 @@ void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         Q_EMIT doubleClicked();
-}
-
-void PictureView::drawButton(QPainter& painter, const ViewerButton& button) const
-{
-    const bool hot = button.enabled && (button.command == hotCommand_ || button.command == pressedCommand_);
-    const QImage& variant = hot ? hotStrip_ : button.enabled ? strip_ : disabledStrip_;
-    const QRect cell(stripIndex(button.command) * kStripCell, 0, kStripCell, kStripCell);
-    painter.drawImage(button.topLeft, variant, cell);
-    if (hot) {
-        painter.setPen(QColor(49, 106, 197));
-        const QRect frame(button.topLeft, QSize(kButtonSize, kButtonSize));
-        painter.drawLine(frame.topRight(), frame.bottomRight());
-        painter.drawLine(frame.bottomLeft(), frame.bottomRight());
-    }
-}
-
-const ViewerButton* PictureView::buttonUnder(QPoint at) const
-{
-    for (const ViewerButton& button : buttons_)
-        if (buttonRect(button).contains(at))
-            return &button;
-    return nullptr;
-}
-
-int PictureView::buttonAt(QPoint at) const
-{
-    const ViewerButton* button = buttonUnder(at);
-    return button ? button->command : 0;
-}
-
-bool PictureView::event(QEvent* event)
-{
-    if (event->type() != QEvent::ToolTip)
-        return QWidget::event(event);
-    // A button's tool tip is the text numbered by its command.
-    const auto* help = static_cast<QHelpEvent*>(event);
-    if (const ViewerButton* button = buttonUnder(help->pos()))
-        QToolTip::showText(help->globalPos(), strings::text(button->command), this, buttonRect(*button));
-    else
-        QToolTip::hideText();
-    return true;
-}
-
-void PictureView::leaveEvent(QEvent*)
-{
-    if (hotCommand_ != 0) {
-        hotCommand_ = 0;
-        update();
-    }
-}
-
-void PictureView::paintZoom(QPainter& painter)
-{
-    painter.drawImage(zoom_.offset, zoomed_);
-    const QRect inset(QPoint(0, 0), navigator_.size);
-    painter.drawImage(inset.topLeft(), navigatorImage_);
-    painter.setPen(Qt::black);
-    painter.drawRect(inset.adjusted(-1, -1, 1, 1));
-    const QRect mark = navigatorMark(navigator_, zoomFullSize_, zoomed_.size(), zoom_.offset, size());
-    painter.setPen(Qt::white);
-    painter.drawRect(mark);
-    painter.setPen(Qt::black);
-    painter.drawRect(mark.adjusted(-1, -1, 1, 1));
-    paintRow(painter);
-    painter.setPen(settings_.textColour);
-    painter.drawText(QRect(zoomLabelAt(width(), height()), QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop, zoomLabel());
-}
-
-QString PictureView::zoomLabel() const
-{
-    return zoomOn_ ? QStringLiteral(" %1% ").arg(zoom_.percent()) : QString();
-}
-
-void PictureView::paintRow(QPainter& painter)
-{
-    lighten(painter, backdrop_.lit);
-    painter.setPen(settings_.textColour);
-    for (const QLine& separator : backdrop_.separators)
-        painter.drawLine(separator);
-    for (const ViewerButton& button : buttons_)
-        drawButton(painter, button);
-}
-
-void PictureView::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    if (!previousFrame_.isNull()) {
-        painter.drawPixmap(0, 0, previousFrame_);
-        painter.setClipRegion(revealed_);
-    }
-    painter.fillRect(rect(), background_);
-    if (zoomOn_) {
-        paintZoom(painter);
-        return;
-    }
-    if (!drawn_.isNull()) {
-        painter.drawImage(drawnRect_.topLeft(), drawn_);
-    } else if (!failure_.isEmpty()) {
-        painter.setPen(QColor(~background_.rgb() & 0xFFFFFF));
-        painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, failure_);
-    }
-    // The band and the box lie over a lighter picture; the band leaves the
-    // picture alone when it would cover all of it.
-    QRegion light;
-    if (bandHeight_ > 0) {
-        const QRect band(0, height() - bandHeight_, width(), bandHeight_);
-        light += band;
-        if (!drawn_.isNull() && (band & drawnRect_).height() >= drawnRect_.height())
-            light -= drawnRect_;
-    }
-    const bool boxShown = infoBox_.shown && !infoBoxSize_.isEmpty();
-    if (boxShown)
-        light += infoBoxRect();
-    lighten(painter, light);
-    if (boxShown) {
-        painter.setFont(smallFont(font()));
-        painter.setPen(settings_.textColour);
-        painter.drawText(infoBoxRect(), Qt::TextExpandTabs, infoBox_.text);
-        painter.setFont(font());
-    }
-    if (!textLine_.text.isEmpty()) {
-        painter.setPen(Qt::black);
-        if (textLine_.centred) {
-            for (int dx : {0, 1})
-                painter.drawText(QRect(dx, height() - 16, width(), 16), Qt::AlignHCenter | Qt::AlignTop,
-                                 textLine_.text);
-        } else {
-            painter.drawText(QRect(0, height() - 16, width(), 16), Qt::AlignLeft | Qt::AlignTop, textLine_.text);
-        }
-    }
-    paintRow(painter);
-    paintMeasureBand(painter);
-    if (newPictureUnpainted_ && keyClock_.isValid())
-        lastKeyToPaintMs_ = double(keyClock_.nsecsElapsed()) / 1e6;
-    newPictureUnpainted_ = false;
-    keyClock_.invalidate();
-}
-
-QJsonObject PictureView::stateJson() const
-{
-    QJsonArray buttons;
-    for (const ViewerButton& button : buttons_)
-        buttons.append(QJsonArray{button.command, button.topLeft.x(), button.topLeft.y(), button.enabled});
-    const QPoint origin = mapTo(window(), QPoint(0, 0));
-    return {
-        {QStringLiteral("viewRect"), QJsonArray{origin.x(), origin.y(), width(), height()}},
-        {QStringLiteral("buttons"), buttons},
-        {QStringLiteral("mode"), zoomOn_ ? QStringLiteral("zoom")
-                                 : panorama_ ? QStringLiteral("panorama")
-                                             : QStringLiteral("normal")},
-        {QStringLiteral("drawnRect"),
-         QJsonArray{drawnRect_.x(), drawnRect_.y(), drawnRect_.width(), drawnRect_.height()}},
-        {QStringLiteral("zoomLevel"), zoom_.level},
-        {QStringLiteral("zoomLabel"), zoomLabel()},
-        {QStringLiteral("zoomOffset"), QJsonArray{zoom_.offset.x(), zoom_.offset.y()}},
-        {QStringLiteral("navigator"), QJsonArray{navigator_.size.width(), navigator_.size.height()}},
-        {QStringLiteral("panorama"), panorama_},
-        {QStringLiteral("panoramaScrolling"), panoramaTimer_.isActive()},
-        {QStringLiteral("infoBox"), settings_.infoBoxState},
-        {QStringLiteral("textLine"), textLine_.text},
-        {QStringLiteral("transitions"), transitionsPlayed_},
-        {QStringLiteral("panoramaBar"),
-         !panoramaBar_->isHidden()
-             ? QJsonArray{panoramaBar_->x(), panoramaBar_->y(), panoramaBar_->width(), panoramaBar_->height(),
-                          panoramaBar_->maximum(), panoramaBar_->pageStep(), panoramaBar_->value()}
-             : QJsonArray{}},
-        {QStringLiteral("keyToPaintMs"), lastKeyToPaintMs_},
-    };
 }
 
 } // namespace vistello

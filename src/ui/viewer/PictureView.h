@@ -6,7 +6,7 @@
 #include "app/window/viewer/ColourMeasure.h"
 #include "app/window/viewer/PictureFacts.h"
 #include "app/window/viewer/RowBackdrop.h"
-#include "app/window/viewer/TransitionPlan.h"
+#include "app/window/viewer/TransitionSchedule.h"
 #include "app/window/viewer/ViewerButtons.h"
 #include "app/window/viewer/ViewerFrame.h"
 #include "app/window/viewer/ViewerMouse.h"
@@ -19,6 +19,7 @@
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace vistello {
@@ -49,6 +50,8 @@ public:
     void setBackground(QColor colour);
     void setSettings(const ViewerSettings& settings);
     void setModes(bool pictureOnly, bool autoShow);
+    // The program comment of a path, for the text line.
+    void setCommentSource(std::function<QString(const QString&)> source) { commentOf_ = std::move(source); }
     // Ctrl with a lossless button, Ctrl+I and Ctrl+B: the shown rendering only.
     void editInMemory(int command);
     void cycleInfoBox();
@@ -67,6 +70,7 @@ public:
     QString path() const { return path_; }
     bool pictureOk() const { return !shown_.isNull(); }
     bool panoramaScrolling() const { return panoramaTimer_.isActive(); }
+    bool transitionRunning() const { return !previousFrame_.isNull(); }
     // A key that may show another picture: the time until that picture is
     // painted is kept for the state.
     void startKeyClock() { keyClock_.start(); }
@@ -77,8 +81,10 @@ Q_SIGNALS:
     // A button was pressed; withCtrl asks for the in-memory variant.
     void commandChosen(int command, bool withCtrl);
     void infoBoxStateChanged(int state);
-    // The wheel outside zoom mode: +1 the next picture, -1 the previous.
+    // The wheel in picture-only mode: +1 the next picture, -1 the previous.
     void stepRequested(int delta);
+    // The wheel otherwise: the preview strip's focus moves, +1 to the next picture.
+    void stripFocusRequested(int delta);
     // The panorama moved, by hand or by itself: the auto show waits anew.
     void scrolled();
     // Shift+drag over the picture: the band's average colours.
@@ -117,12 +123,15 @@ private:
     bool movePictureDrag(const QMouseEvent& event);
     void endPictureDrag(const QMouseEvent& event);
     void paintMeasureBand(QPainter& painter) const;
+    void readFacts();
 
     DecodedPicture picture_;
     QString path_;
     int index_ = 0;
     int count_ = 0;
     PictureFacts facts_;
+    QString programComment_;
+    std::function<QString(const QString&)> commentOf_;
     QImage shown_;
     QImage drawn_; // shown_ at the drawn rectangle's size
     QString failure_;
@@ -163,9 +172,7 @@ private:
     QRandomGenerator random_;
     QPixmap previousFrame_;
     QRegion revealed_;
-    std::vector<TransitionStep> transition_;
-    size_t transitionStep_ = 0;
-    int64_t nextStepAtMs_ = 0;
+    TransitionSchedule transition_;
     QElapsedTimer transitionClock_;
     QTimer transitionTimer_;
     int transitionsPlayed_ = 0;

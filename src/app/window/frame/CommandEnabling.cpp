@@ -23,6 +23,8 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::NormalFrame:
         return c.appFullScreen;
     case command::DeletePictures:
+        // Only where pictures are shown: never from the information or option pages.
+        return c.listCount > 0 && (c.displayStyle & style::PictureStyles) != 0;
     case command::SelectAll:
     case command::FileDateFromExif:
     case command::ExportList:

@@ -1,6 +1,7 @@
 #include "app/window/script/ScriptLine.h"
 
 #include "app/window/frame/CommandIds.h"
+#include "app/window/viewer/ButtonStrip.h"
 
 #include <QKeySequence>
 #include <QStringList>
@@ -110,7 +111,7 @@ ScriptLine parseScriptLine(const QString& line)
         break;
     }
     case Kind::Command:
-        if (!command::isKnown(command.numbers[0]) && !command::isPageCommand(command.numbers[0]))
+        if (!isReachableCommand(command.numbers[0]))
             return failure(QStringLiteral("unknown command id %1").arg(command.numbers[0]));
         break;
     case Kind::Pane:
@@ -128,6 +129,12 @@ ScriptLine parseScriptLine(const QString& line)
         break;
     }
     return {command, {}};
+}
+
+bool isReachableCommand(int id)
+{
+    // The window's keys and buttons, the pages' menus and the viewer's buttons.
+    return command::isKnown(id) || command::isPageCommand(id) || stripIndex(id) >= 0;
 }
 
 } // namespace vistello

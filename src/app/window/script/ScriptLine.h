@@ -26,4 +26,7 @@ struct ScriptLine {
 
 ScriptLine parseScriptLine(const QString& line);
 
+// Every command id a user can reach by key, button or menu: "command ID" runs it.
+bool isReachableCommand(int id);
+
 } // namespace vistello

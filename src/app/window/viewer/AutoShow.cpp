@@ -29,6 +29,23 @@ AutoShowTick autoShowTick(int listCount, const AutoShowBusy& busy)
     return AutoShowTick::Next;
 }
 
+bool AutoShowSession::start(int listCount, bool appFullScreen)
+{
+    if (running_ || !autoShowCanStart(listCount))
+        return false;
+    running_ = true;
+    fullScreenBefore_ = appFullScreen;
+    return true;
+}
+
+bool AutoShowSession::stop()
+{
+    if (!running_)
+        return false;
+    running_ = false;
+    return !fullScreenBefore_;
+}
+
 bool transitionPlays(const TransitionConditions& c)
 {
     return c.pictureOk && c.transitionsOn && !c.relayoutPending && c.pictureOnly && c.newPicture && c.allowed;

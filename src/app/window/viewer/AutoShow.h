@@ -20,6 +20,20 @@ struct AutoShowBusy {
 };
 AutoShowTick autoShowTick(int listCount, const AutoShowBusy& busy);
 
+// Whether the show runs and what it changed in the frame.
+class AutoShowSession {
+public:
+    bool running() const { return running_; }
+    // False when the list is too short to show.
+    bool start(int listCount, bool appFullScreen);
+    // True when the full-screen frame is to be left: it was not on before.
+    bool stop();
+
+private:
+    bool running_ = false;
+    bool fullScreenBefore_ = false;
+};
+
 struct TransitionConditions {
     bool pictureOk = false;
     bool transitionsOn = false; // "Transitions"

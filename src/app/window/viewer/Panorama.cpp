@@ -32,4 +32,24 @@ QRect panoramaBarRect(QSize client, bool horizontal, int thickness)
                       : QRect(client.width() - thickness, 0, thickness, client.height());
 }
 
+QRect panoramaDrawnRect(QSize client, QSize rendering, int position)
+{
+    if (rendering.width() > rendering.height())
+        return QRect(QPoint(-position, (client.height() - rendering.height()) / 2), rendering);
+    return QRect(QPoint((client.width() - rendering.width()) / 2, -position), rendering);
+}
+
+PanoramaBar panoramaBar(QSize client, QSize rendering, int thickness)
+{
+    PanoramaBar bar;
+    bar.horizontal = rendering.width() > rendering.height();
+    const int rendered = bar.horizontal ? rendering.width() : rendering.height();
+    const int length = bar.horizontal ? client.width() : client.height();
+    bar.range = panoramaRange(rendered, length);
+    bar.pageStep = length;
+    bar.enabled = rendered > length;
+    bar.rect = panoramaBarRect(client, bar.horizontal, thickness);
+    return bar;
+}
+
 } // namespace vistello

@@ -22,4 +22,19 @@ int panoramaRange(int rendered, int client);
 // view's full height (or width).
 QRect panoramaBarRect(QSize client, bool horizontal, int thickness);
 
+
+// The rendering at its own size, scrolled by position along its long side
+// and centred across it.
+QRect panoramaDrawnRect(QSize client, QSize rendering, int position);
+
+// The scroll bar for a rendering: its axis, range, page and place.
+struct PanoramaBar {
+    bool horizontal = true;
+    int range = 0;
+    int pageStep = 0;
+    bool enabled = false; // something to scroll
+    QRect rect;
+};
+PanoramaBar panoramaBar(QSize client, QSize rendering, int thickness);
+
 } // namespace vistello

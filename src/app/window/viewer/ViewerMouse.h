@@ -37,4 +37,23 @@ inline constexpr int kFormatSettingsCommand = 348;
 // The context menu's entries; empty when no menu opens.
 std::vector<ViewerMenuEntry> viewerMenu(const ViewerMenuInputs& in);
 
+// What a left press in the viewer does, first match wins: a button, then a
+// drag in zoom mode, a drag of the panorama, the information box, and else
+// a press on the picture that may become a drag.
+enum class ViewerPress { Button, ZoomDrag, PanoramaDrag, InfoBox, PictureDrag };
+struct PressInputs {
+    bool overButton = false;
+    bool zoomOn = false;
+    bool panoramaBarShown = false;
+    bool listEmpty = true;
+    bool inInfoBox = false;
+};
+ViewerPress viewerPress(const PressInputs& in);
+
+// The wheel, by direction (+1 forward): zoom mode zooms; picture-only mode
+// shows the previous picture forward; else the preview strip's focus moves
+// to the next picture forward.
+enum class ViewerWheel { Nothing, ZoomIn, ZoomOut, ShowPrevious, ShowNext, FocusNext, FocusPrevious };
+ViewerWheel viewerWheel(int direction, bool zoomOn, bool pictureOnly);
+
 } // namespace vistello

@@ -64,3 +64,13 @@ TEST(WindowScriptLine, BadLinesSayWhy)
         EXPECT_FALSE(parsed.error.isEmpty()) << bad;
     }
 }
+
+// The viewer's buttons are commands a user reaches too.
+TEST(WindowScriptLine, ViewerCommandsAreAccepted)
+{
+    for (const int id : {40020, 40021, 40022, 40023, 40024, 40025, 40395, 40435, 40216, 40241, 40081, 40372}) {
+        const ScriptLine parsed = parseScriptLine(QStringLiteral("command %1").arg(id));
+        ASSERT_TRUE(parsed.command) << id << ": " << parsed.error.toStdString();
+        EXPECT_EQ(parsed.command->numbers, std::vector<int>{id});
+    }
+}

@@ -66,3 +66,16 @@ TEST(ViewerKeys, KeyTable)
     for (const auto& row : rows)
         EXPECT_EQ(viewerKey(QKeyCombination(row.modifiers, row.key), row.context), row.expected) << row.key;
 }
+
+TEST(ViewerAutoShow, SessionLeavesFullScreenOnlyWhenItEnteredIt)
+{
+    AutoShowSession session;
+    EXPECT_FALSE(session.start(1, false));
+    EXPECT_FALSE(session.running());
+    ASSERT_TRUE(session.start(3, false));
+    EXPECT_FALSE(session.start(3, false)); // already running
+    EXPECT_TRUE(session.stop());
+    EXPECT_FALSE(session.stop());
+    ASSERT_TRUE(session.start(3, true));
+    EXPECT_FALSE(session.stop());
+}

@@ -24,3 +24,26 @@ TEST(ViewerMouse, DragsStartBeyondHalfTheDragDistance)
         EXPECT_EQ(dragAfterMove(row.before, {100, 100}, row.at, threshold, row.shift), row.after)
             << row.at.x() << "," << row.at.y();
 }
+
+TEST(ViewerMouse, PressPriority)
+{
+    EXPECT_EQ(viewerPress({true, true, true, false, true}), ViewerPress::Button);
+    EXPECT_EQ(viewerPress({false, true, true, false, true}), ViewerPress::ZoomDrag);
+    EXPECT_EQ(viewerPress({false, false, true, false, true}), ViewerPress::PanoramaDrag);
+    EXPECT_EQ(viewerPress({false, false, false, false, true}), ViewerPress::InfoBox);
+    // An empty list: the box takes no clicks.
+    EXPECT_EQ(viewerPress({false, false, false, true, true}), ViewerPress::PictureDrag);
+    EXPECT_EQ(viewerPress({false, false, false, false, false}), ViewerPress::PictureDrag);
+}
+
+// Outside picture-only mode the wheel moves the strip's focus, forward to the next picture.
+TEST(ViewerMouse, WheelByMode)
+{
+    EXPECT_EQ(viewerWheel(1, false, false), ViewerWheel::FocusNext);
+    EXPECT_EQ(viewerWheel(-1, false, false), ViewerWheel::FocusPrevious);
+    EXPECT_EQ(viewerWheel(1, false, true), ViewerWheel::ShowPrevious);
+    EXPECT_EQ(viewerWheel(-1, false, true), ViewerWheel::ShowNext);
+    EXPECT_EQ(viewerWheel(1, true, false), ViewerWheel::ZoomIn);
+    EXPECT_EQ(viewerWheel(-1, true, true), ViewerWheel::ZoomOut);
+    EXPECT_EQ(viewerWheel(0, false, false), ViewerWheel::Nothing);
+}

@@ -85,3 +85,22 @@ TEST(ViewerPanorama, ShapeAndSteps)
     EXPECT_EQ(panoramaBarRect({800, 600}, true, 12), QRect(0, 588, 800, 12));
     EXPECT_EQ(panoramaBarRect({800, 600}, false, 12), QRect(788, 0, 12, 600));
 }
+
+TEST(ViewerPanorama, PlacedAlongTheLongSide)
+{
+    // 2800x700 in a 1000x700 view scrolled by 300: left of the view, full height.
+    EXPECT_EQ(panoramaDrawnRect({1000, 700}, {2800, 700}, 300), QRect(-300, 0, 2800, 700));
+    // 700x2800 tall in 1000x700: centred across, scrolled up.
+    EXPECT_EQ(panoramaDrawnRect({1000, 700}, {250, 1000}, 100), QRect(375, -100, 250, 1000));
+    const PanoramaBar wide = panoramaBar({1000, 700}, {2800, 700}, 12);
+    EXPECT_TRUE(wide.horizontal);
+    EXPECT_EQ(wide.range, 1800);
+    EXPECT_EQ(wide.pageStep, 1000);
+    EXPECT_TRUE(wide.enabled);
+    EXPECT_EQ(wide.rect, QRect(0, 688, 1000, 12));
+    const PanoramaBar tall = panoramaBar({1000, 700}, {300, 600}, 12);
+    EXPECT_FALSE(tall.horizontal);
+    EXPECT_FALSE(tall.enabled);
+    EXPECT_EQ(tall.range, 0);
+    EXPECT_EQ(tall.rect, QRect(988, 0, 12, 700));
+}

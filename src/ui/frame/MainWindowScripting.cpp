@@ -1,0 +1,94 @@
+// What a scripted run reads of the main window: its state as JSON, and
+// whether loaders and transitions are done.
+#include "ui/frame/MainWindow.h"
+
+#include "app/window/frame/DisplayStyle.h"
+#include "app/window/script/StateJson.h"
+#include "core/lists/PictureLists.h"
+#include "ui/folders/AddressField.h"
+#include "ui/folders/FolderTree.h"
+#include "ui/frame/TopBar.h"
+#include "ui/overview/OverviewPage.h"
+#include "ui/pictureinfo/BinaryViewPage.h"
+#include "ui/pictureinfo/HistogramPage.h"
+#include "ui/pictureinfo/PictureDataPage.h"
+#include "ui/strip/PreviewStrip.h"
+#include "ui/viewer/AutoShowController.h"
+#include "ui/viewer/PicturePage.h"
+#include "ui/viewer/PictureView.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QLabel>
+#include <QScreen>
+
+namespace vistello {
+
+namespace {
+
+QJsonArray rectJson(QRect rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+} // namespace
+
+QJsonObject MainWindow::stateJson() const
+{
+    QJsonObject window = windowStateJson(state_, areas_.central);
+    window.insert(QStringLiteral("frameRect"), rectJson(frameGeometry()));
+    window.insert(QStringLiteral("clientSize"), QJsonArray{width(), height()});
+    window.insert(QStringLiteral("screenRect"), rectJson(screen()->geometry()));
+    const QWidget* focused = focusWidget();
+    window.insert(QStringLiteral("focus"), focused ? focused->objectName() : QString());
+    QJsonObject state{{QStringLiteral("window"), window},
+                      {QStringLiteral("list"), listStateJson(lists_)},
+                      {QStringLiteral("autoShow"), QJsonObject{{QStringLiteral("running"), autoShow_->running()}}}};
+    if (const auto found = pages_.find(PageId::Picture); found != pages_.end()) {
+        const auto* page = static_cast<const PicturePage*>(found->second);
+        state.insert(QStringLiteral("viewer"), page->view()->stateJson());
+        state.insert(QStringLiteral("preview"), previewStateJson(page->previewStrip()->model()));
+        state.insert(QStringLiteral("pictureTabs"), page->tabsJson());
+        state.insert(QStringLiteral("binary"), page->binaryView()->stateJson());
+        state.insert(QStringLiteral("histogram"), page->histogramView()->stateJson());
+        state.insert(QStringLiteral("pictureData"), page->pictureData()->stateJson());
+    }
+    if (const auto found = pages_.find(PageId::Overview); found != pages_.end()) {
+        const auto* overview = static_cast<const OverviewPage*>(found->second);
+        QJsonObject overviewState =
+            overviewStateJson(overview->itemCount(), overview->tilesDone(), overview->currentItemVisible());
+        const QJsonObject loader = overview->loaderStateJson();
+        for (auto it = loader.begin(); it != loader.end(); ++it)
+            overviewState.insert(it.key(), it.value());
+        state.insert(QStringLiteral("overview"), overviewState);
+    }
+    const AddressField* address = topBar_->addressField();
+    state.insert(QStringLiteral("address"),
+                 QJsonObject{{QStringLiteral("text"), address->currentText()},
+                             {QStringLiteral("history"), QJsonArray::fromStringList(address->history().entries())},
+                             {QStringLiteral("suggestions"), QJsonArray::fromStringList(address->shownSuggestions())}});
+    state.insert(QStringLiteral("clipboardText"), QGuiApplication::clipboard()->text());
+    QJsonObject tree = folderTree_->stateJson();
+    tree.insert(QStringLiteral("driveLine"), driveLine_->text());
+    state.insert(QStringLiteral("tree"), tree);
+    return state;
+}
+
+bool MainWindow::overviewComplete() const
+{
+    const auto found = pages_.find(PageId::Overview);
+    if (found == pages_.end())
+        return false;
+    const auto* overview = static_cast<const OverviewPage*>(found->second);
+    return overview->tilesDone() == overview->itemCount();
+}
+
+bool MainWindow::idle() const
+{
+    const PictureView* view = pictureView();
+    const bool overviewLoading = pages_.count(PageId::Overview) > 0 && !overviewComplete();
+    return !overviewLoading && !(view && view->transitionRunning());
+}
+
+} // namespace vistello

@@ -1,0 +1,217 @@
+#include "ui/viewer/ViewerController.h"
+
+#include "app/window/frame/CommandIds.h"
+#include "app/window/frame/SettingColour.h"
+#include "app/window/viewer/ColourMeasure.h"
+#include "app/window/viewer/ViewerKeys.h"
+#include "core/lists/PictureLists.h"
+#include "core/prompts/Prompts.h"
+#include "core/settings/SettingsStore.h"
+#include "imaging/decode/DecodedPicture.h"
+#include "jpegedit/batch/PictureTransform.h"
+#include "media/SoundPlayer.h"
+#include "organize/comments/CommentStore.h"
+#include "organize/filecommands/FileCommands.h"
+#include "platform/MediaSupport.h"
+#include "ui/pictureinfo/PictureDataPage.h"
+#include "ui/strip/PreviewStrip.h"
+#include "ui/viewer/AutoShowController.h"
+#include "ui/viewer/PicturePage.h"
+#include "ui/viewer/PictureView.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+namespace vistello {
+
+ViewerController::ViewerController(SettingsStore& store, Prompts& prompts, PictureLists& lists, FileCommands& files,
+                                   AutoShowController& autoShow, ViewerHost host, QObject* parent)
+    : QObject(parent)
+    , store_(store)
+    , prompts_(prompts)
+    , lists_(lists)
+    , files_(files)
+    , autoShow_(autoShow)
+    , host_(std::move(host))
+{
+}
+
+void ViewerController::attach(PicturePage& page)
+{
+    PictureView* view = page.view();
+    ViewerSettings settings;
+    settings.infoBoxState = store_.getInt(QStringLiteral("ExifInfoInPicture"), 2);
+    settings.textInPictureOnly = store_.getBool(QStringLiteral("PicturetextInFullscreen"), false);
+    settings.buttonsInPictureOnly = store_.getBool(QStringLiteral("ControlButtonsInFullscreen"), false);
+    settings.textColour = settingColour(store_.getInt(QStringLiteral("TextColor"), 0), Qt::black);
+    settings.transitions = store_.getBool(QStringLiteral("Transitions"), true);
+    settings.transitionDelay = store_.getInt(QStringLiteral("TransitionsDelay"), 1);
+    settings.panoramaAutoScroll = store_.getBool(QStringLiteral("PanoramaAutoScroll"), true);
+    settings.panoramaSpeed = store_.getInt(QStringLiteral("PanoramaAutoScrollSpeed"), 2);
+    settings.antiAlias = store_.getBool(QStringLiteral("AntiAliasResizing"), true);
+    settings.autoRotate = store_.getBool(QStringLiteral("Orientation"), true);
+    settings.cacheSize = store_.getInt(QStringLiteral("PictureCacheSize"), 4);
+    view->setCommentSource([](const QString& path) { return CommentStore::instance().get(path); });
+    view->setSettings(settings);
+    connect(view, &PictureView::scrolled, &autoShow_, &AutoShowController::restartDelay);
+    connect(view, &PictureView::commandChosen, this, &ViewerController::command);
+    connect(view, &PictureView::stepRequested, this, [this](int delta) {
+        host_.runCommand(delta > 0 ? command::NextPicture : command::PreviousPicture);
+    });
+    PreviewStrip* strip = page.previewStrip();
+    connect(view, &PictureView::stripFocusRequested, strip,
+            [strip](int delta) { strip->handleKey(delta > 0 ? Qt::Key_Right : Qt::Key_Left); });
+    connect(view, &PictureView::infoBoxStateChanged, this,
+            [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
+    connect(view, &PictureView::coloursMeasured, this, &ViewerController::coloursMeasured);
+    page.pictureData()->setServices(prompts_, store_);
+    connect(page.pictureData(), &PictureDataPage::pictureRewritten, this,
+            [this](const QString& path) { files_.pictureChanged(path); });
+}
+
+bool ViewerController::key(const QKeyEvent& key, const std::function<bool(int)>& pageKey)
+{
+    PictureView* view = host_.shownView();
+    if (!view)
+        return false;
+    view->finishTransition();
+    view->startKeyClock();
+    const ViewerKeyContext context{host_.pictureOnly(), view->zoomOn(), key.isAutoRepeat()};
+    const ViewerKey action = viewerKey(key.keyCombination(), context);
+    // While the preview strip is shown these keys move its focus only.
+    if ((action == ViewerKey::FocusNext || action == ViewerKey::FocusPrevious) && pageKey(key.key()))
+        return true;
+    switch (action) {
+    case ViewerKey::ZoomIn: view->zoomIn(); return true;
+    case ViewerKey::ZoomOut: view->zoomOut(); return true;
+    case ViewerKey::MoveDown: view->moveZoomed({0, ZoomView::kMoveStep}); return true;
+    case ViewerKey::MoveUp: view->moveZoomed({0, -ZoomView::kMoveStep}); return true;
+    case ViewerKey::MoveRight: view->moveZoomed({ZoomView::kMoveStep, 0}); return true;
+    case ViewerKey::MoveLeft: view->moveZoomed({-ZoomView::kMoveStep, 0}); return true;
+    case ViewerKey::Ignore: return key.isAutoRepeat(); // a held key steps once per press
+    case ViewerKey::ShowNext:
+    case ViewerKey::FocusNext: // no strip: the shown picture steps
+        host_.runCommand(command::NextPicture);
+        return true;
+    case ViewerKey::ShowPrevious:
+    case ViewerKey::FocusPrevious:
+        host_.runCommand(command::PreviousPicture);
+        return true;
+    case ViewerKey::ShowFirst:
+        if (lists_.current().count() > 0) {
+            lists_.current().entries().setCurrentIndex(0);
+            host_.currentPictureChanged();
+        }
+        return true;
+    default: return false;
+    }
+}
+
+void ViewerController::command(int id, bool withCtrl)
+{
+    PictureView* view = host_.shownView();
+    if (!view)
+        return;
+    if (losslessRequest(id)) {
+        if (withCtrl)
+            view->editInMemory(id);
+        else
+            transformShownPicture(id);
+        return;
+    }
+    switch (id) {
+    case command::Invert:
+    case command::ColourMosaic: view->editInMemory(id); break;
+    case command::InfoBox: view->cycleInfoBox(); break;
+    case command::ZoomMode: view->toggleZoom(); break;
+    case viewer::AutoRotate: transformShownPicture(id); break;
+    case viewer::Delete: deleteShownPicture(); break;
+    case viewer::RestoreOriginal: restoreShownPicture(); break;
+    case viewer::BackToNormal: host_.runCommand(command::PictureOnly); break;
+    case viewer::StopShow: autoShow_.stop(); break;
+    case viewer::EnableZoom:
+    case viewer::DisableZoom: view->toggleZoom(); break;
+    case viewer::ZoomIn: view->zoomIn(); break;
+    case viewer::ZoomOut: view->zoomOut(); break;
+    case viewer::MoveDown: view->moveZoomed({0, ZoomView::kMoveStep}); break;
+    case viewer::MoveUp: view->moveZoomed({0, -ZoomView::kMoveStep}); break;
+    case viewer::MoveRight: view->moveZoomed({ZoomView::kMoveStep, 0}); break;
+    case viewer::MoveLeft: view->moveZoomed({-ZoomView::kMoveStep, 0}); break;
+    default: break;
+    }
+}
+
+void ViewerController::transformShownPicture(int id)
+{
+    PictureView* view = host_.shownView();
+    if (!view || !view->pictureOk())
+        return;
+    PictureTransformOptions options;
+    options.autoRotate = id == viewer::AutoRotate;
+    if (!options.autoRotate)
+        options.request = *losslessRequest(id);
+    options.request.adjustThumbnails = true;
+    options.copyOriginal = store_.getBool(QStringLiteral("CopyOriginal"), true);
+    options.removeFailedCopy = true;
+    const QString path = view->path();
+    const PictureTransformResult result = transformPicture(path, options);
+    if (!result.ok() && !result.skipped)
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
+                        result.outcome.libraryMessage.isEmpty() ? path : result.outcome.libraryMessage);
+    // Every view, the caches and the folder tree learn that the file changed.
+    files_.pictureChanged(path);
+    host_.updateButtons();
+}
+
+void ViewerController::deleteShownPicture()
+{
+    const PictureView* view = host_.shownView();
+    const bool ctrlHeld = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
+    if (view && files_.deletePicture(view->path(), ctrlHeld))
+        host_.currentPictureChanged();
+}
+
+void ViewerController::restoreShownPicture()
+{
+    if (const PictureView* view = host_.shownView())
+        files_.restoreOriginalOf(view->path()); // tells the views itself
+    host_.updateButtons();
+}
+
+void ViewerController::coloursMeasured(const ColourAverages& averages)
+{
+    if (!offerRawMultipliers(prompts_, store_, averages))
+        return;
+    clearEverywhere(); // raw pictures decode with the new multipliers
+    if (PictureView* view = host_.shownView())
+        view->reload();
+}
+
+void ViewerController::playSoundOfShownPicture()
+{
+    if (const PictureView* view = host_.shownView())
+        playSoundOf(view->path());
+}
+
+// One rule for the viewer and the overview: a picture's sound starts once, and stops the one playing.
+void ViewerController::playSoundOf(const QString& path)
+{
+    const SoundPlan plan = soundRule_.pictureShown(path, store_.getBool(QStringLiteral("PicturesWithAudio"), true));
+    if (plan.stopPlaying && soundPlayer_)
+        soundPlayer_->stop();
+    if (!plan.plays() || !mediaPlaybackAvailable())
+        return;
+    if (!soundPlayer_)
+        soundPlayer_ = new SoundPlayer(this);
+    if (!plan.file.isEmpty())
+        soundPlayer_->playFile(plan.file);
+    else
+        soundPlayer_->playData(plan.data);
+}
+
+bool ViewerController::soundPlaying() const
+{
+    return soundPlayer_ && soundPlayer_->playing();
+}
+
+} // namespace vistello
