@@ -81,19 +81,15 @@ ConvertResult convertPicture(const PictureFileTypes& types, const QString& sourc
     request.luminanceQuality = 90;
     request.chrominanceQuality = 90;
     request.fullChroma = true;
+    request.replaceExisting = options.replaceExisting;
     const QString companion = rawCompanion(types, source, sourceType, targetType);
     if (!companion.isEmpty()) {
-        QFile::remove(target);
-        if (!QFile::copy(companion, target))
-            return result(ConvertStatus::WriteFailed, target, QStringLiteral("Cannot copy the companion file"));
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+        // The companion's header (camera data) goes with the new pixels.
         request.newFile = false;
+        request.headerSource = companion;
     }
-    if (!writer->writePicture(request)) {
-        if (!companion.isEmpty())
-            QFile::remove(target);
+    if (!writer->writePicture(request))
         return result(ConvertStatus::WriteFailed, target, writer->message);
-    }
     return result(ConvertStatus::Written, target);
 }
 

@@ -177,7 +177,7 @@ void GalleryWriter::writeImageFiles()
         const bool background = image.id == 207;
         const bool wanted = background ? pictureTemplate_.contains(name) || indexTemplate_.contains(name)
                                        : s_.linkToPicture && pictureTemplate_.contains(name);
-        if (wanted && createOrReplaceFile(target(name), strings::galleryImageBytes(image.id)))
+        if (wanted && writeProductFile(target(name), strings::galleryImageBytes(image.id)))
             noteWritten(name);
     }
 }
@@ -250,7 +250,7 @@ bool GalleryWriter::publishPicture(const QString& path, const PreparedPicture& p
     if (!s_.linkToPicture)
         return true;
     const QString copyName = QStringLiteral("k_") + name;
-    if (!prepared.copy.isEmpty() && createOrReplaceFile(target(copyName), prepared.copy))
+    if (!prepared.copy.isEmpty() && writeProductFile(target(copyName), prepared.copy))
         noteWritten(copyName);
     if (s_.linkToOriginal && copyFileReplacing(path, target(name)))
         noteWritten(name);
