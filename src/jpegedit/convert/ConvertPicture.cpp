@@ -31,8 +31,13 @@ QString rawCompanion(const PictureFileTypes& types, const QString& source, const
     const PictureFileType* jpeg = formatOf(types, QStringLiteral("x.jpg"));
     if (!raw || !sameFormat(sourceType, raw) || !sameFormat(targetType, jpeg))
         return {};
-    const QString companion = conversionTarget(source, QStringLiteral(".thm"));
-    return QFileInfo(companion).isFile() ? companion : QString();
+    // Cameras write ".THM"; copied cards may have it lower-cased.
+    for (const QString& extension : {QStringLiteral(".thm"), QStringLiteral(".THM")}) {
+        const QString companion = conversionTarget(source, extension);
+        if (QFileInfo(companion).isFile())
+            return companion;
+    }
+    return {};
 }
 
 ConvertResult result(ConvertStatus status, const QString& target, const QString& message = {})
@@ -84,9 +89,11 @@ ConvertResult convertPicture(const PictureFileTypes& types, const QString& sourc
     request.replaceExisting = options.replaceExisting;
     const QString companion = rawCompanion(types, source, sourceType, targetType);
     if (!companion.isEmpty()) {
-        // The companion's header (camera data) goes with the new pixels.
+        // The companion's header (camera data) goes with the new pixels,
+        // which are upright now: its orientation must say so.
         request.newFile = false;
         request.headerSource = companion;
+        request.resetOrientation = true;
     }
     if (!writer->writePicture(request))
         return result(ConvertStatus::WriteFailed, target, writer->message);
