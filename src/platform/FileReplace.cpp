@@ -185,10 +185,6 @@ bool createNewFile(const QString& target, const WriteContents& writeContents, QS
                    const NewFileAttributes& attributes)
 {
     const QString resolved = QFileInfo(target).absoluteFilePath();
-    if (entryExists(resolved)) {
-        setError(error, EEXIST);
-        return false;
-    }
     QByteArray temporaryPath = temporaryTemplate(resolved);
     const int fd = ::mkstemp(temporaryPath.data());
     if (fd < 0) {

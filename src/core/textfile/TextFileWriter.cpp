@@ -5,6 +5,7 @@
 #include "platform/NoReplaceMove.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 
 namespace vistello {
 
@@ -12,7 +13,8 @@ bool TextFileWriter::open(const QString& path)
 {
     path_ = path;
     bytes_ = QByteArray("\xEF\xBB\xBF", 3);
-    open_ = !path.isEmpty();
+    // A folder that is not there fails now rather than at commit().
+    open_ = !path.isEmpty() && QFileInfo(QFileInfo(path).absolutePath()).isDir();
     return open_;
 }
 

@@ -22,7 +22,8 @@ std::optional<EncodedPicture> FormatHandler::encodePicture(const PictureWriteReq
 
 bool putEncodedPicture(const PictureWriteRequest& request, const EncodedPicture& encoded, QString* error)
 {
-    if (request.replaceExisting && entryExists(request.path))
+    const bool rewrite = !request.newFile && request.headerSource.isEmpty(); // the JPEG at path itself
+    if ((request.replaceExisting || rewrite) && entryExists(request.path))
         return replaceFileKeepingTimes(request.path, encoded.bytes, error,
                                        encoded.modified.isValid() ? encoded.modified : QDateTime::currentDateTime());
     NewFileAttributes attributes;

@@ -12,6 +12,7 @@ namespace vistello {
 struct PictureWriteRequest {
     QString path;                    // created; replaced only when replaceExisting
     bool replaceExisting = false;    // a file at path is replaced whole; false: path must be free and stay so
+                                     // (unless the JPEG at path is rewritten: !newFile, no headerSource)
     const PixelBuffer* pixels = nullptr;
     int luminanceQuality = -1;       // 0-100; below 0: the format's option string decides
     int chrominanceQuality = -1;
