@@ -1,7 +1,9 @@
 #include "platform/DesktopEntry.h"
 
+#include "platform/FileReplace.h"
+#include "platform/NoReplaceMove.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace vistello {
 namespace {
@@ -58,11 +60,11 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
 
 bool writeDesktopEntry(const QString& filePath, const DesktopEntry& entry)
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = desktopEntryText(entry);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    const bool written = entryExists(filePath)
+                             ? replaceFileKeepingTimes(filePath, bytes, nullptr, QDateTime::currentDateTime())
+                             : createNewFile(filePath, bytes);
+    if (!written)
         return false;
     return QFile::setPermissions(filePath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther

@@ -18,6 +18,6 @@ QByteArray desktopEntryText(const DesktopEntry& entry);
 // Writes the entry to filePath through a temporary file, so that an existing
 // entry is replaced whole or not at all, and makes it executable (desktops
 // launch only executable entries from the desktop folder).
-bool writeDesktopEntry(const QString& filePath, const DesktopEntry& entry);
+[[nodiscard]] bool writeDesktopEntry(const QString& filePath, const DesktopEntry& entry);
 
 } // namespace vistello

@@ -1,11 +1,12 @@
 #include "platform/FileOperations.h"
 
+#include "platform/FileReplace.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -54,30 +55,30 @@ public:
         return ::unlink(QFile::encodeName(path).constData()) == 0;
     }
 
-    bool copyReplacing(const QString& from, const QString& to) override
+    bool copyToNewFile(const QString& from, const QString& to) override
     {
         QFile in(from);
-        if (!in.open(QIODevice::ReadOnly))
-            return false;
-        const QFileInfo target(to);
-        QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.vistello-copy-XXXXXX"));
-        if (!temp.open())
+        struct stat source{};
+        if (!in.open(QIODevice::ReadOnly) || ::fstat(in.handle(), &source) != 0 || !S_ISREG(source.st_mode))
             return false;
         const QByteArray sourceSum = checksumOf(in);
         if (sourceSum.isEmpty() || !in.seek(0))
             return false;
-        while (!in.atEnd()) {
-            const QByteArray chunk = in.read(1 << 20);
-            if ((chunk.isEmpty() && in.error() != QFileDevice::NoError) || temp.write(chunk) != chunk.size())
-                return false;
-        }
-        if (!temp.flush() || ::fsync(temp.handle()) != 0 || checksumOf(temp) != sourceSum)
-            return false;
-        temp.setPermissions(in.permissions());
-        if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(to).constData()) != 0)
-            return false;
-        temp.setAutoRemove(false);
-        return true;
+        const auto write = [&](QIODevice& out) {
+            while (!in.atEnd()) {
+                const QByteArray chunk = in.read(1 << 20);
+                if ((chunk.isEmpty() && in.error() != QFileDevice::NoError) || out.write(chunk) != chunk.size())
+                    return false;
+            }
+            auto* file = qobject_cast<QFile*>(&out);
+            return file && file->flush() && checksumOf(*file) == sourceSum;
+        };
+        // A picture keeps its dates wherever it goes.
+        NewFileAttributes attributes;
+        attributes.mode = source.st_mode & 07777;
+        attributes.accessTime = source.st_atim;
+        attributes.modificationTime = source.st_mtim;
+        return createNewFile(to, write, nullptr, attributes);
     }
 
     MoveOutcome move(const QString& from, const QString& to) override

@@ -24,15 +24,15 @@ public:
     virtual ~FileOperations() = default;
     // pathInTrash, when given, receives where the file went.
     virtual TrashResult moveToTrash(const QString& path, QString* pathInTrash) = 0;
-    virtual bool removePermanently(const QString& path) = 0;
-    // A complete copy: written to a unique temporary file beside target,
-    // flushed, read back and compared, then renamed over target. On failure
-    // target is untouched and no temporary file is left.
-    virtual bool copyReplacing(const QString& from, const QString& to) = 0;
+    [[nodiscard]] virtual bool removePermanently(const QString& path) = 0;
+    // A complete copy with the source's mode and dates, written to a unique
+    // temporary file beside target, flushed, read back and compared, then
+    // given the name only while it is free. On failure nothing is left.
+    [[nodiscard]] virtual bool copyToNewFile(const QString& from, const QString& to) = 0;
     // The file system's move (replaces to).
     virtual MoveOutcome move(const QString& from, const QString& to) = 0;
     // Only the modification time changes (the access time is kept).
-    virtual bool setModificationTime(const QString& path, const QDateTime& time) = 0;
+    [[nodiscard]] virtual bool setModificationTime(const QString& path, const QDateTime& time) = 0;
 };
 
 FileOperations& realFileOperations();

@@ -25,7 +25,9 @@ void setError(QString* error, int code)
         *error = systemError(code);
 }
 
-timespec toTimespec(const QDateTime& t)
+} // namespace
+
+timespec NewFileAttributes::at(const QDateTime& t)
 {
     const qint64 ms = t.toMSecsSinceEpoch();
     timespec ts{};
@@ -37,6 +39,10 @@ timespec toTimespec(const QDateTime& t)
     }
     return ts;
 }
+
+namespace {
+
+timespec toTimespec(const QDateTime& t) { return NewFileAttributes::at(t); }
 
 // Removes the temporary file unless released.
 class TemporaryPath {
@@ -61,11 +67,11 @@ struct TemporaryAttributes {
 
 // Writes the complete contents into the open temporary file and gives it its
 // mode, owner (when given) and times, flushed to disk.
-bool writeTemporary(int fd, const std::function<bool(QIODevice&)>& writeContents,
+bool writeTemporary(int fd, const WriteContents& writeContents,
                     const TemporaryAttributes& attributes, QString* error)
 {
     QFile out;
-    if (!out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    if (!out.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         setError(error, EIO);
         return false;
@@ -126,8 +132,7 @@ mode_t newFileMode()
 
 } // namespace
 
-bool replaceFileKeepingTimes(const QString& target, const std::function<bool(QIODevice&)>& writeContents,
-                             QString* error, const std::optional<QDateTime>& modificationTime)
+bool replaceFileKeepingTimes(const QString& target, const WriteContents& writeContents, QString* error, const std::optional<QDateTime>& modificationTime)
 {
     // Replace what the link points to, not the link itself.
     const QFileInfo info(target);
@@ -176,13 +181,10 @@ bool replaceFileKeepingTimes(const QString& target, const std::function<bool(QIO
     return true;
 }
 
-bool createOrReplaceFile(const QString& target, const QByteArray& contents, QString* error,
-                         const std::optional<QDateTime>& modificationTime)
+bool createNewFile(const QString& target, const WriteContents& writeContents, QString* error,
+                   const NewFileAttributes& attributes)
 {
-    const QFileInfo info(target);
-    if (info.exists() || info.isSymLink())
-        return replaceFileKeepingTimes(target, contents, error, modificationTime);
-    const QString resolved = info.absoluteFilePath();
+    const QString resolved = QFileInfo(target).absoluteFilePath();
     QByteArray temporaryPath = temporaryTemplate(resolved);
     const int fd = ::mkstemp(temporaryPath.data());
     if (fd < 0) {
@@ -190,15 +192,16 @@ bool createOrReplaceFile(const QString& target, const QByteArray& contents, QStr
         return false;
     }
     TemporaryPath cleanup(temporaryPath);
-    TemporaryAttributes attributes;
-    attributes.mode = newFileMode();
-    if (modificationTime)
-        attributes.times[1] = toTimespec(*modificationTime);
-    const auto write = [&](QIODevice& out) { return out.write(contents) == contents.size(); };
-    if (!writeTemporary(fd, write, attributes, error))
+    TemporaryAttributes temporary;
+    temporary.mode = attributes.mode ? mode_t(*attributes.mode & 07777) : newFileMode();
+    if (attributes.accessTime)
+        temporary.times[0] = *attributes.accessTime;
+    if (attributes.modificationTime)
+        temporary.times[1] = *attributes.modificationTime;
+    if (!writeTemporary(fd, writeContents, temporary, error))
         return false;
-    // A file that appeared meanwhile is not overwritten unasked (also where
-    // the file system cannot rename without replacing).
+    // The name may have been taken while the contents were written: that file
+    // stays (also where the file system cannot rename without replacing).
     const MoveResult moved = moveWithoutReplacing(QFile::decodeName(temporaryPath), resolved);
     if (moved != MoveResult::Moved) {
         setError(error, moved == MoveResult::TargetExists ? EEXIST : EIO);
@@ -207,6 +210,13 @@ bool createOrReplaceFile(const QString& target, const QByteArray& contents, QStr
     cleanup.release();
     syncFolder(resolved);
     return true;
+}
+
+bool createNewFile(const QString& target, const QByteArray& contents, QString* error,
+                   const NewFileAttributes& attributes)
+{
+    return createNewFile(
+        target, [&](QIODevice& out) { return out.write(contents) == contents.size(); }, error, attributes);
 }
 
 bool replaceFileKeepingTimes(const QString& target, const QByteArray& contents, QString* error,

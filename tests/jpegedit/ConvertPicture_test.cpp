@@ -129,6 +129,40 @@ TEST(ConvertPicture, RawToJpegKeepsTheCompanionsExif)
     EXPECT_EQ(test::readAll(dir.file(QStringLiteral("IMG_1.thm"))), companion);
 }
 
+// A turned RAW picture: the pixels are written upright, so the companion's
+// orientation (found as ".thm" or as cameras write it, ".THM") must say 1;
+// exiftool reads what was written.
+TEST(ConvertPicture, RawWithATurnedCompanionIsWrittenUprightAndSaysSo)
+{
+    SKIP_WITHOUT_TOOL("exiftool");
+    PictureFileTypes& types = PictureFileTypes::instance();
+    registerBuiltInFormats(types, false, nullptr);
+    enablePictureWriting(types);
+    if (!types.typeOf(u"x.raw"))
+        types.registerFormat({QStringLiteral(".raw"), QStringLiteral("Raw"), {}, 1, {},
+                              []() -> std::unique_ptr<FormatHandler> { return JpegHandler::createJpeg(); }},
+                             true, nullptr);
+    samples::SamplePictureSpec recipe;
+    recipe.displaySize = QSize(160, 120);
+    recipe.orientation = samples::Orientation::Rotate90;
+    const QByteArray turned = samples::buildSamplePicture(recipe);
+    TempDir dir;
+    ConvertOptions options;
+    options.targetExtension = QStringLiteral(".jpg");
+    for (const char* companion : {"IMG_1.thm", "IMG_2.THM"}) {
+        SCOPED_TRACE(companion);
+        const QString name = QString::fromLatin1(companion);
+        dir.write(name, turned);
+        const ConvertResult result = convertPicture(types, dir.write(name.left(5) + QStringLiteral(".raw"), turned), options);
+        ASSERT_EQ(result.status, ConvertStatus::Written) << result.message.toStdString();
+        EXPECT_EQ(jpegSize(test::readAll(result.targetPath)), QSize(160, 120));
+        const auto tool = test::sampletools::runTool("exiftool", {"-s3", "-n", "-Orientation", "-Model", result.targetPath});
+        const QStringList lines = QString::fromUtf8(tool.out).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 2) << tool.out.toStdString(); // the companion's camera data came along
+        EXPECT_EQ(lines[0], QStringLiteral("1"));
+    }
+}
+
 TEST(ConvertCli, BmpEqualsImageMagickOfTheSamePixels)
 {
     SKIP_WITHOUT_CLI();

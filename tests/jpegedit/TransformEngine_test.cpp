@@ -144,7 +144,7 @@ TEST(TransformEngine, mirrorBelowOneImcuFailsAndKeepsTheFile)
     for (TransformOp op : {TransformOp::Transpose, TransformOp::FlipV, TransformOp::Rotate90}) {
         TransformRequest request;
         request.op = op;
-        EXPECT_TRUE(transformJpegFile(path, dir.file(QStringLiteral("ok.jpg")), request).ok()) << int(op);
+        EXPECT_TRUE(transformJpegFile(path, dir.file(QStringLiteral("ok%1.jpg").arg(int(op))), request).ok()) << int(op);
     }
 }
 

@@ -1,10 +1,14 @@
 // Copying and moving dropped pictures with their backups, sound memos,
 // marks and comments, and what survives when a step fails.
+#include "app/SampleTools.h"
 #include "organize/FileCommandsFixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <utime.h>
 
 namespace vistello::test {
 namespace {
@@ -39,6 +43,40 @@ protected:
         SetUp();
     }
 };
+
+QString statOf(const QStringList& args)
+{
+    return QString::fromUtf8(sampletools::runTool("stat", args).out.trimmed());
+}
+
+// A picture keeps its dates: a copy, and a move to another file system
+// (which copies), used to date the new file now.
+TEST_F(Drop, PicturesKeepTheirModificationTimeWhenCopiedOrMovedAcrossFileSystems)
+{
+    SKIP_WITHOUT_TOOL("stat");
+    QTemporaryDir memory(QStringLiteral("/dev/shm/vistello-drop-XXXXXX"));
+    QTemporaryDir build(QCoreApplication::applicationDirPath() + QStringLiteral("/drop-XXXXXX"));
+    ASSERT_TRUE(memory.isValid() && build.isValid());
+    ASSERT_NE(statOf({"-f", "-c", "%i %T", memory.path()}), statOf({"-f", "-c", "%i %T", build.path()}))
+        << "no second file system";
+    const utimbuf taken{1000000000, 1000000000};
+    const auto picture = [&](const QString& folder, const char* name) {
+        const QString path = folder + u'/' + QLatin1String(name);
+        QFile out(path);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(name) > 0);
+        out.close();
+        EXPECT_EQ(::utime(QFile::encodeName(path).constData(), &taken), 0);
+        return path;
+    };
+    commands().copyDropped({picture(memory.path(), "copied.jpg")}, build.path());
+    EXPECT_EQ(::utime(QFile::encodeName(file("src/b.jpg")).constData(), &taken), 0);
+    commands().copyDropped({file("src/b.jpg")}, file("dst"));
+    commands().moveDropped({picture(memory.path(), "moved.jpg")}, build.path());
+
+    EXPECT_FALSE(QFileInfo::exists(memory.path() + QStringLiteral("/moved.jpg")));
+    for (const QString& path : {build.filePath("copied.jpg"), build.filePath("moved.jpg"), file("dst/b.jpg")})
+        EXPECT_EQ(statOf({"-c", "%Y", path}), "1000000000") << path.toStdString();
+}
 
 // "Same folder" was a text comparison: through a link the picture was copied
 // onto itself.

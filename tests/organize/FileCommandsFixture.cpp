@@ -30,9 +30,9 @@ bool FaultyFileOperations::removePermanently(const QString& path)
     return !fails() && realFileOperations().removePermanently(path);
 }
 
-bool FaultyFileOperations::copyReplacing(const QString& from, const QString& to)
+bool FaultyFileOperations::copyToNewFile(const QString& from, const QString& to)
 {
-    return !fails() && realFileOperations().copyReplacing(from, to);
+    return !fails() && realFileOperations().copyToNewFile(from, to);
 }
 
 MoveOutcome FaultyFileOperations::move(const QString& from, const QString& to)

@@ -27,7 +27,7 @@ public:
 
     TrashResult moveToTrash(const QString& path, QString* pathInTrash) override;
     bool removePermanently(const QString& path) override;
-    bool copyReplacing(const QString& from, const QString& to) override;
+    bool copyToNewFile(const QString& from, const QString& to) override;
     MoveOutcome move(const QString& from, const QString& to) override;
     bool setModificationTime(const QString& path, const QDateTime& time) override;
 

@@ -74,6 +74,26 @@ TEST_F(RenameCli, oneNameTakesTheCompanionsAlongOrIsRefused)
     EXPECT_EQ(folderFiles(dir.path()), before);
 }
 
+// A stale backup under the new name: one picture is refused as several are,
+// and nothing moves (the picture's own backup must not stay behind).
+TEST_F(RenameCli, staleCompanionUnderTheNewNameIsRefusedForOneAsForSeveral)
+{
+    TempDir dir;
+    const QString picture = dir.write("IMG_0001.JPG", "picture");
+    dir.write("IMG_0001.JPG.original", "backup");
+    dir.write("X0.JPG.original", "stale");
+    const QString other = dir.write("IMG_0002.JPG", "other");
+    const QMap<QString, QByteArray> before = folderFiles(dir.path());
+
+    const auto one = rename({"--name", "X0", picture});
+    const auto several = rename({"--pattern", "X%d", picture, other});
+    EXPECT_EQ(several.exitCode, 1) << several.out.toStdString();
+    EXPECT_EQ(one.exitCode, several.exitCode) << one.out.toStdString();
+    EXPECT_EQ(one.err.split('\n').value(0), several.err.split('\n').value(0));
+    EXPECT_TRUE(one.err.contains("X0.JPG.original is in use")) << one.err.toStdString();
+    EXPECT_EQ(folderFiles(dir.path()), before);
+}
+
 TEST_F(RenameCli, usageErrorsAndDryRunMoveNothing)
 {
     TempDir dir;

@@ -10,6 +10,9 @@
 #include "imaging/decode/DecodeMessage.h"
 #include "imaging/decode/PictureLoader.h"
 
+#include "platform/FileReplace.h"
+#include "platform/NoReplaceMove.h"
+
 #include <QFile>
 #include <QImage>
 
@@ -31,24 +34,24 @@ bool parseScale(const QString& text, int& num, int& denom)
     return okNum && okDenom && num >= 1 && denom >= 1;
 }
 
-bool writePpm(const QImage& image, const QString& path)
+bool writePpm(const QImage& image, QIODevice& file)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray head = QStringLiteral("P6\n%1 %2\n255\n").arg(image.width()).arg(image.height()).toLatin1();
     bool ok = file.write(head) == head.size();
     const qint64 rowBytes = qint64(image.width()) * 3;
     for (int y = 0; ok && y < image.height(); ++y)
         ok = file.write(reinterpret_cast<const char*>(image.constScanLine(y)), rowBytes) == rowBytes;
-    return ok && file.flush();
+    return ok;
 }
 
+// OUT is the user's to name: a file there is replaced whole.
 bool writePicture(const QImage& image, const QString& path)
 {
-    if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        return image.save(path, "PNG");
-    return writePpm(image, path);
+    const bool png = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const auto write = [&](QIODevice& out) { return png ? image.save(&out, "PNG") : writePpm(image, out); };
+    if (entryExists(path))
+        return replaceFileKeepingTimes(path, write, nullptr, QDateTime::currentDateTime());
+    return createNewFile(path, write);
 }
 
 } // namespace

@@ -79,6 +79,7 @@ int runJpegWrite(const QStringList& args)
     request.pixels = &decoded->pixels;
     request.fullChroma = !parsed.has("--keep-sampling");
     request.newFile = !QFileInfo::exists(output);
+    request.replaceExisting = true; // OUT is the user's to name
     QString error;
     if (!writeJpeg(request, options, &error)) {
         err(QStringLiteral("vistello-cli jpeg-write: cannot write \"%1\": %2\n").arg(output, error));

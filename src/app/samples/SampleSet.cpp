@@ -2,6 +2,9 @@
 
 #include "app/samples/WavWriter.h"
 
+#include "platform/FileReplace.h"
+#include "platform/NoReplaceMove.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -27,17 +30,16 @@ SamplePictureSpec camera(const char* name, QSize size, int index)
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QFile file(path);
     if (bytes.isEmpty()) {
         *error = QStringLiteral("cannot encode %1").arg(path);
         return false;
     }
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    QString reason;
+    const bool written = entryExists(path) ? replaceFileKeepingTimes(path, bytes, &reason, QDateTime::currentDateTime())
+                                           : createNewFile(path, bytes, &reason);
+    if (!written)
+        *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+    return written;
 }
 
 } // namespace

@@ -1,41 +1,32 @@
 #include "core/textfile/TextFileWriter.h"
 
 #include "core/textfile/Utf8Codec.h"
+#include "platform/FileReplace.h"
+#include "platform/NoReplaceMove.h"
 
-#include <QSaveFile>
+#include <QDateTime>
+#include <QFileInfo>
 
 namespace vistello {
 
-TextFileWriter::TextFileWriter() = default;
-
-TextFileWriter::~TextFileWriter() = default; // QSaveFile drops an uncommitted file
-
 bool TextFileWriter::open(const QString& path)
 {
-    failed_ = false;
-    file_ = std::make_unique<QSaveFile>(path);
-    if (!file_->open(QIODevice::WriteOnly)) {
-        file_.reset();
-        failed_ = true;
-        return false;
-    }
-    if (file_->write("\xEF\xBB\xBF", 3) != 3)
-        failed_ = true;
-    return !failed_;
+    path_ = path;
+    bytes_ = QByteArray("\xEF\xBB\xBF", 3);
+    // A folder that is not there fails now rather than at commit().
+    open_ = !path.isEmpty() && QFileInfo(QFileInfo(path).absolutePath()).isDir();
+    return open_;
 }
 
 bool TextFileWriter::isOpen() const
 {
-    return file_ != nullptr && !failed_;
+    return open_;
 }
 
 void TextFileWriter::write(const QString& text)
 {
-    if (!isOpen())
-        return;
-    const QByteArray bytes = encode(text);
-    if (file_->write(bytes) != bytes.size())
-        failed_ = true;
+    if (open_)
+        bytes_ += encode(text);
 }
 
 void TextFileWriter::writeInt(int value)
@@ -45,17 +36,14 @@ void TextFileWriter::writeInt(int value)
 
 bool TextFileWriter::commit()
 {
-    if (!file_)
+    if (!open_)
         return false;
-    if (failed_) {
-        file_->cancelWriting();
-        file_.reset();
-        return false;
-    }
-    const bool ok = file_->commit();
-    file_.reset();
-    failed_ = !ok;
-    return ok;
+    open_ = false;
+    const bool written = entryExists(path_)
+                             ? replaceFileKeepingTimes(path_, bytes_, nullptr, QDateTime::currentDateTime())
+                             : createNewFile(path_, bytes_);
+    bytes_.clear();
+    return written;
 }
 
 QByteArray TextFileWriter::encode(const QString& text)

@@ -1,20 +1,16 @@
 #pragma once
-// UTF-8 text output with a byte-order mark. The file is built under a
-// temporary name and replaces the target only when commit() succeeds, so a
-// failed write never destroys the old file.
+// UTF-8 text output with a byte-order mark. The text is gathered in memory
+// and put in place by commit() as one complete file: a new file never takes
+// the place of one that appeared meanwhile, and an existing file is replaced
+// whole (its modification time becomes now) or not at all.
+#include <QByteArray>
 #include <QString>
-#include <memory>
-
-class QSaveFile;
 
 namespace vistello {
 
 class TextFileWriter {
 public:
-    TextFileWriter();
-    ~TextFileWriter(); // discards an uncommitted file
-
-    // Starts the file and writes EF BB BF. A failed open makes every later write do nothing.
+    // Starts the file and writes EF BB BF.
     bool open(const QString& path);
     bool isOpen() const;
     // Characters beyond U+FFFF are written as one 4-byte sequence.
@@ -23,14 +19,15 @@ public:
     void writeInt(int value);
     void setHexMode(bool on) { hexMode_ = on; }
     // Puts the written file in place; false when anything failed.
-    bool commit();
+    [[nodiscard]] bool commit();
 
     static QByteArray encode(const QString& text);
 
 private:
-    std::unique_ptr<QSaveFile> file_;
+    QString path_;
+    QByteArray bytes_;
+    bool open_ = false;
     bool hexMode_ = false;
-    bool failed_ = false;
 };
 
 } // namespace vistello

@@ -1,6 +1,7 @@
 #include "imaging/decode/FormatHandler.h"
 
 #include "platform/FileReplace.h"
+#include "platform/NoReplaceMove.h"
 
 namespace vistello {
 
@@ -19,14 +20,25 @@ std::optional<EncodedPicture> FormatHandler::encodePicture(const PictureWriteReq
     return std::nullopt;
 }
 
+bool putEncodedPicture(const PictureWriteRequest& request, const EncodedPicture& encoded, QString* error)
+{
+    const bool rewrite = !request.newFile && request.headerSource.isEmpty(); // the JPEG at path itself
+    if ((request.replaceExisting || rewrite) && entryExists(request.path))
+        return replaceFileKeepingTimes(request.path, encoded.bytes, error,
+                                       encoded.modified.isValid() ? encoded.modified : QDateTime::currentDateTime());
+    NewFileAttributes attributes;
+    if (encoded.modified.isValid())
+        attributes.modificationTime = NewFileAttributes::at(encoded.modified);
+    return createNewFile(request.path, encoded.bytes, error, attributes);
+}
+
 bool FormatHandler::writePicture(const PictureWriteRequest& request)
 {
     const std::optional<EncodedPicture> encoded = encodePicture(request);
     if (!encoded)
         return false;
     QString error;
-    const std::optional<QDateTime> modified = encoded->modified.isValid() ? std::optional(encoded->modified) : std::nullopt;
-    if (!createOrReplaceFile(request.path, encoded->bytes, &error, modified)) {
+    if (!putEncodedPicture(request, *encoded, &error)) {
         message = error;
         return false;
     }

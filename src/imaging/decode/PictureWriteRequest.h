@@ -10,7 +10,9 @@
 namespace vistello {
 
 struct PictureWriteRequest {
-    QString path;                    // created or replaced
+    QString path;                    // created; replaced only when replaceExisting
+    bool replaceExisting = false;    // a file at path is replaced whole; false: path must be free and stay so
+                                     // (unless the JPEG at path is rewritten: !newFile, no headerSource)
     const PixelBuffer* pixels = nullptr;
     int luminanceQuality = -1;       // 0-100; below 0: the format's option string decides
     int chrominanceQuality = -1;
@@ -28,5 +30,11 @@ struct EncodedPicture {
     QByteArray bytes;
     QDateTime modified; // the file's modification time; invalid: left to the system
 };
+
+// Puts an encoded picture at request.path: a new file never replacing, or
+// (replaceExisting and a file there) that file replaced keeping its access
+// time. false with error set when it cannot.
+[[nodiscard]] bool putEncodedPicture(const PictureWriteRequest& request, const EncodedPicture& encoded,
+                                     QString* error);
 
 } // namespace vistello

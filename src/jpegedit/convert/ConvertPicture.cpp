@@ -31,8 +31,13 @@ QString rawCompanion(const PictureFileTypes& types, const QString& source, const
     const PictureFileType* jpeg = formatOf(types, QStringLiteral("x.jpg"));
     if (!raw || !sameFormat(sourceType, raw) || !sameFormat(targetType, jpeg))
         return {};
-    const QString companion = conversionTarget(source, QStringLiteral(".thm"));
-    return QFileInfo(companion).isFile() ? companion : QString();
+    // Cameras write ".THM"; copied cards may have it lower-cased.
+    for (const QString& extension : {QStringLiteral(".thm"), QStringLiteral(".THM")}) {
+        const QString companion = conversionTarget(source, extension);
+        if (QFileInfo(companion).isFile())
+            return companion;
+    }
+    return {};
 }
 
 ConvertResult result(ConvertStatus status, const QString& target, const QString& message = {})
@@ -81,19 +86,17 @@ ConvertResult convertPicture(const PictureFileTypes& types, const QString& sourc
     request.luminanceQuality = 90;
     request.chrominanceQuality = 90;
     request.fullChroma = true;
+    request.replaceExisting = options.replaceExisting;
     const QString companion = rawCompanion(types, source, sourceType, targetType);
     if (!companion.isEmpty()) {
-        QFile::remove(target);
-        if (!QFile::copy(companion, target))
-            return result(ConvertStatus::WriteFailed, target, QStringLiteral("Cannot copy the companion file"));
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+        // The companion's header (camera data) goes with the new pixels,
+        // which are upright now: its orientation must say so.
         request.newFile = false;
+        request.headerSource = companion;
+        request.resetOrientation = true;
     }
-    if (!writer->writePicture(request)) {
-        if (!companion.isEmpty())
-            QFile::remove(target);
+    if (!writer->writePicture(request))
         return result(ConvertStatus::WriteFailed, target, writer->message);
-    }
     return result(ConvertStatus::Written, target);
 }
 

@@ -58,7 +58,7 @@ std::optional<EncodedPicture> encodeJpegPicture(const PictureWriteRequest& reque
 bool writeJpeg(const PictureWriteRequest& request, const QString& options, QString* error)
 {
     const std::optional<EncodedPicture> encoded = encodeJpegPicture(request, options, error);
-    return encoded && createOrReplaceFile(request.path, encoded->bytes, error, encoded->modified);
+    return encoded && putEncodedPicture(request, *encoded, error);
 }
 
 } // namespace vistello

@@ -18,6 +18,6 @@ namespace vistello {
 // The file writeJpeg would put in place (the JPEG handler's encoder).
 std::optional<EncodedPicture> encodeJpegPicture(const PictureWriteRequest& request, const QString& options,
                                                 QString* error = nullptr);
-bool writeJpeg(const PictureWriteRequest& request, const QString& options, QString* error = nullptr);
+[[nodiscard]] bool writeJpeg(const PictureWriteRequest& request, const QString& options, QString* error = nullptr);
 
 } // namespace vistello

@@ -2,24 +2,13 @@
 
 #include "jpegmeta/rewrite/PictureReplace.h"
 
+#include "platform/FileReplace.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace vistello {
 
 namespace {
-
-bool createThroughTemporary(const QString& target, const std::function<bool(QIODevice&)>& write)
-{
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 
 bool copyInto(const QString& from, QIODevice& to)
 {
@@ -46,7 +35,9 @@ const FileSteps& realFileSteps()
         [](const QString& picture, const std::function<bool(QIODevice&)>& write) {
             return replaceFileKeepingPictureDate(picture, write);
         },
-        createThroughTemporary,
+        [](const QString& target, const std::function<bool(QIODevice&)>& write) {
+            return createNewFile(target, write);
+        },
         copyInto,
     };
     return steps;

@@ -15,7 +15,7 @@ struct NewFileOptions {
     bool makeWritable = false; // clear a read-only state of the copy
 };
 
-bool copyToNewName(const QString& from, const QString& to, const NewFileOptions& options,
+[[nodiscard]] bool copyToNewName(const QString& from, const QString& to, const NewFileOptions& options,
                    const FileSteps& steps = realFileSteps());
 
 // True when something (a file, folder or link) has this name.

@@ -60,7 +60,13 @@ ResizeResult resizePicture(const PictureFileTypes& types, const QString& picture
         return failed(ResizeStatus::BackupFailed, picture);
     const EncodedPicture& encoded = encoding.chosen->encoded;
     const std::optional<QDateTime> modified = encoded.modified.isValid() ? std::optional(encoded.modified) : std::nullopt;
-    if (!createOrReplaceFile(target, encoded.bytes, &error, modified))
+    NewFileAttributes attributes;
+    if (modified)
+        attributes.modificationTime = NewFileAttributes::at(*modified);
+    // A copy takes a free name and never replaces a file that took it meanwhile.
+    const bool written = options.makeCopy ? createNewFile(target, encoded.bytes, &error, attributes)
+                                          : replaceFileKeepingTimes(target, encoded.bytes, &error, modified);
+    if (!written)
         return failed(ResizeStatus::WriteFailed, target, error);
 
     ResizeResult result;

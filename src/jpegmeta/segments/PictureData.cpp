@@ -3,10 +3,10 @@
 #include "jpegmeta/segments/HeaderWalk.h"
 #include "jpegmeta/segments/RewritableHeader.h"
 #include "platform/FileReplace.h"
+#include "platform/NoReplaceMove.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vistello {
 
@@ -42,10 +42,11 @@ HeaderEditStatus savePictureData(const QString& picture, const QString& target)
         return HeaderEditStatus::NoHeaderEnd;
     if (!walk.lengthsValid)
         return HeaderEditStatus::MalformedRun;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || !copyRange(source, 2, *walk.headerEnd, out) || !out.commit())
-        return HeaderEditStatus::WriteFailed;
-    return HeaderEditStatus::Done;
+    // The user chose the name (and agreed to replace a file holding it).
+    const auto write = [&](QIODevice& out) { return copyRange(source, 2, *walk.headerEnd, out); };
+    const bool written = entryExists(target) ? replaceFileKeepingTimes(target, write, nullptr, QDateTime::currentDateTime())
+                                             : createNewFile(target, write);
+    return written ? HeaderEditStatus::Done : HeaderEditStatus::WriteFailed;
 }
 
 HeaderEditStatus loadPictureData(const QString& picture, const QString& sourcePath)

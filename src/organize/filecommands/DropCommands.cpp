@@ -59,7 +59,7 @@ void FileCommands::transferDropped(const QStringList& dragged, const QString& dr
 bool FileCommands::transferFile(const QString& from, const QString& to, Transfer transfer)
 {
     if (transfer == Transfer::Copy)
-        return c_.files.copyReplacing(from, to);
+        return c_.files.copyToNewFile(from, to);
     switch (c_.files.move(from, to)) {
     case MoveOutcome::Moved:
         return true;
@@ -70,7 +70,7 @@ bool FileCommands::transferFile(const QString& from, const QString& to, Transfer
     }
     // Another file system: the source goes only after a complete, verified
     // copy has its name.
-    return c_.files.copyReplacing(from, to) && c_.files.removePermanently(from);
+    return c_.files.copyToNewFile(from, to) && c_.files.removePermanently(from);
 }
 
 bool FileCommands::transferOne(const QString& source, const QString& folder, Transfer transfer)

@@ -110,6 +110,11 @@ RenamePlan planOnePicture(const RenameRequest& request)
     QSet<QString> claimed{from};
     CompanionSoundIndex sounds;
     addCompanions(plan.renames.back(), claimed, sounds);
+    // A stale backup or memo under the new name would stay behind with the
+    // picture's own one left under the old name: refused, as for several.
+    for (const FileMove& c : plan.renames.back().companions)
+        if (entryExists(c.to))
+            return refuse(RenameRefusal::WouldOverride, c.to.mid(c.to.lastIndexOf(QLatin1Char('/')) + 1));
     return plan;
 }
 

@@ -3,6 +3,7 @@
 #include "imaging/scale/BufferLimits.h"
 #include "jpegedit/jpegwrite/WriteJpeg.h"
 #include "platform/FileReplace.h"
+#include "platform/NoReplaceMove.h"
 
 #include <QFile>
 
@@ -17,6 +18,7 @@ bool writeNewJpeg(const QString& path, const PixelBuffer& pixels, int luminanceQ
     request.chrominanceQuality = chrominanceQuality;
     request.fullChroma = true;
     request.newFile = true;
+    request.replaceExisting = true; // the job's own output of an earlier run
     return writeJpeg(request, QString());
 }
 
@@ -28,7 +30,14 @@ bool copyFileReplacing(const QString& source, const QString& target)
     const QByteArray bytes = file.readAll();
     if (bytes.size() != file.size())
         return false;
-    return createOrReplaceFile(target, bytes);
+    return writeProductFile(target, bytes);
+}
+
+bool writeProductFile(const QString& target, const QByteArray& bytes)
+{
+    if (entryExists(target))
+        return replaceFileKeepingTimes(target, bytes, nullptr, QDateTime::currentDateTime());
+    return createNewFile(target, bytes);
 }
 
 } // namespace vistello

@@ -11,9 +11,13 @@ namespace vistello {
 
 // A new JPEG (JFIF header) at the given qualities, every component 1 x 1;
 // -1 for a quality means the writer's default.
-bool writeNewJpeg(const QString& path, const PixelBuffer& pixels, int luminanceQuality, int chrominanceQuality);
+[[nodiscard]] bool writeNewJpeg(const QString& path, const PixelBuffer& pixels, int luminanceQuality, int chrominanceQuality);
 
 // A byte copy of source at target, replacing what stands there.
-bool copyFileReplacing(const QString& source, const QString& target);
+[[nodiscard]] bool copyFileReplacing(const QString& source, const QString& target);
+
+// bytes at target: a file of an earlier run there is replaced whole (dated
+// now), else a new file is made that never replaces one appearing meanwhile.
+[[nodiscard]] bool writeProductFile(const QString& target, const QByteArray& bytes);
 
 } // namespace vistello

@@ -10,4 +10,9 @@ namespace vistello {
 
 void forEachOnTwoThreads(qsizetype count, const std::function<void(qsizetype index)>& work);
 
+// How many pictures of width x height (RGB) a job may decode ahead of
+// writing them: at most `most`, at least one, and no more than about
+// 256 MiB together, so huge cells or copies cannot exhaust the memory.
+qsizetype picturesAhead(qint64 width, qint64 height, qsizetype most = 8);
+
 } // namespace vistello

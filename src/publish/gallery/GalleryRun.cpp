@@ -53,8 +53,6 @@ QString templateText(const QString& stored, const QString& builtIn, bool useExte
     return stored.isEmpty() ? builtIn : stored;
 }
 
-constexpr qsizetype kWindow = 8; // pictures decoded ahead of writing them
-
 // What one decode of a picture gives: its thumbnail and the file of its
 // scaled copy.
 struct PreparedPicture {
@@ -177,7 +175,7 @@ void GalleryWriter::writeImageFiles()
         const bool background = image.id == 207;
         const bool wanted = background ? pictureTemplate_.contains(name) || indexTemplate_.contains(name)
                                        : s_.linkToPicture && pictureTemplate_.contains(name);
-        if (wanted && createOrReplaceFile(target(name), strings::galleryImageBytes(image.id)))
+        if (wanted && writeProductFile(target(name), strings::galleryImageBytes(image.id)))
             noteWritten(name);
     }
 }
@@ -250,7 +248,7 @@ bool GalleryWriter::publishPicture(const QString& path, const PreparedPicture& p
     if (!s_.linkToPicture)
         return true;
     const QString copyName = QStringLiteral("k_") + name;
-    if (!prepared.copy.isEmpty() && createOrReplaceFile(target(copyName), prepared.copy))
+    if (!prepared.copy.isEmpty() && writeProductFile(target(copyName), prepared.copy))
         noteWritten(copyName);
     if (s_.linkToOriginal && copyFileReplacing(path, target(name)))
         noteWritten(name);
@@ -329,8 +327,10 @@ GalleryOutcome GalleryWriter::run(const QStringList& pictures)
     writeImageFiles();
     if (stopped())
         return end();
-    for (qsizetype first = 0; first < selected.size(); first += kWindow) {
-        const qsizetype count = std::min(kWindow, selected.size() - first);
+    const qsizetype window = picturesAhead(std::max(s_.thumbWidth, copyRequest_.boxWidth),
+                                           std::max(s_.thumbHeight, copyRequest_.boxHeight));
+    for (qsizetype first = 0; first < selected.size(); first += window) {
+        const qsizetype count = std::min(window, selected.size() - first);
         std::vector<PreparedPicture> prepared(static_cast<size_t>(count));
         forEachOnTwoThreads(count, [&](qsizetype i) {
             if (!stopped())

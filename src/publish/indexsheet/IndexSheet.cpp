@@ -63,6 +63,7 @@ bool IndexSheet::write(const PictureFileTypes& types, const QString& path) const
     request.path = path;
     request.pixels = &pixels_;
     request.newFile = true;
+    request.replaceExisting = true; // the sheet of an earlier run
     return type->factory()->writePicture(request);
 }
 

@@ -16,8 +16,6 @@ namespace vistello {
 
 namespace {
 
-constexpr int kWindow = 8; // thumbnails decoded ahead of placing them
-
 QString messageText(int id, const QStringList& inserts = {})
 {
     return strings::formatInserts(strings::text(id), inserts);
@@ -124,8 +122,9 @@ IndexSheetOutcome createIndexSheets(const PictureFileTypes& types, const QString
             failed.append(path);
     };
     const int columns = std::max(1, settings.grid.columns);
-    for (qsizetype first = 0; first < used.size(); first += kWindow) {
-        const qsizetype count = std::min<qsizetype>(kWindow, used.size() - first);
+    const qsizetype window = picturesAhead(settings.grid.cellWidth, settings.grid.cellHeight);
+    for (qsizetype first = 0; first < used.size(); first += window) {
+        const qsizetype count = std::min<qsizetype>(window, used.size() - first);
         const std::vector<PixelBuffer> thumbnails = decodeWindow(used, first, count, settings, hooks.stop);
         for (qsizetype i = 0; i < count; ++i) {
             if (hooks.stop && hooks.stop->load())
