@@ -14,6 +14,7 @@
 #include "ui/common/WindowPage.h"
 #include "ui/folders/AddressField.h"
 #include "ui/folders/FolderTree.h"
+#include "ui/folders/FolderPaneController.h"
 #include "ui/frame/LeftPane.h"
 #include "ui/frame/TopBar.h"
 #include "ui/viewer/AutoShowController.h"

@@ -6,6 +6,7 @@
 #include "jpegmeta/segments/IccProfile.h"
 #include "jpegmeta/segments/SavedMarkerReader.h"
 #include "platform/FileReplace.h"
+#include "platform/NoReplaceMove.h"
 #include "resources/MetaStrings.h"
 #include "resources/PublishStrings.h"
 
@@ -16,12 +17,16 @@ namespace vistello {
 
 namespace {
 
-// The chosen file is written whole as a new file (never in place); a
-// failure is reported with the system's reason.
+// The chosen file is written whole, never in place: a file the user agreed
+// to overwrite is replaced (dated now), otherwise a new file must get the
+// name. A failure is reported with the system's reason.
 bool writeWhole(const QString& target, const QByteArray& bytes, Prompts& prompts)
 {
     QString error;
-    if (createOrReplaceFile(target, bytes, &error))
+    const bool written = entryExists(target)
+        ? replaceFileKeepingTimes(target, bytes, &error, QDateTime::currentDateTime())
+        : createNewFile(target, bytes, &error);
+    if (written)
         return true;
     QString text = strings::text(strings::kCannotCreate).arg(QDir::toNativeSeparators(target));
     if (!error.isEmpty())
