@@ -60,7 +60,7 @@ QByteArray damagedJpeg()
     pixels.data.reset(new std::uint8_t[pixels.byteCount()]);
     for (int y = 0; y < 480; ++y)
         std::memcpy(pixels.data.get() + pixels.rowBytes() * y, image.constScanLine(y), pixels.rowBytes());
-    writeNewJpeg(dir.file("x.jpg"), pixels, 90, 90);
+    EXPECT_TRUE(writeNewJpeg(dir.file("x.jpg"), pixels, 90, 90));
     const QByteArray whole = readAll(dir.file("x.jpg"));
     return whole.left(whole.size() * 3 / 4);
 }

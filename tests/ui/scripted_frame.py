@@ -116,6 +116,21 @@ def update_shows_a_rewritten_picture(s):
           "the restored picture shown %s" % restored["viewer"]["drawnRect"])
 
 
+def turned_picture_gets_a_new_tile(s):
+    # The overview's tiles are made, the shown picture is turned with the
+    # viewer's button, and only its tile is made again.
+    st = s.run(["resize 1000 700", "wait-idle", "key Home", "command 40157", "wait-idle", "state", "command 40157",
+                "wait-idle", "state", "command 40020", "command 40157", "wait-idle", "state", "quit"])
+    before, shown, after = st
+    check(shown["window"]["displayStyle"] != before["window"]["displayStyle"], "back on the picture %s" % shown["window"])
+    index = shown["list"]["currentIndex"]
+    old, new = before["overview"]["tileKeys"], after["overview"]["tileKeys"]
+    check(index == 0 and len(old) > 2, "the first picture shown, tiles %s" % old)
+    check(new[index] != old[index], "the turned picture's tile is made again %s -> %s" % (old, new))
+    check(new[1:] == old[1:], "the other tiles stay %s -> %s" % (old, new))
+    check(after["overview"]["tilesDone"] == after["overview"]["items"], "every tile there %s" % after["overview"])
+
+
 def viewer_shows_the_program_comment(s):
     shown = os.path.join(s.samples, "IMG_0001.jpg")
     env = dict(os.environ, HOME=s.home, XDG_DATA_HOME=s.home + "/data")
@@ -127,7 +142,7 @@ def viewer_shows_the_program_comment(s):
 def main():
     return sw.run_scenarios([delete_only_in_picture_styles, wheel_moves_the_strip_focus, keys_restart_the_show,
                              paste_without_picture, viewer_commands_and_idle, update_shows_a_rewritten_picture,
-                             viewer_shows_the_program_comment], ("convert",))
+                             turned_picture_gets_a_new_tile, viewer_shows_the_program_comment], ("convert",))
 
 
 if __name__ == "__main__":
