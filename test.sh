@@ -7,6 +7,9 @@ cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
 
+# The include layers first: a wrong include fails in seconds, not after the build.
+python3 scripts/check_include_layers.py
+
 jobs=$(nproc)
 fuzz=OFF
 compiler=()
