@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the sanitizer build (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test, then gives each fuzz
-# target a short run when clang is present.
+# Installs what is missing, checks the include layers, builds the sanitizer
+# build (AddressSanitizer and UndefinedBehaviorSanitizer) and runs every
+# test while each fuzz target gets a short run (when clang is present), then
+# runs the thread tests under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -34,13 +35,24 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTELLO_SANITIZE=O
       -DVISTELLO_FUZZ=$fuzz -DVISTELLO_PCH=ON "${compiler[@]}" >/dev/null
 cmake --build build-test -j "$jobs"
 
+# The fuzz targets run beside the tests: a fuzz target keeps one core busy,
+# while the tests mostly wait for the programs and tools they start. One
+# target at a time on the cores the tests leave.
+fuzz_pid=""
 if [ "$fuzz" = ON ]; then
-  # One core per fuzz target, as many at once as there are cores.
+  fuzz_jobs=$(( jobs > 2 ? jobs - 2 : 1 ))
   find build-test/fuzz -maxdepth 1 -name '*_fuzz' -type f -perm -u+x | sort |
-    xargs -r -n1 -P "$jobs" ./scripts/fuzz-one.sh build-test
+    xargs -r -n1 -P "$fuzz_jobs" ./scripts/fuzz-one.sh build-test &
+  fuzz_pid=$!
+  trap 'kill "$fuzz_pid" 2>/dev/null || true' EXIT
 fi
 
 (cd build-test && ctest --output-on-failure -j "$jobs" --timeout 600)
+
+if [ -n "$fuzz_pid" ]; then
+  wait "$fuzz_pid"
+  trap - EXIT
+fi
 
 # The thread tests once more under ThreadSanitizer, in a build of their own
 # (it excludes the other sanitizers); only that target and the part of the
