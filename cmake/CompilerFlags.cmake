@@ -1,4 +1,12 @@
 # Warnings, sanitizers and fuzzing instrumentation for every target of the project.
+# clang links with lld where it is installed: about four times faster than
+# the default linker on the big sanitizer test programs.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  find_program(LLD_PROGRAM ld.lld)
+  if(LLD_PROGRAM)
+    add_link_options(-fuse-ld=lld)
+  endif()
+endif()
 add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wno-unused-parameter)
 if(VISTELLO_WERROR)
   add_compile_options(-Werror)

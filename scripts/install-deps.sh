@@ -8,9 +8,9 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev liblcms2-dev libpcre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev lld
   libjpeg-turbo-progs exiv2 libimage-exiftool-perl imagemagick libvips-tools liblcms2-utils
-  xvfb xauth desktop-file-utils
+  xvfb xauth desktop-file-utils xxd file perl python3 findutils grep coreutils libc-bin
 )
 if [ "${1:-}" = "--runtime-only" ]; then
   packages=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins

@@ -103,7 +103,7 @@ TEST(JpegWriter, ExtraSegmentsFollowSoiInOrder)
     EXPECT_EQ(jfif.mid(6, 5), QByteArray("JFIF\0", 5));
 
     if (!toolAvailable("rdjpgcom"))
-        GTEST_SKIP() << "rdjpgcom is not installed";
+        SKIP_OR_FAIL("rdjpgcom is not installed");
     TempDir dir;
     const ToolRun comment = runTool("rdjpgcom", {dir.write("c.jpg", camera)});
     EXPECT_EQ(comment.out.trimmed(), QByteArray("a comment line"));

@@ -28,7 +28,7 @@ TEST(SamplePicture, HooksShapeTheFile)
     EXPECT_TRUE(headerMarkers(jpeg).startsWith("\xE0\xE1\xFE\xED\xE2\xDB"));
 
     if (!toolAvailable("exiftool"))
-        GTEST_SKIP() << "exiftool is not installed";
+        SKIP_OR_FAIL("exiftool is not installed");
     TempDir dir;
     const ToolRun run = runTool("exiftool", {"-s3", "-Model", "-JFIFVersion", "-GPSLatitude", "-ThumbnailLength",
                                              "-ExifImageWidth", dir.write("hooks.jpg", jpeg)});

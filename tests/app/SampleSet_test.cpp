@@ -281,7 +281,7 @@ TEST_F(SampleSetFolder, ThumbnailIsAnExtractableJpegOfTheStoredPixels)
 TEST_F(SampleSetFolder, DrawingIsUprightOnlyWhenTheOrientationIsApplied)
 {
     if (!QImageReader::supportedImageFormats().contains("jpeg"))
-        GTEST_SKIP() << "Qt has no JPEG reader here";
+        SKIP_OR_FAIL("Qt has no JPEG reader here");
     for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
         if (recipe.sampling == ChromaSampling::Grey)
             continue;
@@ -340,7 +340,7 @@ TEST_F(SampleSetFolder, SoundMemoIsPlainPcmWave)
     ASSERT_EQ(wav.size(), 44 + 8000); // half a second of 8 kHz 16-bit mono
     EXPECT_TRUE(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ");
     if (!toolAvailable("file"))
-        GTEST_SKIP() << "file is not installed";
+        SKIP_OR_FAIL("file is not installed");
     const ToolRun run = runTool("file", {"-b", file(SampleSet::soundFileName())});
     EXPECT_TRUE(run.out.contains("WAVE audio, Microsoft PCM, 16 bit, mono 8000 Hz")) << run.out.constData();
 }

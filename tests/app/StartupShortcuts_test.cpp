@@ -1,5 +1,6 @@
 #include "app/startup/StartShortcuts.h"
 #include "platform/DesktopEntry.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <QFileInfo>
@@ -70,7 +71,7 @@ TEST(StartupDesktopEntry, WrittenEntriesValidate)
         EXPECT_TRUE(QFileInfo(path).permissions() & QFile::ExeOwner);
         const auto problems = validationProblems(path);
         if (!problems)
-            GTEST_SKIP() << "desktop-file-validate is not installed";
+            SKIP_OR_FAIL("desktop-file-validate is not installed");
         EXPECT_TRUE(problems->isEmpty()) << executable << ": " << problems->toStdString();
     }
 }

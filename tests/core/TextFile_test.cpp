@@ -1,6 +1,7 @@
 #include "core/textfile/TextFileReader.h"
 #include "core/textfile/TextFileWriter.h"
 #include "FileSizeLimit.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -128,7 +129,7 @@ TEST(TextFileWriter, outputIsReadByIconv)
 {
     const QString iconv = QStandardPaths::findExecutable(QStringLiteral("iconv"));
     if (iconv.isEmpty())
-        GTEST_SKIP() << "iconv not installed";
+        SKIP_OR_FAIL("iconv not installed");
     QProcess process;
     process.start(iconv, {QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"), QStringLiteral("UTF-16LE")});
     process.write(TextFileWriter::encode(kSample));

@@ -31,7 +31,7 @@ TEST(JpegWriteCli, SameTablesAndPixelsAsCjpeg)
 {
     SKIP_WITHOUT_CLI();
     if (!toolAvailable(QStringLiteral("cjpeg")) || !toolAvailable(QStringLiteral("djpeg")))
-        GTEST_SKIP() << "cjpeg/djpeg are not installed";
+        SKIP_OR_FAIL("cjpeg/djpeg are not installed");
     TempDir dir;
     const QString input = dir.write(QStringLiteral("in.jpg"),
                                     test::transform::encodeLayout(test::transform::Layout::Yuv444, 131, 77, 95));

@@ -126,7 +126,7 @@ TEST(ResizeCli, CopiesBackupsAndPicturesThatMustStayAsTheyWere)
     EXPECT_EQ(test::transform::jpegSize(test::readAll(path)), QSize(200, 150));
     EXPECT_EQ(test::readAll(originalBackupPath(path)), camera);
 
-    // Cut short, or unwritable: exit 1 naming the file, bytes unchanged, no backup.
+    // Cut short, or unwritable: exit 1 naming the file, bytes unchanged.
     const QString cut = dir.write(QStringLiteral("cut.jpg"), camera.left(camera.size() * 6 / 10));
     const QString locked = dir.write(QStringLiteral("locked.jpg"), camera);
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup);
@@ -142,7 +142,18 @@ TEST(ResizeCli, CopiesBackupsAndPicturesThatMustStayAsTheyWere)
         // "cancel" ends the batch after the failed write; "continue" goes on.
         EXPECT_EQ(test::readAll(after) == camera, QLatin1String(onError) == QLatin1String("cancel")) << onError;
     }
+    // And no backup of either, although CopyOriginal asks for one of every
+    // picture that is changed.
+    const QString changed = dir.write(QStringLiteral("changed.jpg"), camera);
+    const auto backed = test::runCli({"resize", "-x", settingsFile(dir, true), "--on-error", "continue", "--box",
+                                      "64x64", cut, locked, changed});
+    EXPECT_EQ(backed.exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(originalBackupPath(cut)));
+    EXPECT_FALSE(QFileInfo::exists(originalBackupPath(locked)));
+    EXPECT_EQ(test::readAll(cut), camera.left(camera.size() * 6 / 10));
+    EXPECT_EQ(test::readAll(locked), camera);
+    // The option was on: the picture that was changed has its backup.
+    EXPECT_EQ(test::readAll(originalBackupPath(changed)), camera);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")).size(), 0);
 }
 
@@ -151,7 +162,7 @@ TEST(ResizeCli, FileSizeLimitOverCameraPictures)
     SKIP_WITHOUT_CLI();
     const QStringList samples = test::sampletools::sharedSamplePictures();
     if (samples.isEmpty())
-        GTEST_SKIP() << "no shared samples";
+        SKIP_OR_FAIL("no shared samples");
     TempDir dir;
     QStringList pictures;
     for (const QString& sample : samples) {

@@ -36,7 +36,7 @@ namespace {
 
 #define SKIP_WITHOUT_SAMPLES(files)                                   \
     if ((files).isEmpty())                                            \
-    GTEST_SKIP() << "the shared camera samples are not available"
+    SKIP_OR_FAIL("the shared camera samples are not available")
 
 ExifData treeOf(const QString& path)
 {

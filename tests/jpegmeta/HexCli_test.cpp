@@ -76,7 +76,7 @@ TEST(HexCli, MatchesXxdOnCameraSamples)
     SKIP_WITHOUT_TOOL("xxd");
     const QStringList samples = test::sampletools::sharedSamplePictures();
     if (samples.isEmpty())
-        GTEST_SKIP() << "no camera samples";
+        SKIP_OR_FAIL("no camera samples");
     // The first 64 KiB of each (most are shorter; the generated files cover the ends).
     for (const QString& path : samples)
         compareWithXxd(path, 0, 4096, false);

@@ -45,12 +45,23 @@ const PictureDataRow* rowTagged(const std::vector<PictureDataRow>& rows, const c
 
 TEST(PictureDataDrawing, RowColoursByKind)
 {
-    const std::pair<int, QColor> cases[] = {{1, {255, 204, 0}},   {2, {255, 255, 204}}, {3, {204, 204, 255}},
-                                            {4, {204, 255, 255}}, {5, {255, 204, 204}}, {6, {204, 204, 204}},
-                                            {7, {153, 204, 255}}, {15, {153, 204, 255}}, {16, {204, 204, 204}},
-                                            {0, {204, 204, 204}}};
-    for (const auto& [kind, colour] : cases)
-        EXPECT_EQ(pictureDataRowColour(kind), colour) << kind;
+    // The documented table, row by row: IPTC, IFD0, EXIF, GPS, IFD1, the
+    // maker notes 7 to 15, and light grey for every other kind.
+    struct Band {
+        int first;
+        int last;
+        QColor colour;
+    };
+    const Band documented[] = {{1, 1, QColor(0xFF, 0xCC, 0x00)}, {2, 2, QColor(0xFF, 0xFF, 0xCC)},
+                               {3, 3, QColor(0xCC, 0xCC, 0xFF)}, {4, 4, QColor(0xCC, 0xFF, 0xFF)},
+                               {5, 5, QColor(0xFF, 0xCC, 0xCC)}, {7, 15, QColor(0x99, 0xCC, 0xFF)}};
+    for (int kind = -2; kind <= 300; ++kind) {
+        QColor expected(0xCC, 0xCC, 0xCC);
+        for (const Band& band : documented)
+            if (kind >= band.first && kind <= band.last)
+                expected = band.colour;
+        EXPECT_EQ(pictureDataRowColour(kind), expected) << kind;
+    }
     EXPECT_TRUE(drawsValueBold({"Model", "X100", 2}));
     EXPECT_FALSE(drawsValueBold({"Make", "Model", 2}));
 }
@@ -122,8 +133,14 @@ TEST(PictureDataDrawing, ColourFilterGridGuards)
     const auto grid = rowTagged(rowsWith(1, cases[7].bytes, false), "CFA pattern")->colourFilter;
     EXPECT_EQ(colourFilterColour(grid->cell(0, 0)), QColor(128, 128, 128)); // values above 6
     EXPECT_EQ(colourFilterColour(grid->cell(0, 1)), QColor(128, 128, 128));
-    EXPECT_EQ(colourFilterColour(6), QColor(255, 255, 255));
-    EXPECT_EQ(colourFilterColour(0), QColor(255, 0, 0));
+    // Pattern values 0 to 6 in the colours their names in the value text say:
+    // red, green, blue, cyan, magenta, yellow, white.
+    const QColor named[] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},    {0, 255, 255},
+                            {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+    for (uint8_t value = 0; value < 7; ++value)
+        EXPECT_EQ(colourFilterColour(value), named[value]) << int(value);
+    EXPECT_EQ(colourFilterColour(7), QColor(128, 128, 128));
+    EXPECT_EQ(colourFilterColour(255), QColor(128, 128, 128));
     EXPECT_EQ(colourFilterCellRect(QRect(10, 20, 16, 16), *grid, 0, 1), QRect(18, 20, 8, 16));
 }
 

@@ -1,6 +1,7 @@
 #include "app/samples/WavWriter.h"
 #include "media/SoundPlayer.h"
 #include "platform/MediaSupport.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ bool endsWithin(const SoundPlayer& player, int ms)
 TEST(SoundPlayer, ChildProcessesEndByThemselvesOrWhenStopped)
 {
     if (mediaProbeProgram().isEmpty())
-        GTEST_SKIP() << "the media probe program is not built";
+        SKIP_OR_FAIL("the media probe program is not built");
     // The FFmpeg backend used to leave a file it cannot open loading for ever.
     const QByteArray backend = qgetenv("QT_MEDIA_BACKEND");
     if (installedMediaBackends().contains(QStringLiteral("ffmpeg")))

@@ -56,7 +56,7 @@ TEST_F(PictureCheckTest, BrokenPicturesAreListedWithTheLibrarysText)
     ASSERT_TRUE(main);
     const QString djpeg = QStandardPaths::findExecutable(QStringLiteral("djpeg"));
     if (djpeg.isEmpty())
-        GTEST_SKIP() << "djpeg is missing";
+        SKIP_OR_FAIL("djpeg is missing");
     const test::ProcessRun reference = test::runProgram(djpeg, {"-outfile", "/dev/null", badMain});
     EXPECT_NE(reference.exitCode, 0);
     EXPECT_TRUE(QString::fromUtf8(reference.err).contains(*main)) << main->toStdString();

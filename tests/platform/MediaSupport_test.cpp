@@ -1,4 +1,5 @@
 #include "platform/MediaSupport.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,6 @@ TEST(MediaSupport, MissingBackendIsReportedNotFatal)
 TEST(MediaSupport, InstalledFfmpegBackendAnswersThroughTheProbeProgram)
 {
     if (!installedMediaBackends().contains(QStringLiteral("ffmpeg")))
-        GTEST_SKIP() << "the FFmpeg media backend is not installed";
+        SKIP_OR_FAIL("the FFmpeg media backend is not installed");
     EXPECT_TRUE(probeMediaBackend("ffmpeg"));
 }

@@ -55,6 +55,7 @@ TEST_F(GalleryCli, SeventeenPicturesMakeTwoIndexPagesWhoseLinksAllResolve)
     EXPECT_EQ(printed.size(), 4 + 17 * 4 + 2); // image files, t_ k_ page original, index pages
     EXPECT_EQ(printed, filesIn(out()));
     const auto unresolved = unresolvedLinks(out());
+    EXPECT_TRUE(unresolved || !test::underCi()) << "python3 is missing";
     if (unresolved)
         EXPECT_TRUE(unresolved->isEmpty()) << unresolved->join('\n').toStdString();
 
@@ -72,7 +73,7 @@ TEST_F(GalleryCli, OddNamesTitlesAndCommentsStayText)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const auto unresolved = unresolvedLinks(out());
     if (!unresolved)
-        GTEST_SKIP() << "python3 is not installed";
+        SKIP_OR_FAIL("python3 is not installed");
     EXPECT_TRUE(unresolved->isEmpty()) << unresolved->join('\n').toStdString();
     const QString text = pageText(out() + "k_a&b #1 \"x\".html");
     EXPECT_TRUE(text.contains("A & B")) << text.toStdString();

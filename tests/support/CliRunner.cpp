@@ -23,6 +23,11 @@ ProcessRun runProgram(const QString& program, const QStringList& args, const QSt
     return run;
 }
 
+bool underCi()
+{
+    return qgetenv("CI").toLower() == "true";
+}
+
 bool cliBuilt()
 {
     return QFileInfo(QStringLiteral(VISTELLO_CLI_PATH)).isExecutable();

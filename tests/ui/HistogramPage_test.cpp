@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -40,13 +42,28 @@ TEST(HistogramPage, ShowsOnlyTheLatestPicturesResult)
               QStringLiteral("Error reading picture \"%1\".").arg(second));
 }
 
+// Threads of this process, as the kernel lists them.
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
 TEST(HistogramPage, ClosedWhileReading)
 {
+    // A picture large enough that the page goes while its loader still reads.
     QTemporaryDir dir;
+    QImage big(4000, 3000, QImage::Format_RGB32);
+    big.fill(Qt::darkCyan);
+    const QString path = dir.filePath(QStringLiteral("big.jpg"));
+    ASSERT_TRUE(big.save(path, "JPEG"));
+    const int before = threadCount();
     for (int i = 0; i < 5; ++i) {
         auto page = std::make_unique<HistogramPage>(nullptr);
-        page->showFile(dir.filePath(QStringLiteral("a%1.jpg").arg(i)), false);
+        page->showFile(path, false);
+        ASSERT_TRUE(page->loading());
         page.reset();
+        // Every loader thread, the stopped ones too, was joined with the page.
+        EXPECT_EQ(threadCount(), before) << i;
         QCoreApplication::processEvents();
     }
 }

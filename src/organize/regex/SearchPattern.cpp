@@ -8,22 +8,62 @@ namespace vistello {
 namespace {
 
 // Generous for names and comments, small enough that the worst pattern
-// gives up within milliseconds.
+// gives up within milliseconds. The backtracking count is what stops a
+// runaway pattern; depth and heap only bound the memory of the interpreter,
+// which keeps its backtracking frames on the heap.
 constexpr uint32_t kMatchLimit = 200000;
-constexpr uint32_t kDepthLimit = 5000;
+constexpr uint32_t kDepthLimit = 250000;
 constexpr PCRE2_SIZE kHeapLimitKiB = 16 * 1024;
+// The compiled matcher's stack grows on demand up to this: a repeated group
+// keeps a backtracking point per repetition, so a long comment needs far
+// more than the library's default 32 KiB.
+constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
+constexpr PCRE2_SIZE kJitStackMax = 8 * 1024 * 1024;
 
-// Never changed once made (matching only reads it), so every thread may use it.
+// One per thread: a matcher's stack may serve one match at a time only.
+class ThreadMatchContext {
+public:
+    ThreadMatchContext()
+        : context_(pcre2_match_context_create(nullptr)),
+          stack_(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr))
+    {
+        if (!context_)
+            return;
+        pcre2_set_match_limit(context_, kMatchLimit);
+        pcre2_set_depth_limit(context_, kDepthLimit);
+        pcre2_set_heap_limit(context_, kHeapLimitKiB);
+        if (stack_)
+            pcre2_jit_stack_assign(context_, nullptr, stack_);
+    }
+    ~ThreadMatchContext()
+    {
+        pcre2_match_context_free(context_);
+        pcre2_jit_stack_free(stack_);
+    }
+    ThreadMatchContext(const ThreadMatchContext&) = delete;
+    ThreadMatchContext& operator=(const ThreadMatchContext&) = delete;
+    pcre2_match_context* get() const { return context_; }
+
+private:
+    pcre2_match_context* context_;
+    pcre2_jit_stack* stack_;
+};
+
 pcre2_match_context* matchContext()
 {
-    static pcre2_match_context* const context = [] {
-        pcre2_match_context* c = pcre2_match_context_create(nullptr);
-        pcre2_set_match_limit(c, kMatchLimit);
-        pcre2_set_depth_limit(c, kDepthLimit);
-        pcre2_set_heap_limit(c, kHeapLimitKiB);
-        return c;
-    }();
-    return context;
+    thread_local const ThreadMatchContext context;
+    return context.get();
+}
+
+// A match on the compiled matcher; when its stack runs out, the same match
+// once more on the interpreter, whose frames live on the heap.
+int match(const pcre2_code* code, PCRE2_SPTR subject, PCRE2_SIZE length, PCRE2_SIZE offset, uint32_t options,
+          pcre2_match_data* data)
+{
+    const int rc = pcre2_match(code, subject, length, offset, options, data, matchContext());
+    if (rc != PCRE2_ERROR_JIT_STACKLIMIT)
+        return rc;
+    return pcre2_match(code, subject, length, offset, options | PCRE2_NO_JIT, data, matchContext());
 }
 
 uint32_t engineOptions(unsigned flags)
@@ -87,14 +127,14 @@ int SearchPattern::countMatches(QStringView text) const
     static const char16_t kEmpty = 0;
     const auto* subject = reinterpret_cast<PCRE2_SPTR>(text.isEmpty() ? &kEmpty : text.utf16());
     const auto length = PCRE2_SIZE(text.size());
-    MatchData match(code_->code);
-    if (!match.data)
+    MatchData data(code_->code);
+    if (!data.data)
         return 0;
     int count = 0;
     PCRE2_SIZE offset = 0;
     uint32_t options = 0;
     while (offset <= length) {
-        const int rc = pcre2_match(code_->code, subject, length, offset, options, match.data, matchContext());
+        const int rc = match(code_->code, subject, length, offset, options, data.data);
         if (rc == PCRE2_ERROR_NOMATCH && options != 0) {
             // Nothing but the empty match here: go on one character later.
             const bool pair = offset + 1 < length && text[qsizetype(offset)].isHighSurrogate()
@@ -106,7 +146,7 @@ int SearchPattern::countMatches(QStringView text) const
         if (rc < 0) // no match, or a limit reached: no further match
             break;
         ++count;
-        const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(match.data);
+        const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(data.data);
         offset = vector[1];
         options = vector[0] == vector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
     }
@@ -119,9 +159,8 @@ bool SearchPattern::matches(QStringView text) const
         return false;
     static const char16_t kEmpty = 0;
     const auto* subject = reinterpret_cast<PCRE2_SPTR>(text.isEmpty() ? &kEmpty : text.utf16());
-    MatchData match(code_->code);
-    return match.data
-           && pcre2_match(code_->code, subject, PCRE2_SIZE(text.size()), 0, 0, match.data, matchContext()) >= 0;
+    MatchData data(code_->code);
+    return data.data && match(code_->code, subject, PCRE2_SIZE(text.size()), 0, 0, data.data) >= 0;
 }
 
 } // namespace vistello

@@ -15,6 +15,8 @@
 // Matching runs on PCRE2 with Unicode case folding and limits on
 // backtracking, recursion depth and memory: a match that reaches a limit
 // counts as no match, so no pattern hangs the search or overflows a stack.
+// The matching stack grows with the text, so a long comment still matches
+// to its end.
 #include "organize/regex/DialectTranslation.h"
 
 #include <QString>

@@ -10,10 +10,13 @@ using namespace vistello;
 
 TEST(HoverPreviewSteps, GrowsFasterEachTickUpToThePreview)
 {
-    // From the tile's 80: +5 at tick 20, +6, +7, ...
+    // Worked by hand from the tile's 80, (tick - 15) more each tick from
+    // tick 20 on: 85, 91, 98, 106, 115, 125, 136, 148, 161, 175, 190 at tick
+    // 30, ... 260 at 34, 280 at 35, then 301 cut to the preview's 300.
     struct Row { int tick, limit, side; };
-    const Row rows[] = {{20, 300, 85}, {21, 300, 91}, {22, 300, 98}, {30, 300, 80 + 5 + 6 + 7 + 8 + 9 + 10 + 11 + 12 + 13 + 14 + 15},
-                        {60, 300, 300}, {60, 160, 160}, {20, 82, 82}};
+    const Row rows[] = {{19, 300, 80},  {20, 300, 85},  {21, 300, 91},  {22, 300, 98}, {30, 300, 190},
+                        {34, 300, 260}, {35, 300, 280}, {36, 300, 300}, {60, 300, 300}, {60, 160, 160},
+                        {20, 82, 82}};
     for (const Row& row : rows)
         EXPECT_EQ(HoverPreviewSteps::side(row.tick, row.limit), row.side) << row.tick << " " << row.limit;
     EXPECT_FALSE(HoverPreviewSteps::worthShowing({80, 60}));

@@ -97,7 +97,7 @@ TEST(EmbeddedExtrasSave, ColourProfilesOfCameraFiles)
     SKIP_WITHOUT_TOOL("exiftool");
     const QString folder = sharedSamplesDir();
     if (folder.isEmpty())
-        GTEST_SKIP() << "no shared samples";
+        SKIP_OR_FAIL("no shared samples");
     const QDir icc(folder + QStringLiteral("/icc"));
     int compared = 0;
     for (const QString& name : icc.entryList({QStringLiteral("*.jpg")}, QDir::Files)) {

@@ -3,6 +3,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "jpegedit/batch/PictureTransform.h"
 #include "jpegedit/TransformFixtures.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +104,7 @@ TEST(ViewerButtons, LosslessButtonsMatchJpegtran)
         const QString path = dir.write(QStringLiteral("%1.jpg").arg(command), jpeg);
         const QByteArray expected = runJpegtran(QStringList{"-trim"} + args, path);
         if (expected.isEmpty())
-            GTEST_SKIP() << "jpegtran is missing";
+            SKIP_OR_FAIL("jpegtran is missing");
         PictureTransformOptions options;
         options.request = *losslessRequest(command);
         options.copyOriginal = false;
