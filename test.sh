@@ -10,6 +10,7 @@ cd "$(dirname "$0")"
 
 # The include layers first: a wrong include fails in seconds, not after the build.
 python3 scripts/check_include_layers.py
+python3 scripts/check_setting_keys.py
 
 jobs=$(nproc)
 fuzz=OFF

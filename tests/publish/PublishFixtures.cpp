@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <cstdint>
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace vistello::test::publish {
 

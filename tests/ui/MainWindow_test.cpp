@@ -160,3 +160,21 @@ TEST(MainWindowWidget, EscCancelsATreeLabelEdit)
     EXPECT_EQ(f.window.state().displayStyle, style) << "Esc did not go on to the window";
     EXPECT_EQ(tree->findChild<QLineEdit*>(), nullptr);
 }
+
+// A first run writes each key the window read with its one documented
+// default, whichever view read it first.
+TEST(MainWindowWidget, FirstRunStoresTheDocumentedDefaults)
+{
+    WindowFixture f;
+    f.lists.current().entries().append(writePicture(f.dir, QStringLiteral("a.jpg"), {64, 48}));
+    f.window.resize(800, 600);
+    f.window.show();
+    f.window.runCommand(command::ChangeView);
+    f.window.runCommand(command::ChangeView);
+    const QString file = QString::fromUtf8(f.store.serialize());
+    for (const char* element :
+         {R"(Attr="PicturetextInFullscreen" Type="bool">true<)", R"(Attr="TextColor" Type="int">-1<)",
+          R"(Attr="BackgroundColorFullScreen" Type="int">-1<)", R"(Attr="PictureCacheSize" Type="int">-1<)",
+          R"(Attr="PreviewCacheSize" Type="int">-1<)", R"(Attr="ControlButtonsInFullscreen" Type="bool">false<)"})
+        EXPECT_TRUE(file.contains(QString::fromLatin1(element))) << element << "\n" << file.toStdString();
+}

@@ -125,7 +125,7 @@ int runResize(const QStringList& args)
     SettingsStore settings;
     settings.load(settingsFile);
     if (!record.enabled && !record.qualityGiven && !record.sizeLimitGiven)
-        record = settings.getRecord(QStringLiteral("Resize"), ResizeSettings{});
+        record = settings.getRecord(SettingsStore::name(setting::Resize), ResizeSettings{});
 
     PictureFileTypes& types = PictureFileTypes::instance();
     registerBuiltInFormats(types, false, nullptr);

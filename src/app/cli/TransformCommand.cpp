@@ -117,7 +117,7 @@ int runTransform(const QStringList& arguments)
     }
     SettingsStore settings;
     settings.load(settingsFile);
-    options.copyOriginal = settings.getBool(QStringLiteral("CopyOriginal"), true);
+    options.copyOriginal = settings.get(setting::CopyOriginal);
     options.removeFailedCopy = true;
     registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
 

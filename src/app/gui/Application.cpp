@@ -76,16 +76,16 @@ QString scriptPath()
 // home folder.
 bool runFirstStart(SettingsStore& store, bool mediaAvailable, bool scripted)
 {
-    const bool due = store.getBool(QStringLiteral("FirstRun"), true) && !store.runsFromCdRom();
+    const bool due = store.get(setting::FirstRun) && !store.runsFromCdRom();
     if (!due)
         return false;
     if (scripted) {
-        store.setBool(QStringLiteral("FirstRun"), false);
+        store.set(setting::FirstRun, false);
         return true;
     }
     FirstRunDialog dialog(buildDisplayCheck(primaryScreenFacts(mediaAvailable)), displaySettingsCommand());
     if (dialog.exec() == QDialog::Accepted) {
-        store.setBool(QStringLiteral("FirstRun"), false);
+        store.set(setting::FirstRun, false);
         if (dialog.makeShortcutsChecked())
             createStartShortcuts(executablePath());
     }

@@ -89,12 +89,12 @@ qsizetype OptionProcessor::examine(qsizetype i)
 qsizetype OptionProcessor::examineFromAutoShow(qsizetype i)
 {
     if (is(i, "a")) {
-        store_.setBool(QStringLiteral("AutoShow"), true);
+        store_.set(setting::AutoShow, true);
         return i + 1;
     }
     if (is(i, "d")) {
         if (hasValue(i))
-            store_.setInt(QStringLiteral("AutoShowDelay"), parseLeadingInt(text(i + 1)));
+            store_.set(setting::AutoShowDelay, parseLeadingInt(text(i + 1)));
         return i + 2;
     }
     if (is(i, "c")) {
@@ -112,7 +112,7 @@ qsizetype OptionProcessor::examineFromExtension(qsizetype i)
 {
     if (is(i, "e")) {
         if (hasValue(i))
-            store_.setString(QStringLiteral("PictureListExtension"), text(i + 1));
+            store_.set(setting::PictureListExtension, text(i + 1));
         return i + 2;
     }
     pathArgument_(text(i));
@@ -139,9 +139,9 @@ qsizetype OptionProcessor::readColour(qsizetype selector, const char* key)
 void OptionProcessor::applyDisplayStyle(const QString& value)
 {
     if (value == QLatin1StringView("1"))
-        store_.setFlag(QStringLiteral("Screen"), 1);
+        store_.setFlag(SettingsStore::name(setting::Screen), 1);
     else if (value == QLatin1StringView("2"))
-        store_.setFlag(QStringLiteral("Screen"), 2);
+        store_.setFlag(SettingsStore::name(setting::Screen), 2);
 }
 
 bool OptionProcessor::applyDisplayMode(const QString& value)
@@ -156,9 +156,9 @@ bool OptionProcessor::applyDisplayMode(const QString& value)
     } else if (value != QLatin1StringView("2")) {
         return false;
     }
-    store_.setBool(QStringLiteral("SelectionViewVisible"), selectionView);
-    store_.setBool(QStringLiteral("AppFullScreenMode"), fullScreen);
-    store_.setBool(QStringLiteral("FullScreen"), fullScreen);
+    store_.set(setting::SelectionViewVisible, selectionView);
+    store_.set(setting::AppFullScreenMode, fullScreen);
+    store_.set(setting::FullScreen, fullScreen);
     return true;
 }
 

@@ -26,11 +26,11 @@ void applyStartupSettings(const QStringList& parameters, SettingsStore& store, S
 
 bool applyColourSanity(SettingsStore& store)
 {
-    const int background = store.getInt(QStringLiteral("BackgroundColor"), -1);
-    const int text = store.getInt(QStringLiteral("TextColor"), -1);
+    const int background = store.get(setting::BackgroundColor);
+    const int text = store.get(setting::TextColor);
     if (background != text)
         return false;
-    store.setInt(QStringLiteral("TextColor"), inverseColour(background));
+    store.set(setting::TextColor, inverseColour(background));
     return true;
 }
 

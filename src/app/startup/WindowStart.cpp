@@ -7,7 +7,7 @@ namespace vistello {
 WindowStart decideWindowStart(const StartupOptions& options, SettingsStore& store)
 {
     WindowStart start;
-    start.startAutoShow = store.getBool(QStringLiteral("AutoShow"), false);
+    start.startAutoShow = store.get(setting::AutoShow);
     start.focusFolderTree = !start.startAutoShow;
     // A single picture opens its folder already: no need to point at the tree.
     start.showFolderViewHint = options.showFirstRunHints && options.commandLinePictures.size() != 1;

@@ -91,7 +91,7 @@ void PictureFileTypes::registerBuiltIns(bool videoAvailable, SettingsStore* sett
     if (videoAvailable)
         registerBuiltInGroup(true);
     if (settings)
-        listExtension_ = settings->getString(QStringLiteral("PictureListExtension"), defaultListExtension());
+        listExtension_ = settings->get(setting::PictureListExtension);
 }
 
 void PictureFileTypes::registerBuiltInsDeferringMedia(PlaybackQuery playbackAvailable, SettingsStore* settings)

@@ -62,13 +62,13 @@ FirstList chooseFirstList(PictureLists& lists, const PictureList& commandLinePic
         return first;
     }
 
-    const QString lastUsed = settings ? settings->getString(QStringLiteral("LastUsedFolder"), QString()) : QString();
+    const QString lastUsed = settings ? settings->get(setting::LastUsedFolder) : QString();
     // A folder deleted since the last run falls back to the pictures folder.
     if (!lastUsed.isEmpty() && QFileInfo(lastUsed).isDir()) {
         first.source = FirstList::Source::LastUsedFolder;
         first.folder = lastUsed;
         folderList.scanFolder(lastUsed, false);
-        const int index = settings->getInt(QStringLiteral("LastPictureIndex"), 0);
+        const int index = settings->get(setting::LastPictureIndex);
         if (index >= 0 && index < folderList.count())
             folderList.entries().setCurrentIndex(index);
         return first;

@@ -157,6 +157,8 @@ inline constexpr BoolKey RenameAll{"RenameAll", false};
 inline constexpr BoolKey RenameUseExifDateTime{"RenameUseExifDateTime", false};
 inline constexpr IntRawKey RenameFirstIndex{"RenameFirstIndex", 0};
 inline constexpr StringKey RenameNewPictureName{"RenameNewPictureName", ""};
+// Default: the user's pictures folder, found when the search page opens.
+inline constexpr NamedKey SearchDirs{"SearchDirs"};
 inline constexpr StringKey SearchName{"SearchName", ""};
 inline constexpr StringKey SearchListComment{"SearchListComment", ""};
 inline constexpr StringKey SearchFileComment{"SearchFileComment", ""};

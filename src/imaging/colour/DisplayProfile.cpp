@@ -49,7 +49,7 @@ bool setDisplayProfile(const QString& path, SettingsStore* settings)
     const QFileInfo file(path);
     const bool readable = !path.isEmpty() && file.isFile() && file.isReadable();
     if (settings)
-        settings->setString(QString::fromLatin1(displayprofile::kPathKey), readable ? path : QString());
+        settings->set(setting::DisplayProfile, readable ? path : QString());
     publish(std::move(transform));
     return made;
 }
@@ -61,8 +61,8 @@ void releaseDisplayProfile()
 
 void applyDisplayProfileSettings(SettingsStore& settings)
 {
-    if (settings.getBool(QString::fromLatin1(displayprofile::kUseKey), false))
-        setDisplayProfile(settings.getString(QString::fromLatin1(displayprofile::kPathKey)), &settings);
+    if (settings.get(setting::UseDisplayProfile))
+        setDisplayProfile(settings.get(setting::DisplayProfile), &settings);
 }
 
 } // namespace vistello

@@ -13,8 +13,6 @@ namespace vistello {
 class SettingsStore;
 
 namespace displayprofile {
-inline constexpr const char* kUseKey = "UseDisplayProfile"; // bool, default false
-inline constexpr const char* kPathKey = "DisplayProfile";   // string, default empty
 } // namespace displayprofile
 
 // The transform in use, or null when there is none.

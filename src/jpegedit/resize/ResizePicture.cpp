@@ -27,9 +27,9 @@ ResizeOptions resizeOptionsFrom(SettingsStore& settings, const PictureFileTypes&
 {
     ResizeOptions options;
     options.request = resizeRequestFrom(validResizeSettings(record));
-    options.request.autoRotate = settings.getBool(QStringLiteral("Orientation"), true);
+    options.request.autoRotate = settings.get(setting::Orientation);
     options.makeCopy = makeCopy;
-    options.copyOriginal = settings.getBool(QStringLiteral("CopyOriginal"), true);
+    options.copyOriginal = settings.get(setting::CopyOriginal);
     for (const FormatListEntry& format : types.formats())
         if (format.writable && !format.formatName.isEmpty())
             options.formatOptions.insert(format.formatName,

@@ -13,23 +13,23 @@ bool validDigits(int digits) { return digits == 2 || digits == 3 || digits == 8;
 BinaryViewOptions BinaryViewOptions::load(SettingsStore& settings)
 {
     BinaryViewOptions o;
-    o.fontSize = settings.getInt(QStringLiteral("HexViewFontSize"), o.fontSize);
+    o.fontSize = settings.get(setting::HexViewFontSize);
     if (o.fontSize < 1 || o.fontSize > 3)
         o.fontSize = 2;
-    o.digits = settings.getInt(QStringLiteral("HexViewDigits"), o.digits);
+    o.digits = settings.get(setting::HexViewDigits);
     if (!validDigits(o.digits))
         o.digits = 2;
-    o.decimalAddress = settings.getBool(QStringLiteral("HexViewAdress"), o.decimalAddress);
-    o.dotsForControls = settings.getBool(QStringLiteral("HexViewASCII"), o.dotsForControls);
+    o.decimalAddress = settings.get(setting::HexViewAdress);
+    o.dotsForControls = settings.get(setting::HexViewASCII);
     return o;
 }
 
 void BinaryViewOptions::store(SettingsStore& settings) const
 {
-    settings.setInt(QStringLiteral("HexViewFontSize"), fontSize);
-    settings.setInt(QStringLiteral("HexViewDigits"), digits);
-    settings.setBool(QStringLiteral("HexViewAdress"), decimalAddress);
-    settings.setBool(QStringLiteral("HexViewASCII"), dotsForControls);
+    settings.set(setting::HexViewFontSize, fontSize);
+    settings.set(setting::HexViewDigits, digits);
+    settings.set(setting::HexViewAdress, decimalAddress);
+    settings.set(setting::HexViewASCII, dotsForControls);
 }
 
 const BinaryFontSize& BinaryViewOptions::font() const

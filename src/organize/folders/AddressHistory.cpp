@@ -28,12 +28,12 @@ QString AddressHistory::storedText() const
 
 void AddressHistory::load(SettingsStore& settings)
 {
-    *this = fromStoredText(settings.getString(QLatin1String(kSettingKey)));
+    *this = fromStoredText(settings.getString(SettingsStore::name(setting::AdressList)));
 }
 
 void AddressHistory::save(SettingsStore& settings) const
 {
-    settings.setString(QLatin1String(kSettingKey), storedText());
+    settings.setString(SettingsStore::name(setting::AdressList), storedText());
 }
 
 AddressHistory::Submitted AddressHistory::submit(const QString& text)

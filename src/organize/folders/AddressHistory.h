@@ -12,7 +12,6 @@ class SettingsStore;
 
 class AddressHistory {
 public:
-    static constexpr const char* kSettingKey = "AdressList";
     // Typed into the field, empties it and the whole history.
     static constexpr const char* kClearCommand = ":r";
 

@@ -42,12 +42,12 @@ QString FavoritesList::storedText() const
 
 void FavoritesList::load(SettingsStore& settings)
 {
-    *this = fromStoredText(settings.getString(QLatin1String(kSettingKey)));
+    *this = fromStoredText(settings.getString(SettingsStore::name(setting::FavoritesList)));
 }
 
 void FavoritesList::save(SettingsStore& settings) const
 {
-    settings.setString(QLatin1String(kSettingKey), storedText());
+    settings.setString(SettingsStore::name(setting::FavoritesList), storedText());
 }
 
 int FavoritesList::indexOfName(const QString& name) const

@@ -19,7 +19,6 @@ struct Favorite {
 
 class FavoritesList {
 public:
-    static constexpr const char* kSettingKey = "FavoritesList";
 
     // Pairs with an empty name or path are dropped; so is a lone last name.
     static FavoritesList fromStoredText(const QString& stored);

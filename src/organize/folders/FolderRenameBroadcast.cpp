@@ -33,9 +33,9 @@ void broadcastFolderRenamed(const QString& oldFolder, const QString& newFolder, 
     targets.lists.folderIndexMemory().renameFolder(oldFolder, newFolder);
     renameFolderEverywhere(oldFolder, newFolder);
     targets.favorites.renameFolder(oldFolder, newFolder);
-    const QString lastUsed = targets.settings.getString(QLatin1String(kLastUsedFolderKey));
+    const QString lastUsed = targets.settings.get(setting::LastUsedFolder);
     if (std::optional<QString> moved = pathAfterFolderMove(lastUsed, oldFolder, newFolder))
-        targets.settings.setString(QLatin1String(kLastUsedFolderKey), *moved);
+        targets.settings.set(setting::LastUsedFolder, *moved);
     broadcastToViews([&](ViewListener& view) { view.folderRenamed(oldFolder, newFolder); });
 }
 

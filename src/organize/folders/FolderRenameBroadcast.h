@@ -18,7 +18,6 @@ struct FolderRenameTargets {
     SettingsStore& settings;
 };
 
-inline constexpr const char* kLastUsedFolderKey = "LastUsedFolder";
 
 void broadcastFolderRenamed(const QString& oldFolder, const QString& newFolder, FolderRenameTargets targets);
 

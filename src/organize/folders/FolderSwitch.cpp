@@ -22,9 +22,9 @@ void storeLastFolder(SettingsStore& store, const PictureLists& lists, const QStr
 {
     if (folder.isEmpty())
         return;
-    store.setString(QLatin1String(kLastUsedFolderKey), folder);
+    store.set(setting::LastUsedFolder, folder);
     const PictureList& list = lists.list(ListId::FolderPictures);
-    store.setInt(QStringLiteral("LastPictureIndex"), listed && list.count() > 0 ? list.currentIndex() : 0);
+    store.set(setting::LastPictureIndex, listed && list.count() > 0 ? list.currentIndex() : 0);
 }
 
 } // namespace vistello

@@ -37,38 +37,38 @@ uint64_t fileTimeOfDay(QDate day)
 SearchSettings readSearchSettings(SettingsStore& store, const QString& defaultFolders)
 {
     SearchSettings s;
-    s.useName = store.getBool(QStringLiteral("SearchUseName"), false);
-    s.name = store.getString(QStringLiteral("SearchName"));
-    s.useFileComment = store.getBool(QStringLiteral("SearchUseFileComment"), false);
-    s.fileComment = store.getString(QStringLiteral("SearchFileComment"));
-    s.useListComment = store.getBool(QStringLiteral("SearchUseListComment"), false);
-    s.listComment = store.getString(QStringLiteral("SearchListComment"));
-    s.useDate = store.getBool(QStringLiteral("SearchUseDate"), false);
-    s.firstDay = fileTimeFromHalves(store.getIntRaw(QStringLiteral("SearchStartTimeL"), 0),
-                                    store.getIntRaw(QStringLiteral("SearchStartTimeH"), 0));
-    s.lastDay = fileTimeFromHalves(store.getIntRaw(QStringLiteral("SearchEndTimeL"), 0),
-                                   store.getIntRaw(QStringLiteral("SearchEndTimeH"), 0));
-    s.folders = store.getString(QStringLiteral("SearchDirs"), defaultFolders);
-    const int mode = store.getIntRaw(QStringLiteral("SearchMode"), 1);
+    s.useName = store.get(setting::SearchUseName);
+    s.name = store.get(setting::SearchName);
+    s.useFileComment = store.get(setting::SearchUseFileComment);
+    s.fileComment = store.get(setting::SearchFileComment);
+    s.useListComment = store.get(setting::SearchUseListComment);
+    s.listComment = store.get(setting::SearchListComment);
+    s.useDate = store.get(setting::SearchUseDate);
+    s.firstDay = fileTimeFromHalves(store.get(setting::SearchStartTimeL),
+                                    store.get(setting::SearchStartTimeH));
+    s.lastDay = fileTimeFromHalves(store.get(setting::SearchEndTimeL),
+                                   store.get(setting::SearchEndTimeH));
+    s.folders = store.getString(SettingsStore::name(setting::SearchDirs), defaultFolders);
+    const int mode = store.get(setting::SearchMode);
     s.mode = mode >= 1 && mode <= 3 ? SearchMode(mode) : SearchMode::Replace;
     return s;
 }
 
 void storeSearchSettings(SettingsStore& store, const SearchSettings& s)
 {
-    store.setBool(QStringLiteral("SearchUseName"), s.useName);
-    store.setString(QStringLiteral("SearchName"), s.name);
-    store.setBool(QStringLiteral("SearchUseFileComment"), s.useFileComment);
-    store.setString(QStringLiteral("SearchFileComment"), s.fileComment);
-    store.setBool(QStringLiteral("SearchUseListComment"), s.useListComment);
-    store.setString(QStringLiteral("SearchListComment"), s.listComment);
-    store.setBool(QStringLiteral("SearchUseDate"), s.useDate);
-    store.setIntRaw(QStringLiteral("SearchStartTimeL"), lowHalf(s.firstDay));
-    store.setIntRaw(QStringLiteral("SearchStartTimeH"), highHalf(s.firstDay));
-    store.setIntRaw(QStringLiteral("SearchEndTimeL"), lowHalf(s.lastDay));
-    store.setIntRaw(QStringLiteral("SearchEndTimeH"), highHalf(s.lastDay));
-    store.setString(QStringLiteral("SearchDirs"), s.folders);
-    store.setIntRaw(QStringLiteral("SearchMode"), int(s.mode));
+    store.set(setting::SearchUseName, s.useName);
+    store.set(setting::SearchName, s.name);
+    store.set(setting::SearchUseFileComment, s.useFileComment);
+    store.set(setting::SearchFileComment, s.fileComment);
+    store.set(setting::SearchUseListComment, s.useListComment);
+    store.set(setting::SearchListComment, s.listComment);
+    store.set(setting::SearchUseDate, s.useDate);
+    store.set(setting::SearchStartTimeL, lowHalf(s.firstDay));
+    store.set(setting::SearchStartTimeH, highHalf(s.firstDay));
+    store.set(setting::SearchEndTimeL, lowHalf(s.lastDay));
+    store.set(setting::SearchEndTimeH, highHalf(s.lastDay));
+    store.setString(SettingsStore::name(setting::SearchDirs), s.folders);
+    store.set(setting::SearchMode, int(s.mode));
 }
 
 } // namespace vistello

@@ -9,24 +9,24 @@ GallerySettings gallerySettingsFrom(SettingsStore& settings)
 {
     registerGalleryTemplates();
     GallerySettings s;
-    s.targetFolder = settings.getString(QStringLiteral("HTMLTargetFolder"));
-    s.startPage = settings.getString(QStringLiteral("HTMLTargetFileName"));
-    s.title = settings.getString(QStringLiteral("HTMLtitle"));
-    s.indexTemplate = settings.getString(QStringLiteral("HTMLIndexPage"));
-    s.pictureTemplate = settings.getString(QStringLiteral("HTMLPicturePage"));
-    s.useExternalIndex = settings.getBool(QStringLiteral("UseExternalIndexPage"), false);
-    s.externalIndex = settings.getString(QStringLiteral("ExternalIndexPage"));
-    s.useExternalPicture = settings.getBool(QStringLiteral("UseExternalPicturePage"), false);
-    s.externalPicture = settings.getString(QStringLiteral("ExternalPicturePage"));
-    s.thumbWidth = settings.getInt(QStringLiteral("HTMLPicturesSizeX"), -1);
-    s.thumbHeight = settings.getInt(QStringLiteral("HTMLPicturesSizeY"), -1);
-    s.perRow = settings.getInt(QStringLiteral("HTMLPicturesPerRow"), -1);
-    s.rowsPerPage = settings.getInt(QStringLiteral("HTMLRowsPerPage"), -1);
-    s.resize = settings.getRecord(QStringLiteral("HTMLResize"), ResizeSettings{});
-    s.linkToPicture = settings.getBool(QStringLiteral("LinkToPicture"), true);
-    s.linkToOriginal = settings.getBool(QStringLiteral("LinkToOriginal"), true);
-    s.displayFileNames = settings.getBool(QStringLiteral("DisplayFilenames"), true);
-    s.autoRotate = settings.getBool(QStringLiteral("Orientation"), true);
+    s.targetFolder = settings.get(setting::HTMLTargetFolder);
+    s.startPage = settings.get(setting::HTMLTargetFileName);
+    s.title = settings.get(setting::HTMLtitle);
+    s.indexTemplate = settings.get(setting::HTMLIndexPage);
+    s.pictureTemplate = settings.get(setting::HTMLPicturePage);
+    s.useExternalIndex = settings.get(setting::UseExternalIndexPage);
+    s.externalIndex = settings.get(setting::ExternalIndexPage);
+    s.useExternalPicture = settings.get(setting::UseExternalPicturePage);
+    s.externalPicture = settings.get(setting::ExternalPicturePage);
+    s.thumbWidth = settings.get(setting::HTMLPicturesSizeX);
+    s.thumbHeight = settings.get(setting::HTMLPicturesSizeY);
+    s.perRow = settings.get(setting::HTMLPicturesPerRow);
+    s.rowsPerPage = settings.get(setting::HTMLRowsPerPage);
+    s.resize = settings.getRecord(SettingsStore::name(setting::HTMLResize), ResizeSettings{});
+    s.linkToPicture = settings.get(setting::LinkToPicture);
+    s.linkToOriginal = settings.get(setting::LinkToOriginal);
+    s.displayFileNames = settings.get(setting::DisplayFilenames);
+    s.autoRotate = settings.get(setting::Orientation);
     return s;
 }
 

@@ -61,17 +61,17 @@ std::optional<QString> nameRefusal(const IndexSheetSettings& settings, const QSt
 IndexSheetSettings indexSheetSettingsFrom(SettingsStore& settings)
 {
     IndexSheetSettings s;
-    s.targetFolder = settings.getString(QStringLiteral("IndexTargetFolder"));
-    s.pattern = settings.getString(QStringLiteral("IndexFileName"));
-    s.grid.columns = settings.getInt(QStringLiteral("IndexPicturesPerColumn"), -1);
-    s.grid.rows = settings.getInt(QStringLiteral("IndexPicturesPerRow"), -1);
-    s.grid.cellWidth = settings.getInt(QStringLiteral("IndexPictureSizeX"), -1);
-    s.grid.cellHeight = settings.getInt(QStringLiteral("IndexPictureSizeY"), -1);
-    s.grid.borderX = settings.getInt(QStringLiteral("IndexBorderX"), -1);
-    s.grid.borderY = settings.getInt(QStringLiteral("IndexBorderY"), -1);
-    s.grid.background = std::uint32_t(settings.getInt(QStringLiteral("IndexBackgroundColor"), -1)) & 0xFFFFFF;
-    s.grid.film = settings.getBool(QStringLiteral("AddFilmStripe"), false);
-    s.autoRotate = settings.getBool(QStringLiteral("Orientation"), true);
+    s.targetFolder = settings.get(setting::IndexTargetFolder);
+    s.pattern = settings.get(setting::IndexFileName);
+    s.grid.columns = settings.get(setting::IndexPicturesPerColumn);
+    s.grid.rows = settings.get(setting::IndexPicturesPerRow);
+    s.grid.cellWidth = settings.get(setting::IndexPictureSizeX);
+    s.grid.cellHeight = settings.get(setting::IndexPictureSizeY);
+    s.grid.borderX = settings.get(setting::IndexBorderX);
+    s.grid.borderY = settings.get(setting::IndexBorderY);
+    s.grid.background = std::uint32_t(settings.get(setting::IndexBackgroundColor)) & 0xFFFFFF;
+    s.grid.film = settings.get(setting::AddFilmStripe);
+    s.autoRotate = settings.get(setting::Orientation);
     return s;
 }
 

@@ -37,7 +37,7 @@ FolderPaneController::FolderPaneController(const FolderPaneSetup& setup, FolderP
     , driveLine_(new QLabel(panel_))
 {
     s_.favorites.load(s_.store);
-    tree_->folders().setShowInfo(s_.store.getBool(QStringLiteral("ShellTreeJpegInfo"), true));
+    tree_->folders().setShowInfo(s_.store.get(setting::ShellTreeJpegInfo));
     // The drive line sits under the tree: free space and how many more pictures of this folder fit.
     auto* column = new QVBoxLayout(panel_);
     column->setContentsMargins(0, 0, 0, 0);

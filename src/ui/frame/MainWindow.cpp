@@ -72,14 +72,14 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     QFont uiFont = font();
     uiFont.setPixelSize(13);
     setFont(uiFont);
-    background_ = settingColour(store_.getInt(QStringLiteral("BackgroundColor"), -1), Qt::white);
-    pictureOnlyBackground_ = settingColour(store_.getInt(QStringLiteral("BackgroundColorFullScreen"), 0), Qt::black);
+    background_ = settingColour(store_.get(setting::BackgroundColor), Qt::white);
+    pictureOnlyBackground_ = settingColour(store_.get(setting::BackgroundColorFullScreen), Qt::black);
     QPalette colours = palette();
     colours.setColor(QPalette::Base, background_);
     colours.setColor(QPalette::Window, background_);
     setPalette(colours);
     setAutoFillBackground(true);
-    leftPane_->setShowSplitLines(store_.getBool(QStringLiteral("ShowSplitLines"), true));
+    leftPane_->setShowSplitLines(store_.get(setting::ShowSplitLines));
     topBar_->addressField()->loadHistory(store_);
     topBar_->setAddress(folder_);
 
@@ -261,7 +261,7 @@ void MainWindow::runCommand(int id)
         setDisplayStyle(state_.displayStyle == style::Overview ? style::Picture : style::Overview);
         break;
     default:
-        if (const uint64_t target = styleForCommand(state_, id, store_.getFlag(QStringLiteral("OptionsSelection"),
+        if (const uint64_t target = styleForCommand(state_, id, store_.getFlag(SettingsStore::name(setting::OptionsSelection),
                                                                                 style::Settings)))
             setDisplayStyle(target);
         break;

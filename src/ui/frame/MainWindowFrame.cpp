@@ -80,7 +80,7 @@ ViewerHost MainWindow::viewerHost()
 void MainWindow::restorePlacement()
 {
     QByteArray placement;
-    store_.getBin(QStringLiteral("WindowPlacement"), placement);
+    store_.getBin(SettingsStore::name(setting::WindowPlacement), placement);
     // Bytes of another program or version are ignored.
     const bool restored = !placement.isEmpty() && restoreGeometry(placement);
     if (!restored) {
@@ -205,7 +205,7 @@ void MainWindow::storeState()
     favorites_.save(store_);
     const QByteArray placement = state_.appFullScreen ? normalPlacement_ : saveGeometry();
     if (!placement.isEmpty())
-        store_.setBin(QStringLiteral("WindowPlacement"), placement);
+        store_.setBin(SettingsStore::name(setting::WindowPlacement), placement);
 }
 
 void MainWindow::setSelectionViewVisible(bool visible)

@@ -43,7 +43,7 @@ WindowPage* MainWindow::page(PageId id)
                 [this] { setDisplayStyle(state_.lastPictureStyle); });
         created = information;
     } else if (id == PageId::Overview) {
-        auto* overview = new OverviewPage(lists_, store_.getBool(QStringLiteral("UserSelect"), true), this);
+        auto* overview = new OverviewPage(lists_, store_.get(setting::UserSelect), this);
         listViews_->setUpOverview(*overview);
         created = overview;
     } else {
@@ -65,7 +65,7 @@ void MainWindow::setDisplayStyle(uint64_t mask)
         old->hide();
     applyTabRowChange(int(change.tabRow));
     if (state_.displayStyle & style::OptionsGroup)
-        store_.setFlag(QStringLiteral("OptionsSelection"), state_.displayStyle);
+        store_.setFlag(SettingsStore::name(setting::OptionsSelection), state_.displayStyle);
     if (autoShow_->running() && state_.displayStyle != style::Picture)
         autoShow_->stop(); // the show needs the picture page
     currentPage_ = page(pageOf(state_.displayStyle));

@@ -17,8 +17,8 @@ namespace {
 
 QColor textColour(SettingsStore& store)
 {
-    const QColor background = colourSetting(store.getInt(QStringLiteral("BackgroundColor"), -1), Qt::white);
-    return viewTextColour(store.getInt(QStringLiteral("TextColor"), -1), background);
+    const QColor background = colourSetting(store.get(setting::BackgroundColor), Qt::white);
+    return viewTextColour(store.get(setting::TextColor), background);
 }
 
 } // namespace
@@ -37,10 +37,10 @@ OverviewStripController::OverviewStripController(QWidget& window, SettingsStore&
 
 void OverviewStripController::setUpStrip(PreviewStrip& strip)
 {
-    strip.setUserSelect(store_.getBool(QStringLiteral("UserSelect"), true));
-    strip.setToolTips(store_.getBool(QStringLiteral("PreviewTooltip"), true));
-    strip.setSoundMarks(store_.getBool(QStringLiteral("PicturesWithAudio"), true));
-    strip.setCacheSize(store_.getInt(QStringLiteral("PreviewCacheSize"), 25));
+    strip.setUserSelect(store_.get(setting::UserSelect));
+    strip.setToolTips(store_.get(setting::PreviewTooltip));
+    strip.setSoundMarks(store_.get(setting::PicturesWithAudio));
+    strip.setCacheSize(store_.get(setting::PreviewCacheSize));
     strip.setDragAllowed(hooks_.dragAllowed);
     strip.setTextColour(textColour(store_));
     connect(&strip, &PreviewStrip::extrasMenuRequested, this, &OverviewStripController::showPictureExtrasMenu);
@@ -54,7 +54,7 @@ void OverviewStripController::setUpOverview(OverviewPage& overview)
     overview.setCaptionSource(hooks_.caption);
     overview.setDragAllowed(hooks_.dragAllowed);
     overview.setTextColour(textColour(store_));
-    overview.setMediaMarks(store_.getBool(QStringLiteral("PicturesWithAudio"), true));
+    overview.setMediaMarks(store_.get(setting::PicturesWithAudio));
     connect(&overview, &OverviewPage::back, this, [this] { hooks_.back(); });
     connect(&overview, &OverviewPage::pictureClickedAlone, this, &OverviewStripController::pictureSoundFor);
     connect(&overview, &OverviewPage::pointerMoved, this, &OverviewStripController::pointerInList);

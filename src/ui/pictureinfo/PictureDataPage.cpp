@@ -196,7 +196,7 @@ void PictureDataPage::rewrite(int id)
     if (!prompts_ || !store_)
         return;
     const QString picture = path_;
-    WindowHeaderUi ui(*prompts_, store_->getBool(QStringLiteral("CopyOriginal"), true), [this](const QString& path) {
+    WindowHeaderUi ui(*prompts_, store_->get(setting::CopyOriginal), [this](const QString& path) {
         showPath(path, true);
         Q_EMIT pictureRewritten(path);
     });

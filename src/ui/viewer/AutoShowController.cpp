@@ -18,7 +18,7 @@ void AutoShowController::start()
     const bool fullScreen = host_.appFullScreen();
     session_.start(host_.listCount(), fullScreen);
     host_.enter();
-    timer_.start(autoShowIntervalMs(store_.getInt(QStringLiteral("AutoShowDelay"), 10)));
+    timer_.start(autoShowIntervalMs(store_.get(setting::AutoShowDelay)));
 }
 
 void AutoShowController::stop()

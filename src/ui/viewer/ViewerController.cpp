@@ -40,17 +40,17 @@ void ViewerController::attach(PicturePage& page)
 {
     PictureView* view = page.view();
     ViewerSettings settings;
-    settings.infoBoxState = store_.getInt(QStringLiteral("ExifInfoInPicture"), 2);
-    settings.textInPictureOnly = store_.getBool(QStringLiteral("PicturetextInFullscreen"), false);
-    settings.buttonsInPictureOnly = store_.getBool(QStringLiteral("ControlButtonsInFullscreen"), false);
-    settings.textColour = settingColour(store_.getInt(QStringLiteral("TextColor"), 0), Qt::black);
-    settings.transitions = store_.getBool(QStringLiteral("Transitions"), true);
-    settings.transitionDelay = store_.getInt(QStringLiteral("TransitionsDelay"), 1);
-    settings.panoramaAutoScroll = store_.getBool(QStringLiteral("PanoramaAutoScroll"), true);
-    settings.panoramaSpeed = store_.getInt(QStringLiteral("PanoramaAutoScrollSpeed"), 2);
-    settings.antiAlias = store_.getBool(QStringLiteral("AntiAliasResizing"), true);
-    settings.autoRotate = store_.getBool(QStringLiteral("Orientation"), true);
-    settings.cacheSize = store_.getInt(QStringLiteral("PictureCacheSize"), 4);
+    settings.infoBoxState = store_.get(setting::ExifInfoInPicture);
+    settings.textInPictureOnly = store_.get(setting::PicturetextInFullscreen);
+    settings.buttonsInPictureOnly = store_.get(setting::ControlButtonsInFullscreen);
+    settings.textColour = settingColour(store_.get(setting::TextColor), Qt::black);
+    settings.transitions = store_.get(setting::Transitions);
+    settings.transitionDelay = store_.get(setting::TransitionsDelay);
+    settings.panoramaAutoScroll = store_.get(setting::PanoramaAutoScroll);
+    settings.panoramaSpeed = store_.get(setting::PanoramaAutoScrollSpeed);
+    settings.antiAlias = store_.get(setting::AntiAliasResizing);
+    settings.autoRotate = store_.get(setting::Orientation);
+    settings.cacheSize = store_.get(setting::PictureCacheSize);
     view->setCommentSource([](const QString& path) { return CommentStore::instance().get(path); });
     view->setSettings(settings);
     connect(view, &PictureView::scrolled, &autoShow_, &AutoShowController::restartDelay);
@@ -62,7 +62,7 @@ void ViewerController::attach(PicturePage& page)
     connect(view, &PictureView::stripFocusRequested, strip,
             [strip](int delta) { strip->handleKey(delta > 0 ? Qt::Key_Right : Qt::Key_Left); });
     connect(view, &PictureView::infoBoxStateChanged, this,
-            [this](int state) { store_.setInt(QStringLiteral("ExifInfoInPicture"), state); });
+            [this](int state) { store_.set(setting::ExifInfoInPicture, state); });
     connect(view, &PictureView::coloursMeasured, this, &ViewerController::coloursMeasured);
     page.pictureData()->setServices(prompts_, store_);
     connect(page.pictureData(), &PictureDataPage::pictureRewritten, this,
@@ -151,7 +151,7 @@ void ViewerController::transformShownPicture(int id)
     if (!options.autoRotate)
         options.request = *losslessRequest(id);
     options.request.adjustThumbnails = true;
-    options.copyOriginal = store_.getBool(QStringLiteral("CopyOriginal"), true);
+    options.copyOriginal = store_.get(setting::CopyOriginal);
     options.removeFailedCopy = true;
     const QString path = view->path();
     const PictureTransformResult result = transformPicture(path, options);
@@ -196,7 +196,7 @@ void ViewerController::playSoundOfShownPicture()
 // One rule for the viewer and the overview: a picture's sound starts once, and stops the one playing.
 void ViewerController::playSoundOf(const QString& path)
 {
-    const SoundPlan plan = soundRule_.pictureShown(path, store_.getBool(QStringLiteral("PicturesWithAudio"), true));
+    const SoundPlan plan = soundRule_.pictureShown(path, store_.get(setting::PicturesWithAudio));
     if (plan.stopPlaying && soundPlayer_)
         soundPlayer_->stop();
     if (!plan.plays() || !mediaPlaybackAvailable())

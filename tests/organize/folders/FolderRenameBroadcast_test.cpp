@@ -33,7 +33,7 @@ TEST(FolderRenameBroadcast, MovesEveryKeptPathInsideTheFolder)
     lists.folderPictures().selection().append(QStringLiteral("/p/a/1.jpg"));
     lists.searchResults().pending().append(QStringLiteral("/p/a/x/2.jpg"));
     lists.folderIndexMemory().remember(QStringLiteral("/p/a/x"), 1);
-    settings.setString(QLatin1String(kLastUsedFolderKey), QStringLiteral("/p/a/x/"));
+    settings.set(setting::LastUsedFolder, QStringLiteral("/p/a/x/"));
     RenameView view;
 
     broadcastFolderRenamed(QStringLiteral("/p/a/"), QStringLiteral("/p/b/"), {lists, favorites, settings});
@@ -45,7 +45,7 @@ TEST(FolderRenameBroadcast, MovesEveryKeptPathInsideTheFolder)
     EXPECT_EQ(lists.searchResults().pending().toStringList(), QStringList({"/p/b/x/2.jpg"}));
     EXPECT_EQ(lists.folderIndexMemory().recall(QStringLiteral("/p/b/x/"), 5), 1);
     EXPECT_FALSE(lists.folderIndexMemory().recall(QStringLiteral("/p/a/x/"), 5));
-    EXPECT_EQ(settings.getString(QLatin1String(kLastUsedFolderKey)), QStringLiteral("/p/b/x/"));
+    EXPECT_EQ(settings.get(setting::LastUsedFolder), QStringLiteral("/p/b/x/"));
     EXPECT_EQ(favorites.storedText(), QStringLiteral("In|/p/b/x|Same|/p/b|Other|/p/ab/|Case|/p/A/|"));
     EXPECT_EQ(view.heard, QStringList({"/p/a/ > /p/b/"}));
 }

@@ -26,36 +26,36 @@ int MainWindowState::leftPaneWidth() const
 MainWindowState loadMainWindowState(SettingsStore& store)
 {
     MainWindowState state;
-    state.lastPictureStyle = storedStyle(store, QStringLiteral("JpegMode"), style::PictureStyles, style::Picture);
-    state.lastMainStyle = storedStyle(store, QStringLiteral("JpegDisplayMode"), style::Picture | style::Overview,
+    state.lastPictureStyle = storedStyle(store, SettingsStore::name(setting::JpegMode), style::PictureStyles, style::Picture);
+    state.lastMainStyle = storedStyle(store, SettingsStore::name(setting::JpegDisplayMode), style::Picture | style::Overview,
                                       style::Picture);
     // The window opens on the picture page or the overview; anything else
     // returns to the picture style used last.
-    state.displayStyle = storedStyle(store, QStringLiteral("Screen"), style::PictureStyles, state.lastPictureStyle);
-    state.pictureOnly = store.getBool(QStringLiteral("FullScreen"), false);
-    state.appFullScreen = store.getBool(QStringLiteral("AppFullScreenMode"), false);
-    state.selectionViewVisible = store.getBool(QStringLiteral("SelectionViewVisible"), true);
-    state.autoSelectionView = store.getBool(QStringLiteral("AutoSelectionView"), false);
-    state.paneWidth = store.getInt(QStringLiteral("SelectionViewWidth"), 200);
-    state.paneWidthFullScreen = store.getInt(QStringLiteral("SelectionViewWidthFullScreen"), 200);
-    state.paneSplit = store.getInt(QStringLiteral("SelectionViewHeight"), 5000);
-    state.paneSplitFullScreen = store.getInt(QStringLiteral("SelectionViewHeightFullScreen"), 5000);
+    state.displayStyle = storedStyle(store, SettingsStore::name(setting::Screen), style::PictureStyles, state.lastPictureStyle);
+    state.pictureOnly = store.get(setting::FullScreen);
+    state.appFullScreen = store.get(setting::AppFullScreenMode);
+    state.selectionViewVisible = store.get(setting::SelectionViewVisible);
+    state.autoSelectionView = store.get(setting::AutoSelectionView);
+    state.paneWidth = store.get(setting::SelectionViewWidth);
+    state.paneWidthFullScreen = store.get(setting::SelectionViewWidthFullScreen);
+    state.paneSplit = store.get(setting::SelectionViewHeight);
+    state.paneSplitFullScreen = store.get(setting::SelectionViewHeightFullScreen);
     return state;
 }
 
 void storeMainWindowState(const MainWindowState& state, SettingsStore& store)
 {
-    store.setFlag(QStringLiteral("Screen"), state.displayStyle);
-    store.setFlag(QStringLiteral("JpegMode"), state.lastPictureStyle);
-    store.setFlag(QStringLiteral("JpegDisplayMode"), state.lastMainStyle);
-    store.setBool(QStringLiteral("FullScreen"), state.pictureOnly);
-    store.setBool(QStringLiteral("AppFullScreenMode"), state.appFullScreen);
-    store.setBool(QStringLiteral("SelectionViewVisible"), state.selectionViewVisible);
-    store.setBool(QStringLiteral("AutoSelectionView"), state.autoSelectionView);
-    store.setInt(QStringLiteral("SelectionViewWidth"), state.paneWidth);
-    store.setInt(QStringLiteral("SelectionViewWidthFullScreen"), state.paneWidthFullScreen);
-    store.setInt(QStringLiteral("SelectionViewHeight"), state.paneSplit);
-    store.setInt(QStringLiteral("SelectionViewHeightFullScreen"), state.paneSplitFullScreen);
+    store.setFlag(SettingsStore::name(setting::Screen), state.displayStyle);
+    store.setFlag(SettingsStore::name(setting::JpegMode), state.lastPictureStyle);
+    store.setFlag(SettingsStore::name(setting::JpegDisplayMode), state.lastMainStyle);
+    store.set(setting::FullScreen, state.pictureOnly);
+    store.set(setting::AppFullScreenMode, state.appFullScreen);
+    store.set(setting::SelectionViewVisible, state.selectionViewVisible);
+    store.set(setting::AutoSelectionView, state.autoSelectionView);
+    store.set(setting::SelectionViewWidth, state.paneWidth);
+    store.set(setting::SelectionViewWidthFullScreen, state.paneWidthFullScreen);
+    store.set(setting::SelectionViewHeight, state.paneSplit);
+    store.set(setting::SelectionViewHeightFullScreen, state.paneSplitFullScreen);
 }
 
 } // namespace vistello
