@@ -84,7 +84,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     topBar_->setAddress(folder_);
 
     connect(topBar_, &TopBar::commandChosen, this, [this](int id) { runCommand(id); });
-    connect(topBar_, &TopBar::addressEntered, this, &MainWindow::openAddress);
+    connect(topBar_, &TopBar::addressEntered, this, [this](const QString& text) { folderPane_->openAddress(text); });
     connect(leftPane_, &LeftPane::paneWidthDropped, this, [this](int lineX) {
         state_.framePaneWidth() = paneWidthAfterDrag(lineX);
         layoutAreas();
@@ -158,21 +158,6 @@ void MainWindow::selectAll()
     currentPictureChanged(); // the views show the selection
 }
 
-void MainWindow::goToFolder(const QString& text)
-{
-    folderPane_->goToFolder(text);
-}
-
-void MainWindow::openFolder(const QString& folder, bool withSubfolders)
-{
-    folderPane_->openFolder(folder, withSubfolders);
-}
-
-void MainWindow::updateDriveLine()
-{
-    folderPane_->updateDriveLine();
-}
-
 // The window's picture lists are the preview strip and the overview.
 bool MainWindow::onPictureList(QPoint at) const
 {
@@ -182,16 +167,6 @@ bool MainWindow::onPictureList(QPoint at) const
         && (target->objectName() == QLatin1String("previewStrip")
             || (overview != pages_.end() && currentPage_ == overview->second
                 && (target == currentPage_ || currentPage_->isAncestorOf(target))));
-}
-
-bool MainWindow::dropIntoFolder(const QStringList& paths, QPoint at)
-{
-    return folderPane_->dropIntoFolder(paths, at);
-}
-
-void MainWindow::transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt)
-{
-    folderPane_->transferDropped(paths, folder, globalAt);
 }
 
 // Where pasted pictures go: the folder shown, else the current picture's.
@@ -212,7 +187,7 @@ void MainWindow::currentPictureChanged()
     for (const auto& [id, created] : pages_)
         created->currentPictureChanged();
     updateButtons();
-    showListBranches();
+    folderPane_->showListBranches();
     viewer_->playSoundOfShownPicture();
 }
 
@@ -269,31 +244,6 @@ void MainWindow::runCommand(int id)
     updateButtons();
 }
 
-void MainWindow::showPictureExtrasMenu(const QString& path, QPoint globalPos)
-{
-    listViews_->showPictureExtrasMenu(path, globalPos);
-}
-
-void MainWindow::pictureSoundFor(int index)
-{
-    listViews_->pictureSoundFor(index);
-}
-
-void MainWindow::pointerInList(int x)
-{
-    listViews_->pointerInList(x);
-}
-
-void MainWindow::openAddress(const QString& text)
-{
-    folderPane_->openAddress(text);
-}
-
-void MainWindow::showFolderPane()
-{
-    folderPane_->showFolderPane();
-}
-
 void MainWindow::createFolderTree()
 {
     folderPane_ = new FolderPaneController(
@@ -316,21 +266,6 @@ void MainWindow::createFolderTree()
          [this](bool visible) { setSelectionViewVisible(visible); },
          [this] { return lists_.currentCaption(folder_); },
          [this] { return leftPane_->isVisible() || state_.autoSelectionView; }});
-}
-
-void MainWindow::openList(FolderTreeModel::ItemKind list)
-{
-    folderPane_->openList(list);
-}
-
-void MainWindow::showListBranches()
-{
-    folderPane_->showListBranches();
-}
-
-void MainWindow::folderRenamed(const QString& oldFolder, const QString& newFolder)
-{
-    folderPane_->folderRenamed(oldFolder, newFolder);
 }
 
 void MainWindow::playSoundOf(const QString& path)

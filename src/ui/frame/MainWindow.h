@@ -99,33 +99,15 @@ private:
     void showPicture(int index);
     void enter();
     void selectAll();
-    void goToFolder(const QString& text);
     void currentPictureChanged();
     void applyTabRowChange(int change);
     // The viewer shown on the picture tab, else null.
     PictureView* pictureView() const;
     void applyViewerModes();
     QString pictureFolder() const;
-    // Dragged pictures dropped onto a picture list of a folder: copy or move them there.
-    bool dropIntoFolder(const QStringList& paths, QPoint at);
     bool onPictureList(QPoint at) const;
-    // The preview strip's menu over a picture; a saved thumbnail becomes current.
-    void showPictureExtrasMenu(const QString& path, QPoint globalPos);
-    // The sound rule for a picture shown by a click in the overview.
-    void pictureSoundFor(int index);
-    // "AutoSelectionView": the folder view follows the pointer near a list's left side.
-    void pointerInList(int x);
-    // Enter in the address field: a folder, a picture in its folder, or the desktop's open action.
-    void openAddress(const QString& text);
-    void showFolderPane();
-    // The folder tree: choosing folders and lists, drops onto its folders, renames.
+    // The controllers of the folder pane and of the two picture lists.
     void createFolderTree();
-    void updateDriveLine();
-    void openFolder(const QString& folder, bool withSubfolders);
-    void openList(FolderTreeModel::ItemKind list);
-    void showListBranches();
-    void transferDropped(const QStringList& paths, const QString& folder, QPoint globalAt);
-    void folderRenamed(const QString& oldFolder, const QString& newFolder);
     void playSoundOf(const QString& path);
 
     SettingsStore& store_;

@@ -2,6 +2,8 @@
 // the page's; Esc steps back one level at a time) and files dropped onto it.
 #include "ui/frame/MainWindow.h"
 
+#include "ui/folders/FolderPaneController.h"
+
 #include "app/window/frame/Accelerators.h"
 #include "app/window/frame/CommandIds.h"
 #include "app/window/frame/DisplayStyle.h"
@@ -139,7 +141,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();
-    if (dropIntoFolder(paths, event->position().toPoint()))
+    if (folderPane_->dropIntoFolder(paths, event->position().toPoint()))
         return;
     if (decideDrop({true, event->source() != nullptr, false}) != DropAction::ReplaceList)
         return;
