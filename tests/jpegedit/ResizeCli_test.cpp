@@ -157,6 +157,36 @@ TEST(ResizeCli, CopiesBackupsAndPicturesThatMustStayAsTheyWere)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")).size(), 0);
 }
 
+TEST(ResizeCli, CancelAfterAMissingBackupLeavesTheRestAlone)
+{
+    SKIP_WITHOUT_CLI();
+    TempDir dir;
+    const QByteArray camera = cameraPicture({800, 600});
+    // Without any write permission bit the picture is write-protected for
+    // the program, root included: its backup cannot be made.
+    const QString locked = dir.write(QStringLiteral("locked.jpg"), camera);
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup);
+    const QString next = dir.write(QStringLiteral("next.jpg"), camera);
+
+    const auto cancelled = test::runCli({"resize", "-x", settingsFile(dir, true), "--on-error", "cancel", "--box",
+                                         "64x64", locked, next});
+    EXPECT_EQ(cancelled.exitCode, 1);
+    EXPECT_TRUE(cancelled.err.contains(locked)) << cancelled.err.toStdString();
+    EXPECT_TRUE(cancelled.out.isEmpty()) << cancelled.out.toStdString();
+    EXPECT_EQ(test::readAll(locked), camera);
+    EXPECT_EQ(test::readAll(next), camera);
+    EXPECT_FALSE(QFileInfo::exists(originalBackupPath(locked)));
+    EXPECT_FALSE(QFileInfo::exists(originalBackupPath(next)));
+
+    // "continue" goes on with the next picture, which gets its backup.
+    const auto continued = test::runCli({"resize", "-x", settingsFile(dir, true), "--on-error", "continue", "--box",
+                                         "64x64", locked, next});
+    EXPECT_EQ(continued.exitCode, 1);
+    EXPECT_EQ(test::transform::jpegSize(test::readAll(next)), QSize(64, 48));
+    EXPECT_EQ(test::readAll(originalBackupPath(next)), camera);
+    EXPECT_EQ(test::readAll(locked), camera);
+}
+
 TEST(ResizeCli, FileSizeLimitOverCameraPictures)
 {
     SKIP_WITHOUT_CLI();

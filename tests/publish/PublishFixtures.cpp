@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QStandardPaths>
+#include <gtest/gtest.h>
 #include <cstdint>
 #include <cstring>
 #include <gtest/gtest.h>

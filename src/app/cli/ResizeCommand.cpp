@@ -7,6 +7,8 @@
 // "Resize" record decides. --trace prints every trial of a size search on
 // stderr. A damaged picture is left alone; a file the limit could not be
 // met for is written as small as the search got it; both count as failures.
+// A file that cannot be written, or whose wanted backup cannot be made, ends
+// the batch unless --on-error continue.
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "core/filetypes/PictureFileTypes.h"
@@ -152,7 +154,11 @@ int runResize(const QStringList& args)
             continue;
         err(QStringLiteral("vistello-cli resize: %1: %2\n").arg(file, failureText(result, options.request.fileSizeKB)));
         status = Failure;
-        if (result.status == ResizeStatus::WriteFailed && cancelAfterFailedWrite(&answer, result.targetPath, noStop))
+        // A picture left as it was because its backup could not be made was
+        // not written either: --on-error decides for both alike.
+        const bool notWritten =
+            result.status == ResizeStatus::WriteFailed || result.status == ResizeStatus::BackupFailed;
+        if (notWritten && cancelAfterFailedWrite(&answer, result.targetPath, noStop))
             break;
     }
     return status;

@@ -5,6 +5,15 @@
 
 namespace vistello {
 
+namespace {
+
+// The worker whose run() this thread carries out. The worker's own thread
+// cannot ask thread_: start() may not have stored the handle yet when the
+// new thread is already running.
+thread_local const WorkerThread* runningWorker = nullptr;
+
+} // namespace
+
 WorkerThread::~WorkerThread()
 {
     // A derived worker stops its thread in its own destructor (its members
@@ -34,6 +43,7 @@ void WorkerThread::start()
 
 void WorkerThread::threadMain()
 {
+    runningWorker = this;
     if (!stopRequested_.load()) {
         try {
             run();
@@ -84,11 +94,13 @@ bool WorkerThread::waitFinished(int timeoutMs)
 
 bool WorkerThread::stop(int timeoutMs)
 {
+    if (runningWorker == this) {
+        requestStop();
+        return false; // a worker cannot wait for itself
+    }
     if (!thread_.joinable())
         return true;
     requestStop();
-    if (thread_.get_id() == std::this_thread::get_id())
-        return false; // a worker cannot wait for itself
     if (!waitFinished(timeoutMs))
         return false; // given up; the destructor joins once it ends
     thread_.join();

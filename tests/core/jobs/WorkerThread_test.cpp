@@ -98,6 +98,34 @@ TEST(WorkerThread, CanBeStartedAgainAfterItEnded)
     EXPECT_EQ(worker.exits.load(), 3);
 }
 
+// Asks for its own stop as the first thing it does.
+class SelfStoppingWorker : public WorkerThread {
+public:
+    ~SelfStoppingWorker() override { stop(-1); }
+    std::atomic<bool> heard{false};
+
+protected:
+    void run() override
+    {
+        stop(0);
+        heard.store(stopRequested());
+    }
+};
+
+TEST(WorkerThread, StopFromTheWorkerItselfIsNeverLost)
+{
+    // The new thread may run before start() has stored its handle.
+    SelfStoppingWorker worker;
+    for (int i = 0; i < 10000; ++i) {
+        worker.heard.store(false);
+        worker.start();
+        while (!worker.finished()) // a stop from here would come before run()
+            std::this_thread::yield();
+        EXPECT_TRUE(worker.stop(-1));
+        ASSERT_TRUE(worker.heard.load()) << "start " << i;
+    }
+}
+
 TEST(ThreadPriority, LowersOnlyTheCallingThread)
 {
     const int before = currentThreadNice();
