@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <cstdint>
 #include <cstring>
-#include <gtest/gtest.h>
 
 namespace vistello::test::publish {
 
