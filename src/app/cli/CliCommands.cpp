@@ -13,7 +13,7 @@ constexpr CliCommand kCommands[] = {
     {"exif", "[--summary] FILE...", "print the EXIF directory tree of JPEG files, or their EXIF summary", runExif},
     {"decode", "[--box WxH] [--thumb] [--scale N/D] [--no-orientation] [--no-profile] [--raw] FILE -o OUT",
      "decode a picture as a view gets it and write it as PPM or PNG; prints WxH", runDecode},
-    {"info", "[--summary] FILE...", "print the picture data of JPEG files as the picture-data list copies it, or their information text", runInfo},
+    {"info", "[--summary | --section iptc|app12] FILE...", "print the picture data of JPEG files as the picture-data list copies it, their information text, or one section's rows", runInfo},
     {"makernote", "[--raw] FILE...",
      "print the decoded maker-note entries of JPEG files (kind, tag, name, text; --raw adds the stored numbers)", runMakernote},
     {"hex", "[--digits 2|3|8] [--decimal-address] [--no-chars] [--offset N] [--lines N] FILE",

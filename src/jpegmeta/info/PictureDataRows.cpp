@@ -1,5 +1,7 @@
 #include "jpegmeta/info/PictureDataRows.h"
 
+#include "jpegmeta/iptc/App12Text.h"
+#include "jpegmeta/iptc/IptcRecord.h"
 #include "jpegmeta/segments/CommentSegment.h"
 #include "jpegmeta/segments/HeaderCollector.h"
 #include "jpegmeta/tags/EntryText.h"
@@ -60,6 +62,10 @@ PictureDataSections pictureDataSections(const HeaderData& header)
         tree.parse(header.exifBytes, header.exifBase);
         sections.exif = exifRows(tree);
     }
+    for (const MetaTextRow& row : iptcRows(parseIptc(header.iptc)))
+        sections.iptc.push_back({row.name, row.value, 1});
+    for (const MetaTextRow& row : app12Rows(header.app12))
+        sections.app12.push_back({row.name, row.value, 0});
     const QString comment = readCommentSegment(header.comment);
     if (!comment.isEmpty())
         sections.comment.push_back({strings::text(strings::kSectionComment), comment, 0});

@@ -34,9 +34,9 @@ struct PictureDataRow {
 
 struct PictureDataSections {
     std::vector<PictureDataRow> exif;
-    // Filled by the IPTC decoder: one row per record, kind 1.
+    // Application-record datasets under their group headings, kind 1.
     std::vector<PictureDataRow> iptc;
-    // Filled by the APP12 decoder: one row per "name=value" line, split at the first "=".
+    // One row per APP12 text line, split at the first "=".
     std::vector<PictureDataRow> app12;
     std::vector<PictureDataRow> comment;
 
@@ -45,7 +45,7 @@ struct PictureDataSections {
 
 std::vector<PictureDataRow> exifRows(const ExifData& tree);
 
-// The sections of collected header data (EXIF block, first COM segment).
+// The sections of collected header data (EXIF, first APP13, first APP12, first COM).
 PictureDataSections pictureDataSections(const HeaderData& header);
 // The same for a file; a file that cannot be read has no rows.
 PictureDataSections readPictureDataSections(const QString& path);

@@ -9,5 +9,7 @@
 namespace vistello {
 
 QString pictureDataText(const QString& path, const PictureDataSections& sections);
+// One section's rows alone, names padded to the section's longest.
+QString pictureDataSectionText(const std::vector<PictureDataRow>& rows);
 
 } // namespace vistello
