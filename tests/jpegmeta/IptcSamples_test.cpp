@@ -217,3 +217,21 @@ TEST(IptcSamples, OlympusApp12RowsEqualPictureInfo)
     }
     EXPECT_EQ(compared, 22);
 }
+
+// A Photoshop block split over two consecutive APP13 segments, the cut
+// inside a caption: exiftool joins them, and so must the rows.
+TEST(IptcSamples, BlockOverTwoSegmentsEqualsExiftool)
+{
+    SKIP_WITHOUT_TOOL("exiftool");
+    test::TempDir dir;
+    const QByteArray iptc = dataset(2, 0, QByteArray("\0\x04", 2)) + dataset(2, 120, QByteArray(300, 'c')) +
+                            dataset(2, 90, "Tokyo") + dataset(2, 25, "split");
+    const QByteArray block = photoshopIptc(iptc);
+    const qsizetype cut = 200;
+    const QByteArray second = QByteArray("Photoshop 3.0", 14) + block.mid(cut);
+    const QString path = dir.write("split.jpg", test::jpegWith({test::segment(0xED, block.left(cut)),
+                                                              test::segment(0xED, second)}));
+    const QJsonObject ref = exiftoolIptc(path);
+    ASSERT_EQ(ref.value("IPTC:City").toString(), QStringLiteral("Tokyo"));
+    EXPECT_EQ(compareWithExiftool(path, ref), 3);
+}

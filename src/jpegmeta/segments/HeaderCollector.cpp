@@ -31,6 +31,15 @@ struct ExifChoice {
     }
 };
 
+// Press software splits a long Photoshop block over consecutive APP13
+// segments, each with the signature; their data is one block.
+const QByteArray kPhotoshopSignature("Photoshop 3.0", 14);
+
+bool continuesPhotoshopBlock(const QByteArray& kept, const QByteArray& next)
+{
+    return kept.startsWith(kPhotoshopSignature) && next.startsWith(kPhotoshopSignature);
+}
+
 } // namespace
 
 HeaderData collectHeaderData(const QString& path, const CollectFromFile& want)
@@ -45,8 +54,11 @@ HeaderData collectHeaderData(ByteSource& source, const CollectFromFile& want)
     ExifChoice exif;
     bool haveApp12 = false;
     bool haveComment = false;
+    bool iptcOpen = false; // the last segment was an APP13 that was kept
     const int64_t size = source.size();
     walkHeaderRun(source, [&](const JpegSegment& s) {
+        const bool continuesIptc = iptcOpen;
+        iptcOpen = false;
         const int64_t payloadLength = int64_t(s.length) - 2;
         const bool wholeInFile = s.offset + 2 + int64_t(s.length) <= size;
         if (s.marker == jpeg::kApp1 && exif.wantsMore() && wholeInFile && s.length >= 8) {
@@ -70,8 +82,16 @@ HeaderData collectHeaderData(ByteSource& source, const CollectFromFile& want)
             }
         } else if (s.marker == jpeg::kApp13 && want.wantIptc && !data.iptcSeen) {
             data.iptcSeen = true;
-            if (s.length >= 3)
+            if (s.length >= 3) {
                 data.iptc = source.read(s.offset + 4, payloadLength);
+                iptcOpen = true;
+            }
+        } else if (s.marker == jpeg::kApp13 && want.wantIptc && continuesIptc && s.length >= 3) {
+            const QByteArray next = source.read(s.offset + 4, payloadLength);
+            if (continuesPhotoshopBlock(data.iptc, next)) {
+                data.iptc += next.mid(kPhotoshopSignature.size());
+                iptcOpen = true;
+            }
         } else if (s.marker == jpeg::kApp2 && want.wantAudio && !data.hasAudio && wholeInFile && s.length >= 8) {
             const QByteArray segment = source.read(s.offset, int64_t(s.length) + 2);
             data.hasAudio = jpeg::containsAudioStream(bytesOf(segment), segment.size());

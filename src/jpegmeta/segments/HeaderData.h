@@ -13,7 +13,7 @@ struct HeaderData {
     int64_t exifBase = 0;
     QByteArray app12;     // payload of the first APP12
     QByteArray comment;   // payload of the first COM
-    QByteArray iptc;      // payload of the first APP13
+    QByteArray iptc;      // payload of the first APP13, with the Photoshop APP13s that continue it
     bool iptcSeen = false; // set by the first APP13 even when too short to keep
     bool hasIcc = false;
     bool hasAudio = false; // an APP2 segment holds "Audio Stream"
