@@ -1,7 +1,6 @@
 #include "platform/DesktopEntry.h"
 
 #include "platform/FileReplace.h"
-#include "platform/NoReplaceMove.h"
 
 #include <QFile>
 
@@ -61,10 +60,7 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
 bool writeDesktopEntry(const QString& filePath, const DesktopEntry& entry)
 {
     const QByteArray bytes = desktopEntryText(entry);
-    const bool written = entryExists(filePath)
-                             ? replaceFileKeepingTimes(filePath, bytes, nullptr, QDateTime::currentDateTime())
-                             : createNewFile(filePath, bytes);
-    if (!written)
+    if (!writeProductFile(filePath, bytes))
         return false;
     return QFile::setPermissions(filePath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther

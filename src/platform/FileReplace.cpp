@@ -226,4 +226,17 @@ bool replaceFileKeepingTimes(const QString& target, const QByteArray& contents, 
         target, [&](QIODevice& out) { return out.write(contents) == contents.size(); }, error, modificationTime);
 }
 
+bool writeProductFile(const QString& target, const WriteContents& writeContents, QString* error)
+{
+    if (entryExists(target))
+        return replaceFileKeepingTimes(target, writeContents, error, QDateTime::currentDateTime());
+    return createNewFile(target, writeContents, error);
+}
+
+bool writeProductFile(const QString& target, const QByteArray& contents, QString* error)
+{
+    return writeProductFile(
+        target, [&](QIODevice& out) { return out.write(contents) == contents.size(); }, error);
+}
+
 } // namespace vistello

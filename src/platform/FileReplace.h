@@ -49,4 +49,12 @@ struct NewFileAttributes {
 [[nodiscard]] bool replaceFileKeepingTimes(const QString& target, const QByteArray& contents, QString* error = nullptr,
                                            const std::optional<QDateTime>& modificationTime = std::nullopt);
 
+// A file the program makes under a name the user chose, or agreed to have
+// replaced: an earlier file of that name is replaced whole (dated now, its
+// mode kept), else a new file is created that never replaces one appearing
+// meanwhile.
+[[nodiscard]] bool writeProductFile(const QString& target, const WriteContents& writeContents,
+                                    QString* error = nullptr);
+[[nodiscard]] bool writeProductFile(const QString& target, const QByteArray& contents, QString* error = nullptr);
+
 } // namespace vistello

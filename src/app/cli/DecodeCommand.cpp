@@ -11,7 +11,6 @@
 #include "imaging/decode/PictureLoader.h"
 
 #include "platform/FileReplace.h"
-#include "platform/NoReplaceMove.h"
 
 #include <QFile>
 #include <QImage>
@@ -49,9 +48,7 @@ bool writePicture(const QImage& image, const QString& path)
 {
     const bool png = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     const auto write = [&](QIODevice& out) { return png ? image.save(&out, "PNG") : writePpm(image, out); };
-    if (entryExists(path))
-        return replaceFileKeepingTimes(path, write, nullptr, QDateTime::currentDateTime());
-    return createNewFile(path, write);
+    return writeProductFile(path, write);
 }
 
 } // namespace

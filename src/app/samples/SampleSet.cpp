@@ -3,7 +3,6 @@
 #include "app/samples/WavWriter.h"
 
 #include "platform/FileReplace.h"
-#include "platform/NoReplaceMove.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,8 +34,7 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
         return false;
     }
     QString reason;
-    const bool written = entryExists(path) ? replaceFileKeepingTimes(path, bytes, &reason, QDateTime::currentDateTime())
-                                           : createNewFile(path, bytes, &reason);
+    const bool written = writeProductFile(path, bytes, &reason);
     if (!written)
         *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
     return written;

@@ -2,9 +2,7 @@
 
 #include "core/textfile/Utf8Codec.h"
 #include "platform/FileReplace.h"
-#include "platform/NoReplaceMove.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 
 namespace vistello {
@@ -39,9 +37,7 @@ bool TextFileWriter::commit()
     if (!open_)
         return false;
     open_ = false;
-    const bool written = entryExists(path_)
-                             ? replaceFileKeepingTimes(path_, bytes_, nullptr, QDateTime::currentDateTime())
-                             : createNewFile(path_, bytes_);
+    const bool written = writeProductFile(path_, bytes_);
     bytes_.clear();
     return written;
 }

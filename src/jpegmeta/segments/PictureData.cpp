@@ -3,7 +3,6 @@
 #include "jpegmeta/segments/HeaderWalk.h"
 #include "jpegmeta/segments/RewritableHeader.h"
 #include "platform/FileReplace.h"
-#include "platform/NoReplaceMove.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -44,9 +43,7 @@ HeaderEditStatus savePictureData(const QString& picture, const QString& target)
         return HeaderEditStatus::MalformedRun;
     // The user chose the name (and agreed to replace a file holding it).
     const auto write = [&](QIODevice& out) { return copyRange(source, 2, *walk.headerEnd, out); };
-    const bool written = entryExists(target) ? replaceFileKeepingTimes(target, write, nullptr, QDateTime::currentDateTime())
-                                             : createNewFile(target, write);
-    return written ? HeaderEditStatus::Done : HeaderEditStatus::WriteFailed;
+    return writeProductFile(target, write) ? HeaderEditStatus::Done : HeaderEditStatus::WriteFailed;
 }
 
 HeaderEditStatus loadPictureData(const QString& picture, const QString& sourcePath)

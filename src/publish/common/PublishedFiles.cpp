@@ -3,7 +3,6 @@
 #include "imaging/scale/BufferLimits.h"
 #include "jpegedit/jpegwrite/WriteJpeg.h"
 #include "platform/FileReplace.h"
-#include "platform/NoReplaceMove.h"
 
 #include <QFile>
 
@@ -31,13 +30,6 @@ bool copyFileReplacing(const QString& source, const QString& target)
     if (bytes.size() != file.size())
         return false;
     return writeProductFile(target, bytes);
-}
-
-bool writeProductFile(const QString& target, const QByteArray& bytes)
-{
-    if (entryExists(target))
-        return replaceFileKeepingTimes(target, bytes, nullptr, QDateTime::currentDateTime());
-    return createNewFile(target, bytes);
 }
 
 } // namespace vistello

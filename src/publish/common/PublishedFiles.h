@@ -16,8 +16,4 @@ namespace vistello {
 // A byte copy of source at target, replacing what stands there.
 [[nodiscard]] bool copyFileReplacing(const QString& source, const QString& target);
 
-// bytes at target: a file of an earlier run there is replaced whole (dated
-// now), else a new file is made that never replaces one appearing meanwhile.
-[[nodiscard]] bool writeProductFile(const QString& target, const QByteArray& bytes);
-
 } // namespace vistello

@@ -6,7 +6,6 @@
 #include "jpegmeta/segments/IccProfile.h"
 #include "jpegmeta/segments/SavedMarkerReader.h"
 #include "platform/FileReplace.h"
-#include "platform/NoReplaceMove.h"
 #include "resources/MetaStrings.h"
 #include "resources/PublishStrings.h"
 
@@ -23,10 +22,7 @@ namespace {
 bool writeWhole(const QString& target, const QByteArray& bytes, Prompts& prompts)
 {
     QString error;
-    const bool written = entryExists(target)
-        ? replaceFileKeepingTimes(target, bytes, &error, QDateTime::currentDateTime())
-        : createNewFile(target, bytes, &error);
-    if (written)
+    if (writeProductFile(target, bytes, &error))
         return true;
     QString text = strings::text(strings::kCannotCreate).arg(QDir::toNativeSeparators(target));
     if (!error.isEmpty())
