@@ -29,7 +29,20 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::FileDateFromExif:
     case command::ExportList:
     case command::CopyPictures:
+    case command::RotateRight:
+    case command::RotateLeft:
+    case command::AutoRotate:
+    case command::MirrorVertical:
+    case command::Greyscale:
+    case command::SetWallpaper:
         return c.listCount > 0;
+    // Their pages are still to come: the keys do nothing yet.
+    case command::ChangeComment:
+    case command::ConvertFormat:
+    case command::Resize:
+    case command::RedEye:
+    case command::PictureCheck:
+        return false;
     default:
         return command::isKnown(id);
     }

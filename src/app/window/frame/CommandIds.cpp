@@ -12,7 +12,8 @@ bool isKnown(int id)
                                         PictureIndex, MinimizeWindow, Search, Invert, Rename, ZoomMode, InfoBox,
                                         ExportList, ChangeView, SelectAll, RotateRight, ChangeComment, AutoRotate,
                                         RotateLeft, Resize, PastePicture, RedEye, RestoreOriginal, ActionList, Escape, Enter,
-                                        ConvertFormat, CopyPictures, ColourMosaic, FocusSwitch, FileDateFromExif, Exit};
+                                        ConvertFormat, CopyPictures, ColourMosaic, FocusSwitch, FileDateFromExif, Exit,
+                                        SetWallpaper, MirrorVertical, Greyscale, PictureCheck};
     return std::find(kAll.begin(), kAll.end(), id) != kAll.end();
 }
 

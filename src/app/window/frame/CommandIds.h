@@ -17,6 +17,7 @@ inline constexpr int NormalFrame = 40028;
 inline constexpr int FullScreenFrame = 40029;
 inline constexpr int PictureIndex = 40030;
 inline constexpr int MinimizeWindow = 40039;
+inline constexpr int SetWallpaper = 40041;
 inline constexpr int Search = 40060;
 inline constexpr int Invert = 40071;
 inline constexpr int Rename = 40073;
@@ -27,6 +28,7 @@ inline constexpr int ChangeView = 40157;
 inline constexpr int SelectAll = 40164;
 inline constexpr int RotateRight = 40165;
 inline constexpr int ChangeComment = 40166;
+inline constexpr int MirrorVertical = 40167;
 inline constexpr int AutoRotate = 40168;
 inline constexpr int RotateLeft = 40175;
 inline constexpr int Resize = 40210;
@@ -40,6 +42,8 @@ inline constexpr int ConvertFormat = 40402;
 inline constexpr int CopyPictures = 40438;
 inline constexpr int ColourMosaic = 40443;
 inline constexpr int FocusSwitch = 40445;
+inline constexpr int Greyscale = 40451;
+inline constexpr int PictureCheck = 40459;
 inline constexpr int FileDateFromExif = 40470;
 inline constexpr int Exit = 57665;
 
@@ -51,6 +55,8 @@ inline constexpr int CopyPictureData = 40384;
 inline constexpr int SavePictureData = 40386;
 inline constexpr int LoadPictureData = 40388;
 inline constexpr int RemovePictureData = 40439;
+// The information box's Copy in the task pane.
+inline constexpr int CopyTaskInfo = 40278;
 
 bool isPageCommand(int id);
 

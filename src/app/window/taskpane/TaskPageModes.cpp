@@ -1,0 +1,27 @@
+#include "app/window/taskpane/TaskPageModes.h"
+
+#include "app/window/frame/CommandIds.h"
+
+namespace vistello::taskpage {
+
+int modeForCommand(int id)
+{
+    switch (id) {
+    case command::RotateRight: return RotateRight;
+    case command::RotateLeft: return RotateLeft;
+    case command::AutoRotate: return AutoRotate;
+    case command::MirrorVertical: return MirrorVertical;
+    case command::Greyscale: return Greyscale;
+    case command::CopyPictures: return CopyPictures;
+    case command::SetWallpaper: return Wallpaper;
+    default: return None;
+    }
+}
+
+int modeAfterCommand(int open, int id)
+{
+    const int mode = modeForCommand(id);
+    return mode == open ? None : mode;
+}
+
+} // namespace vistello::taskpage
