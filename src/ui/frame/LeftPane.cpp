@@ -18,7 +18,6 @@ LeftPane::LeftPane(QWidget* parent)
     setObjectName(QStringLiteral("leftPane"));
     tree_->setObjectName(QStringLiteral("folderTree"));
     tree_->setFocusPolicy(Qt::StrongFocus);
-    tasks_->setObjectName(QStringLiteral("taskPane"));
     setMouseTracking(true);
     line_->setObjectName(QStringLiteral("dragLine"));
     line_->setAutoFillBackground(true);
@@ -35,6 +34,15 @@ void LeftPane::setFolderTree(QWidget* tree)
     tree_->setParent(this);
     arrange();
     tree_->show();
+}
+
+void LeftPane::setTaskPane(QWidget* tasks)
+{
+    delete tasks_;
+    tasks_ = tasks;
+    tasks_->setParent(this);
+    arrange();
+    tasks_->show();
 }
 
 void LeftPane::setGeometryInfo(const PaneGeometry& pane)

@@ -19,6 +19,8 @@ public:
     void setShowSplitLines(bool on);
     // Puts the window's folder tree (with its drive line) in place of the placeholder.
     void setFolderTree(QWidget* tree);
+    // Puts the task pane in place of its placeholder.
+    void setTaskPane(QWidget* tasks);
     bool dragging() const { return drag_ != Drag::None; }
     void cancelDrag();
 
@@ -46,7 +48,7 @@ private:
     QWidget* line_;            // the drag line, a child of the main window
     PlaceholderPage* header_;
     QWidget* tree_;
-    PlaceholderPage* tasks_;
+    QWidget* tasks_;
 };
 
 } // namespace vistello

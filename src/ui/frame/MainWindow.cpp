@@ -95,6 +95,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     });
 
     createFolderTree();
+    createTaskPane();
 
     // Accelerators come before any other key handling in this window.
     qApp->installEventFilter(this);
@@ -189,6 +190,7 @@ void MainWindow::currentPictureChanged()
     updateButtons();
     folderPane_->showListBranches();
     viewer_->playSoundOfShownPicture();
+    selectionChanged();
 }
 
 void MainWindow::runCommand(int id)
@@ -236,6 +238,8 @@ void MainWindow::runCommand(int id)
         setDisplayStyle(state_.displayStyle == style::Overview ? style::Picture : style::Overview);
         break;
     default:
+        if (taskCommand(id))
+            break;
         if (const uint64_t target = styleForCommand(state_, id, store_.getFlag(SettingsStore::name(setting::OptionsSelection),
                                                                                 style::Settings)))
             setDisplayStyle(target);
@@ -265,7 +269,8 @@ void MainWindow::createFolderTree()
          [this] { runCommand(command::PictureOnly); }, [this](const QString& path) { playSoundOf(path); },
          [this](bool visible) { setSelectionViewVisible(visible); },
          [this] { return lists_.currentCaption(folder_); },
-         [this] { return leftPane_->isVisible() || state_.autoSelectionView; }});
+         [this] { return leftPane_->isVisible() || state_.autoSelectionView; }, [this] { selectionChanged(); },
+         [this](const QString& path) { pointerOverPicture(path); }});
 }
 
 void MainWindow::playSoundOf(const QString& path)

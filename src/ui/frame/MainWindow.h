@@ -19,6 +19,7 @@ class QLabel;
 namespace vistello {
 
 class AutoShowController;
+class BackgroundJob;
 class FileCommandRunner;
 class FileCommands;
 class FolderPaneController;
@@ -30,6 +31,7 @@ class PictureLists;
 class Prompts;
 class SettingsStore;
 class TabRow;
+class TaskPaneController;
 class TopBar;
 class ViewerController;
 class WindowPage;
@@ -109,6 +111,14 @@ private:
     // The controllers of the folder pane and of the two picture lists.
     void createFolderTree();
     void playSoundOf(const QString& path);
+    // The task pane, its pages and the jobs they start (MainWindowTasks.cpp).
+    void createTaskPane();
+    // A task-pane command (pages, list export); false when it is not one.
+    bool taskCommand(int id);
+    // The list's selection changed: the pane's page and items follow.
+    void selectionChanged();
+    void pointerOverPicture(const QString& path);
+    void startJob(std::unique_ptr<BackgroundJob> job);
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -135,6 +145,7 @@ private:
     std::unique_ptr<FileCommandRunner> fileRunner_;
     AutoShowController* autoShow_;
     ViewerController* viewer_;
+    TaskPaneController* taskPane_ = nullptr;
 };
 
 } // namespace vistello

@@ -16,6 +16,7 @@
 #include "ui/common/FileDrag.h"
 #include "ui/common/WindowPage.h"
 #include "ui/folders/FolderTree.h"
+#include "ui/taskpane/TaskPaneController.h"
 #include "ui/frame/LeftPane.h"
 #include "ui/frame/TopBar.h"
 #include "ui/viewer/AutoShowController.h"
@@ -64,7 +65,7 @@ void MainWindow::escape()
         setFocus();
         break;
     case EscapeStep::CloseTaskPage:
-        state_.taskPage = 0;
+        taskPane_->closePage();
         break;
     case EscapeStep::LeavePictureTab:
         setDisplayStyle(styleAfterPictureTab(state_));

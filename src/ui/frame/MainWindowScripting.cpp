@@ -13,6 +13,7 @@
 #include "ui/pictureinfo/HistogramPage.h"
 #include "ui/pictureinfo/PictureDataPage.h"
 #include "ui/strip/PreviewStrip.h"
+#include "ui/taskpane/TaskPaneController.h"
 #include "ui/viewer/AutoShowController.h"
 #include "ui/viewer/PicturePage.h"
 #include "ui/viewer/PictureView.h"
@@ -72,6 +73,7 @@ QJsonObject MainWindow::stateJson() const
     QJsonObject tree = folderTree_->stateJson();
     tree.insert(QStringLiteral("driveLine"), driveLine_->text());
     state.insert(QStringLiteral("tree"), tree);
+    state.insert(QStringLiteral("taskPane"), taskPane_->stateJson());
     return state;
 }
 

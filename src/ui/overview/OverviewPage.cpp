@@ -86,8 +86,10 @@ OverviewPage::OverviewPage(PictureLists& lists, bool userSelect, QWidget* parent
         echo_ = false;
     });
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!syncing_)
-            takeSelection();
+        if (syncing_)
+            return;
+        takeSelection();
+        Q_EMIT selectionTaken();
     });
     connect(view_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
@@ -255,6 +257,7 @@ void OverviewPage::hoverAt(QPoint at)
     if (index.row() == lastHover_)
         return;
     lastHover_ = index.row();
+    Q_EMIT pictureHovered(model_->paths().at(index.row()));
     QWidget* viewport = view_->viewport();
     const QPoint centre = viewport->mapToGlobal(overviewItemLayout(view_->visualRect(index)).tileRect.center());
     QRect bounds(viewport->mapToGlobal(QPoint()), viewport->size());

@@ -68,6 +68,8 @@ Q_SIGNALS:
     void pictureClickedAlone(int index); // a click that left this item the only one selected
     void back();                         // the header's button in picture-only mode
     void pointerMoved(int x);            // over the list (x in the list)
+    void selectionTaken();               // the user's selection is the list's selection now
+    void pictureHovered(const QString& path); // the pointer came over this picture's item
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -45,6 +45,7 @@ void OverviewStripController::setUpStrip(PreviewStrip& strip)
     strip.setTextColour(textColour(store_));
     connect(&strip, &PreviewStrip::extrasMenuRequested, this, &OverviewStripController::showPictureExtrasMenu);
     connect(&strip, &PreviewStrip::pointerMoved, this, &OverviewStripController::pointerInList);
+    connect(&strip, &PreviewStrip::pictureHovered, this, [this](const QString& path) { hooks_.pictureHovered(path); });
 }
 
 void OverviewStripController::setUpOverview(OverviewPage& overview)
@@ -58,6 +59,8 @@ void OverviewStripController::setUpOverview(OverviewPage& overview)
     connect(&overview, &OverviewPage::back, this, [this] { hooks_.back(); });
     connect(&overview, &OverviewPage::pictureClickedAlone, this, &OverviewStripController::pictureSoundFor);
     connect(&overview, &OverviewPage::pointerMoved, this, &OverviewStripController::pointerInList);
+    connect(&overview, &OverviewPage::selectionTaken, this, [this] { hooks_.selectionChanged(); });
+    connect(&overview, &OverviewPage::pictureHovered, this, [this](const QString& path) { hooks_.pictureHovered(path); });
 }
 
 void OverviewStripController::showPictureExtrasMenu(const QString& path, QPoint globalPos)

@@ -27,6 +27,8 @@ struct ListViewHooks {
     std::function<void(bool)> setSelectionViewVisible;
     std::function<QString()> caption;
     std::function<bool()> dragAllowed;
+    std::function<void()> selectionChanged;              // the overview's selection, by the user
+    std::function<void(const QString&)> pictureHovered; // the pointer over a picture of either list
 };
 
 class OverviewStripController : public QObject {

@@ -289,13 +289,16 @@ void PreviewStrip::mouseMoveEvent(QMouseEvent* event)
             startDrag();
         return;
     }
-    if (!toolTips_ || event->buttons() != Qt::NoButton)
+    if (event->buttons() != Qt::NoButton)
         return;
     const PreviewHit hit = model_.hitTest(event->position().toPoint(), userSelect_);
     if (hit.slot < 0 || hit.index == hovered_)
         return;
     hovered_ = hit.index;
     const QString path = slots_[size_t(hit.slot)].path;
+    Q_EMIT pictureHovered(path);
+    if (!toolTips_)
+        return;
     const QString text = pictureInfoText(path, modifiedDateText(path), QFileInfo(path).size()).left(kMaxInfoText);
     // File names and EXIF strings are shown as they are, never as markup.
     QToolTip::showText(event->globalPosition().toPoint(), plainToolTip(text), this);

@@ -60,6 +60,8 @@ Q_SIGNALS:
     void extrasMenuRequested(const QString& path, QPoint globalPos);
     // The pointer moved over the strip (x in the strip).
     void pointerMoved(int x);
+    // The pointer came over this picture's slot.
+    void pictureHovered(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

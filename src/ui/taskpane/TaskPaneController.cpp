@@ -1,0 +1,246 @@
+#include "ui/taskpane/TaskPaneController.h"
+
+#include "app/window/frame/CommandIds.h"
+#include "app/window/frame/DisplayStyle.h"
+#include "app/window/frame/MainWindowState.h"
+#include "app/window/taskpane/SelectionStatus.h"
+#include "app/window/taskpane/TaskItems.h"
+#include "app/window/taskpane/TaskPageModes.h"
+#include "app/window/taskpane/TransformPages.h"
+#include "core/filetypes/PictureFileTypes.h"
+#include "core/lists/ListFileWriter.h"
+#include "core/lists/PictureLists.h"
+#include "core/prompts/Prompts.h"
+#include "core/settings/SettingKeys.h"
+#include "core/settings/SettingsStore.h"
+#include "jpegedit/batch/TransformJob.h"
+#include "jpegmeta/info/PictureInfoText.h"
+#include "organize/comments/CommentStore.h"
+#include "resources/InfoStrings.h"
+#include "ui/taskpane/CopyPicturesPage.h"
+#include "ui/taskpane/TaskInfoBox.h"
+#include "ui/taskpane/TaskListView.h"
+#include "ui/taskpane/TaskPane.h"
+#include "ui/taskpane/TransformPage.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QJsonArray>
+
+namespace vistello {
+
+TaskPaneController::TaskPaneController(QWidget* paneParent, SettingsStore& store, PictureLists& lists,
+                                       Prompts& prompts, MainWindowState& state, TaskPaneHooks hooks)
+    : QObject(paneParent)
+    , store_(store)
+    , lists_(lists)
+    , prompts_(prompts)
+    , state_(state)
+    , hooks_(std::move(hooks))
+    , pane_(new TaskPane(paneParent))
+    , infoBox_(new TaskTextBox(QStringLiteral("taskInfo"), true, pane_))
+    , stepBox_(new TaskTextBox(QStringLiteral("stepBox"), false, pane_))
+{
+    const auto rule = [this](const TaskItem& item) { return taskItemEnabled(item, hooks_.commandContext()); };
+    for (TaskListView* list : {pane_->taskList(), pane_->pictureTasks(), pane_->advancedTasks()}) {
+        list->setEnabledRule(rule);
+        connect(list, &TaskListView::commandChosen, this, [this](int id) { hooks_.runCommand(id); });
+    }
+    connect(infoBox_, &TaskTextBox::copyRequested, this, &TaskPaneController::copyInfo);
+    stepBox_->hide();
+    placeSlot();
+}
+
+TaskPaneController::~TaskPaneController() = default;
+
+bool TaskPaneController::command(int id)
+{
+    if (id == command::ExportList) {
+        exportList();
+        return true;
+    }
+    if (id == command::CopyTaskInfo) {
+        copyInfo();
+        return true;
+    }
+    if (taskpage::modeForCommand(id) == taskpage::None)
+        return false;
+    showPage(taskpage::modeAfterCommand(slot_.pageMode(), id));
+    return true;
+}
+
+CommandPage* TaskPaneController::makePage(int mode)
+{
+    if (isTransformPage(mode)) {
+        auto* page = new TransformPage(mode, store_.get(setting::TransformModifyExifImage),
+                                       store_.get(setting::TransformMakeCopy), pane_);
+        connect(page, &TransformPage::changeRequested, this, &TaskPaneController::startTransform);
+        return page;
+    }
+    if (mode == taskpage::CopyPictures) {
+        auto* page = new CopyPicturesPage(mode, pane_);
+        connect(page, &CopyPicturesPage::copyRequested, this, &TaskPaneController::startCopy);
+        return page;
+    }
+    return nullptr;
+}
+
+void TaskPaneController::showPage(int mode)
+{
+    if (page_) {
+        // Closing a page uses up the action list's pictures, as starting would.
+        if (mode == 0)
+            lists_.selectedPictures().clear(false);
+        page_->hide();
+        page_->deleteLater();
+        page_ = nullptr;
+    }
+    page_ = mode != 0 ? makePage(mode) : nullptr;
+    if (page_)
+        connect(page_, &CommandPage::closeRequested, this, [this] { showPage(0); });
+    slot_.showPage(page_ ? mode : 0);
+    state_.taskPage = slot_.pageMode();
+    selectionChanged();
+    placeSlot();
+}
+
+void TaskPaneController::placeSlot()
+{
+    QWidget* shown = nullptr;
+    switch (slot_.content()) {
+    case SlotContent::Page: shown = page_; break;
+    case SlotContent::Steps: shown = stepBox_; break;
+    case SlotContent::Jobs: shown = jobList_; break;
+    case SlotContent::Info: shown = infoBox_; break;
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(infoBox_), static_cast<QWidget*>(stepBox_), jobList_})
+        if (widget && widget != shown)
+            widget->hide();
+    pane_->setSlotWidget(shown, slot_.content() == SlotContent::Page);
+}
+
+void TaskPaneController::selectionChanged()
+{
+    pane_->refreshItems();
+    const PictureList& current = lists_.current();
+    pane_->setDetails(QStringLiteral("%1 pictures in the list, %2 selected")
+                          .arg(current.count())
+                          .arg(current.selection().count()));
+    if (!page_)
+        return;
+    const QStringList workingSet = lists_.workingSet();
+    page_->setStatus(selectionStatus(workingSet));
+    page_->selectionChanged(int(workingSet.size()));
+    pane_->relayout();
+}
+
+void TaskPaneController::pointerOver(const QString& path)
+{
+    if (path.isEmpty() || path == lastPointerPath_)
+        return;
+    lastPointerPath_ = path;
+    const QString text = pictureInfoText(path, modifiedDateText(path), QFileInfo(path).size()).left(kMaxInfoText);
+    setInfo(QFileInfo(path).fileName(), text);
+}
+
+void TaskPaneController::setInfo(const QString& title, const QString& text)
+{
+    slot_.setInfo(title, text);
+    infoBox_->setContents(title, text);
+    if (slot_.content() == SlotContent::Info)
+        pane_->relayout();
+}
+
+void TaskPaneController::setSteps(const QString& title, const QString& text)
+{
+    slot_.setSteps(title, text);
+    stepBox_->setContents(title, text);
+    placeSlot();
+}
+
+void TaskPaneController::setJobList(QWidget* jobList)
+{
+    jobList_ = jobList;
+    jobList_->hide();
+    placeSlot();
+}
+
+void TaskPaneController::setJobsRunning(bool running)
+{
+    slot_.setJobsRunning(running);
+    placeSlot();
+}
+
+QStringList TaskPaneController::takeWorkingSet()
+{
+    return lists_.takeWorkingSet();
+}
+
+void TaskPaneController::startTransform()
+{
+    auto* page = qobject_cast<TransformPage*>(page_);
+    if (!page)
+        return;
+    store_.set(setting::TransformModifyExifImage, page->modifyThumbnail());
+    store_.set(setting::TransformMakeCopy, page->makeCopy());
+    const TransformChoices choices{page->modifyThumbnail(), page->makeCopy(), store_.get(setting::CopyOriginal)};
+    const PictureTransformOptions options = transformOptionsFor(page->mode(), choices);
+    const QStringList pictures = takeWorkingSet();
+    showPage(0);
+    if (!pictures.isEmpty())
+        hooks_.startJob(std::make_unique<TransformJob>(pictures, options));
+}
+
+void TaskPaneController::startCopy()
+{
+    const QStringList pictures = takeWorkingSet();
+    showPage(0);
+    if (!pictures.isEmpty())
+        hooks_.startJob(nullptr); // replaced by the copy job
+}
+
+void TaskPaneController::exportList()
+{
+    const QStringList pictures = picturesToExport(lists_.current(), state_.lastMainStyle == style::Picture);
+    if (pictures.isEmpty())
+        return;
+    const QString extension = PictureFileTypes::instance().listExtension();
+    FileChoice choice;
+    choice.filter = QStringLiteral("Picture lists (*%1) |*%2|All Files (*.*)|*.*||").arg(extension, extension);
+    choice.defaultExtension = extension.mid(1);
+    const QString file = prompts_.chooseSaveFile(choice);
+    if (file.isEmpty())
+        return;
+    // A file that cannot be written is skipped without a message.
+    (void)writeListFile(file, pictures, [](const QString& path) { return CommentStore::instance().get(path); });
+}
+
+void TaskPaneController::copyInfo()
+{
+    const QString text = taskInfoClipboardText(slot_.infoTitle(), slot_.infoText());
+    if (text.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(text);
+    prompts_.inform(QString::fromLatin1(SettingsStore::kProductName), strings::text(strings::kPictureDataCopied));
+}
+
+QJsonObject TaskPaneController::stateJson() const
+{
+    QJsonArray items;
+    for (const TaskItem& item : taskItems())
+        items.append(QJsonObject{{QStringLiteral("text"), QString::fromUtf16(item.text)},
+                                 {QStringLiteral("enabled"), taskItemEnabled(item, hooks_.commandContext())}});
+    QJsonValue page = QJsonValue::Null;
+    if (page_)
+        page = QJsonObject{{QStringLiteral("mode"), page_->mode()},
+                           {QStringLiteral("heading"), page_->heading()},
+                           {QStringLiteral("status"), page_->status()}};
+    return {{QStringLiteral("slot"), slotContentName(slot_.content())},
+            {QStringLiteral("items"), items},
+            {QStringLiteral("page"), page},
+            {QStringLiteral("info"), QJsonObject{{QStringLiteral("title"), slot_.infoTitle()},
+                                                 {QStringLiteral("text"), slot_.infoText()}}}};
+}
+
+} // namespace vistello
