@@ -65,6 +65,12 @@ QStringList PictureLists::workingSet() const
     return current().selection().toStringList();
 }
 
+void PictureLists::setCurrent(ListId id)
+{
+    currentId_ = id;
+    list(ListId::SelectedPictures).entries().clear(false);
+}
+
 QStringList PictureLists::takeWorkingSet()
 {
     QStringList set = workingSet();

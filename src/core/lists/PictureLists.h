@@ -42,7 +42,10 @@ public:
     PictureList& current() { return list(currentId_); }
     const PictureList& current() const { return list(currentId_); }
     ListId currentId() const { return currentId_; }
-    void setCurrent(ListId id) { currentId_ = id; }
+    // Another list (or the folder list anew) is shown: pictures the action
+    // list chose for a batch command belong to the old one and are dropped,
+    // so a later command never acts on pictures the user no longer sees.
+    void setCurrent(ListId id);
     QString currentCaption(const QString& currentFolder) const { return current().caption(currentFolder); }
 
     // selectedPictures when it has entries, else the current list's selection.

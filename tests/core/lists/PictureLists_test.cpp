@@ -56,6 +56,17 @@ TEST_F(PictureListsModel, WorkingSetIsSelectedPicturesElseTheCurrentSelection)
     EXPECT_EQ(lists.takeWorkingSet(), QStringList{QStringLiteral("/q/found.jpg")});
 }
 
+// The action list's pictures are for the list they came from: once another
+// folder is shown, Del works on what the user sees there.
+TEST_F(PictureListsModel, ShowingAnotherListDropsTheChosenPictures)
+{
+    PictureLists lists;
+    lists.selectedPictures().entries().append(QStringLiteral("/old/folder/a.jpg"));
+    lists.folderPictures().selection().append(QStringLiteral("/new/folder/b.jpg"));
+    lists.setCurrent(ListId::FolderPictures); // the folder list shown anew
+    EXPECT_EQ(lists.workingSet(), QStringList{QStringLiteral("/new/folder/b.jpg")});
+}
+
 TEST_F(PictureListsModel, DropBuildsTheDropListInDropOrder)
 {
     const QString loose = touch("loose.JPG");
