@@ -263,6 +263,13 @@ public:
         while (!release && !stopRequested())
             QThread::msleep(2);
     }
+    // A job stuck in work that does not look at the stop flag.
+    void waitForReleaseOnly()
+    {
+        while (!release)
+            QThread::msleep(2);
+    }
+    void wrote(const QString& path) { Q_EMIT fileWritten(path); }
 
 protected:
     void run() override { script(*this); }
@@ -313,6 +320,36 @@ TEST_F(JobListTest, AnUncountedJobShowsItsTitleAboveABusyBar)
     EXPECT_EQ(bar->maximum(), 0);
     job->release = true;
     ASSERT_TRUE(waitFor([&] { return settled.contains(number); }));
+}
+
+TEST_F(JobListTest, AJobThatOutlivesItsStopTimeOutIsSettledWhenItEnds)
+{
+    const QString a = picture(QStringLiteral("a.jpg"));
+    const QString b = picture(QStringLiteral("b.jpg"));
+    showFolder({b}, 0);
+    auto owned = std::make_unique<ScriptedJob>(JobKind::CopyPictures);
+    owned->script = [a](ScriptedJob& job) {
+        job.started(1);
+        job.waitForReleaseOnly();
+        job.wrote(a);
+    };
+    ScriptedJob* job = owned.get();
+    const int number = launcher.start(std::move(owned))->jobNumber();
+    ASSERT_TRUE(waitFor([&] { return view.rowOf(number) != nullptr; }));
+    view.rowOf(number)->findChild<QPushButton*>(QStringLiteral("jobCancel"))->click(); // waits out the time-out
+
+    ASSERT_TRUE(waitFor([&] { return view.rowOf(number) == nullptr; }));
+    EXPECT_EQ(JobRegistry::instance().count(), 0);
+    EXPECT_EQ(JobRegistry::instance().lingeringCount(), 1);
+    waitFor([] { return false; }, 300);
+    EXPECT_FALSE(settled.contains(number)); // still running: its results may follow
+
+    job->release = true;
+    ASSERT_TRUE(waitFor([&] { return settled.contains(number); }));
+    EXPECT_EQ(launcher.progress().finishedJobs().back().written, QStringList{a});
+    // Its one result was added to the list and made current.
+    EXPECT_EQ(lists.current().entries().currentIndex(), 1);
+    EXPECT_EQ(lists.current().entries().at(1), a);
 }
 
 class RenameView : public ViewListener {
