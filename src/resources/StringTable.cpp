@@ -6,6 +6,7 @@
 #include "resources/EditStrings.h"
 #include "resources/FolderStrings.h"
 #include "resources/InfoStrings.h"
+#include "resources/JobListStrings.h"
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/PublishStrings.h"
@@ -30,7 +31,7 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 // Each area keeps its own table; every table is sorted by number.
 constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings,
                                                     kOrganizeStrings, kPublishStrings, kFolderStrings,
-                                                    kViewerButtonStrings};
+                                                    kViewerButtonStrings, kJobListStrings};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
@@ -42,6 +43,7 @@ static_assert(isSortedById(kPublishStrings), "PublishStrings must be sorted by n
 static_assert(isSortedById(kOrganizeStrings), "OrganizeStrings must be sorted by number");
 static_assert(isSortedById(kFolderStrings), "FolderStrings must be sorted by number");
 static_assert(isSortedById(kViewerButtonStrings), "ViewerButtonStrings must be sorted by number");
+static_assert(isSortedById(kJobListStrings), "JobListStrings must be sorted by number");
 
 } // namespace
 

@@ -126,7 +126,15 @@ QJsonObject OverviewPage::loaderStateJson() const
     int lastRow = first.isValid() ? first.row() : -1;
     while (lastRow + 1 < model_->rowCount() && area.intersects(view_->visualRect(model_->index(lastRow + 1))))
         ++lastRow;
+    // Where the first item sits in window coordinates (for the pointer).
+    QJsonArray firstRect;
+    if (model_->rowCount() > 0) {
+        const QRect item = view_->visualRect(model_->index(0));
+        const QPoint topLeft = view_->viewport()->mapTo(window(), item.topLeft());
+        firstRect = {topLeft.x(), topLeft.y(), item.width(), item.height()};
+    }
     return {{QStringLiteral("tilesReceived"), model_->tilesReceived()},
+            {QStringLiteral("firstItemRect"), firstRect},
             {QStringLiteral("firstArrivals"), arrivals},
             {QStringLiteral("visible"), QJsonArray{first.isValid() ? first.row() : -1, lastRow}},
             {QStringLiteral("tileKeys"), keys}};
