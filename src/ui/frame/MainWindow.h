@@ -32,6 +32,7 @@ class Prompts;
 class SettingsStore;
 class TabRow;
 class TaskPaneController;
+class JobLauncher;
 class TopBar;
 class ViewerController;
 class WindowPage;
@@ -75,6 +76,8 @@ public:
     bool overviewComplete() const;
     // No thumbnail loader and no transition is still at work.
     bool idle() const;
+    // A batch job runs, or its results are still to reach the views.
+    bool jobsRunning() const;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -146,6 +149,7 @@ private:
     AutoShowController* autoShow_;
     ViewerController* viewer_;
     TaskPaneController* taskPane_ = nullptr;
+    JobLauncher* jobs_ = nullptr;
 };
 
 } // namespace vistello

@@ -4,6 +4,8 @@
 
 #include "app/window/frame/DisplayStyle.h"
 #include "app/window/script/StateJson.h"
+#include "app/window/taskpane/JobLauncher.h"
+#include "app/window/taskpane/JobStateJson.h"
 #include "core/lists/PictureLists.h"
 #include "ui/folders/AddressField.h"
 #include "ui/folders/FolderTree.h"
@@ -74,6 +76,8 @@ QJsonObject MainWindow::stateJson() const
     tree.insert(QStringLiteral("driveLine"), driveLine_->text());
     state.insert(QStringLiteral("tree"), tree);
     state.insert(QStringLiteral("taskPane"), taskPane_->stateJson());
+    state.insert(QStringLiteral("jobs"), jobsRunningJson(jobs_->progress()));
+    state.insert(QStringLiteral("jobsFinished"), jobsFinishedJson(jobs_->progress()));
     return state;
 }
 

@@ -4,11 +4,13 @@
 
 #include "app/window/frame/CommandEnabling.h"
 #include "app/window/frame/CommandIds.h"
+#include "app/window/taskpane/JobLauncher.h"
 #include "app/window/viewer/ViewerButtons.h"
 #include "core/jobs/BackgroundJob.h"
 #include "core/jobs/JobRegistry.h"
 #include "core/lists/PictureLists.h"
 #include "ui/frame/LeftPane.h"
+#include "ui/taskpane/JobListView.h"
 #include "ui/taskpane/TaskPane.h"
 #include "ui/taskpane/TaskPaneController.h"
 #include "ui/viewer/PicturePage.h"
@@ -23,6 +25,12 @@ void MainWindow::createTaskPane()
                                        {[this] { return commandContext(); }, [this](int id) { runCommand(id); },
                                         [this](std::unique_ptr<BackgroundJob> job) { startJob(std::move(job)); }});
     leftPane_->setTaskPane(taskPane_->pane());
+    jobs_ = new JobLauncher(*fileCommands_, this);
+    auto* jobList = new JobListView(*jobs_, taskPane_->pane());
+    jobList->setObjectName(QStringLiteral("jobList"));
+    taskPane_->setJobList(jobList);
+    connect(jobs_, &JobLauncher::changed, this, [this] { taskPane_->setJobsRunning(!jobs_->progress().isEmpty()); });
+    connect(jobList, &JobListView::heightChanged, taskPane_->pane(), &TaskPane::relayout);
 }
 
 bool MainWindow::taskCommand(int id)
@@ -50,12 +58,13 @@ void MainWindow::selectionChanged()
 
 void MainWindow::startJob(std::unique_ptr<BackgroundJob> job)
 {
-    if (!job)
-        return;
-    BackgroundJob* started = JobRegistry::instance().add(std::move(job));
-    connect(started, &BackgroundJob::jobFinished, this,
-            [](int number) { JobRegistry::instance().remove(number); }, Qt::QueuedConnection);
-    started->start();
+    if (job)
+        jobs_->start(std::move(job));
+}
+
+bool MainWindow::jobsRunning() const
+{
+    return JobRegistry::instance().count() > 0 || jobs_->progress().hasOpenJobs();
 }
 
 void MainWindow::pointerOverPicture(const QString& path)

@@ -54,6 +54,8 @@ public:
 
     void launched(int jobNumber, JobKind kind);
     bool isOpen(int jobNumber) const { return findOpen(jobNumber) != nullptr; }
+    // Some job's results are still to be handed on.
+    bool hasOpenJobs() const { return !open_.empty(); }
     void written(int jobNumber, const QString& path);
     void failed(int jobNumber, const QString& path);
     void failedWith(int jobNumber, const QString& message);
