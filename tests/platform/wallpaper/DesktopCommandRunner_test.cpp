@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace vistello {
 namespace {
@@ -90,6 +91,18 @@ TEST(DesktopCommandRunner, ForEachRunsOncePerMatchingLine)
     const CommandsOutcome none = runDesktopCommands({each});
     EXPECT_FALSE(none.ok);
     EXPECT_TRUE(none.message.contains("/nothing")) << none.message.toStdString();
+}
+
+// The wallpaper page runs the plan on a worker thread of its own.
+TEST(DesktopCommandRunner, RunsOnAThreadWithoutEventLoop)
+{
+    TempDir dir;
+    const QString log = dir.file("log");
+    CommandsOutcome outcome;
+    std::thread worker([&] { outcome = runDesktopCommands({appendTo(log, "from a worker")}); });
+    worker.join();
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(contents(log), "from a worker\n");
 }
 
 } // namespace

@@ -50,7 +50,7 @@ TEST_F(WallpaperBitmap, SmallPictureIsEnlargedToTouchTheScreen)
     SKIP_WITHOUT_TOOL("python3");
     const std::optional<QString> path = write(640, 480, {1280, 1024});
     ASSERT_TRUE(path);
-    EXPECT_EQ(QString::fromUtf8(runTool("identify", {"-format", "%m %wx%h", *path}).out), "BMP 1280x960");
+    EXPECT_EQ(QString::fromUtf8(runTool("identify", {"-format", "%m %wx%h", *path}).out), "BMP3 1280x960");
     // Width, height, bits per pixel and compression straight from the headers.
     const test::ProcessRun header = runTool(
         "python3", {"-c",

@@ -91,7 +91,7 @@ TEST_F(WallpaperCli, SetNamesAFreshBitmapAndRemovesThePreviousOne)
     EXPECT_EQ(pictureFile("picture-uri-dark"), firstPath);
     EXPECT_EQ(gsettings({"get", "org.gnome.desktop.background", "picture-options"}), "'scaled'");
     EXPECT_EQ(QString::fromUtf8(test::sampletools::runTool("identify", {"-format", "%m %wx%h", firstPath}).out),
-              "BMP 1280x960");
+              "BMP3 1280x960");
 
     const test::ProcessRun second = wallpaper({"--screen", "1280x1024", picture(640, 480)});
     ASSERT_EQ(second.exitCode, 0) << second.err.toStdString();
