@@ -12,7 +12,6 @@ struct DesktopName {
     WallpaperDesktop desktop;
 };
 
-// Cinnamon and MATE come before GNOME: their sessions may name GNOME too.
 constexpr DesktopName kDesktopNames[] = {
     {"x-cinnamon", WallpaperDesktop::Cinnamon}, {"cinnamon", WallpaperDesktop::Cinnamon},
     {"mate", WallpaperDesktop::Mate},           {"kde", WallpaperDesktop::Kde},
@@ -35,16 +34,17 @@ WallpaperDesktop desktopNamed(const QString& name)
 
 WallpaperDesktop wallpaperDesktopFrom(const QString& currentDesktop)
 {
-    const QStringList names = currentDesktop.toLower().split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    // A session that names a desktop of its own besides GNOME is that desktop.
-    for (const DesktopName& entry : kDesktopNames)
-        for (const QString& name : names)
-            if (name.trimmed() == QLatin1String(entry.name) && entry.desktop != WallpaperDesktop::Gnome)
-                return entry.desktop;
-    for (const QString& name : names)
-        if (const WallpaperDesktop desktop = desktopNamed(name.trimmed()); desktop != WallpaperDesktop::Unsupported)
+    // A session that names a desktop of its own besides GNOME (Cinnamon
+    // sessions may say "GNOME" too) is that desktop.
+    WallpaperDesktop found = WallpaperDesktop::Unsupported;
+    for (const QString& name : currentDesktop.toLower().split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const WallpaperDesktop desktop = desktopNamed(name.trimmed());
+        if (desktop == WallpaperDesktop::Gnome)
+            found = desktop;
+        else if (desktop != WallpaperDesktop::Unsupported)
             return desktop;
-    return WallpaperDesktop::Unsupported;
+    }
+    return found;
 }
 
 WallpaperDesktop currentWallpaperDesktop()

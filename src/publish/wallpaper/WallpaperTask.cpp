@@ -1,11 +1,13 @@
 #include "publish/wallpaper/WallpaperTask.h"
 
-#include "platform/PersonalFolder.h"
+#include "platform/FolderPath.h"
 #include "platform/wallpaper/DesktopCommandRunner.h"
 #include "platform/wallpaper/WallpaperPlan.h"
 #include "publish/wallpaper/WallpaperBitmap.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 namespace vistello {
 
@@ -23,7 +25,9 @@ WallpaperContext currentWallpaperContext()
     WallpaperContext context;
     context.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     context.desktop = wallpaperDesktopFrom(context.currentDesktop);
-    context.folder = applicationDataFolder();
+    // Named only: the folder is made when a bitmap is written (a dry run makes nothing).
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    context.folder = folder.isEmpty() ? QString() : withTrailingSlash(folder);
     return context;
 }
 
@@ -33,8 +37,8 @@ WallpaperResult setWallpaper(const QString& picture, QSize screen, const Wallpap
         return failed(unsupportedDesktopMessage(context.desktop, context.currentDesktop));
     if (screen.width() <= 0 || screen.height() <= 0)
         return failed(QStringLiteral("The screen size is not known."));
-    if (context.folder.isEmpty())
-        return failed(QStringLiteral("The program's data folder cannot be created."));
+    if (context.folder.isEmpty() || !QDir().mkpath(context.folder))
+        return failed(QStringLiteral("The program's data folder \"%1\" cannot be created.").arg(context.folder));
     QString error;
     const std::optional<PixelBuffer> pixels = wallpaperPixels(picture, screen, context.autoRotate, &error);
     if (!pixels)

@@ -21,7 +21,7 @@ struct WallpaperResult {
 struct WallpaperContext {
     WallpaperDesktop desktop = WallpaperDesktop::Unsupported;
     QString currentDesktop; // XDG_CURRENT_DESKTOP as given, for the message
-    QString folder;         // where the bitmaps go, ending in "/"
+    QString folder;         // where the bitmaps go, ending in "/"; made when missing
     bool autoRotate = true; // "Orientation": turn the picture by its EXIF orientation
     int timeoutMs = 10000;  // for each desktop command
 };
