@@ -36,7 +36,7 @@ class WallpaperSetter : public QObject {
 public:
     // context: the desktop and the bitmap folder (this process's by default).
     explicit WallpaperSetter(QObject* parent = nullptr);
-    WallpaperSetter(const WallpaperContext& context, QObject* parent = nullptr);
+    explicit WallpaperSetter(const WallpaperContext& context, QObject* parent = nullptr);
     // Waits for a running job (the desktop's programs time out).
     ~WallpaperSetter() override;
 
