@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev lld
   libjpeg-turbo-progs exiv2 libimage-exiftool-perl imagemagick libvips-tools liblcms2-utils
   xvfb xauth desktop-file-utils xxd file perl python3 findutils grep coreutils libc-bin
+  libglib2.0-bin gsettings-desktop-schemas
 )
 if [ "${1:-}" = "--runtime-only" ]; then
   packages=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins

@@ -48,6 +48,9 @@ constexpr CliCommand kCommands[] = {
     {"folder-stats", "[--tree-info | --drive-line] FOLDER",
      "the Properties text of a folder and its subfolders (CR LF), its \"(n) (size)\" tree text, or its drive line",
      runFolderStats},
+    {"wallpaper", "[--screen WxH] [--dry-run] (--reset | FILE)",
+     "make a picture the desktop wallpaper, fitted into the screen WxH (needed with FILE), or --reset it; "
+     "prints the bitmap written (--dry-run: the bitmap and the desktop commands, nothing done)", runWallpaper},
 };
 } // namespace
 

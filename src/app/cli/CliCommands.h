@@ -52,5 +52,6 @@ int runRegex(const QStringList& args);
 int runSearch(const QStringList& args);
 int runCheck(const QStringList& args);
 int runFolderStats(const QStringList& args);
+int runWallpaper(const QStringList& args);
 
 } // namespace vistello::cli
