@@ -41,8 +41,12 @@ WallpaperResult setWallpaper(const QString& picture, QSize screen, const Wallpap
         return failed(QStringLiteral("The program's data folder \"%1\" cannot be created.").arg(context.folder));
     QString error;
     const std::optional<PixelBuffer> pixels = wallpaperPixels(picture, screen, context.autoRotate, &error);
-    if (!pixels)
-        return failed(QStringLiteral("\"%1\" cannot be decoded; the wallpaper is unchanged (%2).").arg(picture, error));
+    if (!pixels) {
+        WallpaperResult result =
+            failed(QStringLiteral("\"%1\" cannot be decoded; the wallpaper is unchanged (%2).").arg(picture, error));
+        result.unreadable = true;
+        return result;
+    }
     const std::optional<QString> written = writeWallpaperBitmap(*pixels, context.folder, &error);
     if (!written)
         return failed(error);

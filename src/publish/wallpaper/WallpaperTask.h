@@ -16,6 +16,7 @@ struct WallpaperResult {
     bool ok = false;
     QString writtenPath; // the new bitmap (Set); empty otherwise
     QString message;     // why it failed; empty on success
+    bool unreadable = false; // the picture could not be decoded (the page says nothing then)
 };
 
 struct WallpaperContext {

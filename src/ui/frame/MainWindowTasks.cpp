@@ -64,7 +64,7 @@ void MainWindow::startJob(std::unique_ptr<BackgroundJob> job)
 
 bool MainWindow::jobsRunning() const
 {
-    return JobRegistry::instance().count() > 0 || jobs_->progress().hasOpenJobs();
+    return JobRegistry::instance().count() > 0 || jobs_->progress().hasOpenJobs() || taskPane_->wallpaperBusy();
 }
 
 void MainWindow::pointerOverPicture(const QString& path)

@@ -22,11 +22,14 @@
 #include "ui/taskpane/TaskListView.h"
 #include "ui/taskpane/TaskPane.h"
 #include "ui/taskpane/TransformPage.h"
+#include "ui/taskpane/WallpaperPage.h"
+#include "publish/wallpaper/WallpaperSetter.h"
 
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
+#include <QScreen>
 
 namespace vistello {
 
@@ -41,7 +44,9 @@ TaskPaneController::TaskPaneController(QWidget* paneParent, SettingsStore& store
     , pane_(new TaskPane(paneParent))
     , infoBox_(new TaskTextBox(QStringLiteral("taskInfo"), true, pane_))
     , stepBox_(new TaskTextBox(QStringLiteral("stepBox"), false, pane_))
+    , wallpaper_(new WallpaperSetter(this))
 {
+    connect(wallpaper_, &WallpaperSetter::finished, this, &TaskPaneController::wallpaperDone);
     const auto rule = [this](const TaskItem& item) { return taskItemEnabled(item, hooks_.commandContext()); };
     for (TaskListView* list : {pane_->taskList(), pane_->pictureTasks(), pane_->advancedTasks()}) {
         list->setEnabledRule(rule);
@@ -81,6 +86,15 @@ CommandPage* TaskPaneController::makePage(int mode)
     if (mode == taskpage::CopyPictures) {
         auto* page = new CopyPicturesPage(mode, pane_);
         connect(page, &CopyPicturesPage::copyRequested, this, &TaskPaneController::startCopy);
+        return page;
+    }
+    if (mode == taskpage::Wallpaper) {
+        const WallpaperSupport support = wallpaperSupport();
+        auto* page = new WallpaperPage(mode, support.canSet ? QString() : support.message, pane_);
+        page->setBusy(wallpaper_->busy());
+        connect(page, &WallpaperPage::setRequested, this, &TaskPaneController::setWallpaper);
+        connect(page, &WallpaperPage::resetRequested, this, &TaskPaneController::resetWallpaper);
+        connect(page, &WallpaperPage::settingsRequested, this, &TaskPaneController::openWallpaperSettings);
         return page;
     }
     return nullptr;
@@ -132,6 +146,8 @@ void TaskPaneController::selectionChanged()
     const QStringList workingSet = lists_.workingSet();
     page_->setStatus(selectionStatus(workingSet));
     page_->selectionChanged(int(workingSet.size()));
+    if (auto* wallpaper = qobject_cast<WallpaperPage*>(page_))
+        wallpaper->setSelectionCount(current.selection().count());
     pane_->relayout();
 }
 
@@ -214,6 +230,57 @@ void TaskPaneController::exportList()
         return;
     // A file that cannot be written is skipped without a message.
     (void)writeListFile(file, pictures, [](const QString& path) { return CommentStore::instance().get(path); });
+}
+
+void TaskPaneController::setWallpaper()
+{
+    const PathArray& selection = lists_.current().selection();
+    if (selection.count() != 1)
+        return;
+    const QString picture = selection.toStringList().front();
+    const QScreen* screen = pane_->screen();
+    const QSize size = screen ? screen->size() * screen->devicePixelRatio() : QSize();
+    wallpaper_->setAutoRotate(store_.get(setting::Orientation));
+    showPage(0);
+    if (!wallpaper_->start(picture, size))
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
+                        QStringLiteral("The wallpaper is still being changed; try again in a moment."));
+}
+
+void TaskPaneController::resetWallpaper()
+{
+    PromptQuestion question;
+    question.title = QString::fromLatin1(SettingsStore::kProductName);
+    question.text = QStringLiteral("Are you sure to reset the current wallpaper of your computer?");
+    question.buttons = PromptButtons::YesNo;
+    question.defaultAnswer = PromptAnswer::No;
+    const bool yes = prompts_.ask(question).answer == PromptAnswer::Yes;
+    showPage(0);
+    if (yes && !wallpaper_->startReset())
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
+                        QStringLiteral("The wallpaper is still being changed; try again in a moment."));
+}
+
+void TaskPaneController::openWallpaperSettings()
+{
+    QString message;
+    showPage(0);
+    if (!openDisplaySettings(&message))
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName), message);
+}
+
+void TaskPaneController::wallpaperDone(const WallpaperResult& result)
+{
+    // A picture that cannot be decoded leaves the wallpaper as it was, silently.
+    if (!result.ok && !result.unreadable && !result.message.isEmpty())
+        prompts_.inform(QString::fromLatin1(SettingsStore::kProductName), result.message);
+    if (auto* page = qobject_cast<WallpaperPage*>(page_))
+        page->setBusy(false);
+}
+
+bool TaskPaneController::wallpaperBusy() const
+{
+    return wallpaper_->busy();
 }
 
 void TaskPaneController::copyInfo()

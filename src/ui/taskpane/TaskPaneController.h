@@ -22,6 +22,8 @@ class Prompts;
 class SettingsStore;
 class TaskPane;
 class TaskTextBox;
+class WallpaperSetter;
+struct WallpaperResult;
 struct CommandContext;
 struct MainWindowState;
 
@@ -58,6 +60,9 @@ public:
     void setJobList(QWidget* jobList);
     void setJobsRunning(bool running);
 
+    // A wallpaper is being made or set (one at a time).
+    bool wallpaperBusy() const;
+
     // taskPane of the scripted state.
     QJsonObject stateJson() const;
 
@@ -67,6 +72,10 @@ private:
     void startTransform();
     void startCopy();
     void exportList();
+    void setWallpaper();
+    void resetWallpaper();
+    void openWallpaperSettings();
+    void wallpaperDone(const WallpaperResult& result);
     void copyInfo();
     // A batch command takes the working set; the action list's set is used up.
     QStringList takeWorkingSet();
@@ -82,6 +91,7 @@ private:
     TaskTextBox* stepBox_;
     QWidget* jobList_ = nullptr;
     CommandPage* page_ = nullptr;
+    WallpaperSetter* wallpaper_;
     QString lastPointerPath_;
 };
 
