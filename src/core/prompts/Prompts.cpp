@@ -33,7 +33,10 @@ PromptAnswer answerFromWord(const QString& word)
 
 bool Prompts::confirm(const QString& title, const QString& text)
 {
-    return ask({title, text, PromptButtons::YesNo, PromptAnswer::No, {}}).answer == PromptAnswer::Yes;
+    PromptQuestion question;
+    question.title = title;
+    question.text = text;
+    return ask(question).answer == PromptAnswer::Yes;
 }
 
 QString ScriptedPrompts::takeAnswer()

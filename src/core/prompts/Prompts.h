@@ -31,14 +31,14 @@ struct PromptQuestion {
     // False shows "Yes" disabled: the values shown make it meaningless.
     bool yesEnabled = true;
     // Check boxes between the text and the buttons, in this order.
-    QList<PromptCheckBox> checkBoxes;
+    QList<PromptCheckBox> checkBoxes = {};
 };
 
 struct PromptReply {
     PromptAnswer answer = PromptAnswer::Cancel;
     bool checkBoxChecked = false;
     // The states of the question's checkBoxes at the answer, in their order.
-    QList<bool> checkBoxStates;
+    QList<bool> checkBoxStates = {};
 };
 
 struct FileChoice {
