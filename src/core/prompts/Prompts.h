@@ -3,8 +3,8 @@
 // one Prompts object. The window supplies dialogs; tests and scripted runs
 // supply ScriptedPrompts. Engine code asks through this interface only, so
 // it never opens a window itself.
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 namespace vistello {
@@ -84,11 +84,10 @@ public:
 
 private:
     QString takeAnswer();
-
-    QStringList answers_;
     // Applies the tick and untick words at the head of the queue.
     void applyCheckBoxWords(const PromptQuestion& question, PromptReply& reply);
 
+    QStringList answers_;
     QStringList shown_;
     QList<PromptCheckBox> shownCheckBoxes_;
     bool tickNextCheckBox_ = false;
