@@ -6,6 +6,7 @@
 #include "imaging/decode/FormatHandler.h"
 #include "imaging/decode/JpegHandler.h"
 #include "jpegedit/TransformFixtures.h"
+#include "core/jobs/BackgroundJob.h"
 #include "jpegedit/convert/ConvertJob.h"
 #include "jpegedit/jpegwrite/PictureWriting.h"
 #include "support/CliRunner.h"
@@ -79,6 +80,8 @@ TEST(ConvertJob, AsksAfterAFailedWriteAndSkipsWhatItMustNotTouch)
         ConvertOptions options;
         options.targetExtension = QStringLiteral(".fail");
         ConvertJob job(types, {a, b}, options, &question);
+        QStringList failed;
+        QObject::connect(&job, &BackgroundJob::fileFailed, [&](const QString& path) { failed << path; });
         job.start();
         for (int i = 0; i < 3000 && !job.finished(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -88,6 +91,7 @@ TEST(ConvertJob, AsksAfterAFailedWriteAndSkipsWhatItMustNotTouch)
         ASSERT_EQ(job.results().size(), cancel ? 1u : 2u);
         EXPECT_EQ(job.results()[0].second.status, ConvertStatus::WriteFailed);
         EXPECT_EQ(job.results()[0].second.message, QStringLiteral("disk full"));
+        EXPECT_EQ(failed, cancel ? QStringList{a} : (QStringList{a, b}));
     }
     // To JPEG from JPEG is no conversion; an existing target stays.
     const QString existing = dir.write(QStringLiteral("b.bmp"), "mine");

@@ -1,5 +1,5 @@
 // The resize job over a batch: a damaged picture is skipped, a failed write
-// asks through the job question, and only written files are reported.
+// asks through the job question; written and failed files are reported.
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "jpegedit/TransformFixtures.h"
@@ -49,6 +49,8 @@ TEST(ResizeJob, SkipsDamagedPicturesAsksAfterFailedWritesAndReportsWrittenFiles)
         ResizeJob job(types, {cut, locked, last}, options, &question);
         QStringList written;
         QObject::connect(&job, &BackgroundJob::fileWritten, [&](const QString& path) { written << path; });
+        QStringList failed;
+        QObject::connect(&job, &BackgroundJob::fileFailed, [&](const QString& path) { failed << path; });
         job.start();
         for (int i = 0; i < 3000 && !job.finished(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -59,6 +61,7 @@ TEST(ResizeJob, SkipsDamagedPicturesAsksAfterFailedWritesAndReportsWrittenFiles)
         EXPECT_EQ(job.results()[0].second.status, ResizeStatus::DecodeFailed);
         EXPECT_EQ(job.results()[1].second.status, ResizeStatus::WriteFailed);
         EXPECT_EQ(written, cancelled ? QStringList() : QStringList{last});
+        EXPECT_EQ(failed, (QStringList{cut, locked}));
         EXPECT_EQ(jpegSize(test::readAll(last)), cancelled ? QSize(96, 64) : QSize(48, 32));
         EXPECT_EQ(test::readAll(locked), good);
     }

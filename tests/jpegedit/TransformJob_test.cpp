@@ -46,10 +46,17 @@ TEST(TransformJob, changesEachCapablePictureAndReportsIt)
         std::lock_guard lock(mutex);
         reported << path;
     }, Qt::DirectConnection);
+    QStringList failed;
+    QObject::connect(&job, &BackgroundJob::fileFailed, &job, [&](const QString& path) {
+        std::lock_guard lock(mutex);
+        failed << path;
+    }, Qt::DirectConnection);
     QObject::connect(&job, &BackgroundJob::jobStep, &job, [&](int, const QString&) { ++steps; }, Qt::DirectConnection);
     job.start();
     ASSERT_TRUE(waitUntilFinished(job));
     EXPECT_EQ(reported, (QStringList{a, b}));
+    // Too small to turn is a failure; a file the format cannot turn is skipped silently.
+    EXPECT_EQ(failed, QStringList{tiny});
     EXPECT_EQ(steps, 4);
     EXPECT_EQ(jpegSize(test::readAll(a)), QSize(32, 64));
     EXPECT_EQ(test::readAll(originalBackupPath(a)), bytes);

@@ -80,7 +80,7 @@ def binary_lines_against_xxd(s):
     rotate = [b for b in viewer["buttons"] if b[0] == 40020][0]
     turn = "click %d %d" % (viewer["viewRect"][0] + rotate[1] + 9, viewer["viewRect"][1] + rotate[2] + 9)
     again, turned = (x["binary"] for x in s.run(["resize 1000 700", "click " + tab, "state", tab_click(opening, "1"),
-                                                "wait-idle", turn, "click " + tab, "state", "quit"]))
+                                                "wait-idle", "answer untick:Make copy", turn, "click " + tab, "state", "quit"]))
     check(again["digits"] == 3 and again["decimalAddress"], "options kept: %s" % again)
     check(os.path.getsize(path) != before and turned["fileSize"] == str(os.path.getsize(path)),
           "turned picture read again: %s bytes shown, %d -> %d on disk" % (turned["fileSize"], before,

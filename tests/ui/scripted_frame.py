@@ -64,7 +64,7 @@ def viewer_commands_and_idle(s):
     shown = st[0]["list"]["currentPath"]
     before = open(shown, "rb").read()
     # The viewer's own buttons by their ids; wait-idle waits for the overview's tiles.
-    st = s.run(["wait-idle", "command 40020", "state", "command 40157", "wait-idle", "state", "quit"])
+    st = s.run(["wait-idle", "answer untick:Make copy", "command 40020", "state", "command 40157", "wait-idle", "state", "quit"])
     check(open(shown, "rb").read() != before and os.path.exists(shown + ".original"), "40020 turned the file")
     overview = st[1].get("overview", {})
     check(overview.get("tilesDone") == overview.get("items") and overview.get("items", 0) > 0,
@@ -104,10 +104,10 @@ def update_shows_a_rewritten_picture(s):
     c = os.path.join(s.samples, "c.jpg")
     subprocess.run(["convert", "-size", "400x304", "xc:orange", c], check=True)
     os.remove(a)
-    st = s.run(["resize 1000 700", "wait-idle", "key Home", "command 40020", "state", "command 40347", "state", "quit"])
+    st = s.run(["resize 1000 700", "wait-idle", "key Home", "answer untick:Make copy", "command 40020", "state", "command 40347", "state", "quit"])
     turned, restored = st
     check(turned["list"]["currentPath"] == os.path.join(s.samples, "b.jpg"), "b.jpg first %s" % turned["list"])
-    st = s.run(["resize 1000 700", "wait-idle", "key Right", "key Return", "command 40020", "state", "command 40347",
+    st = s.run(["resize 1000 700", "wait-idle", "key Right", "key Return", "answer untick:Make copy", "command 40020", "state", "command 40347",
                 "state", "quit"])
     turned, restored = st
     check(turned["list"]["currentPath"] == c and drawn_size(turned) == [304, 400],
@@ -120,7 +120,7 @@ def turned_picture_gets_a_new_tile(s):
     # The overview's tiles are made, the shown picture is turned with the
     # viewer's button, and only its tile is made again.
     st = s.run(["resize 1000 700", "wait-idle", "key Home", "command 40157", "wait-idle", "state", "command 40157",
-                "wait-idle", "state", "command 40020", "command 40157", "wait-idle", "state", "quit"])
+                "wait-idle", "state", "answer untick:Make copy", "command 40020", "command 40157", "wait-idle", "state", "quit"])
     before, shown, after = st
     check(shown["window"]["displayStyle"] != before["window"]["displayStyle"], "back on the picture %s" % shown["window"])
     index = shown["list"]["currentIndex"]

@@ -133,10 +133,33 @@ def auto_show_800x600(s):
     check(not s.run(["wait-idle", "key Ctrl+S", "state", "quit"])[0]["autoShow"]["running"], "one picture: no show")
 
 
+def turn_asks_first(s):
+    # Turning the shown picture's file asks first: Cancel leaves the file as
+    # it was, OK with "Make copy" ticked turns a new copy and shows it.
+    pictures(s, {"a.jpg": (320, 240)})
+    a = os.path.join(s.samples, "a.jpg")
+    copy = os.path.join(s.samples, "Copy of a.jpg")
+    before = open(a, "rb").read()
+    cancelled, copied = s.run(["wait-idle", "answer cancel", "command 40020", "state",
+                               "answer tick:Make copy", "answer ok", "command 40020", "wait-idle", "state", "quit"],
+                              options=settings(s, {"TransformMakeCopy": False}))
+    question = 'Change the picture "a.jpg"?'
+    check(cancelled["messages"] == [question], "the question asked %s" % cancelled.get("messages"))
+    check(open(a, "rb").read() == before, "Cancel and a copy leave a.jpg byte for byte")
+    check(sorted(os.listdir(s.samples)) == ["Copy of a.jpg", "a.jpg"], "only the copy is new %s" % os.listdir(s.samples))
+    expected = subprocess.run(["jpegtran", "-rotate", "90", "-trim", a], capture_output=True).stdout
+    reference = os.path.join(s.root, "turned.jpg")
+    open(reference, "wb").write(expected)
+    check(len(expected) > 0 and sw.decoded(copy) == sw.decoded(reference), "the copy equals jpegtran -rotate 90")
+    width, height = copied["viewer"]["drawnRect"][2:]
+    check(copied["list"]["currentPath"] == copy and height > width,
+          "the turned copy is shown %s %s" % (copied["list"], copied["viewer"]["drawnRect"]))
+
+
 def main():
     scenarios = [picture_only_800x600, zoom_and_panorama_800x600, auto_show_800x600] if sw.XVFB \
-        else [panorama_scrolling]
-    return sw.run_scenarios(scenarios, ("convert",), prepare=lambda session: setattr(session, "screen", "800x600x24"))
+        else [panorama_scrolling, turn_asks_first]
+    return sw.run_scenarios(scenarios, ("convert", "jpegtran", "djpeg"), prepare=lambda session: setattr(session, "screen", "800x600x24"))
 
 
 if __name__ == "__main__":

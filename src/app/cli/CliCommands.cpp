@@ -23,6 +23,8 @@ constexpr CliCommand kCommands[] = {
     {"thumbs", "[--box WxH] [--sound-marks] FOLDER -o OUTDIR", "write the overview page's thumbnail tiles of a folder as PNG files, timed", runThumbs},
     {"transform", "OP [--copy] [--gray] [--crop X,Y,W,H] [--no-exif-update] [-x SETTINGS] FILE...",
      "lossless JPEG transform (none, flip-h, flip-v, transpose, transverse, rotate-90/180/270, auto); prints each written path", runTransform},
+    {"copy", "FILE...",
+     "copy pictures beside themselves as \"Copy of\" files, with their sound memos; prints each new path", runCopy},
     {"rename", "[--pattern P] [--start N] [--date] [--name NAME] [--dry-run] FILE...",
      "rename pictures with their .original backups and sound memos; prints OLD -> NEW per file", runRename},
     {"jpeg-write", "[-q L[,C]] [--keep-sampling] IN OUT",

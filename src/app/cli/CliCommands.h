@@ -41,6 +41,7 @@ int runHex(const QStringList& args);
 int runHistogram(const QStringList& args);
 int runThumbs(const QStringList& args);
 int runTransform(const QStringList& args);
+int runCopy(const QStringList& args);
 int runRename(const QStringList& args);
 int runJpegWrite(const QStringList& args);
 int runConvert(const QStringList& args);

@@ -52,6 +52,8 @@ Q_SIGNALS:
     void jobFailed(int jobNumber, const QString& message);
     // Results the views act on.
     void fileWritten(const QString& path);
+    // A picture the job could not change or copy; the job goes on.
+    void fileFailed(const QString& path);
     void entryRenamed(const QString& oldPath, const QString& newPath);
 
 protected:

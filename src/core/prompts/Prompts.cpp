@@ -4,10 +4,18 @@ namespace vistello {
 
 namespace {
 
+const QLatin1String kTick("tick:");
+const QLatin1String kUntick("untick:");
+
+bool isCheckBoxWord(const QString& word)
+{
+    return word.startsWith(kTick) || word.startsWith(kUntick);
+}
+
 bool isQuestionAnswer(const QString& word)
 {
     return word == QLatin1String("yes") || word == QLatin1String("no") || word == QLatin1String("ok")
-        || word == QLatin1String("cancel");
+        || word == QLatin1String("cancel") || isCheckBoxWord(word);
 }
 
 PromptAnswer answerFromWord(const QString& word)
@@ -25,7 +33,10 @@ PromptAnswer answerFromWord(const QString& word)
 
 bool Prompts::confirm(const QString& title, const QString& text)
 {
-    return ask({title, text, PromptButtons::YesNo, PromptAnswer::No, {}}).answer == PromptAnswer::Yes;
+    PromptQuestion question;
+    question.title = title;
+    question.text = text;
+    return ask(question).answer == PromptAnswer::Yes;
 }
 
 QString ScriptedPrompts::takeAnswer()
@@ -33,10 +44,29 @@ QString ScriptedPrompts::takeAnswer()
     return answers_.isEmpty() ? QString() : answers_.takeFirst();
 }
 
+void ScriptedPrompts::applyCheckBoxWords(const PromptQuestion& question, PromptReply& reply)
+{
+    while (!answers_.isEmpty() && isCheckBoxWord(answers_.first())) {
+        const QString word = takeAnswer();
+        const bool tick = word.startsWith(kTick);
+        const QString text = word.mid(tick ? kTick.size() : kUntick.size());
+        for (qsizetype i = 0; i < question.checkBoxes.size(); ++i)
+            if (question.checkBoxes[i].text == text)
+                reply.checkBoxStates[i] = tick;
+        if (!question.checkBoxText.isEmpty() && question.checkBoxText == text)
+            reply.checkBoxChecked = tick;
+    }
+}
+
 PromptReply ScriptedPrompts::ask(const PromptQuestion& question)
 {
     shown_.append(question.text);
-    PromptReply reply{question.defaultAnswer, false};
+    PromptReply reply{question.defaultAnswer, false, {}};
+    for (const PromptCheckBox& box : question.checkBoxes) {
+        shownCheckBoxes_.append(box);
+        reply.checkBoxStates.append(box.checked);
+    }
+    applyCheckBoxWords(question, reply);
     if (!answers_.isEmpty() && isQuestionAnswer(answers_.first()))
         reply.answer = answerFromWord(takeAnswer());
     if (reply.answer == PromptAnswer::Yes && !question.yesEnabled)

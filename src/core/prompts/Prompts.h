@@ -3,6 +3,7 @@
 // one Prompts object. The window supplies dialogs; tests and scripted runs
 // supply ScriptedPrompts. Engine code asks through this interface only, so
 // it never opens a window itself.
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,14 @@ namespace vistello {
 
 enum class PromptAnswer { Yes, No, Ok, Cancel };
 enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+
+// A check box of a question: its text (plain, shown as written), its tool
+// tip and whether it starts ticked.
+struct PromptCheckBox {
+    QString text;
+    QString toolTip;
+    bool checked = false;
+};
 
 struct PromptQuestion {
     QString title;
@@ -21,11 +30,15 @@ struct PromptQuestion {
     QString checkBoxText;
     // False shows "Yes" disabled: the values shown make it meaningless.
     bool yesEnabled = true;
+    // Check boxes between the text and the buttons, in this order.
+    QList<PromptCheckBox> checkBoxes = {};
 };
 
 struct PromptReply {
     PromptAnswer answer = PromptAnswer::Cancel;
     bool checkBoxChecked = false;
+    // The states of the question's checkBoxes at the answer, in their order.
+    QList<bool> checkBoxStates = {};
 };
 
 struct FileChoice {
@@ -49,7 +62,9 @@ public:
 };
 
 // Answers from a queue filled in advance: "yes", "no", "ok", "cancel" for
-// questions, anything else is a path for the next file dialog. With the
+// questions, anything else is a path for the next file dialog. Before a
+// question's answer, "tick:TEXT" and "untick:TEXT" set its check box TEXT
+// (a file dialog met first is cancelled and leaves them queued). With the
 // queue empty a question gets its default answer and a file dialog is
 // cancelled. Everything shown is recorded.
 class ScriptedPrompts : public Prompts {
@@ -59,6 +74,8 @@ public:
     void queueCheckBox() { tickNextCheckBox_ = true; }
     int pendingAnswers() const { return int(answers_.size()); }
     const QStringList& shown() const { return shown_; }
+    // The check boxes of every question asked, as they were offered.
+    const QList<PromptCheckBox>& shownCheckBoxes() const { return shownCheckBoxes_; }
 
     PromptReply ask(const PromptQuestion& question) override;
     void inform(const QString& title, const QString& text) override;
@@ -67,9 +84,12 @@ public:
 
 private:
     QString takeAnswer();
+    // Applies the tick and untick words at the head of the queue.
+    void applyCheckBoxWords(const PromptQuestion& question, PromptReply& reply);
 
     QStringList answers_;
     QStringList shown_;
+    QList<PromptCheckBox> shownCheckBoxes_;
     bool tickNextCheckBox_ = false;
 };
 

@@ -49,6 +49,7 @@ PictureTransformResult transformPicture(const QString& path, const PictureTransf
     const bool capable = losslessCapabilities(target) & (needed ? needed : unsigned(AllLossless));
     if (!capable || (!options.makeCopy && !backUpOriginalIfWanted(target, options.copyOriginal, steps))) {
         result.skipped = true;
+        result.unsupported = !capable;
     } else {
         result.outcome = options.autoRotate ? autoRotate(target, options.request.adjustThumbnails, steps)
                                             : transformJpegInPlace(target, options.request, steps);

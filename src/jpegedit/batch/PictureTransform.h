@@ -41,6 +41,7 @@ struct PictureTransformResult {
     QString writtenPath; // the changed file (the copy, when one was made); empty on failure
     TransformOutcome outcome;
     bool skipped = false; // no capability, or copy/backup failed
+    bool unsupported = false; // the format does not offer the operation (skipped silently)
     bool ok() const { return !writtenPath.isEmpty(); }
 };
 

@@ -27,10 +27,14 @@ void TransformJob::run()
         const PictureTransformResult result = transformPicture(picture, options_, steps_);
         if (result.ok())
             changed_ << result.writtenPath;
+        else if (!result.unsupported)
+            failed_ << picture;
         reportStep(picture);
     }
     for (const QString& path : changed_)
         Q_EMIT fileWritten(path);
+    for (const QString& path : failed_)
+        Q_EMIT fileFailed(path);
 }
 
 void dropCachesOnFileWritten(BackgroundJob& job, QObject* uiContext)

@@ -2,7 +2,8 @@
 // The batch behind "Rotate right", "Rotate left", "Auto rotate", "Mirror
 // vertical" and "Greyscale": one background job over a working set. It
 // works on copies of the paths and settings taken at the start, changes
-// only files, and reports each changed path (fileWritten) when it ends.
+// only files, and reports each changed path (fileWritten) and each picture
+// it could not change (fileFailed) when it ends.
 #include "core/jobs/BackgroundJob.h"
 #include "jpegedit/batch/PictureTransform.h"
 
@@ -30,6 +31,7 @@ private:
     PictureTransformOptions options_;
     FileSteps steps_;
     QStringList changed_;
+    QStringList failed_; // not changed although the format offers the operation
 };
 
 // Drops every cached bitmap of each path the job reports, on the thread of

@@ -29,6 +29,10 @@ void ConvertJob::run()
     for (const auto& [picture, result] : results_)
         if (result.status == ConvertStatus::Written)
             Q_EMIT fileWritten(result.targetPath);
+    // Skips (same format, a target already there) are not failures.
+    for (const auto& [picture, result] : results_)
+        if (result.status == ConvertStatus::DecodeFailed || result.status == ConvertStatus::WriteFailed)
+            Q_EMIT fileFailed(picture);
 }
 
 } // namespace vistello

@@ -32,6 +32,10 @@ void ResizeJob::run()
     for (const auto& [picture, result] : results_)
         if (result.written())
             Q_EMIT fileWritten(result.targetPath);
+    // A type no format writes is skipped, not failed.
+    for (const auto& [picture, result] : results_)
+        if (!result.written() && result.status != ResizeStatus::NotWritable)
+            Q_EMIT fileFailed(picture);
 }
 
 } // namespace vistello

@@ -4,6 +4,11 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -57,10 +62,61 @@ QString chooseFile(QWidget* parent, const FileChoice& choice, QFileDialog::Accep
     return dialog.selectedFiles().first();
 }
 
+// Tool tips are shown as written: escaped, and as a paragraph so long ones wrap.
+QString plainToolTip(const QString& text)
+{
+    return text.isEmpty() ? QString() : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped());
+}
+
+// A check box label as written: "&" is no mnemonic.
+QString plainLabel(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+// The message box holds one check box; a question with several gets a
+// dialog of its own: the text, the boxes in their order, the buttons.
+PromptReply askWithCheckBoxes(QWidget* parent, const PromptQuestion& question)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(question.title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* text = new QLabel(question.text, &dialog);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    QList<QCheckBox*> boxes;
+    for (const PromptCheckBox& c : question.checkBoxes) {
+        auto* box = new QCheckBox(plainLabel(c.text), &dialog);
+        box->setToolTip(plainToolTip(c.toolTip));
+        box->setChecked(c.checked);
+        layout->addWidget(box);
+        boxes.append(box);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::StandardButtons(int(buttonsOf(question.buttons))), &dialog);
+    if (QPushButton* preferred = buttons->button(QDialogButtonBox::StandardButton(int(buttonOf(question.defaultAnswer)))))
+        preferred->setDefault(true);
+    if (QPushButton* yes = buttons->button(QDialogButtonBox::Yes); yes && !question.yesEnabled)
+        yes->setEnabled(false);
+    layout->addWidget(buttons);
+    int pressed = QMessageBox::Cancel;
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton* button) {
+        pressed = int(buttons->standardButton(button));
+        dialog.accept();
+    });
+    dialog.exec(); // closing the window counts as Cancel
+    PromptReply reply{answerOf(pressed), false, {}};
+    for (const QCheckBox* box : boxes)
+        reply.checkBoxStates.append(box->isChecked());
+    return reply;
+}
+
 } // namespace
 
 PromptReply DialogPrompts::ask(const PromptQuestion& question)
 {
+    if (!question.checkBoxes.isEmpty())
+        return askWithCheckBoxes(parent_, question);
     QMessageBox box(QMessageBox::Question, question.title, question.text, buttonsOf(question.buttons), parent_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(buttonOf(question.defaultAnswer));
@@ -72,7 +128,7 @@ PromptReply DialogPrompts::ask(const PromptQuestion& question)
         box.setCheckBox(check);
     }
     const int button = box.exec();
-    return {answerOf(button), check && check->isChecked()};
+    return {answerOf(button), check && check->isChecked(), {}};
 }
 
 void DialogPrompts::inform(const QString& title, const QString& text)

@@ -3,12 +3,12 @@
 #include "app/window/frame/CommandIds.h"
 #include "app/window/frame/SettingColour.h"
 #include "app/window/viewer/ColourMeasure.h"
+#include "app/window/viewer/TurnConfirmation.h"
 #include "app/window/viewer/ViewerKeys.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/DecodedPicture.h"
-#include "jpegedit/batch/PictureTransform.h"
 #include "media/SoundPlayer.h"
 #include "organize/comments/CommentStore.h"
 #include "organize/filecommands/FileCommands.h"
@@ -146,20 +146,21 @@ void ViewerController::transformShownPicture(int id)
     PictureView* view = host_.shownView();
     if (!view || !view->pictureOk())
         return;
-    PictureTransformOptions options;
-    options.autoRotate = id == viewer::AutoRotate;
-    if (!options.autoRotate)
-        options.request = *losslessRequest(id);
-    options.request.adjustThumbnails = true;
-    options.copyOriginal = store_.get(setting::CopyOriginal);
-    options.removeFailedCopy = true;
     const QString path = view->path();
-    const PictureTransformResult result = transformPicture(path, options);
-    if (!result.ok() && !result.skipped)
+    const std::optional<PictureTransformResult> result = turnPicture(prompts_, store_, id, path);
+    if (!result)
+        return; // cancelled: nothing changed
+    if (!result->ok() && !result->skipped)
         prompts_.inform(QString::fromLatin1(SettingsStore::kProductName),
-                        result.outcome.libraryMessage.isEmpty() ? path : result.outcome.libraryMessage);
-    // Every view, the caches and the folder tree learn that the file changed.
-    files_.pictureChanged(path);
+                        result->outcome.libraryMessage.isEmpty() ? path : result->outcome.libraryMessage);
+    if (result->ok() && result->writtenPath != path) {
+        // The turned copy joins the list and is shown; the picture is as it was.
+        files_.resultWritten(result->writtenPath, 1);
+        host_.currentPictureChanged();
+    } else {
+        // Every view, the caches and the folder tree learn that the file changed.
+        files_.pictureChanged(path);
+    }
     host_.updateButtons();
 }
 
