@@ -13,6 +13,7 @@
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsStore.h"
+#include "jpegedit/batch/CopyPicturesJob.h"
 #include "jpegedit/batch/TransformJob.h"
 #include "jpegmeta/info/PictureInfoText.h"
 #include "organize/comments/CommentStore.h"
@@ -213,7 +214,7 @@ void TaskPaneController::startCopy()
     const QStringList pictures = takeWorkingSet();
     showPage(0);
     if (!pictures.isEmpty())
-        hooks_.startJob(nullptr); // replaced by the copy job
+        hooks_.startJob(std::make_unique<CopyPicturesJob>(pictures));
 }
 
 void TaskPaneController::exportList()

@@ -39,7 +39,8 @@ BackgroundJob* JobLauncher::start(std::unique_ptr<BackgroundJob> owned)
             [this](int n, const QString& message) { progress_.failedWith(n, message); }, queued);
     connect(job, &BackgroundJob::fileWritten, this,
             [this, number](const QString& path) { progress_.written(number, path); }, queued);
-    // fileFailed(path) connects here: connect(job, &BackgroundJob::fileFailed, this, [this, number](const QString& path) { progress_.failed(number, path); }, queued);
+    connect(job, &BackgroundJob::fileFailed, this,
+            [this, number](const QString& path) { progress_.failed(number, path); }, queued);
     connect(job, &BackgroundJob::entryRenamed, this, [this](const QString& from, const QString& to) {
         // The file has moved whether or not the job was cancelled: the
         // cached bitmaps follow it before the list names it anew.
