@@ -7,6 +7,7 @@
 #include "resources/FolderStrings.h"
 #include "resources/InfoStrings.h"
 #include "resources/JobListStrings.h"
+#include "resources/TaskPaneStrings.h"
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/PublishStrings.h"
@@ -31,7 +32,7 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 // Each area keeps its own table; every table is sorted by number.
 constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings,
                                                     kOrganizeStrings, kPublishStrings, kFolderStrings,
-                                                    kViewerButtonStrings, kJobListStrings};
+                                                    kViewerButtonStrings, kJobListStrings, kTaskPaneStrings};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
@@ -44,6 +45,7 @@ static_assert(isSortedById(kOrganizeStrings), "OrganizeStrings must be sorted by
 static_assert(isSortedById(kFolderStrings), "FolderStrings must be sorted by number");
 static_assert(isSortedById(kViewerButtonStrings), "ViewerButtonStrings must be sorted by number");
 static_assert(isSortedById(kJobListStrings), "JobListStrings must be sorted by number");
+static_assert(isSortedById(kTaskPaneStrings), "TaskPaneStrings must be sorted by number");
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "ui/taskpane/CopyPicturesPage.h"
 
+#include "resources/TaskPaneStrings.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -8,7 +10,7 @@ namespace vistello {
 
 CopyPicturesPage::CopyPicturesPage(int mode, QWidget* parent)
     : CommandPage(mode, QStringLiteral("Copy pictures"), parent)
-    , copy_(new QPushButton(QStringLiteral("Copy"), this))
+    , copy_(new QPushButton(strings::text(strings::kCopyButton), this))
 {
     addText(QStringLiteral(
         "Creates copies of the selected pictures in the same folder with the new name in the form of \"Copy of\"."));

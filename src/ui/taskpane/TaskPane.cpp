@@ -4,6 +4,7 @@
 #include "ui/common/FlatScrollBar.h"
 #include "ui/taskpane/SectionHeader.h"
 #include "ui/taskpane/TaskListView.h"
+#include "resources/TaskPaneStrings.h"
 
 #include <QLabel>
 #include <QWheelEvent>
@@ -12,10 +13,11 @@ namespace vistello {
 
 TaskPane::TaskPane(QWidget* parent)
     : QWidget(parent)
-    , heading_(new QLabel(QStringLiteral("I want to:"), this))
+    , heading_(new QLabel(strings::text(strings::kTaskHeading), this))
     , taskList_(new TaskListView(taskItems(), this))
-    , headers_{new SectionHeader(QStringLiteral("Picture tasks"), this),
-               new SectionHeader(QStringLiteral("Advanced tasks"), this), new SectionHeader(QStringLiteral("Details"), this)}
+    , headers_{new SectionHeader(strings::text(strings::kPictureTasks), this),
+               new SectionHeader(strings::text(strings::kAdvancedTasks), this),
+               new SectionHeader(strings::text(strings::kDetails), this)}
     , pictureTasks_(new TaskListView(pictureTaskItems(), this))
     , advancedTasks_(new TaskListView(advancedTaskItems(), this))
     , details_(new QLabel(this))

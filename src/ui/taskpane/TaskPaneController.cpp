@@ -18,6 +18,7 @@
 #include "jpegmeta/info/PictureInfoText.h"
 #include "organize/comments/CommentStore.h"
 #include "resources/InfoStrings.h"
+#include "resources/TaskPaneStrings.h"
 #include "ui/taskpane/CopyPicturesPage.h"
 #include "ui/taskpane/TaskInfoBox.h"
 #include "ui/taskpane/TaskListView.h"
@@ -252,7 +253,7 @@ void TaskPaneController::resetWallpaper()
 {
     PromptQuestion question;
     question.title = QString::fromLatin1(SettingsStore::kProductName);
-    question.text = QStringLiteral("Are you sure to reset the current wallpaper of your computer?");
+    question.text = strings::text(strings::kResetWallpaperQuestion);
     question.buttons = PromptButtons::YesNo;
     question.defaultAnswer = PromptAnswer::No;
     const bool yes = prompts_.ask(question).answer == PromptAnswer::Yes;

@@ -1,5 +1,7 @@
 #include "ui/taskpane/WallpaperPage.h"
 
+#include "resources/TaskPaneStrings.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -7,13 +9,13 @@
 namespace vistello {
 
 WallpaperPage::WallpaperPage(int mode, const QString& unsupportedMessage, QWidget* parent)
-    : CommandPage(mode, QStringLiteral("Change wallpaper"), parent)
-    , set_(new QPushButton(QStringLiteral("Set"), this))
-    , reset_(new QPushButton(QStringLiteral("Reset"), this))
+    : CommandPage(mode, strings::text(strings::kChangeWallpaper), parent)
+    , set_(new QPushButton(strings::text(strings::kWallpaperSet), this))
+    , reset_(new QPushButton(strings::text(strings::kWallpaperReset), this))
     , supported_(unsupportedMessage.isEmpty())
 {
-    auto* settings = new QPushButton(QStringLiteral("Settings"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* settings = new QPushButton(strings::text(strings::kWallpaperSettings), this);
+    auto* cancel = new QPushButton(strings::text(strings::kWallpaperCancel), this);
     const auto row = [this](const QString& text, QPushButton* button) {
         addText(text);
         auto* line = new QHBoxLayout;

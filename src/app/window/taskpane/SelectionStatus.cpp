@@ -3,6 +3,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/FormatHandler.h"
+#include "resources/TaskPaneStrings.h"
 
 #include <QFileInfo>
 
@@ -11,11 +12,11 @@ namespace vistello {
 QString selectionStatusText(int count, QSize size, int64_t bytes)
 {
     if (count <= 0)
-        return QStringLiteral("No picture selected");
+        return strings::text(strings::kNoPictureSelected);
     if (count > 1)
-        return QStringLiteral("%1 pictures selected").arg(count);
+        return strings::text(strings::kPicturesSelected).arg(count);
     const int64_t kilobytes = bytes > 0 ? bytes / 1024 + 1 : 0;
-    return QStringLiteral("One picture selected (%1x%2, %3 KB)").arg(size.width()).arg(size.height()).arg(kilobytes);
+    return strings::text(strings::kOnePictureSelected).arg(size.width()).arg(size.height()).arg(kilobytes);
 }
 
 QString selectionStatus(const QStringList& workingSet)
