@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QLabel;
 
@@ -78,6 +79,12 @@ public:
     bool idle() const;
     // A batch job runs, or its results are still to reach the views.
     bool jobsRunning() const;
+
+    // For scripted runs: the current list's selection as a user's clicks in
+    // the overview leave it, every picture (all) or exactly those at the
+    // indices, the first becoming current (none when empty). False for an
+    // index outside the list.
+    bool selectForScript(bool all, const std::vector<int>& indices);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;

@@ -7,6 +7,7 @@
 #include "app/window/taskpane/JobLauncher.h"
 #include "app/window/taskpane/JobStateJson.h"
 #include "core/lists/PictureLists.h"
+#include "ui/common/WindowPage.h"
 #include "ui/folders/AddressField.h"
 #include "ui/folders/FolderTree.h"
 #include "ui/frame/TopBar.h"
@@ -25,6 +26,7 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QScreen>
+#include <algorithm>
 
 namespace vistello {
 
@@ -95,6 +97,36 @@ bool MainWindow::idle() const
     const PictureView* view = pictureView();
     const bool overviewLoading = pages_.count(PageId::Overview) > 0 && !overviewComplete();
     return !overviewLoading && !(view && view->transitionRunning());
+}
+
+bool MainWindow::selectForScript(bool all, const std::vector<int>& indices)
+{
+    if (all) {
+        selectAll();
+        return true;
+    }
+    PictureList& list = lists_.current();
+    for (const int index : indices)
+        if (index < 0 || index >= list.count())
+            return false;
+    // In list order, as the overview hands its selected items on.
+    std::vector<int> rows = indices;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    PathArray& selection = list.selection();
+    selection.clear(false);
+    for (const int row : rows)
+        selection.append(list.entries().at(row));
+    if (indices.empty()) {
+        // The current picture stays; only the views learn that nothing is selected.
+        for (const auto& [id, created] : pages_)
+            created->currentPictureChanged();
+        updateButtons();
+        return true;
+    }
+    list.entries().setCurrentIndex(indices.front());
+    currentPictureChanged();
+    return true;
 }
 
 } // namespace vistello

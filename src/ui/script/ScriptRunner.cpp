@@ -1,9 +1,12 @@
 #include "ui/script/ScriptRunner.h"
 
+#include "core/jobs/JobRegistry.h"
 #include "core/prompts/Prompts.h"
 #include "ui/frame/MainWindow.h"
+#include "ui/script/ScriptControls.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
@@ -82,11 +85,30 @@ void waitForTiles(const MainWindow& window, int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
 }
 
+// Until no background job is registered, for at most ms; false when one still runs.
+bool waitForJobs(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (JobRegistry::instance().count() > 0) {
+        if (clock.elapsed() >= ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
+
 } // namespace
 
 ScriptRunner::ScriptRunner(MainWindow& window, ScriptedPrompts& prompts, QObject* parent)
     : QObject(parent), window_(window), prompts_(prompts)
 {
+}
+
+ScriptRunner::~ScriptRunner()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
 }
 
 void ScriptRunner::fail(const QString& message)
@@ -118,6 +140,8 @@ bool ScriptRunner::load(const QString& path)
 
 void ScriptRunner::start()
 {
+    // Menus and modal dialogs are watched for as they show.
+    qApp->installEventFilter(this);
     QTimer::singleShot(0, this, &ScriptRunner::runNext);
 }
 
@@ -126,12 +150,18 @@ void ScriptRunner::runNext()
     if (next_ >= commands_.size())
         return;
     const auto& [line, command] = commands_[next_++];
-    if (!run(command)) {
+    // A line that opens a modal dialog returns only once the dialog closed:
+    // the next lines run inside the dialog's event loop meanwhile.
+    bool handedOn = false;
+    bool* const outer = std::exchange(handedOn_, &handedOn);
+    const bool ok = run(command);
+    handedOn_ = outer;
+    if (!ok) {
         fail(QStringLiteral("line %1 failed").arg(line));
         QCoreApplication::exit(2);
         return;
     }
-    if (command.kind == ScriptCommand::Kind::Quit)
+    if (command.kind == ScriptCommand::Kind::Quit || handedOn)
         return;
     const int delay = command.kind == ScriptCommand::Kind::Wait ? command.numbers[0] : 0;
     QTimer::singleShot(delay, this, &ScriptRunner::runNext);
@@ -157,9 +187,18 @@ bool ScriptRunner::run(const ScriptCommand& command)
     case Kind::Shot: settle(); return window_.grab().save(command.text, "PNG");
     case Kind::State: settle(); return writeState(command.text);
     case Kind::Drop: sendDrop({n[0], n[1]}, command.text.split(QLatin1Char('|'))); break;
-    case Kind::Menu:
-        menuChoice_ = command.text;
-        qApp->installEventFilter(this);
+    case Kind::Menu: menuChoice_ = command.text; break;
+    case Kind::Button: return succeeded(pressScriptButton(window_, command.text));
+    case Kind::Tick: return succeeded(tickScriptCheckBox(window_, command.text, command.on));
+    case Kind::Fill: return succeeded(fillScriptField(window_, command));
+    case Kind::Task: return succeeded(clickScriptTask(window_, command.text));
+    case Kind::Select:
+        if (!window_.selectForScript(command.text == QLatin1String("all"), command.numbers))
+            return succeeded(QStringLiteral("an index of \"select\" is outside the list"));
+        break;
+    case Kind::WaitJobs:
+        if (!waitForJobs(n[0]))
+            return succeeded(QStringLiteral("background jobs still run after %1 ms").arg(n[0]));
         break;
     case Kind::Quit:
         window_.close();
@@ -203,6 +242,11 @@ void ScriptRunner::sendClick(QPoint at, ScriptCommand::Click click)
     const Qt::KeyboardModifiers modifiers = click == ScriptCommand::Click::Ctrl ? Qt::ControlModifier : Qt::NoModifier;
     focusOnPress(target);
     sendMouse(target, QEvent::MouseButtonPress, local, button, button, modifiers);
+    if (button == Qt::RightButton) {
+        // As the window system does after a right press: the widget's context menu.
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, local, target->mapToGlobal(local), modifiers);
+        QApplication::sendEvent(target, &menu);
+    }
     sendMouse(target, QEvent::MouseButtonRelease, local, button, Qt::NoButton, modifiers);
     if (click == ScriptCommand::Click::Double) {
         sendMouse(target, QEvent::MouseButtonDblClick, local, button, button);
@@ -270,21 +314,36 @@ void ScriptRunner::sendDrop(QPoint at, const QStringList& paths)
     }
 }
 
+bool ScriptRunner::succeeded(const QString& error)
+{
+    if (!error.isEmpty())
+        fail(error);
+    return error.isEmpty();
+}
+
 // "menu TEXT" waits for the next menu to show and picks its entry as a user
-// would: made active, then Return.
+// would: made active, then Return. A modal dialog that shows while a line
+// runs lets the following lines run in its event loop.
 bool ScriptRunner::eventFilter(QObject* object, QEvent* event)
 {
-    if (event->type() == QEvent::Show)
-        if (auto* menu = qobject_cast<QMenu*>(object)) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, menu, [this, menu] { chooseMenuEntry(menu); });
+    if (event->type() != QEvent::Show || !object->isWidgetType())
+        return false;
+    if (auto* menu = qobject_cast<QMenu*>(object); menu && !menuChoice_.isEmpty() && !menuShown_) {
+        menuShown_ = true;
+        QTimer::singleShot(0, menu, [this, menu] { chooseMenuEntry(menu); });
+    } else if (auto* widget = static_cast<QWidget*>(object); widget->isWindow() && widget->isModal()) {
+        if (handedOn_ && !*handedOn_) {
+            *handedOn_ = true;
+            QTimer::singleShot(0, this, &ScriptRunner::runNext);
         }
+    }
     return false;
 }
 
 void ScriptRunner::chooseMenuEntry(QMenu* menu)
 {
     const QString wanted = std::exchange(menuChoice_, QString());
+    menuShown_ = false;
     for (QAction* action : menu->actions()) {
         if (action->isSeparator() || QString(action->text()).remove(QLatin1Char('&')) != wanted)
             continue;

@@ -6,8 +6,9 @@
 
 #include <QObject>
 
-class QMenu;
 #include <vector>
+
+class QMenu;
 
 namespace vistello {
 
@@ -18,6 +19,7 @@ class ScriptRunner : public QObject {
     Q_OBJECT
 public:
     ScriptRunner(MainWindow& window, ScriptedPrompts& prompts, QObject* parent = nullptr);
+    ~ScriptRunner() override;
 
     // Reads and checks the whole file; false (with the message on stderr)
     // for an unreadable file or a bad line.
@@ -38,12 +40,18 @@ private:
     bool eventFilter(QObject* object, QEvent* event) override;
     void chooseMenuEntry(QMenu* menu);
     void fail(const QString& message);
+    // Reports a control's error; true when there is none.
+    bool succeeded(const QString& error);
 
     MainWindow& window_;
     ScriptedPrompts& prompts_;
     std::vector<std::pair<int, ScriptCommand>> commands_; // line number, command
     size_t next_ = 0;
     QString menuChoice_; // chosen in the next menu that opens
+    bool menuShown_ = false;
+    // The running line's mark that a modal dialog took the next lines over;
+    // null between lines.
+    bool* handedOn_ = nullptr;
 };
 
 } // namespace vistello

@@ -30,6 +30,9 @@ constexpr Verb kVerbs[] = {
     {"pane", Kind::Pane, 0, 0, true},       {"wait-tiles", Kind::WaitTiles, 1, 1, false},
     {"type", Kind::Type, 0, 0, true},
     {"drop", Kind::Drop, 2, 2, true},       {"menu", Kind::Menu, 0, 0, true},
+    {"button", Kind::Button, 0, 0, true},   {"tick", Kind::Tick, 0, 0, true},
+    {"fill", Kind::Fill, 0, 0, true},       {"select", Kind::Select, 0, 0, true},
+    {"wait-jobs", Kind::WaitJobs, 1, 1, false}, {"task", Kind::Task, 0, 0, true},
 };
 
 ScriptLine failure(const QString& message)
@@ -41,6 +44,55 @@ ScriptLine failure(const QString& message)
 QString restOf(const QString& line, const QString& verb)
 {
     return line.trimmed().mid(verb.size()).trimmed();
+}
+
+// "tick TEXT on|off": the last word is the state.
+QString parseTick(ScriptCommand& command)
+{
+    const qsizetype blank = command.text.lastIndexOf(QLatin1Char(' '));
+    const QString state = command.text.mid(blank + 1);
+    if (blank < 0 || (state != QLatin1String("on") && state != QLatin1String("off")))
+        return QStringLiteral("tick takes a text and \"on\" or \"off\", not \"%1\"").arg(command.text);
+    command.on = state == QLatin1String("on");
+    command.text = command.text.left(blank).trimmed();
+    return {};
+}
+
+// "fill LABEL=VALUE" or "fill #N=VALUE": the value is everything after the first "=".
+QString parseFill(ScriptCommand& command)
+{
+    const qsizetype equals = command.text.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return QStringLiteral("fill takes LABEL=VALUE, not \"%1\"").arg(command.text);
+    command.value = command.text.mid(equals + 1);
+    command.text = command.text.left(equals).trimmed();
+    if (command.text.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        command.fieldNumber = command.text.mid(1).toInt(&ok);
+        if (!ok || command.fieldNumber < 1)
+            return QStringLiteral("\"%1\" is no field number (#1 is the first)").arg(command.text);
+        command.text.clear();
+    }
+    if (command.text.isEmpty() && command.fieldNumber == 0)
+        return QStringLiteral("fill needs a label before \"=\"");
+    return {};
+}
+
+// "select all", "select none" or "select I,J,...": indices from 0, the first becomes current.
+QString parseSelect(ScriptCommand& command)
+{
+    if (command.text == QLatin1String("all") || command.text == QLatin1String("none"))
+        return {};
+    for (const QString& word : command.text.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int index = word.trimmed().toInt(&ok);
+        if (!ok || index < 0)
+            return QStringLiteral("select takes \"all\", \"none\" or indices from 0 like 0,2, not \"%1\"")
+                .arg(command.text);
+        command.numbers.push_back(index);
+    }
+    command.text.clear();
+    return {};
 }
 
 } // namespace
@@ -118,8 +170,18 @@ ScriptLine parseScriptLine(const QString& line)
         if (command.text != QLatin1String("show") && command.text != QLatin1String("hide"))
             return failure(QStringLiteral("pane takes \"show\" or \"hide\", not \"%1\"").arg(command.text));
         break;
+    case Kind::Tick:
+    case Kind::Fill:
+    case Kind::Select:
+        if (const QString error = command.kind == Kind::Tick   ? parseTick(command)
+                                  : command.kind == Kind::Fill ? parseFill(command)
+                                                               : parseSelect(command);
+            !error.isEmpty())
+            return failure(error);
+        break;
     case Kind::Resize:
     case Kind::Wait:
+    case Kind::WaitJobs:
     case Kind::WaitTiles:
         for (const int n : command.numbers)
             if (n < 0)

@@ -9,14 +9,21 @@
 namespace vistello {
 
 struct ScriptCommand {
-    enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit, Type, Pane, WaitTiles, Drop, Menu };
+    enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit, Type, Pane, WaitTiles, Drop, Menu,
+                      Button, Tick, Fill, Select, WaitJobs, Task };
     enum class Click { Left, Right, Double, Ctrl }; // Ctrl: a left click with Ctrl held
 
     Kind kind = Kind::Quit;
-    std::vector<int> numbers; // sizes, coordinates, steps, command id or milliseconds
+    std::vector<int> numbers; // sizes, coordinates, steps, command id, milliseconds or list indices (select)
     QKeyCombination keys;
     Click click = Click::Left;
-    QString text; // answer word or path, file name, typed text, "show" or "hide" (pane), dropped paths ("|" between), menu entry
+    // Answer word or path, file name, typed text, "show" or "hide" (pane), dropped paths ("|" between), menu
+    // entry, the start of a control's text (button, tick, task) or of a field's label (fill), "all" or "none"
+    // (select; empty with indices).
+    QString text;
+    QString value;       // what "fill" puts into the field
+    int fieldNumber = 0; // "fill #N=...": N (1 = first field in tab order); 0 for a labelled field
+    bool on = false;     // "tick TEXT on"
 };
 
 struct ScriptLine {

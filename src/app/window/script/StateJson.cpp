@@ -44,6 +44,7 @@ QJsonObject listStateJson(const PictureLists& lists)
         {QStringLiteral("count"), list.count()},
         {QStringLiteral("currentIndex"), empty ? -1 : list.currentIndex()},
         {QStringLiteral("currentPath"), empty ? QString() : list.currentPath()},
+        {QStringLiteral("selection"), QJsonArray::fromStringList(list.selection().toStringList())},
         {QStringLiteral("marked"), QJsonArray::fromStringList(lists.list(ListId::MarkedPictures).entries().toStringList())},
     };
 }
