@@ -1,6 +1,5 @@
 #include "ui/script/ScriptRunner.h"
 
-#include "core/jobs/JobRegistry.h"
 #include "core/prompts/Prompts.h"
 #include "ui/frame/MainWindow.h"
 #include "ui/script/ScriptControls.h"
@@ -19,6 +18,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <cstdio>
+#include <functional>
 
 namespace vistello {
 
@@ -86,11 +86,14 @@ void waitForTiles(const MainWindow& window, int ms)
 }
 
 // Until no background job is registered, for at most ms; false when one still runs.
-bool waitForJobs(int ms)
+constexpr int kButtonWaitMs = 2000;
+
+// busy: a job runs or its results are still on their way to the views.
+bool waitForJobs(int ms, const std::function<bool()>& busy)
 {
     QElapsedTimer clock;
     clock.start();
-    while (JobRegistry::instance().count() > 0) {
+    while (busy()) {
         if (clock.elapsed() >= ms)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
@@ -178,6 +181,7 @@ bool ScriptRunner::run(const ScriptCommand& command)
     case Kind::Click: sendClick({n[0], n[1]}, command.click); break;
     case Kind::Drag: sendDrag({n[0], n[1]}, {n[2], n[3]}); break;
     case Kind::Wheel: sendWheel({n[0], n[1]}, n[2]); break;
+    case Kind::Hover: sendHover({n[0], n[1]}); break;
     case Kind::Command: window_.runCommand(n[0]); break;
     case Kind::Answer: prompts_.queueAnswer(command.text); break;
     case Kind::Pane: window_.setSelectionViewVisible(command.text == QLatin1String("show")); break;
@@ -188,7 +192,17 @@ bool ScriptRunner::run(const ScriptCommand& command)
     case Kind::State: settle(); return writeState(command.text);
     case Kind::Drop: sendDrop({n[0], n[1]}, command.text.split(QLatin1Char('|'))); break;
     case Kind::Menu: menuChoice_ = command.text; break;
-    case Kind::Button: return succeeded(pressScriptButton(window_, command.text));
+    case Kind::Button: {
+        // A button that comes with a job's row appears once the job reported its start.
+        QElapsedTimer clock;
+        clock.start();
+        QString error = pressScriptButton(window_, command.text);
+        while (!error.isEmpty() && clock.elapsed() < kButtonWaitMs) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+            error = pressScriptButton(window_, command.text);
+        }
+        return succeeded(error);
+    }
     case Kind::Tick: return succeeded(tickScriptCheckBox(window_, command.text, command.on));
     case Kind::Fill: return succeeded(fillScriptField(window_, command));
     case Kind::Task: return succeeded(clickScriptTask(window_, command.text));
@@ -197,7 +211,7 @@ bool ScriptRunner::run(const ScriptCommand& command)
             return succeeded(QStringLiteral("an index of \"select\" is outside the list"));
         break;
     case Kind::WaitJobs:
-        if (!waitForJobs(n[0]))
+        if (!waitForJobs(n[0], [this] { return window_.jobsRunning(); }))
             return succeeded(QStringLiteral("background jobs still run after %1 ms").arg(n[0]));
         break;
     case Kind::Quit:
@@ -252,6 +266,15 @@ void ScriptRunner::sendClick(QPoint at, ScriptCommand::Click click)
         sendMouse(target, QEvent::MouseButtonDblClick, local, button, button);
         sendMouse(target, QEvent::MouseButtonRelease, local, button, Qt::NoButton);
     }
+}
+
+// The pointer comes to rest over a point, no button held.
+void ScriptRunner::sendHover(QPoint at)
+{
+    const auto [target, local] = targetAt(window_, at);
+    QEnterEvent enter(local, target->mapTo(&window_, local), target->mapToGlobal(local));
+    QApplication::sendEvent(target, &enter);
+    sendMouse(target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
 }
 
 void ScriptRunner::sendDrag(QPoint from, QPoint to)

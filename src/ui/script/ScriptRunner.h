@@ -34,6 +34,7 @@ private:
     void sendText(const QString& text);
     void sendClick(QPoint at, ScriptCommand::Click click);
     void sendDrag(QPoint from, QPoint to);
+    void sendHover(QPoint at);
     void sendWheel(QPoint at, int steps);
     bool writeState(const QString& path);
     void sendDrop(QPoint at, const QStringList& paths);

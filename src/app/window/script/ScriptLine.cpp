@@ -33,6 +33,7 @@ constexpr Verb kVerbs[] = {
     {"button", Kind::Button, 0, 0, true},   {"tick", Kind::Tick, 0, 0, true},
     {"fill", Kind::Fill, 0, 0, true},       {"select", Kind::Select, 0, 0, true},
     {"wait-jobs", Kind::WaitJobs, 1, 1, false}, {"task", Kind::Task, 0, 0, true},
+    {"hover", Kind::Hover, 2, 2, false},
 };
 
 ScriptLine failure(const QString& message)

@@ -10,7 +10,7 @@ namespace vistello {
 
 struct ScriptCommand {
     enum class Kind { Resize, Key, Click, Drag, Wheel, Command, Answer, Wait, WaitIdle, Shot, State, Quit, Type, Pane, WaitTiles, Drop, Menu,
-                      Button, Tick, Fill, Select, WaitJobs, Task };
+                      Button, Tick, Fill, Select, WaitJobs, Task, Hover };
     enum class Click { Left, Right, Double, Ctrl }; // Ctrl: a left click with Ctrl held
 
     Kind kind = Kind::Quit;
