@@ -1,6 +1,8 @@
 #pragma once
-// "Copy pictures": copies beside the selected pictures named "Copy of ...".
+// "Copy pictures": copies beside the selected pictures named "Copy of ...",
+// made by the copy job.
 #include "ui/taskpane/CommandPage.h"
+#include "ui/taskpane/TaskPageContext.h"
 
 class QPushButton;
 
@@ -9,13 +11,13 @@ namespace vistello {
 class CopyPicturesPage : public CommandPage {
     Q_OBJECT
 public:
-    CopyPicturesPage(int mode, QWidget* parent);
+    CopyPicturesPage(int mode, const TaskPageContext& context, QWidget* parent);
     void selectionChanged(int count) override;
 
-Q_SIGNALS:
-    void copyRequested();
-
 private:
+    void copy();
+
+    TaskPageContext context_;
     QPushButton* copy_;
 };
 

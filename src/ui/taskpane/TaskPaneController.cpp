@@ -6,24 +6,21 @@
 #include "app/window/taskpane/SelectionStatus.h"
 #include "app/window/taskpane/TaskItems.h"
 #include "app/window/taskpane/TaskPageModes.h"
-#include "app/window/taskpane/TransformPages.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/ListFileWriter.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsStore.h"
-#include "jpegedit/batch/CopyPicturesJob.h"
-#include "jpegedit/batch/TransformJob.h"
 #include "jpegmeta/info/PictureInfoText.h"
 #include "organize/comments/CommentStore.h"
 #include "resources/InfoStrings.h"
 #include "resources/TaskPaneStrings.h"
-#include "ui/taskpane/CopyPicturesPage.h"
 #include "ui/taskpane/TaskInfoBox.h"
 #include "ui/taskpane/TaskListView.h"
 #include "ui/taskpane/TaskPane.h"
-#include "ui/taskpane/TransformPage.h"
+#include "ui/taskpane/TaskPageContext.h"
+#include "ui/taskpane/TaskPages.h"
 #include "ui/taskpane/WallpaperPage.h"
 #include "publish/wallpaper/WallpaperSetter.h"
 
@@ -79,17 +76,9 @@ bool TaskPaneController::command(int id)
 
 CommandPage* TaskPaneController::makePage(int mode)
 {
-    if (isTransformPage(mode)) {
-        auto* page = new TransformPage(mode, store_.get(setting::TransformModifyExifImage),
-                                       store_.get(setting::TransformMakeCopy), pane_);
-        connect(page, &TransformPage::changeRequested, this, &TaskPaneController::startTransform);
+    const TaskPageContext context{store_, lists_, prompts_, hooks_.startJob, [this] { showPage(0); }};
+    if (CommandPage* page = makeTaskPage(mode, context, pane_))
         return page;
-    }
-    if (mode == taskpage::CopyPictures) {
-        auto* page = new CopyPicturesPage(mode, pane_);
-        connect(page, &CopyPicturesPage::copyRequested, this, &TaskPaneController::startCopy);
-        return page;
-    }
     if (mode == taskpage::Wallpaper) {
         const WallpaperSupport support = wallpaperSupport();
         auto* page = new WallpaperPage(mode, support.canSet ? QString() : support.message, pane_);
@@ -188,34 +177,6 @@ void TaskPaneController::setJobsRunning(bool running)
 {
     slot_.setJobsRunning(running);
     placeSlot();
-}
-
-QStringList TaskPaneController::takeWorkingSet()
-{
-    return lists_.takeWorkingSet();
-}
-
-void TaskPaneController::startTransform()
-{
-    auto* page = qobject_cast<TransformPage*>(page_);
-    if (!page)
-        return;
-    store_.set(setting::TransformModifyExifImage, page->modifyThumbnail());
-    store_.set(setting::TransformMakeCopy, page->makeCopy());
-    const TransformChoices choices{page->modifyThumbnail(), page->makeCopy(), store_.get(setting::CopyOriginal)};
-    const PictureTransformOptions options = transformOptionsFor(page->mode(), choices);
-    const QStringList pictures = takeWorkingSet();
-    showPage(0);
-    if (!pictures.isEmpty())
-        hooks_.startJob(std::make_unique<TransformJob>(pictures, options));
-}
-
-void TaskPaneController::startCopy()
-{
-    const QStringList pictures = takeWorkingSet();
-    showPage(0);
-    if (!pictures.isEmpty())
-        hooks_.startJob(std::make_unique<CopyPicturesJob>(pictures));
 }
 
 void TaskPaneController::exportList()

@@ -69,16 +69,12 @@ public:
 private:
     CommandPage* makePage(int mode);
     void placeSlot();
-    void startTransform();
-    void startCopy();
     void exportList();
     void setWallpaper();
     void resetWallpaper();
     void openWallpaperSettings();
     void wallpaperDone(const WallpaperResult& result);
     void copyInfo();
-    // A batch command takes the working set; the action list's set is used up.
-    QStringList takeWorkingSet();
 
     SettingsStore& store_;
     PictureLists& lists_;

@@ -1,5 +1,9 @@
 #include "ui/taskpane/TransformPage.h"
 
+#include "core/settings/SettingKeys.h"
+#include "core/settings/SettingsStore.h"
+#include "jpegedit/batch/TransformJob.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -7,17 +11,18 @@
 
 namespace vistello {
 
-TransformPage::TransformPage(int mode, bool modifyThumbnail, bool makeCopy, QWidget* parent)
+TransformPage::TransformPage(int mode, const TaskPageContext& context, QWidget* parent)
     : CommandPage(mode, transformPageTitle(mode), parent)
+    , context_(context)
     , modifyThumbnail_(new QCheckBox(QStringLiteral("Modify thumbnail image"), this))
     , makeCopy_(new QCheckBox(QStringLiteral("Make copy"), this))
     , change_(new QPushButton(QStringLiteral("Change"), this))
 {
-    modifyThumbnail_->setChecked(modifyThumbnail);
+    modifyThumbnail_->setChecked(context_.store.get(setting::TransformModifyExifImage));
     modifyThumbnail_->setToolTip(QStringLiteral(
         "If the thumbnail image overlaps with Makernote information, the thumbnail will be inserted in the existing "
         "EXIF-Header. If necessary the thumbnail image will be cropped at the right/bottom side to fit in."));
-    makeCopy_->setChecked(makeCopy);
+    makeCopy_->setChecked(context_.store.get(setting::TransformMakeCopy));
     makeCopy_->setToolTip(QStringLiteral("Click here to save the changed picture as a copy. the original will be "
                                          "changed if you deactivate this function."));
     body()->addWidget(modifyThumbnail_);
@@ -28,23 +33,28 @@ TransformPage::TransformPage(int mode, bool modifyThumbnail, bool makeCopy, QWid
     buttons->addWidget(cancel);
     buttons->addStretch(1);
     body()->addLayout(buttons);
-    connect(change_, &QPushButton::clicked, this, &TransformPage::changeRequested);
-    connect(cancel, &QPushButton::clicked, this, &CommandPage::closeRequested);
-}
-
-bool TransformPage::modifyThumbnail() const
-{
-    return modifyThumbnail_->isChecked();
-}
-
-bool TransformPage::makeCopy() const
-{
-    return makeCopy_->isChecked();
+    connect(change_, &QPushButton::clicked, this, &TransformPage::change);
+    connect(cancel, &QPushButton::clicked, this, [this] { context_.close(); });
 }
 
 void TransformPage::selectionChanged(int count)
 {
     change_->setEnabled(count > 0);
+}
+
+void TransformPage::change()
+{
+    const bool modifyThumbnail = modifyThumbnail_->isChecked();
+    const bool makeCopy = makeCopy_->isChecked();
+    context_.store.set(setting::TransformModifyExifImage, modifyThumbnail);
+    context_.store.set(setting::TransformMakeCopy, makeCopy);
+    const PictureTransformOptions options =
+        transformOptionsFor(mode(), {modifyThumbnail, makeCopy, context_.store.get(setting::CopyOriginal)});
+    const QStringList pictures = context_.takeWorkingSet();
+    const TaskPageContext context = context_; // the page is gone after close()
+    context.close();
+    if (!pictures.isEmpty())
+        context.startJob(std::make_unique<TransformJob>(pictures, options));
 }
 
 } // namespace vistello

@@ -1,0 +1,28 @@
+#pragma once
+// What a task-pane page may use: the settings, the lists, the questions,
+// the job list, and closing itself. Each page runs its own buttons with it.
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace vistello {
+
+class BackgroundJob;
+class PictureLists;
+class Prompts;
+class SettingsStore;
+
+struct TaskPageContext {
+    SettingsStore& store;
+    PictureLists& lists;
+    Prompts& prompts;
+    // Into the job list; its results reach every view.
+    std::function<void(std::unique_ptr<BackgroundJob>)> startJob;
+    // Closes the open page (uses up the action list's pictures, as starting would).
+    std::function<void()> close;
+    // The pictures a batch command works on, taken once when it starts
+    // (selectedPictures, else the current list's selection).
+    QStringList takeWorkingSet() const;
+};
+
+} // namespace vistello
