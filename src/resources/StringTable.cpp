@@ -7,10 +7,10 @@
 #include "resources/FolderStrings.h"
 #include "resources/InfoStrings.h"
 #include "resources/JobListStrings.h"
-#include "resources/TaskPaneStrings.h"
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/PublishStrings.h"
+#include "resources/TaskPaneStrings.h"
 #include "resources/ViewerButtonStrings.h"
 
 #include <QRegularExpression>
@@ -30,9 +30,20 @@ constexpr bool isSortedById(std::span<const StringRow> rows)
 }
 
 // Each area keeps its own table; every table is sorted by number.
-constexpr std::span<const StringRow> kTables[] = {kAppStrings, kCoreStrings, kMetaStrings, kInfoStrings, kDecodeStrings, kEditStrings,
-                                                    kOrganizeStrings, kPublishStrings, kFolderStrings,
-                                                    kViewerButtonStrings, kJobListStrings, kTaskPaneStrings};
+constexpr std::span<const StringRow> kTables[] = {
+    kAppStrings,
+    kCoreStrings,
+    kMetaStrings,
+    kInfoStrings,
+    kDecodeStrings,
+    kEditStrings,
+    kOrganizeStrings,
+    kPublishStrings,
+    kFolderStrings,
+    kViewerButtonStrings,
+    kJobListStrings,
+    kTaskPaneStrings,
+};
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
