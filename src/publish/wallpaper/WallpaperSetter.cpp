@@ -27,9 +27,7 @@ public:
 protected:
     void run() override
     {
-        WallpaperResult result = work_();
-        gJobRunning = false;
-        report_(result);
+        report_(work_());
     }
 
 private:
@@ -56,7 +54,13 @@ WallpaperSetter::WallpaperSetter(const WallpaperContext& context, QObject* paren
     qRegisterMetaType<WallpaperResult>();
 }
 
-WallpaperSetter::~WallpaperSetter() = default;
+WallpaperSetter::~WallpaperSetter()
+{
+    if (job_) {
+        job_.reset(); // waits for the thread
+        gJobRunning = false;
+    }
+}
 
 bool WallpaperSetter::start(const QString& picture, QSize screen)
 {
@@ -83,9 +87,12 @@ bool WallpaperSetter::launch(std::function<WallpaperResult()> work)
     return true;
 }
 
+// The next job may start only once this one's result is delivered, so
+// busy() and the process-wide flag never disagree.
 void WallpaperSetter::done(const WallpaperResult& result)
 {
     job_.reset();
+    gJobRunning = false;
     Q_EMIT finished(result);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -47,6 +48,10 @@ std::vector<QWidget*> searchScopes(QWidget& window)
     if (QWidget* modal = QApplication::activeModalWidget())
         return {modal};
     std::vector<QWidget*> scopes;
+    // An open dialog of its own (Properties) comes before the window's controls.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != &window && top->isVisible() && qobject_cast<QDialog*>(top))
+            scopes.push_back(top);
     for (QWidget* page : window.findChildren<QWidget*>(QStringLiteral("commandPage")))
         if (page->isVisible()) {
             scopes.push_back(page);
