@@ -118,14 +118,23 @@ def convert_page(s):
     check(jpegs == ["a.jpg", "b.jpg"], "two JPEGs written %s" % jpegs)
     stored = open(settings_file(s), encoding="utf-8-sig").read()
     check("75,40" in stored, "the dialog stored the qualities")
+    # Conversion writes at 90,90 whatever the option string says; the
+    # string is what a write with automatic qualities takes.
     printed = cli("convert", "--to", ".jpg", "-x", settings_file(s), *[os.path.join(thm_oracle, n) for n in thumbs])
     check(printed.returncode == 0, "the command line converted: %s" % printed.stderr)
     for name in ("a.jpg", "b.jpg"):
-        same(os.path.join(s.samples, name), os.path.join(thm_oracle, name), "to JPEG at 75,40")
+        same(os.path.join(s.samples, name), os.path.join(thm_oracle, name), "to JPEG")
         out = os.path.join(written, name)
-        printed = cli("jpeg-write", "-q", "75,40", os.path.join(written, name.replace(".jpg", ".thm")), out)
-        check(printed.returncode == 0 and "75,40" in printed.stdout, "jpeg-write wrote %s" % printed.stdout)
-        same(os.path.join(s.samples, name), out, "as jpeg-write -q 75,40")
+        printed = cli("jpeg-write", "-q", "90,90", os.path.join(written, name.replace(".jpg", ".thm")), out)
+        check(printed.returncode == 0 and "90,90" in printed.stdout, "jpeg-write wrote %s" % printed.stdout)
+        same(os.path.join(s.samples, name), out, "as jpeg-write -q 90,90")
+    automatic = cli("resize", "--box", "100x100", "-x", settings_file(s), os.path.join(written, "a.jpg"))
+    check(automatic.returncode == 0 and automatic.stdout.strip().endswith("75,40"),
+          "a write with automatic qualities takes the dialog's 75,40: %s" % automatic.stdout)
+    by_hand = os.path.join(written, "a75.jpg")
+    cli("jpeg-write", "-q", "75,40", os.path.join(written, "a.thm"), by_hand)
+    check(filecmp.cmp(os.path.join(s.samples, "a.jpg"), by_hand, shallow=False) is False,
+          "75,40 would have written another file")
 
 
 def main():
