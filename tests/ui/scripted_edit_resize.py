@@ -6,6 +6,7 @@ Usage: scripted_edit_resize.py VISTELLO VISTELLO_CLI [--xvfb]. Exit 77 means ski
 import filecmp
 import glob
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -62,17 +63,21 @@ def resize_page(s):
     for name in PAIR:
         same(os.path.join(s.samples, "Copy of " + name), os.path.join(oracle, "Copy of " + name), "resized " + name)
         same(os.path.join(s.samples, name), os.path.join(untouched, name), "with Make copy the picture stays")
+    # Values typed before "Cancel" are kept as well.
+    s.run(["wait-idle", "select 0", "key Ctrl+R", "fill #1=800", "fill #2=600", "button Cancel", "quit"])
     stored = open(settings_file(s), encoding="utf-8-sig").read()
-    check("ResizeMakeCopy" in stored and "Resize" in stored, "the page's settings are stored")
+    record = re.search(r'Attr="Resize" Type="string">([^<]*)<', stored)
+    check(record and ";800;600;" in record.group(1), "Cancel stored the typed box: %s" % (record and record.group(1)))
+    check('Attr="ResizeMakeCopy" Type="bool">true<' in stored, "Make copy stored")
 
 
 def resize_limit_not_met(s):
     oracle = copies_of(s, ["IMG_0003.jpg"], "oracle")
     # Size and limit: the quality is searched; no JPEG of 640x480 with its
     # EXIF block fits in 1 KB.
-    st = s.run(["wait-idle", "select 2", "task Resize", "tick File size: on", "state", "fill #8=1",
+    st = s.run(["wait-idle", "select 2", "task Resize", "tick File size: on", "fill #8=1",
                 "tick Make copy on", "button Change", "wait-jobs 60000", "state", "quit"])
-    ticked, done = st
+    done = st[-1]
     messages = done.get("messages", [])
     check(any("1 KB" in m and "Copy of IMG_0003.jpg" in m for m in messages),
           "the window names the picture above its limit %s" % messages)
@@ -137,8 +142,16 @@ def convert_page(s):
           "75,40 would have written another file")
 
 
+def viewer_format_settings(s):
+    """The viewer's context menu offers a JPEG's "Format settings...": the same dialog."""
+    s.run(["wait-idle", "menu Format settings...", "click 400 300 right", "fill Luminance:=60",
+           "fill Chrominance:=30", "button OK", "wait-idle", "quit"], options=["-v", "3"])
+    stored = open(settings_file(s), encoding="utf-8-sig").read()
+    check('Attr="Jpeg_property" Type="string">60,30<' in stored, "the viewer's dialog stored 60,30")
+
+
 def main():
-    return sw.run_scenarios([resize_page, resize_limit_not_met, convert_page], ("convert",))
+    return sw.run_scenarios([resize_page, resize_limit_not_met, convert_page, viewer_format_settings], ("convert",))
 
 
 if __name__ == "__main__":
