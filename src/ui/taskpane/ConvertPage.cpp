@@ -1,5 +1,6 @@
 #include "ui/taskpane/ConvertPage.h"
 
+#include "app/window/taskpane/FormatOptions.h"
 #include "app/window/taskpane/PageJobs.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/settings/SettingKeys.h"

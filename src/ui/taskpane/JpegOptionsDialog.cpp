@@ -1,6 +1,6 @@
 #include "ui/taskpane/JpegOptionsDialog.h"
 
-#include "app/window/taskpane/ConvertTargets.h"
+#include "app/window/taskpane/FormatOptions.h"
 #include "resources/EditPageStrings.h"
 #include "ui/taskpane/QualitySlider.h"
 

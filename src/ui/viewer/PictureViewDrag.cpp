@@ -2,7 +2,7 @@
 // with Shift a band whose colours are measured; and its context menu.
 #include "ui/viewer/PictureView.h"
 
-#include "app/window/taskpane/ConvertTargets.h"
+#include "app/window/taskpane/FormatOptions.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "ui/common/FileDrag.h"
 

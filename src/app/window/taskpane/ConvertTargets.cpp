@@ -1,7 +1,6 @@
 #include "app/window/taskpane/ConvertTargets.h"
 
 #include "core/filetypes/PictureFileTypes.h"
-#include "core/settings/SettingsStore.h"
 
 namespace vistello {
 
@@ -31,26 +30,6 @@ int chosenTarget(const std::vector<ConvertTarget>& targets, const QString& store
         if (targets[i].extension.compare(stored, Qt::CaseInsensitive) == 0)
             return int(i);
     return targets.empty() ? -1 : 0;
-}
-
-bool formatHasOptionsDialog(const QString& formatName)
-{
-    return formatName == QLatin1String("Jpeg");
-}
-
-QString formatOptions(SettingsStore& store, const QString& formatName)
-{
-    return store.getString(formatName + QStringLiteral("_property"));
-}
-
-void storeFormatOptions(SettingsStore& store, const PictureFileTypes& types, const QString& formatName,
-                        const QString& options)
-{
-    store.setString(formatName + QStringLiteral("_property"), options);
-    for (const FormatListEntry& format : types.formats())
-        if (format.formatName == formatName)
-            if (const PictureFileType* type = types.typeOf(format.firstExtension); type && type->setProperties)
-                type->setProperties(options);
 }
 
 } // namespace vistello

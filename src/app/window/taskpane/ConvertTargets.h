@@ -7,7 +7,6 @@
 namespace vistello {
 
 class PictureFileTypes;
-class SettingsStore;
 
 struct ConvertTarget {
     QString extension;   // with the dot
@@ -23,15 +22,5 @@ std::vector<ConvertTarget> convertTargets(const PictureFileTypes& types);
 // The entry of the stored extension (compared without case); the first
 // entry when none has it; -1 for an empty list.
 int chosenTarget(const std::vector<ConvertTarget>& targets, const QString& stored);
-
-// The formats whose options the program can edit in a dialog: JPEG's two qualities.
-bool formatHasOptionsDialog(const QString& formatName);
-
-// A format's option string ("<formatName>_property").
-QString formatOptions(SettingsStore& store, const QString& formatName);
-// Stores the option string and hands it to the format, so that the next
-// picture it writes uses it.
-void storeFormatOptions(SettingsStore& store, const PictureFileTypes& types, const QString& formatName,
-                        const QString& options);
 
 } // namespace vistello
