@@ -48,7 +48,8 @@ ResizeSettings afterPanelClick(ResizeSettings shown, ResizePanelClick click)
             r.qualityGiven = true;
         }
         break;
-    case ResizePanelClick::FixedSize: r.fixedSize = !shown.fixedSize; break;
+    // Either radio turns the choice over: a click on the selected one selects the other.
+    case ResizePanelClick::FixedSize:
     case ResizePanelClick::Relative: r.fixedSize = !shown.fixedSize; break;
     }
     return withTwoOptionsTicked(r);
