@@ -3,6 +3,7 @@
 #include "resources/AppStrings.h"
 #include "resources/CoreStrings.h"
 #include "resources/DecodeStrings.h"
+#include "resources/EditPageStrings.h"
 #include "resources/EditStrings.h"
 #include "resources/FolderStrings.h"
 #include "resources/InfoStrings.h"
@@ -43,6 +44,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kViewerButtonStrings,
     kJobListStrings,
     kTaskPaneStrings,
+    kEditPageStrings,
 };
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
@@ -57,6 +59,7 @@ static_assert(isSortedById(kFolderStrings), "FolderStrings must be sorted by num
 static_assert(isSortedById(kViewerButtonStrings), "ViewerButtonStrings must be sorted by number");
 static_assert(isSortedById(kJobListStrings), "JobListStrings must be sorted by number");
 static_assert(isSortedById(kTaskPaneStrings), "TaskPaneStrings must be sorted by number");
+static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by number");
 
 } // namespace
 

@@ -3,7 +3,9 @@
 #include "app/window/taskpane/TaskPageModes.h"
 #include "app/window/taskpane/TransformPages.h"
 #include "core/lists/PictureLists.h"
+#include "ui/taskpane/ConvertPage.h"
 #include "ui/taskpane/CopyPicturesPage.h"
+#include "ui/taskpane/ResizePage.h"
 #include "ui/taskpane/TaskPageContext.h"
 #include "ui/taskpane/TransformPage.h"
 
@@ -20,6 +22,8 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
         return new TransformPage(mode, context, parent);
     switch (mode) {
     case taskpage::CopyPictures: return new CopyPicturesPage(mode, context, parent);
+    case taskpage::Resize: return new ResizePage(mode, context, parent);
+    case taskpage::ConvertFormat: return new ConvertPage(mode, context, parent);
     default: return nullptr;
     }
 }

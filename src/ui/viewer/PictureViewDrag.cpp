@@ -2,6 +2,8 @@
 // with Shift a band whose colours are measured; and its context menu.
 #include "ui/viewer/PictureView.h"
 
+#include "app/window/taskpane/FormatOptions.h"
+#include "core/filetypes/PictureFileTypes.h"
 #include "ui/common/FileDrag.h"
 
 #include <QApplication>
@@ -93,7 +95,9 @@ void PictureView::paintMeasureBand(QPainter& painter) const
 
 void PictureView::contextMenuEvent(QContextMenuEvent* event)
 {
-    const std::vector<ViewerMenuEntry> entries = viewerMenu({zoomOn_, false, false, pictureOk(), false});
+    const PictureFileType* type = PictureFileTypes::instance().typeOf(path_);
+    const bool hasSettings = type && formatHasOptionsDialog(type->formatName);
+    const std::vector<ViewerMenuEntry> entries = viewerMenu({zoomOn_, false, false, pictureOk(), hasSettings});
     if (entries.empty())
         return;
     unsetCursor(); // the pointer shows while the menu is open

@@ -5,6 +5,8 @@
 #include "app/window/viewer/ColourMeasure.h"
 #include "app/window/viewer/TurnConfirmation.h"
 #include "app/window/viewer/ViewerKeys.h"
+#include "app/window/viewer/ViewerMouse.h"
+#include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
@@ -15,6 +17,7 @@
 #include "platform/MediaSupport.h"
 #include "ui/pictureinfo/PictureDataPage.h"
 #include "ui/strip/PreviewStrip.h"
+#include "ui/taskpane/JpegOptionsDialog.h"
 #include "ui/viewer/AutoShowController.h"
 #include "ui/viewer/PicturePage.h"
 #include "ui/viewer/PictureView.h"
@@ -137,6 +140,10 @@ void ViewerController::command(int id, bool withCtrl)
     case viewer::MoveUp: view->moveZoomed({0, -ZoomView::kMoveStep}); break;
     case viewer::MoveRight: view->moveZoomed({ZoomView::kMoveStep, 0}); break;
     case viewer::MoveLeft: view->moveZoomed({-ZoomView::kMoveStep, 0}); break;
+    case kFormatSettingsCommand:
+        if (const PictureFileType* type = PictureFileTypes::instance().typeOf(view->path()))
+            editFormatSettings(view, store_, PictureFileTypes::instance(), type->formatName);
+        break;
     default: break;
     }
 }

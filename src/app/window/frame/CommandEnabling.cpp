@@ -35,11 +35,11 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::MirrorVertical:
     case command::Greyscale:
     case command::SetWallpaper:
+    case command::Resize:
+    case command::ConvertFormat:
         return c.listCount > 0;
     // Their pages are still to come: the keys do nothing yet.
     case command::ChangeComment:
-    case command::ConvertFormat:
-    case command::Resize:
     case command::RedEye:
     case command::PictureCheck:
         return false;

@@ -68,8 +68,6 @@ bool commandPageBuilt(int id)
     case command::RedEye:
     case command::Rename:
     case command::HtmlPage:
-    case command::Resize:
-    case command::ConvertFormat:
     case command::PictureCheck: return false;
     default: return true;
     }

@@ -14,6 +14,8 @@ int modeForCommand(int id)
     case command::Greyscale: return Greyscale;
     case command::CopyPictures: return CopyPictures;
     case command::SetWallpaper: return Wallpaper;
+    case command::Resize: return Resize;
+    case command::ConvertFormat: return ConvertFormat;
     default: return None;
     }
 }

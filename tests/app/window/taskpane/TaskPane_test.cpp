@@ -146,9 +146,9 @@ TEST(TaskItems, SeventeenInOrderAndPagesStillToComeDisabled)
     ASSERT_NE(copy, nullptr);
     EXPECT_TRUE(taskItemEnabled(*copy, some));
     EXPECT_FALSE(taskItemEnabled(*copy, none));
-    const TaskItem* resize = findTaskItem(taskItems(), QStringLiteral("Resize"));
-    ASSERT_NE(resize, nullptr);
-    EXPECT_FALSE(taskItemEnabled(*resize, some));
+    const TaskItem* redEye = findTaskItem(taskItems(), QStringLiteral("Remove red eyes"));
+    ASSERT_NE(redEye, nullptr);
+    EXPECT_FALSE(taskItemEnabled(*redEye, some));
     EXPECT_TRUE(taskItemEnabled(*findTaskItem(taskItems(), QStringLiteral("Information")), none));
     EXPECT_EQ(findTaskItem(taskItems(), QStringLiteral("Nothing like this")), nullptr);
 }
