@@ -35,9 +35,10 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::MirrorVertical:
     case command::Greyscale:
     case command::SetWallpaper:
+    case command::Rename:
+    case command::ChangeComment:
         return c.listCount > 0;
     // Their pages are still to come: the keys do nothing yet.
-    case command::ChangeComment:
     case command::ConvertFormat:
     case command::Resize:
     case command::RedEye:
