@@ -59,15 +59,24 @@ def rename_refused(s):
     before = contents(s.samples)
     st = s.run(["resize 1000 700", "command 40157", "wait-idle", "select 0,1", "key F2",
                 "fill New picture name=IMG_%04d", "fill Start index=3", "button Rename", "state",
-                "select 0", "fill New picture name=IMG_0002", "button Rename", "state", "quit"])
-    several, single = st
+                "select 0", "fill New picture name=IMG_0002", "button Rename", "state",
+                "fill New picture name=Beach", "button Rename", "wait-jobs 30000", "wait-idle", "state", "quit"])
+    several, single, renamed = st
     check(any(OVERRIDE in m for m in several.get("messages", [])), "the override message %s" % several.get("messages"))
     check(several["taskPane"]["page"] and several["taskPane"]["page"]["heading"] == "Rename",
           "the page is open again %s" % several["taskPane"]["page"])
     check(any("already exist" in m and "IMG_0002.jpg" in m for m in single.get("messages", [])),
           "the name-taken message %s" % single.get("messages"))
     check(single["taskPane"]["page"] is not None, "the page is open again after one picture")
-    check(contents(s.samples) == before, "nothing renamed")
+    first = os.path.basename(single["list"]["currentPath"])
+    after = contents(s.samples)
+    base = os.path.splitext(first)[0]
+    # The sound memo follows its picture.
+    expected = sorted("Beach" + os.path.splitext(n)[1] if os.path.splitext(n)[0] == base else n for n in before)
+    check(sorted(after) == expected and after.get("Beach.jpg") == before[first],
+          "only %s and its memo became Beach: %s" % (first, sorted(after)))
+    check(os.path.basename(renamed["list"]["currentPath"]) == "Beach.jpg", "the list names Beach.jpg %s"
+          % renamed["list"]["currentPath"])
 
 
 def comment_list_line(path, key):
