@@ -115,8 +115,8 @@ void RenamePage::fill()
 
 void RenamePage::rename()
 {
-    const RenamePageValues values{name_->text(), start_->value(), useDate_->isChecked() && useDate_->isEnabled(),
-                                  renameAll_->isChecked()};
+    // A disabled date box keeps its stored state; a picture without a date is named as typed anyway.
+    const RenamePageValues values{name_->text(), start_->value(), useDate_->isChecked(), renameAll_->isChecked()};
     const std::optional<RenameRequest> request =
         renameRequestFrom(values, pictures(), context_.store.get(setting::RenameNewPictureName));
     if (!request)
