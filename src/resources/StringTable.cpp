@@ -10,6 +10,7 @@
 #include "resources/JobListStrings.h"
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
+#include "resources/OrganizePageStrings.h"
 #include "resources/PublishStrings.h"
 #include "resources/TaskPaneStrings.h"
 #include "resources/ViewerButtonStrings.h"
@@ -45,6 +46,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kJobListStrings,
     kTaskPaneStrings,
     kEditPageStrings,
+    kOrganizePageStrings,
 };
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
@@ -60,6 +62,7 @@ static_assert(isSortedById(kViewerButtonStrings), "ViewerButtonStrings must be s
 static_assert(isSortedById(kJobListStrings), "JobListStrings must be sorted by number");
 static_assert(isSortedById(kTaskPaneStrings), "TaskPaneStrings must be sorted by number");
 static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by number");
+static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be sorted by number");
 
 } // namespace
 

@@ -140,5 +140,19 @@ TEST_F(FileCommandsTest, JobResultsFindTheirEntriesByPath)
     EXPECT_EQ(view.events, QStringList({"removed a.jpg 0", "replaced b2.jpg 0", "changed c.jpg", "added d.jpg 2"}));
 }
 
+// A picture the list names twice follows its rename at both places.
+TEST_F(FileCommandsTest, RenamedPictureFollowsAtEveryIndex)
+{
+    const QString a = root.file(QStringLiteral("a.jpg"));
+    const QString b = root.file(QStringLiteral("b.jpg"));
+    const QString a2 = root.file(QStringLiteral("a2.jpg"));
+    showFolder({a, b, a}, 2, {a, b, a});
+    commands().entryRenamed(a, a2);
+    EXPECT_EQ(lists.current().entries().toStringList(), QStringList({a2, b, a2}));
+    EXPECT_EQ(lists.current().selection().toStringList(), QStringList({a2, b, a2}));
+    EXPECT_EQ(lists.current().currentPath(), a2);
+    EXPECT_EQ(view.events, QStringList({"replaced a2.jpg 0", "replaced a2.jpg 2"}));
+}
+
 } // namespace
 } // namespace vistello::test

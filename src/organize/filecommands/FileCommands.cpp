@@ -124,15 +124,16 @@ void FileCommands::resultWritten(const QString& path, int resultCount)
 void FileCommands::entryRenamed(const QString& oldPath, const QString& newPath)
 {
     // Found by its old path: the list may have changed since the job started.
+    // A list may name a picture more than once; every entry follows it.
     PictureList& list = c_.lists.current();
-    const int index = list.entries().find(0, oldPath);
-    if (index < 0)
-        return;
-    list.entries().set(index, newPath);
-    const int selected = list.selection().find(0, oldPath);
-    if (selected >= 0)
-        list.selection().set(selected, newPath);
-    broadcastToViews([&](ViewListener& v) { v.pictureReplaced(newPath, index); });
+    PathArray& entries = list.entries();
+    for (int index = entries.find(0, oldPath); index >= 0; index = entries.find(index + 1, oldPath)) {
+        entries.set(index, newPath);
+        broadcastToViews([&](ViewListener& v) { v.pictureReplaced(newPath, index); });
+    }
+    PathArray& selection = list.selection();
+    for (int index = selection.find(0, oldPath); index >= 0; index = selection.find(index + 1, oldPath))
+        selection.set(index, newPath);
 }
 
 void FileCommands::cacheRenamed(const QString& oldPath, const QString& newPath)

@@ -125,6 +125,7 @@ private:
     void createTaskPane();
     // A task-pane command (pages, list export); false when it is not one.
     bool taskCommand(int id);
+    void changeComments();
     // The list's selection changed: the pane's page and items follow.
     void selectionChanged();
     void pointerOverPicture(const QString& path);

@@ -10,6 +10,8 @@
 #include "core/jobs/JobRegistry.h"
 #include "core/lists/PictureLists.h"
 #include "ui/frame/LeftPane.h"
+#include "organize/filecommands/FileCommands.h"
+#include "ui/taskpane/CommentDialog.h"
 #include "ui/taskpane/JobListView.h"
 #include "ui/taskpane/TaskPane.h"
 #include "ui/taskpane/TaskPaneController.h"
@@ -47,7 +49,22 @@ bool MainWindow::taskCommand(int id)
                          false);
         return true;
     }
+    if (id == command::ChangeComment) {
+        changeComments();
+        return true;
+    }
     return taskPane_->command(id);
+}
+
+void MainWindow::changeComments()
+{
+    CommentDialog dialog(store_, lists_, [this](const QStringList& changed) {
+        // The viewer's text line and every other view read the comments anew.
+        for (const QString& path : changed)
+            fileCommands_->pictureChanged(path);
+        taskPane_->pictureChanged(changed);
+    }, this);
+    dialog.exec();
 }
 
 void MainWindow::selectionChanged()

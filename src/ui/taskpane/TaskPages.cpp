@@ -6,6 +6,7 @@
 #include "ui/taskpane/ConvertPage.h"
 #include "ui/taskpane/CopyPicturesPage.h"
 #include "ui/taskpane/ResizePage.h"
+#include "ui/taskpane/RenamePage.h"
 #include "ui/taskpane/TaskPageContext.h"
 #include "ui/taskpane/TransformPage.h"
 
@@ -24,6 +25,7 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
     case taskpage::CopyPictures: return new CopyPicturesPage(mode, context, parent);
     case taskpage::Resize: return new ResizePage(mode, context, parent);
     case taskpage::ConvertFormat: return new ConvertPage(mode, context, parent);
+    case taskpage::Rename: return new RenamePage(mode, context, parent);
     default: return nullptr;
     }
 }

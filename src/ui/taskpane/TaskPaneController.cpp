@@ -29,6 +29,7 @@
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QScreen>
+#include <utility>
 
 namespace vistello {
 
@@ -149,6 +150,14 @@ void TaskPaneController::pointerOver(const QString& path)
     lastPointerPath_ = path;
     const QString text = pictureInfoText(path, modifiedDateText(path), QFileInfo(path).size()).left(kMaxInfoText);
     setInfo(QFileInfo(path).fileName(), text);
+}
+
+void TaskPaneController::pictureChanged(const QStringList& paths)
+{
+    if (!paths.contains(lastPointerPath_))
+        return;
+    const QString path = std::exchange(lastPointerPath_, QString());
+    pointerOver(path);
 }
 
 void TaskPaneController::setInfo(const QString& title, const QString& text)

@@ -53,6 +53,8 @@ public:
     void selectionChanged();
     // The pointer is over a picture of the strip or the overview.
     void pointerOver(const QString& path);
+    // Pictures changed: the information box reads its picture anew.
+    void pictureChanged(const QStringList& paths);
     // The red-eye steps; both empty gives the slot back.
     void setSteps(const QString& title, const QString& text);
     void setInfo(const QString& title, const QString& text);

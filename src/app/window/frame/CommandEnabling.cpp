@@ -37,9 +37,10 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::SetWallpaper:
     case command::Resize:
     case command::ConvertFormat:
+    case command::Rename:
+    case command::ChangeComment:
         return c.listCount > 0;
     // Their pages are still to come: the keys do nothing yet.
-    case command::ChangeComment:
     case command::RedEye:
     case command::PictureCheck:
         return false;

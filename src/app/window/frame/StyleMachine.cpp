@@ -37,7 +37,6 @@ constexpr Toggle kToggles[] = {
     {command::HtmlPage, style::HtmlGroup, style::HtmlPage},
     {command::PictureIndex, style::PictureIndex, style::PictureIndex},
     {command::Search, style::Search, style::Search},
-    {command::Rename, style::Rename, style::Rename},
     {command::RedEye, style::RedEye, style::RedEye},
 };
 

@@ -61,12 +61,10 @@ bool commandPageBuilt(int id)
 {
     switch (id) {
     case command::ActionList:
-    case command::ChangeComment:
     case command::Options:
     case command::Search:
     case command::PictureIndex:
     case command::RedEye:
-    case command::Rename:
     case command::HtmlPage:
     case command::PictureCheck: return false;
     default: return true;

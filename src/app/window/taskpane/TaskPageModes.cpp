@@ -16,6 +16,7 @@ int modeForCommand(int id)
     case command::SetWallpaper: return Wallpaper;
     case command::Resize: return Resize;
     case command::ConvertFormat: return ConvertFormat;
+    case command::Rename: return Rename;
     default: return None;
     }
 }

@@ -13,6 +13,7 @@ inline constexpr int Greyscale = 14;
 inline constexpr int CopyPictures = 20;
 inline constexpr int Wallpaper = 21;
 inline constexpr int ConvertFormat = 29;
+inline constexpr int Rename = 32;
 
 // The page a command opens, or None.
 int modeForCommand(int command);

@@ -42,10 +42,10 @@ TEST(KeysPage, ListsOnlyKeysThatRunTheirCommand)
 {
     const QString page = keysPage();
     ASSERT_FALSE(page.isEmpty());
+    // The paragraph of keys that do nothing yet, when there are such keys.
     const qsizetype notYet = page.indexOf(QStringLiteral("Not available yet"));
-    ASSERT_GT(notYet, 0);
-    const QString table = page.left(notYet);
-    const QString later = page.mid(notYet, page.indexOf(QStringLiteral("</p>"), notYet) - notYet);
+    const QString table = notYet < 0 ? page : page.left(notYet);
+    const QString later = notYet < 0 ? QString() : page.mid(notYet, page.indexOf(QStringLiteral("</p>"), notYet) - notYet);
     for (const Accelerator& accelerator : accelerators()) {
         const QString name = pageName(accelerator.keys);
         const QRegularExpression listed(QStringLiteral("<td>([^<]*[ ,])?%1(,[^<]*)?</td>")

@@ -65,12 +65,14 @@ TEST(WindowStyleMachine, PageCommandsToggle)
     setDisplayStyle(state, styleForCommand(state, command::PictureData, 0));
     EXPECT_EQ(state.displayStyle, 0x1u);
 
-    // F2 twice from the overview returns to the overview.
+    // F1 twice from the overview returns to the overview.
     setDisplayStyle(state, 0x2);
-    setDisplayStyle(state, styleForCommand(state, command::Rename, 0));
-    EXPECT_EQ(state.displayStyle, 0x400000u);
-    setDisplayStyle(state, styleForCommand(state, command::Rename, 0));
+    setDisplayStyle(state, styleForCommand(state, command::Information, 0));
+    EXPECT_EQ(state.displayStyle, 0x10000u);
+    setDisplayStyle(state, styleForCommand(state, command::Information, 0));
     EXPECT_EQ(state.displayStyle, 0x2u);
+    // F2 opens the rename page in the task pane: the central page stays.
+    EXPECT_EQ(styleForCommand(state, command::Rename, 0), 0u);
 
     // F9 opens the options tab used last, a bad one opens "Settings".
     EXPECT_EQ(styleForCommand(state, command::Options, 0x200), 0x200u);
