@@ -4,6 +4,8 @@
 #include "app/window/taskpane/TransformPages.h"
 #include "core/lists/PictureLists.h"
 #include "ui/taskpane/CopyPicturesPage.h"
+#include "ui/taskpane/GalleryPage.h"
+#include "ui/taskpane/IndexPage.h"
 #include "ui/taskpane/TaskPageContext.h"
 #include "ui/taskpane/TransformPage.h"
 
@@ -20,6 +22,8 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
         return new TransformPage(mode, context, parent);
     switch (mode) {
     case taskpage::CopyPictures: return new CopyPicturesPage(mode, context, parent);
+    case taskpage::HtmlGallery: return new GalleryPage(mode, context, parent);
+    case taskpage::PictureIndex: return new IndexPage(mode, context, parent);
     default: return nullptr;
     }
 }

@@ -64,10 +64,8 @@ bool commandPageBuilt(int id)
     case command::ChangeComment:
     case command::Options:
     case command::Search:
-    case command::PictureIndex:
     case command::RedEye:
     case command::Rename:
-    case command::HtmlPage:
     case command::Resize:
     case command::ConvertFormat:
     case command::PictureCheck: return false;

@@ -14,6 +14,8 @@ int modeForCommand(int id)
     case command::Greyscale: return Greyscale;
     case command::CopyPictures: return CopyPictures;
     case command::SetWallpaper: return Wallpaper;
+    case command::HtmlPage: return HtmlGallery;
+    case command::PictureIndex: return PictureIndex;
     default: return None;
     }
 }

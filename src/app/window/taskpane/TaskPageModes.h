@@ -12,6 +12,8 @@ inline constexpr int MirrorVertical = 13;
 inline constexpr int Greyscale = 14;
 inline constexpr int CopyPictures = 20;
 inline constexpr int Wallpaper = 21;
+inline constexpr int HtmlGallery = 30;
+inline constexpr int PictureIndex = 31;
 
 // The page a command opens, or None.
 int modeForCommand(int command);
