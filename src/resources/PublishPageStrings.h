@@ -62,10 +62,11 @@ inline constexpr int kAddFilmStripe = 36155;
 inline constexpr int kIndexBackgroundLabel = 36156;
 inline constexpr int kChangeColorButton = 36157;
 inline constexpr int kCreateIndexButton = 36158;
-inline constexpr int kResizeCopies = 36159;
-inline constexpr int kResizeWidthLabel = 36160;
-inline constexpr int kResizeHeightLabel = 36161;
-inline constexpr int kResizeQualityLabel = 36162;
+inline constexpr int kNewSize = 36159;
+inline constexpr int kSizeTimes = 36160;
+inline constexpr int kQualityLevel = 36161;
+inline constexpr int kLuminance = 36162;
+inline constexpr int kChrominance = 36163;
 
 inline constexpr StringRow kPublishPageStrings[] = {
     {kGalleryPageHeading, u"Create a HTML page"},
@@ -135,10 +136,11 @@ inline constexpr StringRow kPublishPageStrings[] = {
     {kIndexBackgroundLabel, u"Background color for index pictures"},
     {kChangeColorButton, u"Change Color"},
     {kCreateIndexButton, u"Create index"},
-    {kResizeCopies, u"Resize the linked pictures"},
-    {kResizeWidthLabel, u"Width:"},
-    {kResizeHeightLabel, u"Height:"},
-    {kResizeQualityLabel, u"Quality:"},
+    {kNewSize, u"New size:"},
+    {kSizeTimes, u"x"},
+    {kQualityLevel, u"Quality level:"},
+    {kLuminance, u"Luminance:"},
+    {kChrominance, u"Chrominance:"},
 };
 
 } // namespace vistello::strings

@@ -7,6 +7,7 @@
 #include "ui/taskpane/PageFields.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,9 +32,12 @@ GalleryPictureTab::GalleryPictureTab(SettingsStore& store, std::function<void()>
     , displayFileNames_(new QCheckBox(text(strings::kDisplayFilenames), this))
     , linkToPicture_(new QCheckBox(text(strings::kLinkToPicture), this))
     , linkToOriginal_(new QCheckBox(text(strings::kLinkToOriginal), this))
-    , resize_(new QCheckBox(text(strings::kResizeCopies), this))
+    , resize_(new QCheckBox(text(strings::kNewSize), this))
     , resizeWidth_(numberField(this))
     , resizeHeight_(numberField(this))
+    , quality_(new QCheckBox(text(strings::kQualityLevel), this))
+    , luminance_(numberField(this))
+    , chrominance_(numberField(this))
 {
     auto* layout = new QVBoxLayout(this);
     auto* help = new QLabel(text(strings::kPictureSettingsHelp), this);
@@ -46,8 +50,13 @@ GalleryPictureTab::GalleryPictureTab(SettingsStore& store, std::function<void()>
     layout->addWidget(linkToPicture_);
     layout->addWidget(linkToOriginal_);
     layout->addWidget(resize_);
-    addNumberRow(layout, this, text(strings::kResizeWidthLabel), {resizeWidth_}, text(strings::kPixelUnit));
-    addNumberRow(layout, this, text(strings::kResizeHeightLabel), {resizeHeight_}, text(strings::kPixelUnit));
+    QHBoxLayout* box = addNumberRow(layout, this, QString(), {resizeWidth_}, QString());
+    box->insertWidget(2, new QLabel(text(strings::kSizeTimes), this));
+    box->insertWidget(3, resizeHeight_);
+    box->insertWidget(4, new QLabel(text(strings::kPixelUnit), this));
+    layout->addWidget(quality_);
+    addNumberRow(layout, this, text(strings::kLuminance), {luminance_}, QString());
+    addNumberRow(layout, this, text(strings::kChrominance), {chrominance_}, QString());
     auto* ok = new QPushButton(text(strings::kPageOk), this);
     auto* cancel = new QPushButton(text(strings::kPageCancel), this);
     auto* applyButton = new QPushButton(text(strings::kPageApply), this);
@@ -57,6 +66,8 @@ GalleryPictureTab::GalleryPictureTab(SettingsStore& store, std::function<void()>
     connect(linkToPicture_, &QCheckBox::toggled, linkToOriginal_, &QWidget::setEnabled);
     connect(resize_, &QCheckBox::toggled, resizeWidth_, &QWidget::setEnabled);
     connect(resize_, &QCheckBox::toggled, resizeHeight_, &QWidget::setEnabled);
+    connect(quality_, &QCheckBox::toggled, luminance_, &QWidget::setEnabled);
+    connect(quality_, &QCheckBox::toggled, chrominance_, &QWidget::setEnabled);
     connect(ok, &QPushButton::clicked, this, [this, close] {
         apply();
         close();
@@ -77,6 +88,9 @@ GalleryPictureFields GalleryPictureTab::fields() const
     f.resizeEnabled = resize_->isChecked();
     f.resizeWidth = resizeWidth_->text();
     f.resizeHeight = resizeHeight_->text();
+    f.qualityGiven = quality_->isChecked();
+    f.luminance = luminance_->text();
+    f.chrominance = chrominance_->text();
     return f;
 }
 
@@ -93,6 +107,11 @@ void GalleryPictureTab::showFields(const GalleryPictureFields& f)
     resizeHeight_->setText(f.resizeHeight);
     resizeWidth_->setEnabled(f.resizeEnabled);
     resizeHeight_->setEnabled(f.resizeEnabled);
+    quality_->setChecked(f.qualityGiven);
+    luminance_->setText(f.luminance);
+    chrominance_->setText(f.chrominance);
+    luminance_->setEnabled(f.qualityGiven);
+    chrominance_->setEnabled(f.qualityGiven);
 }
 
 void GalleryPictureTab::apply()

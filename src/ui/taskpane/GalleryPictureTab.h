@@ -1,7 +1,8 @@
 #pragma once
 // "Picture settings" of the gallery: thumbnail box, the three link and
-// name options, and how the linked copies are scaled (the HTMLResize
-// record). OK stores and closes the page, Apply stores.
+// name options, and how the linked copies are scaled and compressed (the
+// box and qualities of the HTMLResize record). OK stores and closes the
+// page, Apply stores.
 #include <QWidget>
 #include <functional>
 
@@ -32,6 +33,9 @@ private:
     QCheckBox* resize_;
     QLineEdit* resizeWidth_;
     QLineEdit* resizeHeight_;
+    QCheckBox* quality_;
+    QLineEdit* luminance_;
+    QLineEdit* chrominance_;
 };
 
 } // namespace vistello

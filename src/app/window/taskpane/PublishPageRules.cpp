@@ -92,7 +92,10 @@ GalleryPictureFields galleryPictureFields(SettingsStore& store)
             store.get(setting::LinkToOriginal),
             record.enabled,
             QString::number(record.width),
-            QString::number(record.height)};
+            QString::number(record.height),
+            record.qualityGiven,
+            QString::number(record.lumaQuality),
+            QString::number(record.chromaQuality)};
 }
 
 GalleryPictureFields storeGalleryPictureFields(SettingsStore& store, const GalleryPictureFields& fields)
@@ -110,9 +113,18 @@ GalleryPictureFields storeGalleryPictureFields(SettingsStore& store, const Galle
         record.width = width;
     if (const int height = parsed(fields.resizeHeight); height > 0)
         record.height = height;
+    record.qualityGiven = fields.qualityGiven;
+    const auto quality = [](const QString& text, int& value) {
+        if (const int q = parsed(text); q >= 0 && q <= 100)
+            value = q;
+    };
+    quality(fields.luminance, record.lumaQuality);
+    quality(fields.chrominance, record.chromaQuality);
     store.setRecord(recordKey, record);
     shown.resizeWidth = QString::number(record.width);
     shown.resizeHeight = QString::number(record.height);
+    shown.luminance = QString::number(record.lumaQuality);
+    shown.chrominance = QString::number(record.chromaQuality);
     return shown;
 }
 

@@ -35,8 +35,8 @@ struct GalleryPageFields {
 GalleryPageFields galleryPageFields(SettingsStore& store);
 GalleryPageFields storeGalleryPageFields(SettingsStore& store, const GalleryPageFields& fields);
 
-// "Picture settings"; the copies' size goes into the HTMLResize record
-// (a size that is no positive number keeps the stored one).
+// "Picture settings"; the copies' size and qualities go into the HTMLResize
+// record (a value that is no number in range keeps the stored one).
 struct GalleryPictureFields {
     QString thumbWidth;
     QString thumbHeight;
@@ -46,6 +46,9 @@ struct GalleryPictureFields {
     bool resizeEnabled = true;
     QString resizeWidth;
     QString resizeHeight;
+    bool qualityGiven = true;
+    QString luminance;
+    QString chrominance;
 };
 GalleryPictureFields galleryPictureFields(SettingsStore& store);
 GalleryPictureFields storeGalleryPictureFields(SettingsStore& store, const GalleryPictureFields& fields);

@@ -4,6 +4,7 @@
 #include "app/window/taskpane/PublishPageRules.h"
 #include "core/settings/ResizeSettings.h"
 #include "core/settings/SettingsStore.h"
+#include "core/settings/StringNormalization.h"
 #include "publish/gallery/GalleryTemplates.h"
 #include "support/TempDir.h"
 
@@ -14,6 +15,12 @@ namespace vistello {
 namespace {
 
 using test::TempDir;
+
+// The template fields register the standard templates with the store's
+// rules; later tests expect none registered.
+struct TemplatesRegistered {
+    ~TemplatesRegistered() { setBuiltInTextProvider(nullptr); }
+};
 
 TEST(PublishPageRules, TargetFolderBalloons)
 {
@@ -72,6 +79,7 @@ TEST(PublishPageRules, GalleryFieldsAsTheStoreKeepsThem)
 
 TEST(PublishPageRules, PictureSettingsAndTemplates)
 {
+    const TemplatesRegistered registered;
     TempDir dir;
     SettingsStore store(dir.path());
     GalleryPictureFields typed = galleryPictureFields(store);
@@ -83,15 +91,22 @@ TEST(PublishPageRules, PictureSettingsAndTemplates)
     typed.resizeEnabled = false;
     typed.resizeWidth = "800";
     typed.resizeHeight = "no";
+    typed.qualityGiven = false;
+    typed.luminance = "75";
+    typed.chrominance = "101";
     const GalleryPictureFields shown = storeGalleryPictureFields(store, typed);
     EXPECT_EQ(shown.thumbWidth, "120");
     EXPECT_EQ(shown.thumbHeight, "64");
     EXPECT_EQ(shown.resizeHeight, "480");
+    EXPECT_EQ(shown.luminance, "75");
+    EXPECT_EQ(shown.chrominance, "90");
     EXPECT_FALSE(store.getBool("LinkToOriginal", true));
     const ResizeSettings record = store.getRecord("HTMLResize", ResizeSettings{});
     EXPECT_FALSE(record.enabled);
     EXPECT_EQ(record.width, 800);
     EXPECT_EQ(record.height, 480);
+    EXPECT_FALSE(record.qualityGiven);
+    EXPECT_EQ(record.lumaQuality, 75);
 
     GalleryTemplateFields templates = galleryTemplateFields(store);
     EXPECT_EQ(templates.indexTemplate, builtInIndexTemplate());
