@@ -69,7 +69,7 @@ QWidget* GalleryPage::makeMainTab()
     create_ = new QPushButton(text(strings::kGalleryCreateButton), tab);
     auto* cancel = new QPushButton(text(strings::kPageCancel), tab);
     auto* apply = new QPushButton(text(strings::kPageApply), tab);
-    addButtonRow(layout, {create_, cancel, apply});
+    addButtonRows(layout, {create_, cancel, apply});
     layout->addStretch(1);
     connect(create_, &QPushButton::clicked, this, &GalleryPage::create);
     connect(cancel, &QPushButton::clicked, this, [this] { context_.close(); });

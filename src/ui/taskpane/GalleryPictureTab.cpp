@@ -51,16 +51,16 @@ GalleryPictureTab::GalleryPictureTab(SettingsStore& store, std::function<void()>
     layout->addWidget(linkToOriginal_);
     layout->addWidget(resize_);
     QHBoxLayout* box = addNumberRow(layout, this, QString(), {resizeWidth_}, QString());
-    box->insertWidget(2, new QLabel(text(strings::kSizeTimes), this));
-    box->insertWidget(3, resizeHeight_);
-    box->insertWidget(4, new QLabel(text(strings::kPixelUnit), this));
+    box->insertWidget(1, new QLabel(text(strings::kSizeTimes), this));
+    box->insertWidget(2, resizeHeight_);
+    box->insertWidget(3, new QLabel(text(strings::kPixelUnit), this));
     layout->addWidget(quality_);
     addNumberRow(layout, this, text(strings::kLuminance), {luminance_}, QString());
     addNumberRow(layout, this, text(strings::kChrominance), {chrominance_}, QString());
     auto* ok = new QPushButton(text(strings::kPageOk), this);
     auto* cancel = new QPushButton(text(strings::kPageCancel), this);
     auto* applyButton = new QPushButton(text(strings::kPageApply), this);
-    addButtonRow(layout, {ok, cancel, applyButton});
+    addButtonRows(layout, {ok, cancel, applyButton});
     layout->addStretch(1);
     // The original is linked from the picture page only.
     connect(linkToPicture_, &QCheckBox::toggled, linkToOriginal_, &QWidget::setEnabled);

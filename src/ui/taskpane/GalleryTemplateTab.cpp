@@ -71,7 +71,7 @@ GalleryTemplateTab::GalleryTemplateTab(SettingsStore& store, Prompts& prompts, s
     auto* ok = new QPushButton(text(strings::kPageOk), this);
     auto* cancel = new QPushButton(text(strings::kPageCancel), this);
     auto* applyButton = new QPushButton(text(strings::kPageApply), this);
-    addButtonRow(layout, {ok, cancel, applyButton});
+    addButtonRows(layout, {ok, cancel, applyButton});
     layout->addStretch(1);
     connect(ok, &QPushButton::clicked, this, [this, close] {
         apply();

@@ -68,7 +68,7 @@ IndexPage::IndexPage(int mode, const TaskPageContext& context, QWidget* parent)
     layout->addLayout(colourRow);
     auto* cancel = new QPushButton(text(strings::kPageCancel), this);
     auto* applyButton = new QPushButton(text(strings::kPageApply), this);
-    addButtonRow(layout, {create_, cancel, applyButton});
+    addButtonRows(layout, {create_, cancel, applyButton});
     connect(change, &QPushButton::clicked, this, &IndexPage::chooseColour);
     connect(create_, &QPushButton::clicked, this, &IndexPage::create);
     connect(cancel, &QPushButton::clicked, this, [this] { context_.close(); });

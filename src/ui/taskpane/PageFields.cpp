@@ -40,12 +40,16 @@ QLineEdit* numberField(QWidget* owner, const QString& toolTip)
 QHBoxLayout* addNumberRow(QBoxLayout* layout, QWidget* owner, const QString& label,
                           std::initializer_list<QLineEdit*> fields, const QString& unit)
 {
+    // The label above its fields: the pane is too narrow for both on one line.
+    if (!label.isEmpty()) {
+        auto* text = new QLabel(label, owner);
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        if (fields.size() > 0)
+            text->setBuddy(*fields.begin());
+        layout->addWidget(text);
+    }
     auto* row = new QHBoxLayout;
-    auto* text = new QLabel(label, owner);
-    text->setTextFormat(Qt::PlainText);
-    if (fields.size() > 0)
-        text->setBuddy(*fields.begin());
-    row->addWidget(text);
     for (QLineEdit* field : fields)
         row->addWidget(field);
     if (!unit.isEmpty()) {
@@ -58,14 +62,20 @@ QHBoxLayout* addNumberRow(QBoxLayout* layout, QWidget* owner, const QString& lab
     return row;
 }
 
-QHBoxLayout* addButtonRow(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons)
+void addButtonRows(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons)
 {
-    auto* row = new QHBoxLayout;
-    for (QPushButton* button : buttons)
+    // The first button on a row of its own, the others below it: three
+    // buttons side by side would be wider than the pane.
+    QHBoxLayout* row = nullptr;
+    for (QPushButton* button : buttons) {
+        if (!row || button == *(buttons.begin() + 1)) {
+            row = new QHBoxLayout;
+            layout->addLayout(row);
+        }
         row->addWidget(button);
-    row->addStretch(1);
-    layout->addLayout(row);
-    return row;
+    }
+    if (row)
+        row->addStretch(1);
 }
 
 void showFieldBalloon(QLineEdit* field, const FieldBalloon& balloon)

@@ -17,12 +17,12 @@ struct FieldBalloon;
 
 // A wrapping label and below it its field (the label's buddy).
 QLineEdit* addLabelledField(QBoxLayout* layout, QWidget* owner, const QString& label, const QString& toolTip = {});
-// "Label: [a] [b] unit" on one line; the fields are narrow.
+// "Label:" and below it "[a] [b] unit"; the fields are narrow.
 QHBoxLayout* addNumberRow(QBoxLayout* layout, QWidget* owner, const QString& label,
                           std::initializer_list<QLineEdit*> fields, const QString& unit);
 QLineEdit* numberField(QWidget* owner, const QString& toolTip = {});
-// Buttons with the texts, left-aligned, appended to layout.
-QHBoxLayout* addButtonRow(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons);
+// The buttons, left-aligned: the first alone, the others on a row below.
+void addButtonRows(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons);
 // The balloon at the middle of the field for 10 seconds; the field takes
 // the focus.
 void showFieldBalloon(QLineEdit* field, const FieldBalloon& balloon);
