@@ -23,6 +23,7 @@ inline constexpr int kSheetTooLarge = 34516;
 inline constexpr int kSheetsNotWritten = 34517;
 inline constexpr int kGalleryCreated = 34518;
 inline constexpr int kGalleryRunning = 34519;
+inline constexpr int kNoTargetFolder = 34520;
 
 inline constexpr StringRow kPublishStrings[] = {
     {kGalleryHeading, u"HTML page creation"},
@@ -44,6 +45,7 @@ inline constexpr StringRow kPublishStrings[] = {
     {kSheetsNotWritten, u"These index pictures could not be created:\n%1"},
     {kGalleryCreated, u"The HTML page \"%1\"\nwas created.\nWould you like to view the HTML page?"},
     {kGalleryRunning, u"A HTML page will be created in the folder\n\"%1\"\nalready."},
+    {kNoTargetFolder, u"Specify a target folder.\n(e.g. by using the folder view on the left side)"},
 };
 
 } // namespace vistello::strings

@@ -11,6 +11,7 @@
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/OrganizePageStrings.h"
+#include "resources/PublishPageStrings.h"
 #include "resources/PublishStrings.h"
 #include "resources/TaskPaneStrings.h"
 #include "resources/ViewerButtonStrings.h"
@@ -47,6 +48,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kTaskPaneStrings,
     kEditPageStrings,
     kOrganizePageStrings,
+    kPublishPageStrings,
 };
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
@@ -63,6 +65,7 @@ static_assert(isSortedById(kJobListStrings), "JobListStrings must be sorted by n
 static_assert(isSortedById(kTaskPaneStrings), "TaskPaneStrings must be sorted by number");
 static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by number");
 static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be sorted by number");
+static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sorted by number");
 
 } // namespace
 

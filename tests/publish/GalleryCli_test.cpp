@@ -2,6 +2,8 @@
 // python3's html.parser (every link resolves), refusals leave the target as
 // it was, and damaged pictures and odd names are handled.
 #include "app/SampleTools.h"
+#include "core/settings/ResizeSettings.h"
+#include "core/settings/SettingsStore.h"
 #include "publish/PublishFixtures.h"
 #include "support/TempDir.h"
 
@@ -133,6 +135,45 @@ TEST_F(GalleryCli, BackgroundIsWrittenWhenOnlyTheIndexTemplateUsesIt)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(QFile::exists(out() + "_b.jpg"));
     EXPECT_FALSE(QFile::exists(out() + "_n.gif"));
+}
+
+TEST_F(GalleryCli, SingleQuotedTemplatesKeepNamesWithApostrophes)
+{
+    const QString indexTemplate =
+        dir.write("index.html", "<html><title>%1</title><body>%3<table>%4</table><a href='%1'>x</a></body></html>");
+    const QString pictureTemplate = dir.write(
+        "picture.html", "<html><a href='%2'>p</a> <a href='%3'>n</a> <img src='%5' alt='%6'> %8x%9 '%7'</html>");
+    const QString bob = dir.write("src/Bob's.jpg", plainJpeg(64, 48, Qt::red, "Bob's dog"));
+    const test::CliRun run = gallery(QStringList{"--index-template", indexTemplate, "--picture-template",
+                                                 pictureTemplate, "--title", "Bob's"} + QStringList{bob} + pictures(1));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(out() + "k_Bob's.jpg"));
+    const auto unresolved = unresolvedLinks(out());
+    if (!unresolved)
+        SKIP_OR_FAIL("python3 is not installed");
+    // The title link points at no file: it only shows the title stays inside its quotes.
+    QStringList broken = *unresolved;
+    broken.removeAll(QStringLiteral("index.html: Bob's"));
+    EXPECT_TRUE(broken.isEmpty()) << broken.join('\n').toStdString();
+    EXPECT_TRUE(pageText(out() + "k_Bob's.html").contains("'Bob's'"));
+}
+
+TEST_F(GalleryCli, CopiesWithoutGivenQualityUseTheJpegOptions)
+{
+    SKIP_WITHOUT_TOOL("identify");
+    SettingsStore store(dir.file("home"));
+    ResizeSettings record;
+    record.qualityGiven = false;
+    store.setRecord(QStringLiteral("HTMLResize"), record);
+    store.setString(QStringLiteral("Jpeg_property"), QStringLiteral("40,40"));
+    const QString settings = dir.write("settings.xml", store.serialize());
+    const test::CliRun run = gallery(QStringList{"-x", settings} + pictures(1));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto quality = [&](const QString& name) {
+        return QString::fromUtf8(test::sampletools::runTool("identify", {"-format", "%Q", out() + name}).out);
+    };
+    EXPECT_EQ(quality("k_P01.jpg"), "40");
+    EXPECT_EQ(quality("t_P01.jpg"), "90"); // thumbnails are always 90
 }
 
 TEST_F(GalleryCli, DamagedPicturesAreLeftOutAndNeverNeighbours)

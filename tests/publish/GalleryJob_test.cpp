@@ -1,7 +1,9 @@
 // The gallery job asks after a failed write through its JobQuestion, which
 // the window answers on its own thread, and reports why it ended as
 // jobFailed.
+#include "app/window/taskpane/PublishPageRules.h"
 #include "core/filetypes/PictureFileTypes.h"
+#include "core/jobs/JobRegistry.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "jpegedit/jpegwrite/PictureWriting.h"
 #include "publish/PublishFixtures.h"
@@ -82,6 +84,23 @@ TEST(GalleryJob, AFailedWriteIsAskedOnTheWindowThreadAndYesEndsTheJob)
     refused.start();
     ASSERT_TRUE(waitUntilFinished(refused));
     EXPECT_EQ(failures, QStringList{"No pictures in Jpeg format are available\nfor the HTML page creation."});
+}
+
+// The job list's title is the heading above the folder; a second gallery
+// must be refused by the folder alone.
+TEST(GalleryJob, ARegisteredGalleryHoldsItsTargetFolder)
+{
+    PictureFileTypes& types = PictureFileTypes::instance();
+    TempDir dir;
+    GallerySettings settings;
+    settings.targetFolder = dir.file("out/");
+    JobRegistry registry;
+    BackgroundJob* job = registry.add(std::make_unique<GalleryJob>(types, QStringList{"a.jpg"}, settings, nullptr));
+    EXPECT_EQ(job->title(), "HTML page creation\n" + settings.targetFolder);
+    EXPECT_TRUE(registry.targetInUse(settings.targetFolder));
+    EXPECT_EQ(galleryRunningMessage(registry, settings.targetFolder),
+              "A HTML page will be created in the folder\n\"" + settings.targetFolder + "\"\nalready.");
+    EXPECT_EQ(galleryRunningMessage(registry, dir.file("other/")), std::nullopt);
 }
 
 } // namespace

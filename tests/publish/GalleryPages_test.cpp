@@ -69,6 +69,9 @@ TEST(GalleryPages, NamesTitlesAndCommentsNeverBecomeMarkup)
     EXPECT_EQ(linkToFile("a&b #1 \"x\".jpg"), "a%26b%20%231%20%22x%22.jpg");
     EXPECT_EQ(linkToFile("100%.jpg"), "100%25.jpg");
     EXPECT_EQ(linkToFile("c:d?.jpg"), "c%3Ad%3F.jpg");
+    // A user's template may quote its attributes with "'".
+    EXPECT_EQ(htmlEscape("Bob's"), "Bob&#39;s");
+    EXPECT_EQ(linkToFile("Bob's.jpg"), "Bob%27s.jpg");
 
     GalleryCell picture{"<b>.jpg", "<b>x</b> %7", 10, 10};
     PicturePageTexts texts;

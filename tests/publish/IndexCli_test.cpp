@@ -61,6 +61,18 @@ TEST_F(IndexCli, TwentyNinePicturesMakeTwoDefaultSheets)
     EXPECT_EQ(again.out, out() + "index0.jpg\t888x352\t2\n");
 }
 
+TEST_F(IndexCli, SheetsAreWrittenWithTheJpegOptions)
+{
+    SKIP_WITHOUT_TOOL("identify");
+    for (const char* options : {"40,40", "70,70"}) {
+        settings = dir.write("settings.xml", settingsFile("Jpeg_property", "string", options));
+        const test::CliRun run = index(pictures(2));
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        // ImageMagick estimates the quality from the luminance table.
+        EXPECT_EQ(identify("%Q", out() + "index0.jpg"), QString::fromLatin1(options).section(',', 0, 0)) << options;
+    }
+}
+
 TEST_F(IndexCli, BackgroundAndPlacementPixels)
 {
     SKIP_WITHOUT_TOOL("identify");

@@ -63,7 +63,7 @@ int runIndex(const QStringList& args)
     std::optional<PublishSetup> setup = preparePublishing(kName, parsed);
     if (!setup)
         return Failure;
-    IndexSheetSettings settings = indexSheetSettingsFrom(setup->settings);
+    IndexSheetSettings settings = indexSheetSettingsFrom(setup->settings, *setup->types);
     settings.targetFolder = setup->targetFolder;
     if (parsed.has("--pattern"))
         settings.pattern = parsed.value("--pattern");

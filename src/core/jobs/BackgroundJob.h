@@ -35,6 +35,10 @@ public:
     JobKind kind() const { return kind_; }
     QString title() const { return title_; }
     void setTitle(const QString& title) { title_ = title; }
+    // The folder the job writes into ("" for jobs that change pictures in
+    // place): a gallery does not start while a job has its folder.
+    QString targetText() const { return targetText_; }
+    void setTargetText(const QString& target) { targetText_ = target; }
 
     // Emits jobFinished (unless it went out already), then stops as a
     // WorkerThread.
@@ -71,6 +75,7 @@ private:
     int jobNumber_;
     JobKind kind_;
     QString title_;
+    QString targetText_;
 };
 
 } // namespace vistello

@@ -26,10 +26,21 @@ BackgroundJob* JobRegistry::find(int jobNumber) const
     return nullptr;
 }
 
-bool JobRegistry::titleInUse(const QString& title) const
+namespace {
+
+QString folderText(const QString& folder)
 {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+} // namespace
+
+bool JobRegistry::targetInUse(const QString& target) const
+{
+    if (target.isEmpty())
+        return false;
     return std::any_of(jobs_.begin(), jobs_.end(), [&](const auto& job) {
-        return job->title() == title;
+        return !job->targetText().isEmpty() && folderText(job->targetText()) == folderText(target);
     });
 }
 

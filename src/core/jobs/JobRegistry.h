@@ -25,9 +25,10 @@ public:
     // Takes the job over and returns it (to connect and start).
     BackgroundJob* add(std::unique_ptr<BackgroundJob> job);
     BackgroundJob* find(int jobNumber) const;
-    // A registered job has exactly this title: the gallery refuses a second
-    // job for the same target folder (paths are case-sensitive here).
-    bool titleInUse(const QString& title) const;
+    // A registered job writes into this folder: the gallery refuses a second
+    // job for it. Compared with one trailing "/" (paths are case-sensitive
+    // here); an empty target never matches.
+    bool targetInUse(const QString& target) const;
     int count() const { return int(jobs_.size()); }
 
     // The user's Cancel: stops the job with the time-out (it reports

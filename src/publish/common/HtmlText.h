@@ -7,12 +7,13 @@
 
 namespace vistello {
 
-// "&", the double quote, "<" and ">" by their entities, in that order.
+// "&", the double quote, "<", ">" and "'" by their entities, in that order
+// (a user's template may quote its attributes either way).
 QString htmlEscape(const QString& text);
 
 // A file name as a relative link: UTF-8 with every byte but letters, digits
-// and "-._~!$'()*+,;=@" percent-encoded (so ":", "#", "?", "%", "&", the
-// space and the double quote can never change what the link means).
+// and "-._~!$()*+,;=@" percent-encoded (so ":", "#", "?", "%", "&", the
+// space and either quote can never change what the link means).
 // Ordinary names come back unchanged.
 QString linkToFile(const QString& fileName);
 

@@ -9,12 +9,20 @@ GalleryJob::GalleryJob(const PictureFileTypes& types, const QStringList& picture
     : BackgroundJob(JobKind::Gallery), types_(types), pictures_(pictures), settings_(settings), question_(question)
 {
     setTitle(strings::text(strings::kGalleryHeading) + QLatin1Char('\n') + settings_.targetFolder);
+    setTargetText(settings_.targetFolder);
 }
 
 GalleryJob::~GalleryJob()
 {
     // The thread uses the members: it must end before they go.
     stop(-1);
+}
+
+void GalleryJob::offerStartPage(std::unique_ptr<JobQuestion> question)
+{
+    ownedQuestion_ = std::move(question);
+    question_ = ownedQuestion_.get();
+    offerStartPage_ = true;
 }
 
 void GalleryJob::run()
@@ -29,6 +37,14 @@ void GalleryJob::run()
         Q_EMIT fileWritten(settings_.targetFolder + name);
     if (!outcome_.message.isEmpty())
         Q_EMIT jobFailed(jobNumber(), outcome_.message);
+    if (offerStartPage_ && outcome_.finished && question_) {
+        PromptQuestion offer;
+        offer.text = strings::formatInserts(strings::text(strings::kGalleryCreated), {outcome_.startPagePath});
+        offer.buttons = PromptButtons::YesNo;
+        offer.defaultAnswer = PromptAnswer::No;
+        if (question_->ask(offer, stopFlag()) == PromptAnswer::Yes)
+            Q_EMIT startPageChosen(outcome_.startPagePath);
+    }
 }
 
 } // namespace vistello

@@ -9,6 +9,7 @@
 #include "publish/gallery/GalleryRun.h"
 
 #include <QStringList>
+#include <memory>
 
 namespace vistello {
 
@@ -19,10 +20,17 @@ public:
                JobQuestion* question);
     ~GalleryJob() override;
 
-    // The target text the task pane compares before starting another job.
+    // The window's way: the job owns its question, and once it finished it
+    // asks whether to view the start page (Yes: startPageChosen).
+    void offerStartPage(std::unique_ptr<JobQuestion> question);
+
     QString targetFolder() const { return settings_.targetFolder; }
     // Read after the job ended.
     const GalleryOutcome& outcome() const { return outcome_; }
+
+Q_SIGNALS:
+    // The user wants to see the start page (a path); emitted on the job's thread.
+    void startPageChosen(const QString& path);
 
 protected:
     void run() override;
@@ -32,6 +40,8 @@ private:
     QStringList pictures_;
     GallerySettings settings_;
     JobQuestion* question_;
+    std::unique_ptr<JobQuestion> ownedQuestion_;
+    bool offerStartPage_ = false;
     GalleryOutcome outcome_;
 };
 

@@ -10,6 +10,7 @@
 #include "publish/common/OutputPlan.h"
 #include "publish/common/PictureCaption.h"
 #include "publish/common/PublishedFiles.h"
+#include "publish/common/TargetFolder.h"
 #include "publish/common/TwoThreads.h"
 #include "publish/gallery/GalleryPages.h"
 #include "publish/gallery/GalleryTemplates.h"
@@ -129,6 +130,10 @@ bool GalleryWriter::templatesUsable()
 // itself would be truncated first.
 std::optional<QString> GalleryWriter::folderRefusal(const QStringList& selected) const
 {
+    // An empty or relative folder would put the files wherever the process
+    // happens to run.
+    if (!isUsableTargetFolder(s_.targetFolder))
+        return messageText(strings::kNoTargetFolder);
     if (!isPlainFileName(s_.startPage))
         return messageText(strings::kNameLeavesTarget, {s_.startPage});
     QStringList inTarget = picturesInFolder(selected, s_.targetFolder);
@@ -214,6 +219,7 @@ QByteArray GalleryWriter::scaledCopy(DecodedSource decoded) const
     if (!source || !jpeg_ || !jpeg_->factory)
         return {};
     const FormatHandlerPtr writer = jpeg_->factory();
+    writer->setProperties(s_.jpegOptions);
     const ResizeEncoding encoding = encodeResized(*writer, *source, copyRequest_, QString());
     return encoding.chosen ? encoding.chosen->encoded.bytes : QByteArray();
 }

@@ -27,6 +27,7 @@ GallerySettings gallerySettingsFrom(SettingsStore& settings)
     s.linkToOriginal = settings.get(setting::LinkToOriginal);
     s.displayFileNames = settings.get(setting::DisplayFilenames);
     s.autoRotate = settings.get(setting::Orientation);
+    s.jpegOptions = settings.getString(QStringLiteral("Jpeg_property"));
     return s;
 }
 

@@ -29,6 +29,9 @@ struct GallerySettings {
     bool linkToOriginal = true;
     bool displayFileNames = true;
     bool autoRotate = true; // "Orientation"
+    // "Jpeg_property": the qualities of scaled copies whose resize record
+    // gives none.
+    QString jpegOptions;
 };
 
 GallerySettings gallerySettingsFrom(SettingsStore& settings);

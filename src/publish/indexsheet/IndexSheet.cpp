@@ -54,7 +54,7 @@ void IndexSheet::place(int column, int row, const PixelBuffer& thumbnail)
                     thumbnail.data.get() + thumbnail.rowBytes() * size_t(y), size_t(std::max<int64_t>(0, width)) * 3);
 }
 
-bool IndexSheet::write(const PictureFileTypes& types, const QString& path) const
+bool IndexSheet::write(const PictureFileTypes& types, const QString& path, const QString& options) const
 {
     const PictureFileType* type = types.typeOf(path);
     if (!valid() || !type || !type->writable || !type->factory)
@@ -64,7 +64,9 @@ bool IndexSheet::write(const PictureFileTypes& types, const QString& path) const
     request.pixels = &pixels_;
     request.newFile = true;
     request.replaceExisting = true; // the sheet of an earlier run
-    return type->factory()->writePicture(request);
+    const FormatHandlerPtr writer = type->factory();
+    writer->setProperties(options);
+    return writer->writePicture(request);
 }
 
 } // namespace vistello

@@ -25,7 +25,8 @@ public:
     void place(int column, int row, const PixelBuffer& thumbnail);
     // A new file, replaced whole; false when no format writes the name or
     // the write failed.
-    bool write(const PictureFileTypes& types, const QString& path) const;
+    // options: the format's option string (its qualities).
+    bool write(const PictureFileTypes& types, const QString& path, const QString& options = {}) const;
 
 private:
     SheetGrid grid_;

@@ -9,6 +9,7 @@ IndexSheetJob::IndexSheetJob(const PictureFileTypes& types, const QStringList& p
     : BackgroundJob(JobKind::IndexSheets), types_(types), pictures_(pictures), settings_(settings)
 {
     setTitle(strings::text(strings::kIndexHeading) + QLatin1Char('\n') + settings_.targetFolder);
+    setTargetText(settings_.targetFolder);
 }
 
 IndexSheetJob::~IndexSheetJob()

@@ -4,6 +4,7 @@
 #include "core/settings/NumberPattern.h"
 #include "core/settings/SettingsStore.h"
 #include "publish/common/OutputPlan.h"
+#include "publish/common/TargetFolder.h"
 #include "publish/common/TwoThreads.h"
 #include "publish/indexsheet/CellThumbnail.h"
 #include "publish/indexsheet/IndexSheet.h"
@@ -58,7 +59,7 @@ std::optional<QString> nameRefusal(const IndexSheetSettings& settings, const QSt
 
 } // namespace
 
-IndexSheetSettings indexSheetSettingsFrom(SettingsStore& settings)
+IndexSheetSettings indexSheetSettingsFrom(SettingsStore& settings, const PictureFileTypes& types)
 {
     IndexSheetSettings s;
     s.targetFolder = settings.get(setting::IndexTargetFolder);
@@ -72,6 +73,9 @@ IndexSheetSettings indexSheetSettingsFrom(SettingsStore& settings)
     s.grid.background = std::uint32_t(settings.get(setting::IndexBackgroundColor)) & 0xFFFFFF;
     s.grid.film = settings.get(setting::AddFilmStripe);
     s.autoRotate = settings.get(setting::Orientation);
+    for (const FormatListEntry& format : types.formats())
+        if (format.writable && !format.formatName.isEmpty())
+            s.formatOptions.insert(format.formatName, settings.getString(format.formatName + QStringLiteral("_property")));
     return s;
 }
 
@@ -90,6 +94,12 @@ IndexSheetOutcome createIndexSheets(const PictureFileTypes& types, const QString
     settings.pattern = sheetPattern(types, requested.pattern);
     if (hooks.started)
         hooks.started(int(pictures.size()));
+    // An empty or relative folder would put the sheets wherever the process
+    // happens to run.
+    if (!isUsableTargetFolder(settings.targetFolder)) {
+        outcome.message = messageText(strings::kNoTargetFolder);
+        return outcome;
+    }
     if (const std::optional<QString> refusal = sheetSizeRefusal(settings.grid)) {
         outcome.message = *refusal;
         return outcome;
@@ -116,7 +126,8 @@ IndexSheetOutcome createIndexSheets(const PictureFileTypes& types, const QString
     int counter = 0;
     const auto writeSheet = [&](int cells) {
         const QString path = settings.targetFolder + formatNumberPattern(settings.pattern, sheetNumber);
-        if (sheet.write(types, path))
+        const PictureFileType* type = types.typeOf(path);
+        if (sheet.write(types, path, type ? settings.formatOptions.value(type->formatName) : QString()))
             outcome.written.push_back({path, sheet.width(), sheet.height(), cells});
         else
             failed.append(path);

@@ -9,6 +9,7 @@
 // Thumbnails are decoded on two threads.
 #include "publish/indexsheet/SheetLayout.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -25,9 +26,12 @@ struct IndexSheetSettings {
     QString pattern = QStringLiteral("index%d.jpg");
     SheetGrid grid;
     bool autoRotate = true;
+    // "<format>_property" of each writable format: a sheet is written with
+    // its format's own quality settings.
+    QHash<QString, QString> formatOptions;
 };
 
-IndexSheetSettings indexSheetSettingsFrom(SettingsStore& settings);
+IndexSheetSettings indexSheetSettingsFrom(SettingsStore& settings, const PictureFileTypes& types);
 
 struct IndexSheetHooks {
     const std::atomic<bool>* stop = nullptr;

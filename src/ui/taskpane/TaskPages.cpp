@@ -7,6 +7,8 @@
 #include "ui/taskpane/CopyPicturesPage.h"
 #include "ui/taskpane/ResizePage.h"
 #include "ui/taskpane/RenamePage.h"
+#include "ui/taskpane/GalleryPage.h"
+#include "ui/taskpane/IndexPage.h"
 #include "ui/taskpane/TaskPageContext.h"
 #include "ui/taskpane/TransformPage.h"
 
@@ -26,6 +28,8 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
     case taskpage::Resize: return new ResizePage(mode, context, parent);
     case taskpage::ConvertFormat: return new ConvertPage(mode, context, parent);
     case taskpage::Rename: return new RenamePage(mode, context, parent);
+    case taskpage::HtmlGallery: return new GalleryPage(mode, context, parent);
+    case taskpage::PictureIndex: return new IndexPage(mode, context, parent);
     default: return nullptr;
     }
 }

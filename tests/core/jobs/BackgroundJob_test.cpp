@@ -159,17 +159,20 @@ TEST(BackgroundJob, CancelInTheMiddleStopsBetweenSteps)
     EXPECT_LT(log.events.size(), size_t(10000));
 }
 
-TEST(JobRegistry, FindsByNumberAndTitleAndDestroysOnRemove)
+TEST(JobRegistry, FindsByNumberAndTargetAndDestroysOnRemove)
 {
     JobRegistry registry;
     std::atomic<int> destroyed{0};
     BackgroundJob* job = registry.add(std::make_unique<StepJob>(1, 0ms, &destroyed));
-    job->setTitle(QStringLiteral("/home/u/Gallery/"));
+    job->setTitle(QStringLiteral("HTML page creation\n/home/u/Gallery/"));
+    job->setTargetText(QStringLiteral("/home/u/Gallery/"));
     EXPECT_EQ(registry.find(job->jobNumber()), job);
     EXPECT_EQ(registry.find(job->jobNumber() + 1000), nullptr);
-    EXPECT_TRUE(registry.titleInUse(QStringLiteral("/home/u/Gallery/")));
-    EXPECT_FALSE(registry.titleInUse(QStringLiteral("/home/u/gallery/"))) << "another folder on Linux";
-    EXPECT_FALSE(registry.titleInUse(QStringLiteral("/home/u/Gallery2/")));
+    EXPECT_TRUE(registry.targetInUse(QStringLiteral("/home/u/Gallery/")));
+    EXPECT_TRUE(registry.targetInUse(QStringLiteral("/home/u/Gallery")));
+    EXPECT_FALSE(registry.targetInUse(QStringLiteral("/home/u/gallery/"))) << "another folder on Linux";
+    EXPECT_FALSE(registry.targetInUse(QStringLiteral("/home/u/Gallery2/")));
+    EXPECT_FALSE(registry.targetInUse(QString()));
     job->start();
     registry.remove(job->jobNumber());
     EXPECT_EQ(destroyed.load(), 1);

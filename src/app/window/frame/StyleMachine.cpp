@@ -34,8 +34,6 @@ struct Toggle {
 constexpr Toggle kToggles[] = {
     {command::Information, style::Information, style::Information},
     {command::Options, style::OptionsGroup, style::Settings},
-    {command::HtmlPage, style::HtmlGroup, style::HtmlPage},
-    {command::PictureIndex, style::PictureIndex, style::PictureIndex},
     {command::Search, style::Search, style::Search},
     {command::RedEye, style::RedEye, style::RedEye},
 };

@@ -102,8 +102,11 @@ void JobLauncher::settle(int jobNumber)
     if (!done)
         return;
     const int count = int(done->written.size());
-    for (const QString& path : done->written)
-        commands_.resultWritten(path, count);
+    // A gallery's files are web pages and their images, not pictures for
+    // the list; only its start page is offered, by the job itself.
+    if (done->kind != JobKind::Gallery)
+        for (const QString& path : done->written)
+            commands_.resultWritten(path, count);
     if (done->kind == JobKind::Rename)
         commands_.renameDone();
     Q_EMIT jobSettled(jobNumber);

@@ -63,9 +63,7 @@ bool commandPageBuilt(int id)
     case command::ActionList:
     case command::Options:
     case command::Search:
-    case command::PictureIndex:
     case command::RedEye:
-    case command::HtmlPage:
     case command::PictureCheck: return false;
     default: return true;
     }

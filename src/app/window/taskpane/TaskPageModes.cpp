@@ -17,6 +17,8 @@ int modeForCommand(int id)
     case command::Resize: return Resize;
     case command::ConvertFormat: return ConvertFormat;
     case command::Rename: return Rename;
+    case command::HtmlPage: return HtmlGallery;
+    case command::PictureIndex: return PictureIndex;
     default: return None;
     }
 }

@@ -14,6 +14,8 @@ inline constexpr int CopyPictures = 20;
 inline constexpr int Wallpaper = 21;
 inline constexpr int ConvertFormat = 29;
 inline constexpr int Rename = 32;
+inline constexpr int HtmlGallery = 30;
+inline constexpr int PictureIndex = 31;
 
 // The page a command opens, or None.
 int modeForCommand(int command);
