@@ -19,7 +19,6 @@ inline constexpr int kGalleryRowsTip = 36111;
 inline constexpr int kGalleryHeadlineLabel = 36112;
 inline constexpr int kGalleryJpegNote = 36113;
 inline constexpr int kGalleryCreateButton = 36114;
-inline constexpr int kPageCancel = 36115;
 inline constexpr int kPageApply = 36116;
 inline constexpr int kPageOk = 36117;
 inline constexpr int kPictureSettingsHelp = 36118;
@@ -65,8 +64,6 @@ inline constexpr int kCreateIndexButton = 36158;
 inline constexpr int kNewSize = 36159;
 inline constexpr int kSizeTimes = 36160;
 inline constexpr int kQualityLevel = 36161;
-inline constexpr int kLuminance = 36162;
-inline constexpr int kChrominance = 36163;
 
 inline constexpr StringRow kPublishPageStrings[] = {
     {kGalleryPageHeading, u"Create a HTML page"},
@@ -84,7 +81,6 @@ inline constexpr StringRow kPublishPageStrings[] = {
     {kGalleryHeadlineLabel, u"Page headline text:"},
     {kGalleryJpegNote, u"Note: Only pictures in Jpeg format will be used for the HTML page."},
     {kGalleryCreateButton, u"Create a HTML page"},
-    {kPageCancel, u"Cancel"},
     {kPageApply, u"Apply"},
     {kPageOk, u"OK"},
     {kPictureSettingsHelp, u"Use these settings to specify the picture size and picture links."},
@@ -139,8 +135,6 @@ inline constexpr StringRow kPublishPageStrings[] = {
     {kNewSize, u"New size:"},
     {kSizeTimes, u"x"},
     {kQualityLevel, u"Quality level:"},
-    {kLuminance, u"Luminance:"},
-    {kChrominance, u"Chrominance:"},
 };
 
 } // namespace vistello::strings

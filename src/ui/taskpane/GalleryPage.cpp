@@ -9,6 +9,7 @@
 #include "core/settings/SettingsStore.h"
 #include "publish/gallery/GalleryJob.h"
 #include "resources/PublishPageStrings.h"
+#include "resources/OrganizePageStrings.h"
 #include "ui/taskpane/GalleryPictureTab.h"
 #include "ui/taskpane/GalleryTemplateTab.h"
 #include "ui/taskpane/PageFields.h"

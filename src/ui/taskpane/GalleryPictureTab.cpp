@@ -4,6 +4,8 @@
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsStore.h"
 #include "resources/PublishPageStrings.h"
+#include "resources/EditPageStrings.h"
+#include "resources/OrganizePageStrings.h"
 #include "ui/taskpane/PageFields.h"
 
 #include <QCheckBox>

@@ -3,6 +3,7 @@
 #include "app/window/taskpane/PublishPageRules.h"
 #include "core/prompts/Prompts.h"
 #include "resources/PublishPageStrings.h"
+#include "resources/OrganizePageStrings.h"
 #include "ui/taskpane/PageFields.h"
 
 #include <QCheckBox>

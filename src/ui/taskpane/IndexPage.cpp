@@ -6,6 +6,7 @@
 #include "core/settings/SettingsStore.h"
 #include "publish/indexsheet/IndexSheetJob.h"
 #include "resources/PublishPageStrings.h"
+#include "resources/OrganizePageStrings.h"
 #include "ui/taskpane/PageFields.h"
 
 #include <QCheckBox>
