@@ -10,6 +10,7 @@
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/PublishStrings.h"
+#include "resources/SearchPageStrings.h"
 #include "resources/TaskPaneStrings.h"
 #include "resources/ViewerButtonStrings.h"
 
@@ -43,6 +44,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kViewerButtonStrings,
     kJobListStrings,
     kTaskPaneStrings,
+    kSearchPageStrings,
 };
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
@@ -57,6 +59,7 @@ static_assert(isSortedById(kFolderStrings), "FolderStrings must be sorted by num
 static_assert(isSortedById(kViewerButtonStrings), "ViewerButtonStrings must be sorted by number");
 static_assert(isSortedById(kJobListStrings), "JobListStrings must be sorted by number");
 static_assert(isSortedById(kTaskPaneStrings), "TaskPaneStrings must be sorted by number");
+static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
 
 } // namespace
 
