@@ -4,6 +4,7 @@
 #include "app/window/taskpane/TransformPages.h"
 #include "core/lists/PictureLists.h"
 #include "ui/taskpane/CopyPicturesPage.h"
+#include "ui/taskpane/PictureCheckPage.h"
 #include "ui/taskpane/TaskPageContext.h"
 #include "ui/taskpane/TransformPage.h"
 
@@ -20,6 +21,7 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
         return new TransformPage(mode, context, parent);
     switch (mode) {
     case taskpage::CopyPictures: return new CopyPicturesPage(mode, context, parent);
+    case taskpage::PictureCheck: return new PictureCheckPage(mode, context, parent);
     default: return nullptr;
     }
 }

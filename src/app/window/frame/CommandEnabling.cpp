@@ -35,13 +35,13 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::MirrorVertical:
     case command::Greyscale:
     case command::SetWallpaper:
+    case command::PictureCheck:
         return c.listCount > 0;
     // Their pages are still to come: the keys do nothing yet.
     case command::ChangeComment:
     case command::ConvertFormat:
     case command::Resize:
     case command::RedEye:
-    case command::PictureCheck:
         return false;
     default:
         return command::isKnown(id);

@@ -63,14 +63,12 @@ bool commandPageBuilt(int id)
     case command::ActionList:
     case command::ChangeComment:
     case command::Options:
-    case command::Search:
     case command::PictureIndex:
     case command::RedEye:
     case command::Rename:
     case command::HtmlPage:
     case command::Resize:
-    case command::ConvertFormat:
-    case command::PictureCheck: return false;
+    case command::ConvertFormat: return false;
     default: return true;
     }
 }

@@ -14,6 +14,7 @@ int modeForCommand(int id)
     case command::Greyscale: return Greyscale;
     case command::CopyPictures: return CopyPictures;
     case command::SetWallpaper: return Wallpaper;
+    case command::PictureCheck: return PictureCheck;
     default: return None;
     }
 }

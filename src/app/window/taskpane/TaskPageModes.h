@@ -12,6 +12,7 @@ inline constexpr int MirrorVertical = 13;
 inline constexpr int Greyscale = 14;
 inline constexpr int CopyPictures = 20;
 inline constexpr int Wallpaper = 21;
+inline constexpr int PictureCheck = 29;
 
 // The page a command opens, or None.
 int modeForCommand(int command);
