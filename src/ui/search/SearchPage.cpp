@@ -1,11 +1,10 @@
 #include "ui/search/SearchPage.h"
 
 #include "resources/SearchPageStrings.h"
+#include "ui/search/FolderListCompleter.h"
 
 #include <QCheckBox>
-#include <QCompleter>
 #include <QDateEdit>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,13 +58,7 @@ SearchPage::SearchPage(const QString& picturesFolder, QWidget* parent) : WindowP
     folders_ = new QLineEdit(this);
     folders_->setToolTip(strings::text(strings::kSearchFoldersTip));
     foldersLabel->setBuddy(folders_);
-    // Completes the folder being typed (the text after the last ";" is not
-    // split off: a single folder is the common case).
-    auto* folderModel = new QFileSystemModel(this);
-    folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    folderModel->setRootPath(QString());
-    auto* completer = new QCompleter(folderModel, this);
-    folders_->setCompleter(completer);
+    folders_->setCompleter(new FolderListCompleter(this));
     outer->addWidget(foldersLabel);
     outer->addWidget(folders_);
 

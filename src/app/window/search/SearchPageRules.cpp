@@ -47,6 +47,16 @@ QString searchFoldersLabel(const QString& picturesFolder)
     return strings::text(strings::kSearchFoldersLabel).arg(example);
 }
 
+QString folderBeingTyped(const QString& list)
+{
+    return list.mid(list.lastIndexOf(QLatin1Char(';')) + 1).trimmed();
+}
+
+QString withFolderCompleted(const QString& list, const QString& folder)
+{
+    return list.left(list.lastIndexOf(QLatin1Char(';')) + 1) + folder;
+}
+
 SearchEnd searchEnd(const SearchSettings& settings, int resultCount)
 {
     return {searchCompletionText(settings, resultCount), resultCount > 0};

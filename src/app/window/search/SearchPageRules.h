@@ -31,6 +31,11 @@ QDate calendarDay(uint64_t fileTime, QDate today);
 // The folder field's label, with an example of two folders.
 QString searchFoldersLabel(const QString& picturesFolder);
 
+// Completion in the ";"-separated folder list works on the folder being
+// typed (after the last ";"); the completed folder replaces just that piece.
+QString folderBeingTyped(const QString& list);
+QString withFolderCompleted(const QString& list, const QString& folder);
+
 // After a finished search: a question (yes shows the results) or a message.
 struct SearchEnd {
     QString text;

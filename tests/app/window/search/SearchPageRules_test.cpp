@@ -127,5 +127,27 @@ TEST(SearchPageFolders, LabelShowsAnExampleList)
     EXPECT_TRUE(label.startsWith(QStringLiteral("List of the folders to be search. e.g.:  /home/me/Pictures;"))) << label.toStdString();
 }
 
+TEST(SearchPageFolders, CompletionWorksOnTheLastFolder)
+{
+    struct Case {
+        const char* list;
+        const char* typed;
+        const char* completed; // with "/home/me/Pictures" chosen
+    };
+    const Case cases[] = {
+        {"", "", "/home/me/Pictures"},
+        {"/home/me/Pi", "/home/me/Pi", "/home/me/Pictures"},
+        {"/data;/home/me/Pi", "/home/me/Pi", "/data;/home/me/Pictures"},
+        {"/data; /home/me/Pi", "/home/me/Pi", "/data;/home/me/Pictures"},
+        {"/a;/b;", "", "/a;/b;/home/me/Pictures"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(folderBeingTyped(QString::fromUtf8(c.list)), QString::fromUtf8(c.typed)) << c.list;
+        EXPECT_EQ(withFolderCompleted(QString::fromUtf8(c.list), QStringLiteral("/home/me/Pictures")),
+                  QString::fromUtf8(c.completed))
+            << c.list;
+    }
+}
+
 } // namespace
 } // namespace vistello
