@@ -33,10 +33,9 @@ SearchPage::SearchPage(const QString& picturesFolder, QWidget* parent) : WindowP
     setObjectName(QStringLiteral("searchPage"));
     auto* outer = new QVBoxLayout(this);
     auto* heading = label(strings::kSearchPageTitle, this);
-    QFont big = heading->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    heading->setFont(big);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
     outer->addWidget(heading);
     outer->addWidget(label(strings::kSearchHelp, this));
 

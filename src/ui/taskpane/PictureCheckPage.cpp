@@ -47,7 +47,9 @@ PictureCheckPage::PictureCheckPage(int mode, const TaskPageContext& context, QWi
     , context_(context)
     , check_(new QPushButton(strings::text(strings::kCheckButton), this))
 {
-    addText(pictureCheckPageText());
+    // One label per paragraph: a wrapped label's height is estimated per label.
+    for (const QString& paragraph : pictureCheckPageText().split(QLatin1Char('\n')))
+        addText(paragraph);
     auto* buttons = new QHBoxLayout;
     auto* cancel = new QPushButton(strings::text(strings::kCheckCancel), this);
     buttons->addWidget(check_);
