@@ -13,6 +13,7 @@
 #include "resources/OrganizePageStrings.h"
 #include "resources/PublishPageStrings.h"
 #include "resources/PublishStrings.h"
+#include "resources/SearchPageStrings.h"
 #include "resources/TaskPaneStrings.h"
 #include "resources/ViewerButtonStrings.h"
 
@@ -49,6 +50,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kEditPageStrings,
     kOrganizePageStrings,
     kPublishPageStrings,
+    kSearchPageStrings,
 };
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
@@ -66,6 +68,7 @@ static_assert(isSortedById(kTaskPaneStrings), "TaskPaneStrings must be sorted by
 static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by number");
 static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be sorted by number");
 static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sorted by number");
+static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
 
 } // namespace
 

@@ -147,6 +147,19 @@ TEST_F(CommentStoreTest, FindYieldsEveryRecordedFolderWhosePictureExists)
     EXPECT_TRUE(none.isEmpty());
 }
 
+TEST_F(CommentStoreTest, FindStopsWhenAsked)
+{
+    const QString first = picture(QStringLiteral("one/x.jpg"));
+    store.set(first, QStringLiteral("Sunset at sea"));
+    const std::atomic<bool> stopped{true};
+    QStringList found;
+    store.findByComment(SearchPattern::compile(u"sunset"), found, &stopped);
+    EXPECT_TRUE(found.isEmpty());
+    const std::atomic<bool> running{false};
+    store.findByComment(SearchPattern::compile(u"sunset"), found, &running);
+    EXPECT_EQ(found, QStringList{first});
+}
+
 TEST_F(CommentStoreTest, SaveReportsFailureAndKeepsTheOldList)
 {
     store.load(listPath());

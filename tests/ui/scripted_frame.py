@@ -18,7 +18,7 @@ def folder_listing(s):
 
 def delete_only_in_picture_styles(s):
     before = folder_listing(s)
-    # F1 shows the information page, F3 a page that is not built yet.
+    # F1 shows the information page, F3 the search page: neither shows pictures.
     st = s.run(["wait-idle", "key F1", "answer yes", "key Del", "state", "key F1", "key F3", "answer yes", "key Del",
                 "state", "quit"])
     check(st[0]["window"]["displayStyle"] == 0x10000, "the information page %s" % st[0]["window"])

@@ -164,7 +164,8 @@ CommentListContents CommentStore::contents() const
     return contents_;
 }
 
-void CommentStore::findByComment(const SearchPattern& pattern, QStringList& results) const
+void CommentStore::findByComment(const SearchPattern& pattern, QStringList& results,
+                                 const std::atomic<bool>* stop) const
 {
     const CommentListContents snapshot = contents();
     if (snapshot.comments.empty())
@@ -175,6 +176,8 @@ void CommentStore::findByComment(const SearchPattern& pattern, QStringList& resu
 
     QSet<QString> known(results.cbegin(), results.cend());
     for (const auto& [key, comment] : candidates) {
+        if (stop && stop->load())
+            return;
         const qsizetype slash = key.indexOf(QLatin1Char('/'));
         if (slash < 0 || !pattern.matches(comment))
             continue;

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <mutex>
 
 namespace vistello {
@@ -48,8 +49,9 @@ public:
     // Appends to results every existing picture whose comment (list-file
     // comments first, then program comments) matches anywhere: one path per
     // recorded folder of the key's folder name. Paths already in results
-    // are not added again.
-    void findByComment(const SearchPattern& pattern, QStringList& results) const;
+    // are not added again. A stop ends the scan between two comments.
+    void findByComment(const SearchPattern& pattern, QStringList& results,
+                       const std::atomic<bool>* stop = nullptr) const;
 
     CommentListContents contents() const;
 

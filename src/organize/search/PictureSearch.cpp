@@ -140,7 +140,7 @@ SearchOutcome runPictureSearch(const SearchSettings& settings, const QStringList
     if (stop.load())
         return outcome;
     if (settings.useListComment && comments)
-        comments->findByComment(SearchPattern::compile(settings.listComment), outcome.results);
+        comments->findByComment(SearchPattern::compile(settings.listComment), outcome.results, &stop);
     if (stop.load())
         return outcome;
     sortPaths(outcome.results);

@@ -130,6 +130,8 @@ private:
     void selectionChanged();
     void pointerOverPicture(const QString& path);
     void startJob(std::unique_ptr<BackgroundJob> job);
+    // The search page and what its search does to the window (MainWindowSearch.cpp).
+    WindowPage* createSearchPage();
 
     SettingsStore& store_;
     PictureLists& lists_;

@@ -46,6 +46,8 @@ WindowPage* MainWindow::page(PageId id)
         auto* overview = new OverviewPage(lists_, store_.get(setting::UserSelect), this);
         listViews_->setUpOverview(*overview);
         created = overview;
+    } else if (id == PageId::Search) {
+        created = createSearchPage();
     } else {
         created = new PlaceholderPage(pageTitle(id), this);
     }

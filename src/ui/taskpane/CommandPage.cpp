@@ -21,6 +21,9 @@ CommandPage::CommandPage(int mode, const QString& heading, QWidget* parent)
     heading_->setFont(caption);
     status_->setTextFormat(Qt::PlainText);
     status_->setObjectName(QStringLiteral("pageStatus"));
+    // Wrapped: an unwrapped line wider than the pane would make the page's
+    // height be reckoned at that width, too short for its wrapped texts.
+    status_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(6);

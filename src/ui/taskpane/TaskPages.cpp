@@ -9,6 +9,7 @@
 #include "ui/taskpane/RenamePage.h"
 #include "ui/taskpane/GalleryPage.h"
 #include "ui/taskpane/IndexPage.h"
+#include "ui/taskpane/PictureCheckPage.h"
 #include "ui/taskpane/TaskPageContext.h"
 #include "ui/taskpane/TransformPage.h"
 
@@ -30,6 +31,7 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
     case taskpage::Rename: return new RenamePage(mode, context, parent);
     case taskpage::HtmlGallery: return new GalleryPage(mode, context, parent);
     case taskpage::PictureIndex: return new IndexPage(mode, context, parent);
+    case taskpage::PictureCheck: return new PictureCheckPage(mode, context, parent);
     default: return nullptr;
     }
 }

@@ -39,10 +39,10 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::ConvertFormat:
     case command::Rename:
     case command::ChangeComment:
+    case command::PictureCheck:
         return c.listCount > 0;
     // Their pages are still to come: the keys do nothing yet.
     case command::RedEye:
-    case command::PictureCheck:
         return false;
     default:
         return command::isKnown(id);

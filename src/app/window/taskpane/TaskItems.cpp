@@ -62,9 +62,7 @@ bool commandPageBuilt(int id)
     switch (id) {
     case command::ActionList:
     case command::Options:
-    case command::Search:
-    case command::RedEye:
-    case command::PictureCheck: return false;
+    case command::RedEye: return false;
     default: return true;
     }
 }
