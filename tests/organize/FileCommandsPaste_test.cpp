@@ -154,5 +154,18 @@ TEST_F(FileCommandsTest, RenamedPictureFollowsAtEveryIndex)
     EXPECT_EQ(view.events, QStringList({"replaced a2.jpg 0", "replaced a2.jpg 2"}));
 }
 
+// A rename must not lose what belongs to the picture: its mark and its comment.
+TEST_F(FileCommandsTest, RenamedPictureKeepsItsMarkAndComment)
+{
+    const QString a = root.file(QStringLiteral("a.jpg"));
+    const QString a2 = root.file(QStringLiteral("a2.jpg"));
+    showFolder({a}, 0, {a});
+    lists.setMarked(a, true);
+    commands().entryRenamed(a, a2);
+    EXPECT_TRUE(lists.isMarked(a2));
+    EXPECT_FALSE(lists.isMarked(a));
+    EXPECT_EQ(commentsMoved, QStringList{a + u'>' + a2});
+}
+
 } // namespace
 } // namespace vistello::test

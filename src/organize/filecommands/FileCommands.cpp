@@ -124,16 +124,26 @@ void FileCommands::resultWritten(const QString& path, int resultCount)
 void FileCommands::entryRenamed(const QString& oldPath, const QString& newPath)
 {
     // Found by its old path: the list may have changed since the job started.
-    // A list may name a picture more than once; every entry follows it.
-    PictureList& list = c_.lists.current();
-    PathArray& entries = list.entries();
-    for (int index = entries.find(0, oldPath); index >= 0; index = entries.find(index + 1, oldPath)) {
-        entries.set(index, newPath);
-        broadcastToViews([&](ViewListener& v) { v.pictureReplaced(newPath, index); });
+    // A list may name a picture more than once; every entry follows it, in
+    // every list (marked pictures, search results...), but only the shown
+    // list's views are told.
+    for (const ListId id : {ListId::FolderPictures, ListId::SearchResults, ListId::CommandLinePictures,
+                            ListId::DroppedPictures, ListId::MarkedPictures, ListId::SelectedPictures}) {
+        PictureList& list = c_.lists.list(id);
+        const bool shown = &list == &c_.lists.current();
+        PathArray& entries = list.entries();
+        for (int index = entries.find(0, oldPath); index >= 0; index = entries.find(index + 1, oldPath)) {
+            entries.set(index, newPath);
+            if (shown)
+                broadcastToViews([&](ViewListener& v) { v.pictureReplaced(newPath, index); });
+        }
+        PathArray& selection = list.selection();
+        for (int index = selection.find(0, oldPath); index >= 0; index = selection.find(index + 1, oldPath))
+            selection.set(index, newPath);
     }
-    PathArray& selection = list.selection();
-    for (int index = selection.find(0, oldPath); index >= 0; index = selection.find(index + 1, oldPath))
-        selection.set(index, newPath);
+    // The program comment is the user's words about this picture: it follows the new name.
+    if (c_.moveComment)
+        c_.moveComment(oldPath, newPath);
 }
 
 void FileCommands::cacheRenamed(const QString& oldPath, const QString& newPath)
