@@ -110,6 +110,8 @@ inline constexpr NamedKey Resize{"Resize"};
 inline constexpr IntKey RAIntensityLevel{"RAIntensityLevel", 40};
 inline constexpr BoolKey RAMakeCopy{"RAMakeCopy", true};
 inline constexpr StringKey FormatConvert{"FormatConvert", ".jpg"};
+// The JPEG format's option string (its qualities), "<formatName>_property".
+inline constexpr StringKey JpegProperty{"Jpeg_property", ""};
 
 // The HTML gallery (-1 reads as the validated value).
 inline constexpr StringKey HTMLTargetFolder{"HTMLTargetFolder", ""};

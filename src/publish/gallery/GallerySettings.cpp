@@ -27,7 +27,7 @@ GallerySettings gallerySettingsFrom(SettingsStore& settings)
     s.linkToOriginal = settings.get(setting::LinkToOriginal);
     s.displayFileNames = settings.get(setting::DisplayFilenames);
     s.autoRotate = settings.get(setting::Orientation);
-    s.jpegOptions = settings.getString(QStringLiteral("Jpeg_property"));
+    s.jpegOptions = settings.get(setting::JpegProperty);
     return s;
 }
 
