@@ -61,9 +61,6 @@ inline constexpr int kAddFilmStripe = 36155;
 inline constexpr int kIndexBackgroundLabel = 36156;
 inline constexpr int kChangeColorButton = 36157;
 inline constexpr int kCreateIndexButton = 36158;
-inline constexpr int kNewSize = 36159;
-inline constexpr int kSizeTimes = 36160;
-inline constexpr int kQualityLevel = 36161;
 
 inline constexpr StringRow kPublishPageStrings[] = {
     {kGalleryPageHeading, u"Create a HTML page"},
@@ -132,9 +129,6 @@ inline constexpr StringRow kPublishPageStrings[] = {
     {kIndexBackgroundLabel, u"Background color for index pictures"},
     {kChangeColorButton, u"Change Color"},
     {kCreateIndexButton, u"Create index"},
-    {kNewSize, u"New size:"},
-    {kSizeTimes, u"x"},
-    {kQualityLevel, u"Quality level:"},
 };
 
 } // namespace vistello::strings

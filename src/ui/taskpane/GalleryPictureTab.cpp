@@ -7,6 +7,7 @@
 #include "resources/EditPageStrings.h"
 #include "resources/OrganizePageStrings.h"
 #include "ui/taskpane/PageFields.h"
+#include "ui/taskpane/ResizeOptionsPanel.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -34,12 +35,7 @@ GalleryPictureTab::GalleryPictureTab(SettingsStore& store, std::function<void()>
     , displayFileNames_(new QCheckBox(text(strings::kDisplayFilenames), this))
     , linkToPicture_(new QCheckBox(text(strings::kLinkToPicture), this))
     , linkToOriginal_(new QCheckBox(text(strings::kLinkToOriginal), this))
-    , resize_(new QCheckBox(text(strings::kNewSize), this))
-    , resizeWidth_(numberField(this))
-    , resizeHeight_(numberField(this))
-    , quality_(new QCheckBox(text(strings::kQualityLevel), this))
-    , luminance_(numberField(this))
-    , chrominance_(numberField(this))
+    , resize_(new ResizeOptionsPanel(store, SettingsStore::name(setting::HTMLResize), this))
 {
     auto* layout = new QVBoxLayout(this);
     auto* help = new QLabel(text(strings::kPictureSettingsHelp), this);
@@ -52,13 +48,6 @@ GalleryPictureTab::GalleryPictureTab(SettingsStore& store, std::function<void()>
     layout->addWidget(linkToPicture_);
     layout->addWidget(linkToOriginal_);
     layout->addWidget(resize_);
-    QHBoxLayout* box = addNumberRow(layout, this, QString(), {resizeWidth_}, QString());
-    box->insertWidget(1, new QLabel(text(strings::kSizeTimes), this));
-    box->insertWidget(2, resizeHeight_);
-    box->insertWidget(3, new QLabel(text(strings::kPixelUnit), this));
-    layout->addWidget(quality_);
-    addNumberRow(layout, this, text(strings::kLuminance), {luminance_}, QString());
-    addNumberRow(layout, this, text(strings::kChrominance), {chrominance_}, QString());
     auto* ok = new QPushButton(text(strings::kPageOk), this);
     auto* cancel = new QPushButton(text(strings::kPageCancel), this);
     auto* applyButton = new QPushButton(text(strings::kPageApply), this);
@@ -66,10 +55,6 @@ GalleryPictureTab::GalleryPictureTab(SettingsStore& store, std::function<void()>
     layout->addStretch(1);
     // The original is linked from the picture page only.
     connect(linkToPicture_, &QCheckBox::toggled, linkToOriginal_, &QWidget::setEnabled);
-    connect(resize_, &QCheckBox::toggled, resizeWidth_, &QWidget::setEnabled);
-    connect(resize_, &QCheckBox::toggled, resizeHeight_, &QWidget::setEnabled);
-    connect(quality_, &QCheckBox::toggled, luminance_, &QWidget::setEnabled);
-    connect(quality_, &QCheckBox::toggled, chrominance_, &QWidget::setEnabled);
     connect(ok, &QPushButton::clicked, this, [this, close] {
         apply();
         close();
@@ -87,12 +72,6 @@ GalleryPictureFields GalleryPictureTab::fields() const
     f.displayFileNames = displayFileNames_->isChecked();
     f.linkToPicture = linkToPicture_->isChecked();
     f.linkToOriginal = linkToOriginal_->isChecked();
-    f.resizeEnabled = resize_->isChecked();
-    f.resizeWidth = resizeWidth_->text();
-    f.resizeHeight = resizeHeight_->text();
-    f.qualityGiven = quality_->isChecked();
-    f.luminance = luminance_->text();
-    f.chrominance = chrominance_->text();
     return f;
 }
 
@@ -104,21 +83,13 @@ void GalleryPictureTab::showFields(const GalleryPictureFields& f)
     linkToPicture_->setChecked(f.linkToPicture);
     linkToOriginal_->setChecked(f.linkToOriginal);
     linkToOriginal_->setEnabled(f.linkToPicture);
-    resize_->setChecked(f.resizeEnabled);
-    resizeWidth_->setText(f.resizeWidth);
-    resizeHeight_->setText(f.resizeHeight);
-    resizeWidth_->setEnabled(f.resizeEnabled);
-    resizeHeight_->setEnabled(f.resizeEnabled);
-    quality_->setChecked(f.qualityGiven);
-    luminance_->setText(f.luminance);
-    chrominance_->setText(f.chrominance);
-    luminance_->setEnabled(f.qualityGiven);
-    chrominance_->setEnabled(f.qualityGiven);
 }
 
 void GalleryPictureTab::apply()
 {
     showFields(storeGalleryPictureFields(store_, fields()));
+    // The panel stores its record when it goes; Apply keeps the page open.
+    store_.setRecord(SettingsStore::name(setting::HTMLResize), resize_->record());
 }
 
 } // namespace vistello

@@ -1,8 +1,8 @@
 #pragma once
 // "Picture settings" of the gallery: thumbnail box, the three link and
 // name options, and how the linked copies are scaled and compressed (the
-// box and qualities of the HTMLResize record). OK stores and closes the
-// page, Apply stores.
+// resize panel over the HTMLResize record). OK stores and closes the page,
+// Apply stores.
 #include <QWidget>
 #include <functional>
 
@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace vistello {
 
+class ResizeOptionsPanel;
 class SettingsStore;
 struct GalleryPictureFields;
 
@@ -30,12 +31,7 @@ private:
     QCheckBox* displayFileNames_;
     QCheckBox* linkToPicture_;
     QCheckBox* linkToOriginal_;
-    QCheckBox* resize_;
-    QLineEdit* resizeWidth_;
-    QLineEdit* resizeHeight_;
-    QCheckBox* quality_;
-    QLineEdit* luminance_;
-    QLineEdit* chrominance_;
+    ResizeOptionsPanel* resize_;
 };
 
 } // namespace vistello

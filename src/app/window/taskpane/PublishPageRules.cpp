@@ -84,18 +84,8 @@ GalleryPageFields storeGalleryPageFields(SettingsStore& store, const GalleryPage
 
 GalleryPictureFields galleryPictureFields(SettingsStore& store)
 {
-    const ResizeSettings record = store.getRecord(SettingsStore::name(setting::HTMLResize), ResizeSettings{});
-    return {number(store, setting::HTMLPicturesSizeX),
-            number(store, setting::HTMLPicturesSizeY),
-            store.get(setting::DisplayFilenames),
-            store.get(setting::LinkToPicture),
-            store.get(setting::LinkToOriginal),
-            record.enabled,
-            QString::number(record.width),
-            QString::number(record.height),
-            record.qualityGiven,
-            QString::number(record.lumaQuality),
-            QString::number(record.chromaQuality)};
+    return {number(store, setting::HTMLPicturesSizeX), number(store, setting::HTMLPicturesSizeY),
+            store.get(setting::DisplayFilenames), store.get(setting::LinkToPicture), store.get(setting::LinkToOriginal)};
 }
 
 GalleryPictureFields storeGalleryPictureFields(SettingsStore& store, const GalleryPictureFields& fields)
@@ -106,25 +96,6 @@ GalleryPictureFields storeGalleryPictureFields(SettingsStore& store, const Galle
     store.set(setting::DisplayFilenames, fields.displayFileNames);
     store.set(setting::LinkToPicture, fields.linkToPicture);
     store.set(setting::LinkToOriginal, fields.linkToOriginal);
-    const QString recordKey = SettingsStore::name(setting::HTMLResize);
-    ResizeSettings record = store.getRecord(recordKey, ResizeSettings{});
-    record.enabled = fields.resizeEnabled;
-    if (const int width = parsed(fields.resizeWidth); width > 0)
-        record.width = width;
-    if (const int height = parsed(fields.resizeHeight); height > 0)
-        record.height = height;
-    record.qualityGiven = fields.qualityGiven;
-    const auto quality = [](const QString& text, int& value) {
-        if (const int q = parsed(text); q >= 0 && q <= 100)
-            value = q;
-    };
-    quality(fields.luminance, record.lumaQuality);
-    quality(fields.chrominance, record.chromaQuality);
-    store.setRecord(recordKey, record);
-    shown.resizeWidth = QString::number(record.width);
-    shown.resizeHeight = QString::number(record.height);
-    shown.luminance = QString::number(record.lumaQuality);
-    shown.chrominance = QString::number(record.chromaQuality);
     return shown;
 }
 

@@ -43,12 +43,6 @@ struct GalleryPictureFields {
     bool displayFileNames = true;
     bool linkToPicture = true;
     bool linkToOriginal = true;
-    bool resizeEnabled = true;
-    QString resizeWidth;
-    QString resizeHeight;
-    bool qualityGiven = true;
-    QString luminance;
-    QString chrominance;
 };
 GalleryPictureFields galleryPictureFields(SettingsStore& store);
 GalleryPictureFields storeGalleryPictureFields(SettingsStore& store, const GalleryPictureFields& fields);
