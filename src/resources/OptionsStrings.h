@@ -5,7 +5,6 @@
 
 namespace vistello::strings {
 
-inline constexpr int kFormatSettings = 348;
 inline constexpr int kAutoShowDelay = 32796;
 inline constexpr int kSeconds = 32797;
 inline constexpr int kPreviewCache = 32798;
@@ -75,7 +74,6 @@ inline constexpr const char16_t* kMakeCopyTipText =
     u"Click here to save the changed picture as a copy. the original will be changed if you deactivate this function.";
 
 inline constexpr StringRow kOptionsStrings[] = {
-    {kFormatSettings, u"Format settings..."},
     {kAutoShowDelay, u"Auto show delay:"},
     {kSeconds, u"second(s)"},
     {kPreviewCache, u"Size for preview cache:"},

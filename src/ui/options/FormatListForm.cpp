@@ -3,6 +3,7 @@
 #include "app/window/options/OptionsRules.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/prompts/Prompts.h"
+#include "resources/EditPageStrings.h"
 #include "resources/OptionsStrings.h"
 #include "ui/taskpane/JpegOptionsDialog.h"
 

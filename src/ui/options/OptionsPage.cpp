@@ -1,7 +1,6 @@
 #include "ui/options/OptionsPage.h"
 
 #include "app/window/frame/DisplayStyle.h"
-#include "resources/OptionsStrings.h"
 #include "ui/common/PlaceholderPage.h"
 #include "ui/options/AdvancedOptionsForm.h"
 #include "ui/options/ColourOptionsForm.h"
@@ -11,6 +10,10 @@
 #include <QStackedLayout>
 
 namespace vistello {
+
+namespace {
+constexpr int kFormatSettingsCommand = 348; // the format list's context menu
+}
 
 OptionsPage::OptionsPage(const OptionsHost& host, QWidget* parent)
     : WindowPage(parent)
@@ -56,7 +59,7 @@ void OptionsPage::showStyle(uint64_t style)
 
 bool OptionsPage::pageCommand(int id)
 {
-    if (id != strings::kFormatSettings || style_ != style::PictureFormats)
+    if (id != kFormatSettingsCommand || style_ != style::PictureFormats)
         return false;
     formats_->formatSettings();
     return true;
