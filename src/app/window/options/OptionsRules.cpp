@@ -123,10 +123,10 @@ ListExtensionCheck checkListExtension(const QString& fieldText, const PictureFil
 {
     const QString extension =
         normalizeSettingString(SettingsStore::name(setting::PictureListExtension), fieldText.trimmed());
-    // A picture extension would make every picture of a folder read as a
-    // list on each scan; kept originals are pictures too.
+    // A registered extension would make every such picture of a folder read
+    // as a list on each scan; kept originals are pictures too.
     const QString probe = QLatin1Char('x') + extension;
-    if (types.isPictureFile(probe) || extension.compare(QLatin1String(".original"), Qt::CaseInsensitive) == 0)
+    if (types.typeOf(probe) || extension.compare(QLatin1String(".original"), Qt::CaseInsensitive) == 0)
         return {{}, strings::formatInserts(strings::text(strings::kListExtensionRefused), {extension})};
     return {extension, {}};
 }
