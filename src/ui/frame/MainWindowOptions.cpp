@@ -5,6 +5,7 @@
 #include "app/window/frame/DisplayStyle.h"
 #include "app/window/frame/SettingColour.h"
 #include "app/window/options/OptionsRules.h"
+#include "core/lists/PictureLists.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/folders/FolderTree.h"
 #include "ui/frame/FileCommandRunner.h"
@@ -52,8 +53,12 @@ WindowPage* MainWindow::createOptionsPage()
         }
     };
     host.rescan = [this] {
+        // The folder goes into the current list whatever made it, so that
+        // list files of the new extension join at once.
+        if (const QString folder = pictureFolder(); !folder.isEmpty())
+            lists_.current().rescanKeepingIndex(folder, includeSubfolders_);
         ++optionsRefreshes_;
-        fileRunner_->update(pictureFolder(), includeSubfolders_);
+        fileRunner_->update(QString(), false);
     };
     host.leave = [this] { setDisplayStyle(state_.lastPictureStyle); };
     host.jobsRunning = [this] { return jobsRunning(); };
