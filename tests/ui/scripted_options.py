@@ -49,10 +49,16 @@ def cli_list(s, *args):
 def options_pages(s):
     # Settings: the delay typed is stored by OK.
     open_page(s, SETTINGS)
-    opened, = s.run(["key F9", "state", "fill Auto show delay=7", "button OK", "quit"])
+    opened, done = s.run(["key F9", "state", "fill Auto show delay=7", "answer yes", "tick Save original off",
+                          "button OK", "state", "quit"])
     check(opened["window"]["displayStyle"] == SETTINGS, "F9 opens the settings page %s" % opened["window"])
     values = stored(s)
     check(values.get("AutoShowDelay") == "7", "auto show delay stored: %s" % values.get("AutoShowDelay"))
+    question = ('This function saves the original picture with the file extension ".original".\n'
+                'Are you sure to deactivate this function?')
+    check(any(question in m for m in done.get("messages", [])), "keeping originals off is asked %s"
+          % done.get("messages"))
+    check(values.get("CopyOriginal") == "false", "Yes stops keeping originals: %s" % values.get("CopyOriginal"))
 
     # Orientation unticked, then Cancel: put back, nothing read anew.
     open_page(s, SETTINGS)
