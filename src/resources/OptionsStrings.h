@@ -29,8 +29,12 @@ inline constexpr int kCopyOriginal = 33123;
 inline constexpr int kCopyOriginalOff = 33125;
 inline constexpr int kOptionsApply = 33193;
 inline constexpr int kFolderInfo = 33196;
+inline constexpr int kEmptyFileNameTitle = 33235;
+inline constexpr int kMissingFileTitle = 33236;
 inline constexpr int kPictureText = 33274;
 inline constexpr int kMakeCopy = 33311;
+inline constexpr int kEnterFileName = 33378;
+inline constexpr int kEnterValidFileName = 33379;
 inline constexpr int kModifyThumbnail = 33381;
 inline constexpr int kFormatExtensions = 33383;
 inline constexpr int kFormatDescription = 33384;
@@ -46,6 +50,8 @@ inline constexpr int kSettingsText = 33429;
 inline constexpr int kAdvancedText = 33431;
 inline constexpr int kColourText = 33437;
 inline constexpr int kOrientation = 33456;
+inline constexpr int kColourProfileHeading = 33460;
+inline constexpr int kColourProfileForDisplay = 33461;
 inline constexpr int kFolderView = 33505;
 inline constexpr int kUserSelect = 33551;
 inline constexpr int kPanoramaScroll = 33566;
@@ -99,8 +105,12 @@ inline constexpr StringRow kOptionsStrings[] = {
                        u"Are you sure to deactivate this function?"},
     {kOptionsApply, u"Apply"},
     {kFolderInfo, u"Display number of pictures within the folder view"},
+    {kEmptyFileNameTitle, u"Empty file name"},
+    {kMissingFileTitle, u"File is not available"},
     {kPictureText, u"Display picture comment in full screen mode"},
     {kMakeCopy, u"Make picture copy when rotate/mirroring"},
+    {kEnterFileName, u"Enter a file name."},
+    {kEnterValidFileName, u"Enter a valid file name."},
     {kModifyThumbnail, u"Adjust thumbnail during rotate/mirroring"},
     {kFormatExtensions, u"Picture file extensions"},
     {kFormatDescription, u"Description"},
@@ -117,6 +127,8 @@ inline constexpr StringRow kOptionsStrings[] = {
     {kAdvancedText, u"Here you can set more settings."},
     {kColourText, u"Click on \"Change Color\" to change the corresponding color assignment."},
     {kOrientation, u"Rotate automatically according to the orientation flag"},
+    {kColourProfileHeading, u"Color profile"},
+    {kColourProfileForDisplay, u"Color profile for Display:"},
     {kFolderView, u"Hide/View folder view"},
     {kUserSelect, u"Enable picture selection"},
     {kPanoramaScroll, u"Automatic scrolling for panorama pictures. Speed:"},

@@ -14,7 +14,7 @@ import xml.etree.ElementTree as ET
 import scripted_window as sw
 from scripted_window import check
 
-SETTINGS, ADVANCED, COLOURS, FORMATS = 0x80, 0x100, 0x200, 0x8000
+SETTINGS, ADVANCED, COLOURS, PROFILE, FORMATS = 0x80, 0x100, 0x200, 0x2000, 0x8000
 
 
 def settings_file(s):
@@ -113,6 +113,13 @@ def options_pages(s):
     values = stored(s)
     check((values.get("TextColor"), values.get("BackgroundColor")) == ("0", "16777215"),
           "stored colours unchanged %s" % [values.get("TextColor"), values.get("BackgroundColor")])
+
+    # Colour profile: a used profile needs a file name.
+    open_page(s, PROFILE)
+    refused, = s.run(["key F9", "tick Color profile for Display on", "button OK", "state", "quit"])
+    check("Enter a file name." in "\n".join(refused.get("messages", [])), "empty name refused %s"
+          % refused.get("messages"))
+    check(refused["window"]["displayStyle"] == PROFILE, "the page stays %s" % refused["window"])
 
     # Picture formats.
     open_page(s, FORMATS)

@@ -1,9 +1,9 @@
 #include "ui/options/OptionsPage.h"
 
 #include "app/window/frame/DisplayStyle.h"
-#include "ui/common/PlaceholderPage.h"
 #include "ui/options/AdvancedOptionsForm.h"
 #include "ui/options/ColourOptionsForm.h"
+#include "ui/options/ColourProfileForm.h"
 #include "ui/options/FormatListForm.h"
 #include "ui/options/GeneralOptionsForm.h"
 
@@ -21,7 +21,7 @@ OptionsPage::OptionsPage(const OptionsHost& host, QWidget* parent)
     , general_(new GeneralOptionsForm(host, this))
     , advanced_(new AdvancedOptionsForm(host, this))
     , colours_(new ColourOptionsForm(host, this))
-    , profile_(new PlaceholderPage(styleTitle(style::ColourProfile), this))
+    , profile_(new ColourProfileForm(host, this))
     , formats_(new FormatListForm(host, this))
 {
     setObjectName(QStringLiteral("optionsPage"));
@@ -43,7 +43,7 @@ void OptionsPage::showStyle(uint64_t style)
         stack_->setCurrentWidget(colours_);
         break;
     case style::ColourProfile:
-        profile_->showStyle(style);
+        profile_->open();
         stack_->setCurrentWidget(profile_);
         break;
     case style::PictureFormats:

@@ -12,9 +12,9 @@ namespace vistello {
 
 class AdvancedOptionsForm;
 class ColourOptionsForm;
+class ColourProfileForm;
 class FormatListForm;
 class GeneralOptionsForm;
-class PlaceholderPage;
 
 class OptionsPage : public WindowPage {
     Q_OBJECT
@@ -31,7 +31,7 @@ private:
     GeneralOptionsForm* general_;
     AdvancedOptionsForm* advanced_;
     ColourOptionsForm* colours_;
-    PlaceholderPage* profile_;
+    ColourProfileForm* profile_;
     FormatListForm* formats_;
 };
 
