@@ -15,6 +15,7 @@
 #include "resources/PublishStrings.h"
 #include "resources/SearchPageStrings.h"
 #include "resources/TaskPaneStrings.h"
+#include "resources/OptionsStrings.h"
 #include "resources/ViewerButtonStrings.h"
 
 #include <QRegularExpression>
@@ -51,8 +52,10 @@ constexpr std::span<const StringRow> kTables[] = {
     kOrganizePageStrings,
     kPublishPageStrings,
     kSearchPageStrings,
+    kOptionsStrings,
 };
 
+static_assert(isSortedById(kOptionsStrings), "OptionsStrings must be sorted by number");
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
 static_assert(isSortedById(kMetaStrings), "MetaStrings must be sorted by number");

@@ -132,6 +132,9 @@ private:
     void startJob(std::unique_ptr<BackgroundJob> job);
     // The search page and what its search does to the window (MainWindowSearch.cpp).
     WindowPage* createSearchPage();
+    // The options pages and what their Apply and Cancel ask of the window (MainWindowOptions.cpp).
+    WindowPage* createOptionsPage();
+    void applyColours();
 
     SettingsStore& store_;
     PictureLists& lists_;
@@ -160,6 +163,7 @@ private:
     ViewerController* viewer_;
     TaskPaneController* taskPane_ = nullptr;
     JobLauncher* jobs_ = nullptr;
+    int optionsRefreshes_ = 0; // views refreshed by the options pages, for scripted runs
 };
 
 } // namespace vistello

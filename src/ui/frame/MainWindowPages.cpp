@@ -48,6 +48,8 @@ WindowPage* MainWindow::page(PageId id)
         created = overview;
     } else if (id == PageId::Search) {
         created = createSearchPage();
+    } else if (id == PageId::Options) {
+        created = createOptionsPage();
     } else {
         created = new PlaceholderPage(pageTitle(id), this);
     }

@@ -10,6 +10,7 @@
 #include "ui/common/WindowPage.h"
 #include "ui/folders/AddressField.h"
 #include "ui/folders/FolderTree.h"
+#include "ui/options/OptionsPage.h"
 #include "ui/frame/TopBar.h"
 #include "ui/overview/OverviewPage.h"
 #include "ui/pictureinfo/BinaryViewPage.h"
@@ -67,6 +68,11 @@ QJsonObject MainWindow::stateJson() const
         for (auto it = loader.begin(); it != loader.end(); ++it)
             overviewState.insert(it.key(), it.value());
         state.insert(QStringLiteral("overview"), overviewState);
+    }
+    if (const auto found = pages_.find(PageId::Options); found != pages_.end()) {
+        QJsonObject options = static_cast<const OptionsPage*>(found->second)->stateJson();
+        options.insert(QStringLiteral("refreshes"), optionsRefreshes_);
+        state.insert(QStringLiteral("options"), options);
     }
     const AddressField* address = topBar_->addressField();
     state.insert(QStringLiteral("address"),

@@ -39,9 +39,8 @@ ViewerController::ViewerController(SettingsStore& store, Prompts& prompts, Pictu
 {
 }
 
-void ViewerController::attach(PicturePage& page)
+void ViewerController::applySettings(PictureView& view)
 {
-    PictureView* view = page.view();
     ViewerSettings settings;
     settings.infoBoxState = store_.get(setting::ExifInfoInPicture);
     settings.textInPictureOnly = store_.get(setting::PicturetextInFullscreen);
@@ -54,8 +53,14 @@ void ViewerController::attach(PicturePage& page)
     settings.antiAlias = store_.get(setting::AntiAliasResizing);
     settings.autoRotate = store_.get(setting::Orientation);
     settings.cacheSize = store_.get(setting::PictureCacheSize);
+    view.setSettings(settings);
+}
+
+void ViewerController::attach(PicturePage& page)
+{
+    PictureView* view = page.view();
     view->setCommentSource([](const QString& path) { return CommentStore::instance().get(path); });
-    view->setSettings(settings);
+    applySettings(*view);
     connect(view, &PictureView::scrolled, &autoShow_, &AutoShowController::restartDelay);
     connect(view, &PictureView::commandChosen, this, &ViewerController::command);
     connect(view, &PictureView::stepRequested, this, [this](int delta) {
@@ -215,6 +220,12 @@ void ViewerController::playSoundOf(const QString& path)
         soundPlayer_->playFile(plan.file);
     else
         soundPlayer_->playData(plan.data);
+}
+
+void ViewerController::stopSound()
+{
+    if (soundPlayer_)
+        soundPlayer_->stop();
 }
 
 bool ViewerController::soundPlaying() const

@@ -37,6 +37,8 @@ public:
 
     // The new picture page: the viewer's settings and its signals.
     void attach(PicturePage& page);
+    // The view takes the settings anew (it reads its picture again).
+    void applySettings(PictureView& view);
     // A button or menu entry of the viewer; withCtrl asks for the in-memory variant.
     void command(int id, bool withCtrl);
     // A key no accelerator took; pageKey lets the shown page (its strip) have it first.
@@ -45,6 +47,7 @@ public:
     void playSoundOfShownPicture();
     void playSoundOf(const QString& path);
     bool soundPlaying() const;
+    void stopSound();
 
 private:
     void transformShownPicture(int id);
