@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <lcms2.h>
 #include <set>
 
 namespace vistello {
@@ -197,6 +198,45 @@ TEST(RedEyeCli, InPlaceKeepsTheBackupAndTheDate)
     EXPECT_EQ(test::readAll(path + QStringLiteral(".original")), before);
     EXPECT_NE(test::readAll(path), before);
     EXPECT_EQ(QFileInfo(path).lastModified(), date);
+}
+
+// An RGB profile with linear curves: decoding through it lifts mid grey a lot.
+QByteArray linearProfile()
+{
+    cmsCIExyY white;
+    cmsWhitePointFromTemp(&white, 6504);
+    const cmsCIExyYTRIPLE primaries{{0.64, 0.33, 1}, {0.30, 0.60, 1}, {0.15, 0.06, 1}};
+    cmsToneCurve* linear = cmsBuildGamma(nullptr, 1.0);
+    cmsToneCurve* curves[3] = {linear, linear, linear};
+    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
+    cmsFreeToneCurve(linear);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    QByteArray bytes(qsizetype(size), '\0');
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    return bytes;
+}
+
+// The correction and the save work in the file's own colours: a colour
+// profile is for showing the picture, never baked into the saved pixels.
+TEST(RedEyeCli, SavesInTheFilesOwnColours)
+{
+    SKIP_WITHOUT_TOOLS();
+    TempDir dir;
+    const QString path = eyePicture(dir);
+    const QString icc = dir.write(QStringLiteral("linear.icc"), linearProfile());
+    ASSERT_EQ(runTool(QStringLiteral("exiftool"), {"-q", "-overwrite_original", "-ICC_Profile<=" + icc, path}).exitCode,
+              0);
+    const auto run = test::runCli(QStringList{"redeye", "-x", settingsFile(dir, false), "--copy"} + kEyeRect +
+                                  QStringList{path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const Ppm original = djpeg(path);
+    const Ppm corrected = djpeg(dir.file(QStringLiteral("Copy of eye.jpg")));
+    ASSERT_EQ(corrected.width, kSide);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_LE(std::abs(int(original.at(5, 5)[k]) - int(corrected.at(5, 5)[k])), 3)
+            << int(original.at(5, 5)[k]) << " became " << int(corrected.at(5, 5)[k]);
 }
 
 // Cuts the file right after the header of its first scan.
