@@ -14,6 +14,7 @@
 #include "resources/PublishPageStrings.h"
 #include "resources/PublishStrings.h"
 #include "resources/SearchPageStrings.h"
+#include "resources/RedEyePageStrings.h"
 #include "resources/TaskPaneStrings.h"
 #include "resources/ViewerButtonStrings.h"
 
@@ -51,6 +52,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kOrganizePageStrings,
     kPublishPageStrings,
     kSearchPageStrings,
+    kRedEyePageStrings,
 };
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
@@ -69,6 +71,7 @@ static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by
 static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be sorted by number");
 static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sorted by number");
 static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
+static_assert(isSortedById(kRedEyePageStrings), "RedEyePageStrings must be sorted by number");
 
 } // namespace
 

@@ -132,6 +132,8 @@ private:
     void startJob(std::unique_ptr<BackgroundJob> job);
     // The search page and what its search does to the window (MainWindowSearch.cpp).
     WindowPage* createSearchPage();
+    // The red-eye mode's page (MainWindowRedEye.cpp).
+    WindowPage* createRedEyePage();
 
     SettingsStore& store_;
     PictureLists& lists_;

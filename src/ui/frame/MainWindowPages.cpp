@@ -48,6 +48,8 @@ WindowPage* MainWindow::page(PageId id)
         created = overview;
     } else if (id == PageId::Search) {
         created = createSearchPage();
+    } else if (id == PageId::RedEye) {
+        created = createRedEyePage();
     } else {
         created = new PlaceholderPage(pageTitle(id), this);
     }
