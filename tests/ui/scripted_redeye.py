@@ -107,6 +107,25 @@ def failed_save_keeps_the_mode(s):
     check(sorted(os.listdir(s.samples)) == ["eye.jpg"], "no other file %s" % os.listdir(s.samples))
 
 
+def damaged_or_huge_picture_is_refused(s):
+    path = os.path.join(s.samples, "eye.jpg")
+    whole = open(path, "rb").read()
+    sof = whole.rindex(b"\xff\xc0")
+    huge = whole[:sof + 5] + b"\x75\x30\x75\x30" + whole[sof + 9:]  # 30000 x 30000
+    sos = whole.index(b"\xff\xda")
+    truncated = whole[:sos + 2 + whole[sos + 2] * 256 + whole[sos + 3]]
+    for name, data, message in (("huge", huge, "too large"), ("truncated", truncated, "")):
+        with open(path, "wb") as f:
+            f.write(data)
+        (refused,) = s.run(["wait-idle", "select 0", "command 40302", "wait 300", "state", "quit"])
+        check(refused["window"].get("displayStyle") != RED_EYE_STYLE and not refused.get("redEye", {}).get("active"),
+              "%s: the mode ends at once %s" % (name, refused["window"]))
+        check(any(message in m for m in refused.get("messages", [])), "%s: a message says why %s"
+              % (name, refused.get("messages")))
+        check(open(path, "rb").read() == data, "%s: the picture is unchanged" % name)
+        check(sorted(os.listdir(s.samples)) == ["eye.jpg"], "%s: no other file %s" % (name, os.listdir(s.samples)))
+
+
 def cancel_and_two_pictures(s):
     make_eye(s.samples, "eye2.jpg")
     before = open(os.path.join(s.samples, "eye.jpg"), "rb").read()
@@ -120,7 +139,8 @@ def cancel_and_two_pictures(s):
 
 
 def main():
-    return sw.run_scenarios([drag_remove_and_save, failed_save_keeps_the_mode, cancel_and_two_pictures], ("cjpeg", "exiftool"),
+    return sw.run_scenarios([drag_remove_and_save, failed_save_keeps_the_mode,
+                             damaged_or_huge_picture_is_refused, cancel_and_two_pictures], ("cjpeg", "exiftool"),
                             prepare=only_the_eye)
 
 
