@@ -14,6 +14,7 @@
 #include "resources/PublishPageStrings.h"
 #include "resources/PublishStrings.h"
 #include "resources/SearchPageStrings.h"
+#include "resources/RedEyePageStrings.h"
 #include "resources/TaskPaneStrings.h"
 #include "resources/OptionsStrings.h"
 #include "resources/ViewerButtonStrings.h"
@@ -53,6 +54,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kPublishPageStrings,
     kSearchPageStrings,
     kOptionsStrings,
+    kRedEyePageStrings,
 };
 
 static_assert(isSortedById(kOptionsStrings), "OptionsStrings must be sorted by number");
@@ -72,6 +74,7 @@ static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by
 static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be sorted by number");
 static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sorted by number");
 static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
+static_assert(isSortedById(kRedEyePageStrings), "RedEyePageStrings must be sorted by number");
 
 } // namespace
 

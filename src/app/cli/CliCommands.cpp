@@ -36,6 +36,9 @@ constexpr CliCommand kCommands[] = {
      "[--on-error cancel|continue] FILE...",
      "resize pictures in place (or into \"Copy of\" files) to a box, a percentage, a quality or a file size; "
      "prints PATH<TAB>WxH<TAB>BYTES<TAB>L,C per written file", runResize},
+    {"redeye", "--rect L,T,R,B [--rect ...] [--intensity N] [--test] [--copy|--no-copy] [-x SETTINGS] FILE",
+     "test areas of a picture for red eyes and correct them; prints each area's red count/area, the changed pixels "
+     "and the written path", runRedEye},
     {"gallery", "-o TARGET [-x SETTINGS] [-b DIR] [--title T] [--per-row N] [--rows N] [--index-template F] [--picture-template F] "
      "[--on-error cancel|continue] FILE...",
      "make an HTML gallery of the JPEG pictures in TARGET; prints each written file relative to TARGET", runGallery},

@@ -46,6 +46,7 @@ int runRename(const QStringList& args);
 int runJpegWrite(const QStringList& args);
 int runConvert(const QStringList& args);
 int runResize(const QStringList& args);
+int runRedEye(const QStringList& args);
 int runGallery(const QStringList& args);
 int runIndex(const QStringList& args);
 int runComment(const QStringList& args);

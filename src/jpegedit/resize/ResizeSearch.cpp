@@ -85,6 +85,19 @@ ResizeSearchOutcome qualitySearch(qint64 limitBytes, const TrialEncoder& encode)
     return keeper.outcome();
 }
 
+ResizeSearchOutcome sameQualitySearch(qint64 limitBytes, const TrialEncoder& encode)
+{
+    CandidateKeeper keeper(limitBytes);
+    Bisection both;
+    for (int i = 0; i < kTrialsPerPass; ++i) {
+        std::optional<ResizeCandidate> trial = encode({100, {both.value(), both.value()}});
+        if (!trial)
+            return {};
+        both.next(keeper.add(std::move(*trial)));
+    }
+    return keeper.outcome();
+}
+
 ResizeSearchOutcome scaleSearch(qint64 limitBytes, const JpegQualities& qualities, const TrialEncoder& encode)
 {
     CandidateKeeper keeper(limitBytes);

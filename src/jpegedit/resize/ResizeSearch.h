@@ -40,6 +40,8 @@ struct ResizeSearchOutcome {
 };
 
 ResizeSearchOutcome qualitySearch(qint64 limitBytes, const TrialEncoder& encode);
+// The first pass of the quality search alone: both tables at one quality.
+ResizeSearchOutcome sameQualitySearch(qint64 limitBytes, const TrialEncoder& encode);
 ResizeSearchOutcome scaleSearch(qint64 limitBytes, const JpegQualities& qualities, const TrialEncoder& encode);
 
 } // namespace vistello

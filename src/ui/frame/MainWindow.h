@@ -135,6 +135,8 @@ private:
     // The options pages and what their Apply and Cancel ask of the window (MainWindowOptions.cpp).
     WindowPage* createOptionsPage();
     void applyColours();
+    // The red-eye mode's page (MainWindowRedEye.cpp).
+    WindowPage* createRedEyePage();
 
     SettingsStore& store_;
     PictureLists& lists_;

@@ -50,6 +50,8 @@ WindowPage* MainWindow::page(PageId id)
         created = createSearchPage();
     } else if (id == PageId::Options) {
         created = createOptionsPage();
+    } else if (id == PageId::RedEye) {
+        created = createRedEyePage();
     } else {
         created = new PlaceholderPage(pageTitle(id), this);
     }

@@ -16,6 +16,7 @@
 #include "ui/pictureinfo/BinaryViewPage.h"
 #include "ui/pictureinfo/HistogramPage.h"
 #include "ui/pictureinfo/PictureDataPage.h"
+#include "ui/redeye/RedEyePage.h"
 #include "ui/strip/PreviewStrip.h"
 #include "ui/taskpane/TaskPaneController.h"
 #include "ui/viewer/AutoShowController.h"
@@ -74,6 +75,8 @@ QJsonObject MainWindow::stateJson() const
         options.insert(QStringLiteral("refreshes"), optionsRefreshes_);
         state.insert(QStringLiteral("options"), options);
     }
+    if (const auto found = pages_.find(PageId::RedEye); found != pages_.end())
+        state.insert(QStringLiteral("redEye"), static_cast<const RedEyePage*>(found->second)->stateJson());
     const AddressField* address = topBar_->addressField();
     state.insert(QStringLiteral("address"),
                  QJsonObject{{QStringLiteral("text"), address->currentText()},

@@ -40,10 +40,8 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::Rename:
     case command::ChangeComment:
     case command::PictureCheck:
-        return c.listCount > 0;
-    // Their pages are still to come: the keys do nothing yet.
     case command::RedEye:
-        return false;
+        return c.listCount > 0;
     default:
         return command::isKnown(id);
     }

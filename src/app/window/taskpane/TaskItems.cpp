@@ -61,8 +61,7 @@ bool commandPageBuilt(int id)
 {
     switch (id) {
     case command::ActionList:
-    case command::Options:
-    case command::RedEye: return false;
+    case command::Options: return false;
     default: return true;
     }
 }
