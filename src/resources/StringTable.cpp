@@ -1,5 +1,6 @@
 #include "resources/StringTable.h"
 
+#include "resources/ActionListStrings.h"
 #include "resources/AppStrings.h"
 #include "resources/CoreStrings.h"
 #include "resources/DecodeStrings.h"
@@ -51,6 +52,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kOrganizePageStrings,
     kPublishPageStrings,
     kSearchPageStrings,
+    kActionListStrings,
 };
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
@@ -69,6 +71,7 @@ static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by
 static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be sorted by number");
 static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sorted by number");
 static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
+static_assert(isSortedById(kActionListStrings), "ActionListStrings must be sorted by number");
 
 } // namespace
 
