@@ -60,7 +60,6 @@ std::span<const TaskItem> advancedTaskItems()
 bool commandPageBuilt(int id)
 {
     switch (id) {
-    case command::ActionList:
     case command::Options:
     case command::RedEye: return false;
     default: return true;
