@@ -102,6 +102,16 @@ ActionListPage::~ActionListPage()
     retireWorker(std::move(loader_), kStopTimeoutMs);
 }
 
+void ActionListPage::selectionChanged(int)
+{
+    const QStringList marked = context_.lists.markedPictures().entries().toStringList();
+    QStringList shown;
+    for (const actionlist::Entry& entry : entries_)
+        shown.append(entry.path);
+    if (marked != shown)
+        refill();
+}
+
 void ActionListPage::refill()
 {
     entries_ = actionlist::entriesFor(context_.lists.markedPictures().entries().toStringList(), entries_);

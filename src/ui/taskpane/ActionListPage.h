@@ -28,6 +28,8 @@ class ActionListPage : public CommandPage {
 public:
     ActionListPage(int mode, const TaskPageContext& context, QWidget* parent);
     ~ActionListPage() override;
+    // A marker ticked or cleared meanwhile shows in the list.
+    void selectionChanged(int count) override;
 
 private:
     void refill();
