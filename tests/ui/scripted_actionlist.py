@@ -93,9 +93,30 @@ def handed_pictures_end_with_their_page(s):
           "the question names one picture %s" % messages)
 
 
+def one_marked_picture_goes_to_the_page(s):
+    a, b = mark(s)
+    with open(os.path.join(s.home, "Vistello_LE_se.txt"), "w") as f:
+        f.write(b + "\r\n")
+    before = open(b, "rb").read()
+    shown = sorted(f for f in os.listdir(s.samples) if f.endswith(".jpg"))
+    kept = {name: open(os.path.join(s.samples, name), "rb").read() for name in shown}
+    st = s.run(["key F8", "fill Specify action=Rotate right", "button OK", "state", "tick Make copy off", "button Change",
+                "wait-jobs 60000",
+                "state", "quit"])
+    page = st[0]["taskPane"]["page"]
+    check(page and page["mode"] == 10 and page["status"].startswith("One picture selected (64x48"),
+          "the rotate page gets the marked picture, not the shown one %s" % page)
+    finished = st[1]["jobsFinished"]
+    check(len(finished) == 1 and finished[0]["written"] == [b], "the job turned the marked picture %s" % finished)
+    check(open(b, "rb").read() != before, "the marked picture was turned")
+    check([n for n in shown if open(os.path.join(s.samples, n), "rb").read() != kept[n]] == [],
+          "the shown pictures stay as they were")
+
+
 def main():
     return sw.run_scenarios([index_repeats_by_quantity, delete_asks_once_for_both,
-                             handed_pictures_end_with_their_page], ("djpeg", "convert"))
+                             handed_pictures_end_with_their_page, one_marked_picture_goes_to_the_page],
+                            ("djpeg", "convert"))
 
 
 if __name__ == "__main__":
