@@ -93,6 +93,15 @@ def handed_pictures_end_with_their_page(s):
           "the question names one picture %s" % messages)
 
 
+def handed_pictures_end_with_the_view(s):
+    mark(s)
+    st = s.run(["select 0", "key F8", "fill Specify action=Rotate right", "button OK", "command 40157", "state",
+                "quit"])
+    page = st[0]["taskPane"]["page"]
+    check(page and page["mode"] == 10 and page["status"].startswith("One picture selected"),
+          "after another view the page works on the shown selection %s" % page)
+
+
 def one_marked_picture_goes_to_the_page(s):
     a, b = mark(s)
     with open(os.path.join(s.home, "Vistello_LE_se.txt"), "w") as f:
@@ -115,7 +124,8 @@ def one_marked_picture_goes_to_the_page(s):
 
 def main():
     return sw.run_scenarios([index_repeats_by_quantity, delete_asks_once_for_both,
-                             handed_pictures_end_with_their_page, one_marked_picture_goes_to_the_page],
+                             handed_pictures_end_with_their_page, handed_pictures_end_with_the_view,
+                             one_marked_picture_goes_to_the_page],
                             ("djpeg", "convert"))
 
 
