@@ -194,7 +194,7 @@ void ActionListPage::execute()
         return;
     const int action = actionlist::validAction(action_->currentIndex());
     context_.store.set(setting::RemoveAllOnClose, removeAllOnClose_->isChecked());
-    context_.store.setInt(SettingsStore::name(setting::UserAction), action);
+    context_.store.set(setting::UserAction, action);
     const QStringList pictures = actionlist::collectionFor(action, entries_);
     if (removeAllOnClose_->isChecked())
         context_.lists.markedPictures().entries().clear(false);
