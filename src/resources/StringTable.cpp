@@ -1,5 +1,6 @@
 #include "resources/StringTable.h"
 
+#include "resources/ActionListStrings.h"
 #include "resources/AppStrings.h"
 #include "resources/CoreStrings.h"
 #include "resources/DecodeStrings.h"
@@ -55,6 +56,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kSearchPageStrings,
     kOptionsStrings,
     kRedEyePageStrings,
+    kActionListStrings,
 };
 
 static_assert(isSortedById(kOptionsStrings), "OptionsStrings must be sorted by number");
@@ -75,6 +77,7 @@ static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be s
 static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sorted by number");
 static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
 static_assert(isSortedById(kRedEyePageStrings), "RedEyePageStrings must be sorted by number");
+static_assert(isSortedById(kActionListStrings), "ActionListStrings must be sorted by number");
 
 } // namespace
 

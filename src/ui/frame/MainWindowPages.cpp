@@ -67,6 +67,12 @@ void MainWindow::setDisplayStyle(uint64_t mask)
     const StyleChange change = vistello::setDisplayStyle(state_, mask);
     if (!change.changed)
         return;
+    // Pictures the action list handed to a command are not carried into
+    // another view, where a later command would act on them unseen.
+    if (!lists_.selectedPictures().entries().isEmpty()) {
+        lists_.selectedPictures().entries().clear(false);
+        selectionChanged();
+    }
     if (change.oldPageHides && old)
         old->hide();
     applyTabRowChange(int(change.tabRow));

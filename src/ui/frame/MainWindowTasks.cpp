@@ -42,7 +42,7 @@ bool MainWindow::taskCommand(int id)
     const bool turn = id == command::RotateRight || id == command::RotateLeft || id == command::AutoRotate;
     const PictureView* view = pictureView();
     if (turn && view && view->pictureOk() && qobject_cast<PicturePage*>(currentPage_)
-        && lists_.workingSet().size() <= 1) {
+        && lists_.selectedPictures().entries().isEmpty() && lists_.workingSet().size() <= 1) {
         viewer_->command(id == command::RotateRight  ? viewer::RotateRight
                          : id == command::RotateLeft ? viewer::RotateLeft
                                                      : viewer::AutoRotate,

@@ -20,6 +20,9 @@ struct TaskPageContext {
     std::function<void(std::unique_ptr<BackgroundJob>)> startJob;
     // Closes the open page (uses up the action list's pictures, as starting would).
     std::function<void()> close;
+    // Closes the page and runs the command with these pictures as its
+    // working set; they go unused when the command opens no page.
+    std::function<void(int command, const QStringList& pictures)> handOver;
     // The pictures a batch command works on, taken once when it starts
     // (selectedPictures, else the current list's selection).
     QStringList takeWorkingSet() const;

@@ -3,6 +3,7 @@
 #include "app/window/taskpane/TaskPageModes.h"
 #include "app/window/taskpane/TransformPages.h"
 #include "core/lists/PictureLists.h"
+#include "ui/taskpane/ActionListPage.h"
 #include "ui/taskpane/ConvertPage.h"
 #include "ui/taskpane/CopyPicturesPage.h"
 #include "ui/taskpane/ResizePage.h"
@@ -32,6 +33,7 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
     case taskpage::HtmlGallery: return new GalleryPage(mode, context, parent);
     case taskpage::PictureIndex: return new IndexPage(mode, context, parent);
     case taskpage::PictureCheck: return new PictureCheckPage(mode, context, parent);
+    case taskpage::ActionList: return new ActionListPage(mode, context, parent);
     default: return nullptr;
     }
 }

@@ -77,7 +77,8 @@ bool TaskPaneController::command(int id)
 
 CommandPage* TaskPaneController::makePage(int mode)
 {
-    const TaskPageContext context{store_, lists_, prompts_, hooks_.startJob, [this] { showPage(0); }};
+    const TaskPageContext context{store_, lists_, prompts_, hooks_.startJob, [this] { showPage(0); },
+                                  [this](int id, const QStringList& pictures) { handOver(id, pictures); }};
     if (CommandPage* page = makeTaskPage(mode, context, pane_))
         return page;
     if (mode == taskpage::Wallpaper) {
@@ -95,9 +96,9 @@ CommandPage* TaskPaneController::makePage(int mode)
 void TaskPaneController::showPage(int mode)
 {
     if (page_) {
-        // Closing a page uses up the action list's pictures, as starting would.
-        if (mode == 0)
-            lists_.selectedPictures().clear(false);
+        // The action list's pictures belong to the page they were handed to:
+        // closing it, or opening another page, uses them up as starting would.
+        lists_.selectedPictures().clear(false);
         page_->hide();
         page_->deleteLater();
         page_ = nullptr;
@@ -109,6 +110,20 @@ void TaskPaneController::showPage(int mode)
     state_.taskPage = slot_.pageMode();
     selectionChanged();
     placeSlot();
+}
+
+void TaskPaneController::handOver(int id, const QStringList& pictures)
+{
+    showPage(0);
+    PathArray& chosen = lists_.selectedPictures().entries();
+    for (const QString& path : pictures)
+        chosen.append(path);
+    hooks_.runCommand(id);
+    // A command that opened no page (Delete, or one that was declined) has
+    // taken them or never will: no later command may inherit them.
+    if (!page_)
+        chosen.clear(false);
+    selectionChanged();
 }
 
 void TaskPaneController::placeSlot()

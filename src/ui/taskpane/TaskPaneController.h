@@ -47,6 +47,9 @@ public:
     // Opens the page of mode (closing any other), or closes with 0.
     void showPage(int mode);
     void closePage() { showPage(0); }
+    // Closes the page and runs the command on these pictures (the action
+    // list's OK): they are its working set while the page it opens is open.
+    void handOver(int id, const QStringList& pictures);
     int pageMode() const { return slot_.pageMode(); }
 
     // The selection or the list changed: status, buttons and items anew.

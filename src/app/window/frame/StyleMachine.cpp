@@ -68,8 +68,6 @@ uint64_t styleForCommand(const MainWindowState& state, int id, uint64_t optionsS
 {
     if (id == command::PictureData)
         return state.displayStyle == style::PictureData ? style::Picture : style::PictureData;
-    if (id == command::ActionList)
-        return style::ActionList;
     for (const Toggle& toggle : kToggles) {
         if (toggle.command != id)
             continue;

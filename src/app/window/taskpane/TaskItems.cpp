@@ -57,18 +57,9 @@ std::span<const TaskItem> advancedTaskItems()
     return kAdvancedTasks;
 }
 
-bool commandPageBuilt(int id)
-{
-    switch (id) {
-    case command::ActionList:
-    case command::Options: return false;
-    default: return true;
-    }
-}
-
 bool taskItemEnabled(const TaskItem& item, const CommandContext& context)
 {
-    return commandPageBuilt(item.command) && commandEnabled(item.command, context);
+    return commandEnabled(item.command, context);
 }
 
 const TaskItem* findTaskItem(std::span<const TaskItem> items, const QString& prefix)

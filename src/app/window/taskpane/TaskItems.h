@@ -23,10 +23,6 @@ std::span<const TaskItem> pictureTaskItems();
 // "Advanced tasks": list export, restore original, file date from EXIF.
 std::span<const TaskItem> advancedTaskItems();
 
-// Whether the page behind a command exists in this program yet; items of
-// commands still to come stay visible and disabled.
-bool commandPageBuilt(int command);
-
 // A click runs the item only when this holds at that moment.
 bool taskItemEnabled(const TaskItem& item, const CommandContext& context);
 

@@ -20,6 +20,7 @@ int modeForCommand(int id)
     case command::HtmlPage: return HtmlGallery;
     case command::PictureIndex: return PictureIndex;
     case command::PictureCheck: return PictureCheck;
+    case command::ActionList: return ActionList;
     default: return None;
     }
 }

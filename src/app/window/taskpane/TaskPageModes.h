@@ -17,6 +17,7 @@ inline constexpr int Rename = 32;
 inline constexpr int HtmlGallery = 30;
 inline constexpr int PictureIndex = 31;
 inline constexpr int PictureCheck = 33;
+inline constexpr int ActionList = 34;
 
 // The page a command opens, or None.
 int modeForCommand(int command);
