@@ -83,10 +83,10 @@ QString failureText(const PictureTransformResult& result)
 
 int runCrop(const QStringList& arguments)
 {
-    const CliArguments parsed = parseArguments(kName, arguments,
-                                               {{"--short", true}, {"--caret", true}, {"--kind", true}, {"--rect", true},
-                                                {"--lock", true}, {"--dry-run"}, {"--copy"}, {"--no-copy"},
-                                                {"--thumbs"}, {"-x", true}});
+    const CliArguments parsed =
+        parseArguments(kName, arguments,
+                       {{"--short", true}, {"--caret", true}, {"--kind", true}, {"--rect", true}, {"--lock", true},
+                        {"--dry-run"}, {"--copy"}, {"--no-copy"}, {"--thumbs"}, {"-x", true}});
     if (parsed.exitNow)
         return *parsed.exitNow;
     if (parsed.plain.size() != 1)

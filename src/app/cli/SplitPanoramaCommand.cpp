@@ -75,7 +75,8 @@ int runSplitPanorama(const QStringList& arguments)
     case PanoramaFailure::WouldReplaceSource:
         return fail(QStringLiteral("a segment would replace the picture itself"));
     default:
-        return fail(QStringLiteral("An error occurred while splitting the panorama.\nOne or more splitted pictures could not be created."));
+        return fail(QStringLiteral("An error occurred while splitting the panorama.\n"
+                                   "One or more splitted pictures could not be created."));
     }
 }
 

@@ -22,7 +22,8 @@ bool samePicture(const QString& a, const QString& b)
     const QFileInfo fb(b);
     if (fa.exists() && fb.exists())
         return fa.canonicalFilePath() == fb.canonicalFilePath();
-    return QDir::cleanPath(fa.absoluteFilePath()).compare(QDir::cleanPath(fb.absoluteFilePath()), Qt::CaseInsensitive) == 0;
+    return QDir::cleanPath(fa.absoluteFilePath())
+               .compare(QDir::cleanPath(fb.absoluteFilePath()), Qt::CaseInsensitive) == 0;
 }
 
 // A free name beside the segment for its bytes until they are complete.
