@@ -2,6 +2,7 @@
 
 #include "resources/AppStrings.h"
 #include "resources/CoreStrings.h"
+#include "resources/CropPageStrings.h"
 #include "resources/DecodeStrings.h"
 #include "resources/EditPageStrings.h"
 #include "resources/EditStrings.h"
@@ -51,6 +52,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kOrganizePageStrings,
     kPublishPageStrings,
     kSearchPageStrings,
+    kCropPageStrings,
 };
 
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
@@ -68,6 +70,7 @@ static_assert(isSortedById(kTaskPaneStrings), "TaskPaneStrings must be sorted by
 static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by number");
 static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be sorted by number");
 static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sorted by number");
+static_assert(isSortedById(kCropPageStrings), "CropPageStrings must be sorted by number");
 static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
 
 } // namespace

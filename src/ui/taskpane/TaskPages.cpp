@@ -5,6 +5,7 @@
 #include "core/lists/PictureLists.h"
 #include "ui/taskpane/ConvertPage.h"
 #include "ui/taskpane/CopyPicturesPage.h"
+#include "ui/taskpane/CropPage.h"
 #include "ui/taskpane/ResizePage.h"
 #include "ui/taskpane/RenamePage.h"
 #include "ui/taskpane/GalleryPage.h"
@@ -32,6 +33,7 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
     case taskpage::HtmlGallery: return new GalleryPage(mode, context, parent);
     case taskpage::PictureIndex: return new IndexPage(mode, context, parent);
     case taskpage::PictureCheck: return new PictureCheckPage(mode, context, parent);
+    case taskpage::CropRectangle: return new CropPage(mode, context, parent);
     default: return nullptr;
     }
 }

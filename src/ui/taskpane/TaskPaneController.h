@@ -48,6 +48,7 @@ public:
     void showPage(int mode);
     void closePage() { showPage(0); }
     int pageMode() const { return slot_.pageMode(); }
+    CommandPage* page() const; // the open page, or null
 
     // The selection or the list changed: status, buttons and items anew.
     void selectionChanged();
