@@ -45,10 +45,11 @@ def crop_by_drag(s):
 
     # A new rectangle from picture pixel (100, 40) to (300, 140): its left and
     # top edges snap down to the 16-pixel blocks, the right and bottom stay.
-    entered, dragged, done = s.run(
+    # Then "Distance left:" typed: the typed value stays off the block grid.
+    entered, dragged, typed, done = s.run(
         ["resize 1000 700", "wait-idle", "command 40204", "wait-idle", "state",
          "drag %d %d %d %d" % (x0 + 100, y0 + 40, x0 + 300, y0 + 140), "state",
-         "button Crop", "wait-idle", "state", "quit"], options=options)
+         "fill Distance left:=100", "state", "button Crop", "wait-idle", "state", "quit"], options=options)
     check(entered["viewer"]["crop"]["active"], "crop mode entered %s" % entered["viewer"]["crop"])
     page = entered["taskPane"]["page"]
     check(page and page["mode"] == 36 and page["heading"] == "Crop rectangle", "the crop page opens %s" % page)
@@ -56,6 +57,9 @@ def crop_by_drag(s):
     check(crop["rect"] == [96, 32, 205, 109] and crop["shortForm"] == "205x109+96+32", "the snapped rectangle %s" % crop)
     fields = (dragged["taskPane"]["page"] or {}).get("fields", {})
     check(fields.get("values") == ["205", "109", "96", "32", "205x109+96+32"], "the page shows it %s" % fields)
+    check(typed["viewer"]["crop"]["rect"] == [100, 32, 205, 109]
+          and typed["taskPane"]["page"]["fields"]["values"][4] == "205x109+100+32",
+          "typing moves the viewer's rectangle %s" % typed["viewer"]["crop"])
     copy = os.path.join(s.samples, "Copy of c.jpg")
     check(not done["viewer"]["crop"]["active"] and done["taskPane"]["page"] is None, "Crop leaves crop mode")
     check(done["list"]["currentPath"] == copy, "the copy is current %s" % done["list"]["currentPath"])
@@ -65,13 +69,13 @@ def crop_by_drag(s):
     other = os.path.join(s.root, "cli")
     os.makedirs(other)
     shutil.copy2(original, os.path.join(other, "c.jpg"))
-    cli = subprocess.run([sw.CLI, "crop", "--copy", "--kind", "1", "--rect", "96,32,205,109"] + options
+    cli = subprocess.run([sw.CLI, "crop", "--copy", "--kind", "3", "--rect", "100,32,205,109"] + options
                          + [os.path.join(other, "c.jpg")], stdout=subprocess.PIPE, text=True)
-    check(cli.returncode == 0 and cli.stdout.startswith("205x109+96+32\n"), "the CLI agrees %s" % cli.stdout)
+    check(cli.returncode == 0 and cli.stdout.startswith("205x109+100+32\n"), "the CLI agrees %s" % cli.stdout)
     check(os.path.exists(copy) and open(copy, "rb").read() == open(os.path.join(other, "Copy of c.jpg"), "rb").read(),
           "byte-identical to the CLI's crop")
     expected = os.path.join(s.root, "expected.jpg")
-    subprocess.run(["jpegtran", "-copy", "none", "-crop", "205x109+96+32", "-outfile", expected, original], check=True)
+    subprocess.run(["jpegtran", "-copy", "none", "-crop", "205x109+100+32", "-outfile", expected, original], check=True)
     check(pixels(copy) == pixels(expected), "decodes as jpegtran -crop of the original")
 
 
