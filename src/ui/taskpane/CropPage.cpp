@@ -54,8 +54,10 @@ CropPage::CropPage(int mode, const TaskPageContext& context, QWidget* parent)
 {
     auto* form = new QFormLayout;
     const char* labels[] = {"Width:", "Height:", "Distance left:", "Distance top:"};
+    const char* names[] = {"cropWidth", "cropHeight", "cropLeft", "cropTop"};
     for (int i = 0; i < 4; ++i) {
         edits_[i] = new QLineEdit(this);
+        edits_[i]->setObjectName(QLatin1String(names[i]));
         notes_[i] = new QLabel(this);
         auto* row = new QHBoxLayout;
         row->addWidget(edits_[i], 1);
@@ -65,6 +67,7 @@ CropPage::CropPage(int mode, const TaskPageContext& context, QWidget* parent)
         form->addRow(label, row);
     }
     edits_[4] = new QLineEdit(this);
+    edits_[4]->setObjectName(QStringLiteral("cropShortForm"));
     edits_[4]->setFixedWidth(kShortFormWidth);
     auto* shortLabel = new QLabel(QStringLiteral("Short form:"), this);
     shortLabel->setBuddy(edits_[4]);
