@@ -79,8 +79,42 @@ def crop_by_drag(s):
     check(pixels(copy) == pixels(expected), "decodes as jpegtran -crop of the original")
 
 
+def viewer_buttons_in_picture_only_mode(s):
+    for name in os.listdir(s.samples):
+        os.remove(os.path.join(s.samples, name))
+    picture = os.path.join(s.samples, "c.jpg")
+    subprocess.run(["convert", "-size", "640x480", "-seed", "3", "plasma:fractal", "-sampling-factor", "2x2",
+                    picture], check=True)
+    options = settings(s, {"CropAspectRatio": False, "CropMakeCopy": True, "CopyOriginal": False})
+    base = ["resize 1000 700", "wait-idle", "key F11", "wait-idle"]
+    start = base + ["command 40204", "wait-idle"]
+    (first,) = s.run(base + ["state", "quit"], options=options)
+    view = first["viewer"]
+    x0 = view["viewRect"][0] + view["drawnRect"][0]
+    y0 = view["viewRect"][1] + view["drawnRect"][1]
+    drag = "drag %d %d %d %d" % (x0 + 160, y0 + 160, x0 + 400, y0 + 300)
+    (shown,) = s.run(start + [drag, "state", "quit"], options=options)
+    crop = shown["viewer"]["crop"]
+    check(crop["active"] and len(crop["buttons"]) == 2, "the viewer's own Crop and Cancel %s" % crop)
+    if len(crop["buttons"]) != 2:
+        return
+    (cx, cy, cw, ch), (nx, ny, nw, nh) = crop["buttons"]
+    check(nx == cx + cw + 5 and ny == cy, "Cancel 5 pixels right of Crop %s" % crop["buttons"])
+    vx, vy = view["viewRect"][:2]
+    cancelled, = s.run(start + [drag, "click %d %d" % (vx + nx + 2, vy + ny + 2), "state", "quit"], options=options)
+    check(not cancelled["viewer"]["crop"]["active"] and not os.path.exists(os.path.join(s.samples, "Copy of c.jpg")),
+          "Cancel leaves crop mode without a crop")
+    cropped, = s.run(start + [drag, "click %d %d" % (vx + cx + 2, vy + cy + 2), "wait-idle", "state", "quit"],
+                     options=options)
+    copy = os.path.join(s.samples, "Copy of c.jpg")
+    check(not cropped["viewer"]["crop"]["active"] and cropped["list"]["currentPath"] == copy,
+          "the viewer's Crop crops and shows the copy %s" % cropped["list"])
+    check(crop["rect"][2:] == [241 + 160 - crop["rect"][0], 141 + 160 - crop["rect"][1]],
+          "the right and bottom edges stay where the drag left them %s" % crop["rect"])
+
+
 def main():
-    return sw.run_scenarios([crop_by_drag], ("convert", "jpegtran", "djpeg"))
+    return sw.run_scenarios([crop_by_drag, viewer_buttons_in_picture_only_mode], ("convert", "jpegtran", "djpeg"))
 
 
 if __name__ == "__main__":

@@ -68,6 +68,8 @@ void CropModeController::enter(PictureView* view)
             Qt::UniqueConnection);
     connect(view, &PictureView::cropApplyRequested, this, &CropModeController::applyFromViewer, Qt::UniqueConnection);
     connect(view, &PictureView::cropCancelled, this, &CropModeController::dropped, Qt::UniqueConnection);
+    connect(view, &PictureView::cropCancelRequested, this, &CropModeController::cancelFromViewer,
+            Qt::UniqueConnection);
     page_ = host_.openPage ? host_.openPage() : nullptr;
     if (page_) {
         page_->start(frame, ratio_, view->cropTracker().selection());
@@ -126,6 +128,11 @@ void CropModeController::execute(const QString& path, const CropSelection& selec
 void CropModeController::applyFromViewer()
 {
     leave(true);
+}
+
+void CropModeController::cancelFromViewer()
+{
+    leave(false);
 }
 
 void CropModeController::viewerSelection(const CropSelection& selection)

@@ -40,6 +40,7 @@ private:
     void leave(bool apply);
     void execute(const QString& path, const CropSelection& selection);
     void applyFromViewer();
+    void cancelFromViewer();
     void viewerSelection(const CropSelection& selection);
     void pageEdited(const CropSelection& selection, const CropRatio& ratio);
     void dropped();

@@ -102,6 +102,8 @@ Q_SIGNALS:
     void cropSelectionChanged(const vistello::CropSelection& selection);
     // A double click in crop mode: the crop is to be executed.
     void cropApplyRequested();
+    // The viewer's own Cancel in crop mode (picture-only mode).
+    void cropCancelRequested();
     // Another picture was shown: crop mode was left without a crop.
     void cropCancelled();
 
@@ -142,6 +144,7 @@ private:
     bool cropPress(QPoint at);
     bool cropMove(const QMouseEvent& event);
     void paintCrop(QPainter& painter) const;
+    struct CropLabelLayout cropLabel() const;
     QJsonObject cropJson() const;
 
     DecodedPicture picture_;

@@ -4,6 +4,9 @@
 // and draws.
 #include "ui/viewer/PictureView.h"
 
+#include "app/window/viewer/CropLabel.h"
+#include "ui/viewer/ViewerDrawing.h"
+
 #include <QJsonArray>
 #include <QMouseEvent>
 #include <QPainter>
@@ -73,10 +76,32 @@ void PictureView::setCrop(const CropSelection& selection, const CropRatio& ratio
     update();
 }
 
+CropLabelLayout PictureView::cropLabel() const
+{
+    if (!cropOn_ || !pictureOnly_) // otherwise the crop page shows the numbers and buttons
+        return {};
+    const QFontMetrics metrics(smallFont(font()));
+    const QString text = shortForm(crop_.selection());
+    const QSize caption(std::max(metrics.horizontalAdvance(QStringLiteral("Crop")),
+                                 metrics.horizontalAdvance(QStringLiteral("Cancel"))),
+                        metrics.height());
+    return cropLabelLayout(crop_.screenRect(), size(), QSize(metrics.horizontalAdvance(text), metrics.height()),
+                           caption);
+}
+
 bool PictureView::cropPress(QPoint at)
 {
     if (!cropOn_)
         return false;
+    const CropLabelLayout label = cropLabel();
+    if (label.crop.contains(at)) {
+        Q_EMIT cropApplyRequested();
+        return true;
+    }
+    if (label.cancel.contains(at)) {
+        Q_EMIT cropCancelRequested();
+        return true;
+    }
     crop_.press(at);
     cropDragging_ = true;
     return true;
@@ -136,12 +161,28 @@ void PictureView::paintCrop(QPainter& painter) const
         for (int y : ys)
             if (x != xs[1] || y != ys[1])
                 painter.drawRect(QRect(x - kHandle / 2, y - kHandle / 2, kHandle, kHandle));
+    const CropLabelLayout label = cropLabel();
+    if (label.crop.isNull())
+        return;
+    painter.setFont(smallFont(font()));
+    painter.setPen(settings_.textColour);
+    painter.drawText(label.text, Qt::AlignLeft | Qt::AlignVCenter, shortForm(crop_.selection()));
+    for (const auto& [rect, caption] : {std::pair{label.crop, QStringLiteral("Crop")},
+                                        std::pair{label.cancel, QStringLiteral("Cancel")}}) {
+        painter.setPen(Qt::black);
+        painter.setBrush(QColor(240, 240, 240));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        painter.drawText(rect, Qt::AlignCenter, caption);
+    }
 }
 
 QJsonObject PictureView::cropJson() const
 {
     const CropSelection& s = crop_.selection();
+    const CropLabelLayout label = cropLabel();
+    const auto box = [](const QRect& r) { return QJsonArray{r.x(), r.y(), r.width(), r.height()}; };
     return {{QStringLiteral("active"), cropOn_},
+            {QStringLiteral("buttons"), label.crop.isNull() ? QJsonArray{} : QJsonArray{box(label.crop), box(label.cancel)}},
             {QStringLiteral("rect"), cropOn_ ? QJsonArray{s.x, s.y, s.w, s.h} : QJsonArray{}},
             {QStringLiteral("shortForm"), cropOn_ ? shortForm(s) : QString()}};
 }
