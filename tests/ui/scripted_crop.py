@@ -113,8 +113,26 @@ def viewer_buttons_in_picture_only_mode(s):
           "the right and bottom edges stay where the drag left them %s" % crop["rect"])
 
 
+def another_picture_starts_anew(s):
+    for name in os.listdir(s.samples):
+        os.remove(os.path.join(s.samples, name))
+    for name, size in (("a.jpg", "640x480"), ("b.jpg", "480x640")):
+        subprocess.run(["convert", "-size", size, "-seed", "3", "plasma:fractal", os.path.join(s.samples, name)],
+                       check=True)
+    # Locked at 2:3: the ratio turns to each picture's shape.
+    options = settings(s, {"CropAspectRatio": True, "CropMakeCopy": True, "CopyOriginal": False})
+    first, second = s.run(["resize 1000 700", "wait-idle", "command 40204", "wait-idle", "state",
+                           "key Right", "key Return", "wait-idle", "state", "quit"], options=options)
+    check(first["viewer"]["crop"]["shortForm"] == "640x426+0+0", "3:2 on a.jpg %s" % first["viewer"]["crop"])
+    check(second["list"]["currentPath"].endswith("b.jpg"), "b.jpg shown %s" % second["list"]["currentPath"])
+    check(second["viewer"]["crop"]["active"] and second["viewer"]["crop"]["shortForm"] == "426x640+0+0"
+          and (second["taskPane"]["page"] or {}).get("mode") == 36,
+          "crop mode starts anew with 2:3 on b.jpg %s %s" % (second["viewer"]["crop"], second["taskPane"]["page"]))
+
+
 def main():
-    return sw.run_scenarios([crop_by_drag, viewer_buttons_in_picture_only_mode], ("convert", "jpegtran", "djpeg"))
+    return sw.run_scenarios([crop_by_drag, viewer_buttons_in_picture_only_mode, another_picture_starts_anew],
+                            ("convert", "jpegtran", "djpeg"))
 
 
 if __name__ == "__main__":

@@ -67,7 +67,8 @@ void CropModeController::enter(PictureView* view)
     connect(view, &PictureView::cropSelectionChanged, this, &CropModeController::viewerSelection,
             Qt::UniqueConnection);
     connect(view, &PictureView::cropApplyRequested, this, &CropModeController::applyFromViewer, Qt::UniqueConnection);
-    connect(view, &PictureView::cropCancelled, this, &CropModeController::dropped, Qt::UniqueConnection);
+    connect(view, &PictureView::cropPictureChanged, this, &CropModeController::pictureChanged,
+            Qt::UniqueConnection);
     connect(view, &PictureView::cropCancelRequested, this, &CropModeController::cancelFromViewer,
             Qt::UniqueConnection);
     page_ = host_.openPage ? host_.openPage() : nullptr;
@@ -148,14 +149,18 @@ void CropModeController::pageEdited(const CropSelection& selection, const CropRa
         view_->setCrop(selection, ratio);
 }
 
-void CropModeController::dropped()
+void CropModeController::pictureChanged()
 {
     if (page_) {
         page_->disconnect(this);
         page_ = nullptr;
-        if (host_.closePage)
-            host_.closePage();
     }
+    // The new picture gets its own starting selection and a fresh page;
+    // one that cannot be cropped ends crop mode.
+    if (view_)
+        enter(view_);
+    if (!page_ && host_.closePage)
+        host_.closePage();
 }
 
 } // namespace vistello

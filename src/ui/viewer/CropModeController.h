@@ -1,8 +1,8 @@
 #pragma once
 // Crop mode in the window: the crop button enters it (a writable picture
 // that was drawn) with the starting selection, opens the "Crop rectangle"
-// page and keeps it and the viewer on one selection; Cancel, the button
-// again or another picture leave it; Crop or a double click execute the
+// page and keeps it and the viewer on one selection (another picture starts
+// anew); Cancel or the button again leave it; Crop or a double click execute the
 // crop first (copy or backup, the lossless crop, "CropRect", the result
 // made current).
 #include "jpegedit/crop/CropGeometry.h"
@@ -43,7 +43,7 @@ private:
     void cancelFromViewer();
     void viewerSelection(const CropSelection& selection);
     void pageEdited(const CropSelection& selection, const CropRatio& ratio);
-    void dropped();
+    void pictureChanged();
 
     SettingsStore& store_;
     Prompts& prompts_;

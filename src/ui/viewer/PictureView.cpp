@@ -67,10 +67,8 @@ void PictureView::showPicture(const QString& path, int index, int count)
     index_ = index;
     count_ = count;
     if (path != path_) {
-        if (cropOn_) { // crop mode belongs to one picture
-            leaveCrop();
-            Q_EMIT cropCancelled();
-        }
+        const bool cropping = cropOn_; // crop mode starts anew on the next picture
+        leaveCrop();
         newPictureUnpainted_ = true;
         finishTransition();
         const bool wasShowing = pictureOk() && !zoomOn_ && isVisible();
@@ -84,6 +82,8 @@ void PictureView::showPicture(const QString& path, int index, int count)
             navigatorImage_ = QImage();
             loadZoom();
         }
+        if (cropping)
+            Q_EMIT cropPictureChanged();
     } else {
         relayout();
     }

@@ -104,8 +104,9 @@ Q_SIGNALS:
     void cropApplyRequested();
     // The viewer's own Cancel in crop mode (picture-only mode).
     void cropCancelRequested();
-    // Another picture was shown: crop mode was left without a crop.
-    void cropCancelled();
+    // Another picture was shown in crop mode: crop mode was left without a
+    // crop, to start again on that picture.
+    void cropPictureChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
