@@ -3,6 +3,7 @@
 #include "resources/ActionListStrings.h"
 #include "resources/AppStrings.h"
 #include "resources/CoreStrings.h"
+#include "resources/CropPageStrings.h"
 #include "resources/DecodeStrings.h"
 #include "resources/EditPageStrings.h"
 #include "resources/EditStrings.h"
@@ -57,6 +58,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kOptionsStrings,
     kRedEyePageStrings,
     kActionListStrings,
+    kCropPageStrings,
 };
 
 static_assert(isSortedById(kOptionsStrings), "OptionsStrings must be sorted by number");
@@ -75,6 +77,7 @@ static_assert(isSortedById(kTaskPaneStrings), "TaskPaneStrings must be sorted by
 static_assert(isSortedById(kEditPageStrings), "EditPageStrings must be sorted by number");
 static_assert(isSortedById(kOrganizePageStrings), "OrganizePageStrings must be sorted by number");
 static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sorted by number");
+static_assert(isSortedById(kCropPageStrings), "CropPageStrings must be sorted by number");
 static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
 static_assert(isSortedById(kRedEyePageStrings), "RedEyePageStrings must be sorted by number");
 static_assert(isSortedById(kActionListStrings), "ActionListStrings must be sorted by number");

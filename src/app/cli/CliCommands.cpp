@@ -56,6 +56,10 @@ constexpr CliCommand kCommands[] = {
     {"wallpaper", "[--screen WxH] [--dry-run] (--reset | FILE)",
      "make a picture the desktop wallpaper, fitted into the screen WxH (needed with FILE), or --reset it; "
      "prints the bitmap written (--dry-run: the bitmap and the desktop commands, nothing done)", runWallpaper},
+    {"crop", "(--short WxH+X+Y [--caret N] | --kind K --rect X,Y,W,H) [--lock Z:N] [--dry-run] [--copy|--no-copy] [--thumbs] [-x SETTINGS] FILE",
+     "crop a JPEG picture losslessly to a typed rectangle as the crop page normalises it; prints the short form, then the written path", runCrop},
+    {"split-panorama", "--printer WxH [--landscape] [--overlap N] [--dry-run] FILE -o FOLDER",
+     "cut a panorama losslessly into printer-page segments; prints \"n, x, width\" per segment, then the written paths", runSplitPanorama},
 };
 } // namespace
 

@@ -55,5 +55,7 @@ int runSearch(const QStringList& args);
 int runCheck(const QStringList& args);
 int runFolderStats(const QStringList& args);
 int runWallpaper(const QStringList& args);
+int runCrop(const QStringList& args);
+int runSplitPanorama(const QStringList& args);
 
 } // namespace vistello::cli

@@ -20,6 +20,7 @@ enum LosslessCapability : unsigned {
     CanTranspose = 0x100,
     CanTransverse = 0x200,
     CanGreyscale = 0x400,
+    CanCrop = 0x800,
     AllLossless = 0xFFFF, // what JPEG pictures offer
 };
 

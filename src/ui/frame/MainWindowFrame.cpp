@@ -6,6 +6,7 @@
 #include "app/window/frame/DisplayStyle.h"
 #include "app/window/frame/Splitters.h"
 #include "app/window/frame/StyleMachine.h"
+#include "app/window/taskpane/TaskPageModes.h"
 #include "core/lists/PictureLists.h"
 #include "core/settings/SettingsStore.h"
 #include "organize/folders/FolderRenameBroadcast.h"
@@ -17,6 +18,8 @@
 #include "ui/folders/FolderPaneController.h"
 #include "ui/frame/LeftPane.h"
 #include "ui/frame/TopBar.h"
+#include "ui/taskpane/CropPage.h"
+#include "ui/taskpane/TaskPaneController.h"
 #include "ui/viewer/AutoShowController.h"
 #include "ui/viewer/PicturePage.h"
 #include "ui/viewer/PictureView.h"
@@ -73,8 +76,19 @@ AutoShowHost MainWindow::autoShowHost()
 
 ViewerHost MainWindow::viewerHost()
 {
-    return {[this] { return pictureView(); }, [this] { return state_.pictureOnly; }, [this](int id) { runCommand(id); },
-            [this] { currentPictureChanged(); }, [this] { updateButtons(); }};
+    return {[this] { return pictureView(); },
+            [this] { return state_.pictureOnly; },
+            [this](int id) { runCommand(id); },
+            [this] { currentPictureChanged(); },
+            [this] { updateButtons(); },
+            [this] {
+                taskPane_->showPage(taskpage::CropRectangle);
+                return qobject_cast<CropPage*>(taskPane_->page());
+            },
+            [this] {
+                if (taskPane_->pageMode() == taskpage::CropRectangle)
+                    taskPane_->closePage();
+            }};
 }
 
 void MainWindow::restorePlacement()

@@ -2,6 +2,7 @@
 // The base of every page in the task pane's slot: its heading, the
 // selection status and the page's own controls below. The page only shows
 // and forwards; the controller decides.
+#include <QJsonObject>
 #include <QWidget>
 
 class QLabel;
@@ -20,6 +21,8 @@ public:
     void setStatus(const QString& status);
     // The selection changed: the status is set anew, pages may enable buttons.
     virtual void selectionChanged(int /*count*/) {}
+    // The page's field texts for a scripted run's state (none by default).
+    virtual QJsonObject fieldsJson() const { return {}; }
 
 Q_SIGNALS:
     void closeRequested();

@@ -6,6 +6,7 @@
 #include "ui/taskpane/ActionListPage.h"
 #include "ui/taskpane/ConvertPage.h"
 #include "ui/taskpane/CopyPicturesPage.h"
+#include "ui/taskpane/CropPage.h"
 #include "ui/taskpane/ResizePage.h"
 #include "ui/taskpane/RenamePage.h"
 #include "ui/taskpane/GalleryPage.h"
@@ -34,6 +35,7 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
     case taskpage::PictureIndex: return new IndexPage(mode, context, parent);
     case taskpage::PictureCheck: return new PictureCheckPage(mode, context, parent);
     case taskpage::ActionList: return new ActionListPage(mode, context, parent);
+    case taskpage::CropRectangle: return new CropPage(mode, context, parent);
     default: return nullptr;
     }
 }

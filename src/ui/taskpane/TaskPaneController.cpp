@@ -75,6 +75,11 @@ bool TaskPaneController::command(int id)
     return true;
 }
 
+CommandPage* TaskPaneController::page() const
+{
+    return page_;
+}
+
 CommandPage* TaskPaneController::makePage(int mode)
 {
     const TaskPageContext context{store_, lists_, prompts_, hooks_.startJob, [this] { showPage(0); },
@@ -286,10 +291,14 @@ QJsonObject TaskPaneController::stateJson() const
         items.append(QJsonObject{{QStringLiteral("text"), QString::fromUtf16(item.text)},
                                  {QStringLiteral("enabled"), taskItemEnabled(item, hooks_.commandContext())}});
     QJsonValue page = QJsonValue::Null;
-    if (page_)
-        page = QJsonObject{{QStringLiteral("mode"), page_->mode()},
-                           {QStringLiteral("heading"), page_->heading()},
-                           {QStringLiteral("status"), page_->status()}};
+    if (page_) {
+        QJsonObject shown{{QStringLiteral("mode"), page_->mode()},
+                          {QStringLiteral("heading"), page_->heading()},
+                          {QStringLiteral("status"), page_->status()}};
+        if (const QJsonObject fields = page_->fieldsJson(); !fields.isEmpty())
+            shown.insert(QStringLiteral("fields"), fields);
+        page = shown;
+    }
     return {{QStringLiteral("slot"), slotContentName(slot_.content())},
             {QStringLiteral("items"), items},
             {QStringLiteral("page"), page},

@@ -51,6 +51,7 @@ public:
     // list's OK): they are its working set while the page it opens is open.
     void handOver(int id, const QStringList& pictures);
     int pageMode() const { return slot_.pageMode(); }
+    CommandPage* page() const; // the open page, or null
 
     // The selection or the list changed: status, buttons and items anew.
     void selectionChanged();

@@ -67,6 +67,8 @@ void PictureView::showPicture(const QString& path, int index, int count)
     index_ = index;
     count_ = count;
     if (path != path_) {
+        const bool cropping = cropOn_; // crop mode starts anew on the next picture
+        leaveCrop();
         newPictureUnpainted_ = true;
         finishTransition();
         const bool wasShowing = pictureOk() && !zoomOn_ && isVisible();
@@ -80,6 +82,8 @@ void PictureView::showPicture(const QString& path, int index, int count)
             navigatorImage_ = QImage();
             loadZoom();
         }
+        if (cropping)
+            Q_EMIT cropPictureChanged();
     } else {
         relayout();
     }
@@ -192,12 +196,15 @@ void PictureView::panoramaScrolledByHand()
 void PictureView::relayout()
 {
     const QSize client = size();
-    drawnRect_ = shown_.isNull() ? QRect() : drawnRect(client, shown_.size());
-    if (panorama_ && !shown_.isNull())
+    const QImage& base = cropOn_ ? cropImage_ : shown_;
+    drawnRect_ = base.isNull() ? QRect() : drawnRect(client, base.size());
+    if (panorama_ && !cropOn_ && !shown_.isNull())
         drawnRect_ = panoramaDrawnRect(client, shown_.size(), panoramaPosition_);
-    drawn_ = shown_.size() == drawnRect_.size()
-        ? shown_
-        : shown_.scaled(drawnRect_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    drawn_ = base.size() == drawnRect_.size()
+        ? base
+        : base.scaled(drawnRect_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (cropOn_)
+        crop_.setLayout(crop_.frame(), drawnRect_);
     infoBox_ = path_.isEmpty() ? InfoBox{} : infoBox(settings_.infoBoxState, facts_.shortInfo, facts_.longInfo);
     const QFontMetrics metrics(smallFont(font()));
     const QRect text = metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::TextExpandTabs, infoBox_.text);
@@ -305,6 +312,8 @@ void PictureView::mousePressEvent(QMouseEvent* event)
         return;
     const QPoint at = event->position().toPoint();
     const ViewerButton* button = buttonUnder(at);
+    if (!button && cropPress(at))
+        return;
     switch (viewerPress({button != nullptr, zoomOn_, !panoramaBar_->isHidden(), count_ == 0,
                          infoBoxRect().contains(at)})) {
     case ViewerPress::Button:
@@ -334,6 +343,11 @@ void PictureView::mouseReleaseEvent(QMouseEvent* event)
 {
     zoomDragging_ = false;
     panoramaDragging_ = false;
+    if (cropDragging_) {
+        cropDragging_ = false;
+        crop_.release();
+        update();
+    }
     if (pressedCommand_ != 0) {
         pressedCommand_ = 0;
         update();
@@ -362,7 +376,7 @@ void PictureView::mouseMoveEvent(QMouseEvent* event)
         hotCommand_ = hot;
         update();
     }
-    if (movePictureDrag(*event))
+    if (movePictureDrag(*event) || cropMove(*event))
         return;
     if (zoomOn_) {
         const bool overNavigator = QRect(QPoint(0, 0), navigator_.size).contains(at);
@@ -394,7 +408,9 @@ void PictureView::mouseMoveEvent(QMouseEvent* event)
 
 void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && cropOn_)
+        Q_EMIT cropApplyRequested();
+    else if (event->button() == Qt::LeftButton)
         Q_EMIT doubleClicked();
 }
 

@@ -4,6 +4,7 @@
 // buttons. What a frame shows is worked out (app/window/viewer) when the
 // picture, the size or the mode changes; painting only draws it.
 #include "app/window/viewer/ColourMeasure.h"
+#include "app/window/viewer/CropTracker.h"
 #include "app/window/viewer/PictureFacts.h"
 #include "app/window/viewer/RowBackdrop.h"
 #include "app/window/viewer/TransitionSchedule.h"
@@ -66,6 +67,14 @@ public:
     // Forgets the file's rendering and facts (it was rewritten).
     void reload();
 
+    // Crop mode: the picture as stored with the crop rectangle over it.
+    void enterCrop(const CropFrame& frame, const CropRatio& ratio, const CropSelection& selection);
+    void leaveCrop();
+    bool cropOn() const { return cropOn_; }
+    // The page's selection and lock.
+    void setCrop(const CropSelection& selection, const CropRatio& ratio);
+    const CropTracker& cropTracker() const { return crop_; }
+
     const QImage& shownImage() const { return shown_; }
     QString path() const { return path_; }
     bool pictureOk() const { return !shown_.isNull(); }
@@ -89,6 +98,15 @@ Q_SIGNALS:
     void scrolled();
     // Shift+drag over the picture: the band's average colours.
     void coloursMeasured(const vistello::ColourAverages& averages);
+    // A drag step changed the crop selection.
+    void cropSelectionChanged(const vistello::CropSelection& selection);
+    // A double click in crop mode: the crop is to be executed.
+    void cropApplyRequested();
+    // The viewer's own Cancel in crop mode (picture-only mode).
+    void cropCancelRequested();
+    // Another picture was shown in crop mode: crop mode was left without a
+    // crop, to start again on that picture.
+    void cropPictureChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -124,6 +142,11 @@ private:
     void endPictureDrag(const QMouseEvent& event);
     void paintMeasureBand(QPainter& painter) const;
     void readFacts();
+    bool cropPress(QPoint at);
+    bool cropMove(const QMouseEvent& event);
+    void paintCrop(QPainter& painter) const;
+    struct CropLabelLayout cropLabel() const;
+    QJsonObject cropJson() const;
 
     DecodedPicture picture_;
     QString path_;
@@ -184,6 +207,12 @@ private:
     FlatScrollBar* panoramaBar_;
     bool panoramaDragging_ = false;
     int dragStartPosition_ = 0;
+
+    // Crop mode: the picture without its EXIF turn, and the rectangle.
+    bool cropOn_ = false;
+    bool cropDragging_ = false;
+    CropTracker crop_;
+    QImage cropImage_;
 
     // From a key to the painted picture it brought.
     QElapsedTimer keyClock_;

@@ -52,6 +52,11 @@ void PictureView::paintEvent(QPaintEvent*)
     }
     if (!drawn_.isNull()) {
         painter.drawImage(drawnRect_.topLeft(), drawn_);
+        if (cropOn_) {
+            painter.save();
+            paintCrop(painter);
+            painter.restore();
+        }
     } else if (!failure_.isEmpty()) {
         painter.setPen(QColor(~background_.rgb() & 0xFFFFFF));
         painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, failure_);
@@ -122,6 +127,7 @@ QJsonObject PictureView::stateJson() const
                           panoramaBar_->maximum(), panoramaBar_->pageStep(), panoramaBar_->value()}
              : QJsonArray{}},
         {QStringLiteral("keyToPaintMs"), lastKeyToPaintMs_},
+        {QStringLiteral("crop"), cropJson()},
     };
 }
 

@@ -19,6 +19,7 @@
 #include "ui/strip/PreviewStrip.h"
 #include "ui/taskpane/JpegOptionsDialog.h"
 #include "ui/viewer/AutoShowController.h"
+#include "ui/viewer/CropModeController.h"
 #include "ui/viewer/PicturePage.h"
 #include "ui/viewer/PictureView.h"
 
@@ -36,6 +37,10 @@ ViewerController::ViewerController(SettingsStore& store, Prompts& prompts, Pictu
     , files_(files)
     , autoShow_(autoShow)
     , host_(std::move(host))
+    , crop_(new CropModeController(store, prompts, files,
+                                   {host_.openCropPage, host_.closeCropPage, host_.currentPictureChanged,
+                                    host_.updateButtons},
+                                   this))
 {
 }
 
@@ -133,6 +138,7 @@ void ViewerController::command(int id, bool withCtrl)
     case command::InfoBox: view->cycleInfoBox(); break;
     case command::ZoomMode: view->toggleZoom(); break;
     case viewer::AutoRotate: transformShownPicture(id); break;
+    case viewer::Crop: crop_->toggle(view); break;
     case viewer::Delete: deleteShownPicture(); break;
     case viewer::RestoreOriginal: restoreShownPicture(); break;
     case viewer::BackToNormal: host_.runCommand(command::PictureOnly); break;

@@ -12,6 +12,8 @@ class QKeyEvent;
 namespace vistello {
 
 class AutoShowController;
+class CropModeController;
+class CropPage;
 class FileCommands;
 class PicturePage;
 class PictureLists;
@@ -27,6 +29,8 @@ struct ViewerHost {
     std::function<void(int command)> runCommand;
     std::function<void()> currentPictureChanged;
     std::function<void()> updateButtons;
+    std::function<CropPage*()> openCropPage; // the task pane's "Crop rectangle" page
+    std::function<void()> closeCropPage;
 };
 
 class ViewerController : public QObject {
@@ -63,6 +67,7 @@ private:
     ViewerHost host_;
     SoundRule soundRule_;
     SoundPlayer* soundPlayer_ = nullptr; // made for the first sound
+    CropModeController* crop_;
 };
 
 } // namespace vistello

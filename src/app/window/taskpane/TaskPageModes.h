@@ -18,6 +18,8 @@ inline constexpr int HtmlGallery = 30;
 inline constexpr int PictureIndex = 31;
 inline constexpr int PictureCheck = 33;
 inline constexpr int ActionList = 34;
+inline constexpr int CropRectangle = 36; // opened by the viewer's crop mode
+inline constexpr int SplitPanorama = 37;
 
 // The page a command opens, or None.
 int modeForCommand(int command);

@@ -23,7 +23,7 @@ std::vector<ViewerButton> controlRow(const ButtonInputs& in)
         at(viewer::MainDiagonal, 197, can(CanTranspose)),
         at(viewer::SubDiagonal, 221, can(CanTransverse)),
         at(viewer::Greyscale, 245, can(CanGreyscale)),
-        at(viewer::Crop, 269, false),
+        at(viewer::Crop, 269, can(CanCrop)),
         at(viewer::EnableZoom, 293, in.pictureOk),
     };
 }

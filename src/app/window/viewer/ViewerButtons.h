@@ -52,8 +52,7 @@ struct ButtonInputs {
     unsigned capabilities = 0; // the format's lossless capability word
 };
 
-// The normal-mode row, right to left. The crop tool is not there yet, so
-// its button stays disabled.
+// The normal-mode row, right to left.
 std::vector<ViewerButton> controlRow(const ButtonInputs& in);
 
 // The zoom-mode row: zoom in/out by the level, the four moves, back to

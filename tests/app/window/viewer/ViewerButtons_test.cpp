@@ -39,7 +39,7 @@ TEST(ViewerButtons, RowPlacesButtonsFromTheRightEdge)
         EXPECT_EQ(row.at(command).topLeft, QPoint(x, 558)) << command;
     for (int command : kLossless)
         EXPECT_TRUE(row.at(command).enabled) << command;
-    EXPECT_FALSE(row.at(viewer::Crop).enabled);
+    EXPECT_TRUE(row.at(viewer::Crop).enabled);
 }
 
 TEST(ViewerButtons, EnablingFollowsProtectionCapabilitiesAndOrientation)
@@ -48,6 +48,7 @@ TEST(ViewerButtons, EnablingFollowsProtectionCapabilitiesAndOrientation)
     auto row = byCommand(controlRow(protectedFile));
     for (int command : kLossless)
         EXPECT_FALSE(row.at(command).enabled) << command;
+    EXPECT_FALSE(row.at(viewer::Crop).enabled);
     EXPECT_FALSE(row.at(viewer::RestoreOriginal).enabled);
     EXPECT_TRUE(row.at(viewer::Delete).enabled);
     EXPECT_TRUE(row.at(viewer::EnableZoom).enabled);
