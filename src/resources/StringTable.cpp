@@ -13,6 +13,7 @@
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/OrganizePageStrings.h"
+#include "resources/PanoramaPageStrings.h"
 #include "resources/PublishPageStrings.h"
 #include "resources/PublishStrings.h"
 #include "resources/SearchPageStrings.h"
@@ -59,9 +60,11 @@ constexpr std::span<const StringRow> kTables[] = {
     kRedEyePageStrings,
     kActionListStrings,
     kCropPageStrings,
+    kPanoramaPageStrings,
 };
 
 static_assert(isSortedById(kOptionsStrings), "OptionsStrings must be sorted by number");
+static_assert(isSortedById(kPanoramaPageStrings), "PanoramaPageStrings must be sorted by number");
 static_assert(isSortedById(kAppStrings), "AppStrings must be sorted by number");
 static_assert(isSortedById(kCoreStrings), "CoreStrings must be sorted by number");
 static_assert(isSortedById(kMetaStrings), "MetaStrings must be sorted by number");

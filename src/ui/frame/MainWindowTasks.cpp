@@ -25,7 +25,11 @@ void MainWindow::createTaskPane()
 {
     taskPane_ = new TaskPaneController(leftPane_, store_, lists_, prompts_, state_,
                                        {[this] { return commandContext(); }, [this](int id) { runCommand(id); },
-                                        [this](std::unique_ptr<BackgroundJob> job) { startJob(std::move(job)); }});
+                                        [this](std::unique_ptr<BackgroundJob> job) { startJob(std::move(job)); },
+                                        [this](const QStringList& paths) {
+                                            for (const QString& path : paths)
+                                                fileCommands_->resultWritten(path, 0);
+                                        }});
     leftPane_->setTaskPane(taskPane_->pane());
     jobs_ = new JobLauncher(*fileCommands_, this);
     auto* jobList = new JobListView(*jobs_, taskPane_->pane());

@@ -42,6 +42,7 @@ IconLook lookOf(int index)
     case 23: return {QColor(0x3a, 0x6e, 0xa5), u"L"};      // list export
     case 24: return {QColor(0xd2, 0x69, 0x1e), u"\u21B6"}; // restore original
     case 25: return {QColor(0x3a, 0x6e, 0xa5), u"D"};      // file date
+    case 26: return {QColor(0x2e, 0x8b, 0x57), u"\u2016"}; // panorama
     default: return {QColor(0x90, 0x90, 0x90), u""};
     }
 }

@@ -26,6 +26,8 @@ struct TaskPageContext {
     // The pictures a batch command works on, taken once when it starts
     // (selectedPictures, else the current list's selection).
     QStringList takeWorkingSet() const;
+    // Pictures a page wrote itself join the list as a job's results do.
+    std::function<void(const QStringList&)> picturesWritten;
 };
 
 } // namespace vistello

@@ -11,6 +11,7 @@
 #include "ui/taskpane/RenamePage.h"
 #include "ui/taskpane/GalleryPage.h"
 #include "ui/taskpane/IndexPage.h"
+#include "ui/taskpane/PanoramaPage.h"
 #include "ui/taskpane/PictureCheckPage.h"
 #include "ui/taskpane/TaskPageContext.h"
 #include "ui/taskpane/TransformPage.h"
@@ -36,6 +37,7 @@ CommandPage* makeTaskPage(int mode, const TaskPageContext& context, QWidget* par
     case taskpage::PictureCheck: return new PictureCheckPage(mode, context, parent);
     case taskpage::ActionList: return new ActionListPage(mode, context, parent);
     case taskpage::CropRectangle: return new CropPage(mode, context, parent);
+    case taskpage::SplitPanorama: return PanoramaPage::open(mode, context, parent);
     default: return nullptr;
     }
 }

@@ -83,7 +83,8 @@ CommandPage* TaskPaneController::page() const
 CommandPage* TaskPaneController::makePage(int mode)
 {
     const TaskPageContext context{store_, lists_, prompts_, hooks_.startJob, [this] { showPage(0); },
-                                  [this](int id, const QStringList& pictures) { handOver(id, pictures); }};
+                                  [this](int id, const QStringList& pictures) { handOver(id, pictures); },
+                                  hooks_.picturesWritten};
     if (CommandPage* page = makeTaskPage(mode, context, pane_))
         return page;
     if (mode == taskpage::Wallpaper) {

@@ -31,6 +31,7 @@ struct TaskPaneHooks {
     std::function<CommandContext()> commandContext;
     std::function<void(int)> runCommand;                        // a task item's command
     std::function<void(std::unique_ptr<BackgroundJob>)> startJob; // into the job list
+    std::function<void(const QStringList&)> picturesWritten;      // by a page, not the current picture
 };
 
 class TaskPaneController : public QObject {

@@ -41,6 +41,7 @@ bool commandEnabled(int id, const CommandContext& c)
     case command::ChangeComment:
     case command::PictureCheck:
     case command::RedEye:
+    case command::SplitPanorama:
         return c.listCount > 0;
     default:
         return command::isKnown(id);

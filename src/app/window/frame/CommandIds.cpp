@@ -13,7 +13,7 @@ bool isKnown(int id)
                                         ExportList, ChangeView, SelectAll, RotateRight, ChangeComment, AutoRotate,
                                         RotateLeft, Resize, PastePicture, RedEye, RestoreOriginal, ActionList, Escape, Enter,
                                         ConvertFormat, CopyPictures, ColourMosaic, FocusSwitch, FileDateFromExif, Exit,
-                                        SetWallpaper, MirrorVertical, Greyscale, PictureCheck};
+                                        SetWallpaper, MirrorVertical, Greyscale, PictureCheck, SplitPanorama};
     return std::find(kAll.begin(), kAll.end(), id) != kAll.end();
 }
 

@@ -45,6 +45,7 @@ inline constexpr int FocusSwitch = 40445;
 inline constexpr int Greyscale = 40451;
 inline constexpr int PictureCheck = 40459;
 inline constexpr int FileDateFromExif = 40470;
+inline constexpr int SplitPanorama = 40901;
 inline constexpr int Exit = 57665;
 
 // Whether the number names one of the commands above.

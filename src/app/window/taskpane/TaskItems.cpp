@@ -38,6 +38,7 @@ constexpr TaskItem kAdvancedTasks[] = {
     {u"Save the list as a picture list (Ctrl+L)", 23, command::ExportList},
     {u"Restore original picture", 24, command::RestoreOriginal},
     {u"Set the file date to the EXIF date (Ctrl+X)", 25, command::FileDateFromExif},
+    {u"Split panorama", 26, command::SplitPanorama},
 };
 
 } // namespace

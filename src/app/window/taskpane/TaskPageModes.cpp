@@ -19,6 +19,7 @@ int modeForCommand(int id)
     case command::Rename: return Rename;
     case command::HtmlPage: return HtmlGallery;
     case command::PictureIndex: return PictureIndex;
+    case command::SplitPanorama: return SplitPanorama;
     case command::PictureCheck: return PictureCheck;
     case command::ActionList: return ActionList;
     default: return None;
