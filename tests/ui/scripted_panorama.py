@@ -43,6 +43,9 @@ def split_like_the_cli(s):
     page = opened["taskPane"]["page"] or {}
     check(page.get("mode") == 37 and page.get("heading") == "Split panorama", "the page opens %s" % page)
     check(done["taskPane"]["page"] is None, "Split closes the page %s" % done["taskPane"]["page"])
+    # The segments join the list; the panorama stays the current picture.
+    check(opened["list"]["count"] == 1 and done["list"]["count"] == 4
+          and done["list"]["currentPath"].endswith("pano.jpg"), "three pictures added %s" % done["list"])
     subprocess.run([sw.CLI, "split-panorama", "--printer", "2000x3000", "--landscape", copy, "-o", cli_folder],
                    check=True, stdout=subprocess.DEVNULL)
     names = ["pano-1.jpg", "pano-2.jpg", "pano-3.jpg"]

@@ -346,14 +346,17 @@ QString fillScriptField(QWidget& window, const ScriptCommand& command)
 
 QString clickScriptTask(QWidget& window, const QString& text)
 {
-    QWidget* list = window.findChild<QWidget*>(QStringLiteral("taskList"));
-    bool clicked = false;
-    if (!list
-        || !QMetaObject::invokeMethod(list, "clickItem", Qt::DirectConnection, Q_RETURN_ARG(bool, clicked),
-                                      Q_ARG(QString, text))
-        || !clicked)
-        return QStringLiteral("no task item \"%1\"").arg(text);
-    return {};
+    // The task list first, then the sections below it.
+    for (const char* name : {"taskList", "pictureTasks", "advancedTasks"}) {
+        QWidget* list = window.findChild<QWidget*>(QLatin1String(name));
+        bool clicked = false;
+        if (list
+            && QMetaObject::invokeMethod(list, "clickItem", Qt::DirectConnection, Q_RETURN_ARG(bool, clicked),
+                                         Q_ARG(QString, text))
+            && clicked)
+            return {};
+    }
+    return QStringLiteral("no task item \"%1\"").arg(text);
 }
 
 } // namespace vistello

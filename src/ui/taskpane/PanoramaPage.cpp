@@ -104,6 +104,10 @@ PanoramaPage::PanoramaPage(int mode, const TaskPageContext& context, QWidget* pa
     cannotSplit_->setObjectName(QStringLiteral("panoramaCannotSplit"));
     cannotSplit_->setWordWrap(true);
     layout->addWidget(cannotSplit_);
+    // In the order shown: the fields were made before the folder field.
+    const QList<QWidget*> order{folder_, printerX_, printerY_, query, overlap_, landscape_, split_, cancel, applyButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     connect(query, &QPushButton::clicked, this, &PanoramaPage::queryPrinter);
     connect(split_, &QPushButton::clicked, this, &PanoramaPage::split);
     connect(cancel, &QPushButton::clicked, this, [this] { context_.close(); });

@@ -155,5 +155,19 @@ TEST(TaskItems, SeventeenInOrderEachByItsCommandsRule)
     EXPECT_EQ(findTaskItem(taskItems(), QStringLiteral("Nothing like this")), nullptr);
 }
 
+TEST(TaskItems, SplitPanoramaUnderAdvancedTasksOpensItsPageWithPictures)
+{
+    const TaskItem* item = findTaskItem(advancedTaskItems(), QStringLiteral("Split panorama"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->command, command::SplitPanorama);
+    EXPECT_EQ(item->icon, 26);
+    EXPECT_TRUE(command::isKnown(command::SplitPanorama));
+    EXPECT_TRUE(taskItemEnabled(*item, CommandContext{1}));
+    EXPECT_FALSE(taskItemEnabled(*item, CommandContext{0}));
+    EXPECT_EQ(taskpage::modeForCommand(command::SplitPanorama), taskpage::SplitPanorama);
+    // The same command closes the open page.
+    EXPECT_EQ(taskpage::modeAfterCommand(taskpage::SplitPanorama, command::SplitPanorama), 0);
+}
+
 } // namespace
 } // namespace vistello
