@@ -15,7 +15,6 @@
 #include "ui/taskpane/PanoramaPreview.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCheckBox>
 #include <QFrame>
 #include <QImageReader>
@@ -26,6 +25,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vistello {
 
