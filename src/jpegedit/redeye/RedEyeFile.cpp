@@ -4,10 +4,8 @@
 #include "imaging/decode/DecodeMessage.h"
 #include "imaging/decode/PictureLoader.h"
 #include "imaging/decode/PixelOrientation.h"
-#include "jpegedit/originals/CopyName.h"
-#include "jpegedit/originals/OriginalBackup.h"
+#include "jpegedit/originals/EncodedPlacement.h"
 #include "jpegedit/resize/ResizeSearch.h"
-#include "platform/FileReplace.h"
 
 #include <QFile>
 
@@ -117,21 +115,12 @@ RedEyeSaveResult saveRedEye(const PictureFileTypes& types, const QString& pictur
     if (!chosen)
         return failed(RedEyeSaveStatus::WriteFailed, picture, error);
 
-    const QString target = options.makeCopy ? makeCopyName(picture, true) : picture;
-    if (target.isEmpty())
-        return failed(RedEyeSaveStatus::WriteFailed, picture, QStringLiteral("No free name for a copy"));
-    if (!options.makeCopy && !backUpOriginalIfWanted(picture, options.copyOriginal))
-        return failed(RedEyeSaveStatus::BackupFailed, picture);
-    const EncodedPicture& encoded = chosen->encoded;
-    const std::optional<QDateTime> modified = encoded.modified.isValid() ? std::optional(encoded.modified) : std::nullopt;
-    NewFileAttributes attributes;
-    if (modified)
-        attributes.modificationTime = NewFileAttributes::at(*modified);
-    // A copy takes a free name and never replaces a file that took it meanwhile.
-    const bool written = options.makeCopy ? createNewFile(target, encoded.bytes, &error, attributes)
-                                          : replaceFileKeepingTimes(target, encoded.bytes, &error, modified);
-    if (!written)
-        return failed(RedEyeSaveStatus::WriteFailed, target, error);
+    const PlacedPicture placed = placeEncodedPicture(picture, chosen->encoded, options.makeCopy, options.copyOriginal);
+    if (!placed.ok())
+        return failed(placed.failure == PlacementFailure::Backup ? RedEyeSaveStatus::BackupFailed
+                                                                 : RedEyeSaveStatus::WriteFailed,
+                      placed.targetPath, placed.message);
+    const QString& target = placed.targetPath;
 
     RedEyeSaveResult result;
     result.status = RedEyeSaveStatus::Written;

@@ -2,10 +2,8 @@
 
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/settings/SettingsStore.h"
-#include "jpegedit/originals/CopyName.h"
-#include "jpegedit/originals/OriginalBackup.h"
+#include "jpegedit/originals/EncodedPlacement.h"
 #include "jpegedit/resize/ResizeRules.h"
-#include "platform/FileReplace.h"
 
 namespace vistello {
 
@@ -53,21 +51,12 @@ ResizeResult resizePicture(const PictureFileTypes& types, const QString& picture
     if (!encoding.chosen)
         return failed(ResizeStatus::WriteFailed, picture, encoding.error);
 
-    const QString target = options.makeCopy ? makeCopyName(picture, true) : picture;
-    if (target.isEmpty())
-        return failed(ResizeStatus::WriteFailed, picture, QStringLiteral("No free name for a copy"));
-    if (!options.makeCopy && !backUpOriginalIfWanted(picture, options.copyOriginal))
-        return failed(ResizeStatus::BackupFailed, picture);
-    const EncodedPicture& encoded = encoding.chosen->encoded;
-    const std::optional<QDateTime> modified = encoded.modified.isValid() ? std::optional(encoded.modified) : std::nullopt;
-    NewFileAttributes attributes;
-    if (modified)
-        attributes.modificationTime = NewFileAttributes::at(*modified);
-    // A copy takes a free name and never replaces a file that took it meanwhile.
-    const bool written = options.makeCopy ? createNewFile(target, encoded.bytes, &error, attributes)
-                                          : replaceFileKeepingTimes(target, encoded.bytes, &error, modified);
-    if (!written)
-        return failed(ResizeStatus::WriteFailed, target, error);
+    const PlacedPicture placed =
+        placeEncodedPicture(picture, encoding.chosen->encoded, options.makeCopy, options.copyOriginal);
+    if (!placed.ok())
+        return failed(placed.failure == PlacementFailure::Backup ? ResizeStatus::BackupFailed : ResizeStatus::WriteFailed,
+                      placed.targetPath, placed.message);
+    const QString& target = placed.targetPath;
 
     ResizeResult result;
     result.status = encoding.limitMet ? ResizeStatus::Written : ResizeStatus::LimitNotMet;
