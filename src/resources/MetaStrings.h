@@ -5,6 +5,7 @@
 
 namespace vistello::strings {
 
+inline constexpr int kNoEmbeddedAudio = 32845;
 inline constexpr int kColourProfileFilter = 32896;
 inline constexpr int kDateAtTime = 32921;
 inline constexpr int kNoColourProfile = 33478;
@@ -13,6 +14,7 @@ inline constexpr int kRemovePictureDataQuestion = 34702;
 inline constexpr int kCommentTooLong = 34703;
 
 inline constexpr StringRow kMetaStrings[] = {
+    {kNoEmbeddedAudio, u"The picture \"%1\"\ndoes not contain embedded audio data."},
     {kColourProfileFilter, u"Color profile (*.icm;*.icc)|*.icm;*.icc||"},
     {kDateAtTime, u"%s at %s"},
     {kNoColourProfile, u"The picture \"%1\"\ndoes not contain a color profile."},

@@ -16,6 +16,9 @@ constexpr CliCommand kCommands[] = {
     {"info", "[--summary | --section iptc|app12] FILE...", "print the picture data of JPEG files as the picture-data list copies it, their information text, or one section's rows", runInfo},
     {"makernote", "[--raw] FILE...",
      "print the decoded maker-note entries of JPEG files (kind, tag, name, text; --raw adds the stored numbers)", runMakernote},
+    {"extract", "thumbnail|sound|profile FILE [-o OUT] [--proposed]",
+     "save a picture's embedded thumbnail, sound or colour profile to OUT or under the proposed name beside it; "
+     "prints \"N bytes\" (and the written path with --proposed)", runExtract},
     {"hex", "[--digits 2|3|8] [--decimal-address] [--no-chars] [--offset N] [--lines N] FILE",
      "print a file's bytes as the binary view shows them, 16 per line, from byte N (default 0) on", runHex},
     {"histogram", "FILE", "print a picture's average grey value, then its red, green, blue and luminance counters (256 a line)",

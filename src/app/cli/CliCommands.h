@@ -37,6 +37,7 @@ int runExif(const QStringList& args);
 int runDecode(const QStringList& args);
 int runInfo(const QStringList& args);
 int runMakernote(const QStringList& args);
+int runExtract(const QStringList& args);
 int runHex(const QStringList& args);
 int runHistogram(const QStringList& args);
 int runThumbs(const QStringList& args);

@@ -3,7 +3,6 @@
 #include "jpegmeta/segments/HeaderWalk.h"
 
 #include <QByteArrayMatcher>
-#include <QFile>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -12,7 +11,10 @@ namespace vistello {
 
 namespace {
 
-constexpr qint64 kMaxFileSize = qint64(256) << 20;
+// More APP2 bytes than any camera's sound memo; a hostile header run of
+// tens of thousands of segments is not gathered into memory.
+constexpr qint64 kMaxApp2Bytes = qint64(64) << 20;
+constexpr uint8_t kApp2 = 0xE2;
 // FF E2, length, "FPXR" 00, version 00, type 02 (stream data), then six
 // bytes of stream index and offset: skipped between the pieces of a stream.
 constexpr int kFlashPixHeader = 17;
@@ -63,16 +65,27 @@ std::optional<QByteArray> extractEmbeddedSound(const QByteArray& file)
 
 std::optional<QByteArray> extractEmbeddedSound(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
+    FileByteSource source(path);
+    if (!source.isOpen())
         return std::nullopt;
-    // The stream's segments belong to the header: the picture data after it
-    // is not read, which keeps showing a large picture quick.
-    const std::optional<int64_t> headerEnd = findHeaderEnd(path);
-    const QByteArray bytes = file.read(headerEnd ? *headerEnd : kMaxFileSize);
-    if (bytes.isEmpty())
+    // The stream's pieces are APP2 segments of the header: only they are read,
+    // whole and in file order, so a picture of any size costs its header.
+    QByteArray app2Run;
+    bool tooMuch = false;
+    walkHeaderRun(source, [&](const JpegSegment& segment) {
+        if (segment.marker != kApp2)
+            return true;
+        const qint64 whole = qint64(segment.length) + 2;
+        if (app2Run.size() + whole > kMaxApp2Bytes) {
+            tooMuch = true;
+            return false;
+        }
+        app2Run += source.read(segment.offset, whole);
+        return true;
+    });
+    if (tooMuch || app2Run.isEmpty())
         return std::nullopt;
-    return extractEmbeddedSound(bytes);
+    return extractEmbeddedSound(app2Run);
 }
 
 } // namespace vistello

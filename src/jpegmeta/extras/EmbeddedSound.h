@@ -12,9 +12,8 @@ namespace vistello {
 // none: no "RIFF" after the first byte, an unknown form type, or a stream
 // that runs past the end of the data.
 std::optional<QByteArray> extractEmbeddedSound(const QByteArray& file);
-// The same for a picture on disk, searched up to the end of its header
-// segments (the whole file when they do not end); files beyond 256 MiB are
-// not read.
+// The same for a picture on disk, searched in the APP2 segments of its header
+// run only (joined in file order); the rest of the file is never read.
 std::optional<QByteArray> extractEmbeddedSound(const QString& path);
 
 } // namespace vistello

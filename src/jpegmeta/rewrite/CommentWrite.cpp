@@ -18,7 +18,8 @@ HeaderEditStatus writeCommentSegment(const QString& picture, const QString& text
     const RewritableHeader header = checkRewritableHeader(source);
     if (!header.ok())
         return header.status;
-    // The APPn segments before the first COM stay in front of the new comment.
+    // The new comment takes the first one's place, wherever it stands; the
+    // rest of the file is copied unchanged.
     const int64_t insertAt = header.firstComment.value_or(header.headerEnd);
     const int64_t restFrom = header.firstComment ? header.firstCommentEnd : header.headerEnd;
     const bool replaced = replaceFileKeepingPictureDate(picture, [&](QIODevice& out) {

@@ -2,6 +2,7 @@
 
 #include "jpegmeta/segments/HeaderWalk.h"
 #include "jpegmeta/segments/JpegMarkers.h"
+#include "jpegmeta/segments/ScanComment.h"
 
 namespace vistello {
 
@@ -56,7 +57,7 @@ HeaderData collectHeaderData(ByteSource& source, const CollectFromFile& want)
     bool haveComment = false;
     bool iptcOpen = false; // the last segment was an APP13 that was kept
     const int64_t size = source.size();
-    walkHeaderRun(source, [&](const JpegSegment& s) {
+    const HeaderWalkResult walk = walkHeaderRun(source, [&](const JpegSegment& s) {
         const bool continuesIptc = iptcOpen;
         iptcOpen = false;
         const int64_t payloadLength = int64_t(s.length) - 2;
@@ -98,6 +99,11 @@ HeaderData collectHeaderData(ByteSource& source, const CollectFromFile& want)
         }
         return true;
     });
+    if (want.wantComment && !haveComment && walk.headerEnd) {
+        const std::optional<JpegSegment> com = findCommentBeforeScan(source, *walk.headerEnd);
+        if (com && com->length >= 3)
+            data.comment = source.read(com->offset + 4, int64_t(com->length) - 2);
+    }
     return data;
 }
 

@@ -12,7 +12,7 @@ struct HeaderData {
     QByteArray exifBytes;
     int64_t exifBase = 0;
     QByteArray app12;     // payload of the first APP12
-    QByteArray comment;   // payload of the first COM
+    QByteArray comment;   // payload of the first COM (of the run, else the first before the scan)
     QByteArray iptc;      // payload of the first APP13, with the Photoshop APP13s that continue it
     bool iptcSeen = false; // set by the first APP13 even when too short to keep
     bool hasIcc = false;

@@ -2,6 +2,7 @@
 
 #include "jpegmeta/segments/HeaderWalk.h"
 #include "jpegmeta/segments/JpegMarkers.h"
+#include "jpegmeta/segments/ScanComment.h"
 
 #include <algorithm>
 
@@ -32,6 +33,11 @@ RewritableHeader checkRewritableHeader(ByteSource& source)
         return result;
     }
     result.headerEnd = *walk.headerEnd;
+    if (!result.firstComment)
+        if (const std::optional<JpegSegment> com = findCommentBeforeScan(source, result.headerEnd)) {
+            result.firstComment = com->offset;
+            result.firstCommentEnd = com->end();
+        }
     result.status = HeaderEditStatus::Done;
     return result;
 }

@@ -14,7 +14,8 @@ struct RewritableHeader {
     HeaderEditStatus status = HeaderEditStatus::CannotOpen;
     int64_t headerEnd = 0;
     int64_t fileSize = 0;
-    std::optional<int64_t> firstComment;    // offset of the first COM segment of the run
+    // The first COM segment: of the run, else the first before the scan.
+    std::optional<int64_t> firstComment;
     int64_t firstCommentEnd = 0;
 
     bool ok() const { return status == HeaderEditStatus::Done; }

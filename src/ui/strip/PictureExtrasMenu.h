@@ -1,6 +1,6 @@
 #pragma once
 // The preview strip's context menu over one picture: save its embedded
-// thumbnail or colour profile. Each entry is enabled only when the
+// thumbnail, sound or colour profile. Each entry is enabled only when the
 // extraction works for this picture.
 #include <QPoint>
 #include <QString>

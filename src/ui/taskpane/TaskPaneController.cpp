@@ -12,6 +12,7 @@
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsStore.h"
+#include "jpegmeta/info/PictureInfoBoxText.h"
 #include "jpegmeta/info/PictureInfoText.h"
 #include "organize/comments/CommentStore.h"
 #include "resources/InfoStrings.h"
@@ -169,7 +170,7 @@ void TaskPaneController::pointerOver(const QString& path)
     if (path.isEmpty() || path == lastPointerPath_)
         return;
     lastPointerPath_ = path;
-    const QString text = pictureInfoText(path, modifiedDateText(path), QFileInfo(path).size()).left(kMaxInfoText);
+    const QString text = pictureInfoBoxText(path, modifiedDateText(path), QFileInfo(path).size());
     setInfo(QFileInfo(path).fileName(), text);
 }
 

@@ -3,6 +3,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/prompts/Prompts.h"
 #include "imaging/decode/FormatHandler.h"
+#include "jpegmeta/extras/EmbeddedSound.h"
 #include "jpegmeta/segments/IccProfile.h"
 #include "jpegmeta/segments/SavedMarkerReader.h"
 #include "platform/FileReplace.h"
@@ -56,6 +57,11 @@ std::optional<QByteArray> embeddedColourProfile(const QString& path)
     return assembleIccProfile(markers->views());
 }
 
+std::optional<QByteArray> embeddedSound(const QString& path)
+{
+    return path.isEmpty() ? std::nullopt : extractEmbeddedSound(path);
+}
+
 QString thumbnailSaveName(const QString& path)
 {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
@@ -80,6 +86,18 @@ QString saveEmbeddedThumbnail(const QString& path, Prompts& prompts)
         {QString(), QStringLiteral("Jpeg (*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe||"), QStringLiteral("jpg"),
          thumbnailSaveName(path)});
     return !target.isEmpty() && writeWhole(target, *thumbnail, prompts) ? target : QString();
+}
+
+QString saveEmbeddedSound(const QString& path, Prompts& prompts)
+{
+    const std::optional<QByteArray> sound = embeddedSound(path);
+    if (!sound) {
+        prompts.inform(QString(), strings::formatInserts(strings::text(strings::kNoEmbeddedAudio), {path}));
+        return {};
+    }
+    const QString target = prompts.chooseSaveFile({QString(), QStringLiteral("Audio (*.wav) |*.wav||"),
+                                                   QStringLiteral("wav"), extraSaveName(path, QStringLiteral(".wav"))});
+    return !target.isEmpty() && writeWhole(target, *sound, prompts) ? target : QString();
 }
 
 QString saveColourProfile(const QString& path, Prompts& prompts)

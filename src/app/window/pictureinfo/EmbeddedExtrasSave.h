@@ -1,6 +1,6 @@
 #pragma once
 // The preview strip's context menu over one picture: which embedded extras
-// it can save, and the two saves that exist (thumbnail, colour profile).
+// it can save, and the three saves (thumbnail, sound, colour profile).
 // Every check extracts afresh; nothing is kept between menus.
 #include <QByteArray>
 #include <QString>
@@ -12,6 +12,8 @@ class Prompts;
 
 // The embedded thumbnail as a JPEG stream, ending in FF D9.
 std::optional<QByteArray> savableThumbnail(const QString& path);
+// The sound stream joined from the picture's APP2 segments.
+std::optional<QByteArray> embeddedSound(const QString& path);
 // The ICC profile joined from the picture's chunks.
 std::optional<QByteArray> embeddedColourProfile(const QString& path);
 
@@ -24,7 +26,8 @@ QString extraSaveName(const QString& path, const QString& suffix);
 // Both return the written file, or an empty string when nothing was written
 // (no thumbnail, the dialog cancelled, a file that cannot be created).
 QString saveEmbeddedThumbnail(const QString& path, Prompts& prompts);
-// Says so when the picture holds no profile.
+// These two say so when the picture holds no sound or no profile.
+QString saveEmbeddedSound(const QString& path, Prompts& prompts);
 QString saveColourProfile(const QString& path, Prompts& prompts);
 
 } // namespace vistello
