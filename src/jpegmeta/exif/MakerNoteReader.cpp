@@ -2,6 +2,7 @@
 
 #include "jpegmeta/exif/DirectoryReader.h"
 #include "jpegmeta/exif/ExifTags.h"
+#include "jpegmeta/exif/MakerNoteBase.h"
 
 #include <algorithm>
 #include <cstring>
@@ -140,9 +141,16 @@ std::optional<MakerNoteLocation> MakerNoteReader::locate(const ExifEntry* make, 
     const MakerNoteRule* rule = make ? ruleFor(makePrefix(block_, *make)) : nullptr;
     if (!rule || (!rule->foreignSignature.empty() && startsWith(block_, note, rule->foreignSignature)))
         return std::nullopt;
-    const std::optional<MakerNoteLocation> where = place(block_, *rule, note);
+    std::optional<MakerNoteLocation> where = place(block_, *rule, note);
     if (!where || !directoryFits(block_, *where, note, noteSize))
         return std::nullopt;
+    // Offsets from the TIFF header break when another program moved the note.
+    if (where->offsetBase == 0 && !where->forceLittleEndian) {
+        const std::optional<int64_t> shift = makerNoteBaseShift(block_, {where->directory, note, noteSize, where->kind});
+        if (!shift)
+            return std::nullopt;
+        where->offsetBase = *shift;
+    }
     return where;
 }
 

@@ -16,7 +16,7 @@ namespace vistello {
 struct MakerNoteLocation {
     IfdKind kind = IfdKind::CanonNote;
     int64_t directory = 0;      // TIFF offset of the note's directory
-    int64_t offsetBase = 0;     // added to every value word that is an offset
+    int64_t offsetBase = 0;     // added to every value word that is an offset (a moved note's shift)
     bool forceLittleEndian = false;
 };
 
@@ -27,7 +27,8 @@ public:
     // Where the directory of the note of noteSize bytes at TIFF offset note
     // lies for a camera of this Make entry; nothing for an unknown maker or
     // no Make, for a note whose signature marks a layout that is not decoded,
-    // and for a directory that does not fit inside the note.
+    // for a directory that does not fit inside the note, and for a moved note
+    // whose values no base brings back inside it.
     std::optional<MakerNoteLocation> locate(const ExifEntry* make, uint32_t note, uint64_t noteSize) const;
 
     // The note's entries (with the Canon arrays expanded); depth is the
