@@ -18,6 +18,8 @@ public:
     ~SoundPlayer() override;
 
     void playFile(const QString& path);
+    // The bytes go to the player's own write buffer at once: the caller may
+    // drop or reuse its buffer while the sound plays.
     void playData(const QByteArray& sound);
     void stop();
     bool playing() const;

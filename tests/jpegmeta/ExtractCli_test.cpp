@@ -45,13 +45,15 @@ QByteArray flashPixPiece(const QByteArray& piece, uint32_t offset)
 }
 
 // A JPEG whose header carries the sound as a camera writes it: the contents
-// list, then the stream over two APP2 segments.
-QByteArray pictureWithSound(const QByteArray& sound, uint32_t declaredSize = 0)
+// list, then the stream (a 28-byte stream header, then the RIFF data) over
+// two APP2 segments.
+QByteArray pictureWithSound(const QByteArray& sound)
 {
-    const qsizetype half = sound.size() / 2;
-    return jpegWith({segment(0xE2, flashPixContents(declaredSize ? declaredSize : uint32_t(sound.size()))),
-                     segment(0xE2, flashPixPiece(sound.left(half), 0)),
-                     segment(0xE2, flashPixPiece(sound.mid(half), uint32_t(half)))});
+    const QByteArray stream = QByteArray(28, '\0') + sound;
+    const qsizetype half = stream.size() / 2;
+    return jpegWith({segment(0xE2, flashPixContents(uint32_t(stream.size()))),
+                     segment(0xE2, flashPixPiece(stream.left(half), 0)),
+                     segment(0xE2, flashPixPiece(stream.mid(half), uint32_t(half)))});
 }
 
 QString sampleFolder(const char* theme)
