@@ -221,7 +221,7 @@ TEST(ExifTree, CanonArraysExpandIntoElements)
     t.directory(8, 2);
     t.entry(8, 0, 0x010F, 2, 6, 100);
     t.putRaw(100, QByteArray("Canon\0", 6));
-    t.entry(8, 1, 0x927C, 7, 100, 200);
+    t.entry(8, 1, 0x927C, 7, 500, 200); // the note holds its arrays
     t.directory(200, 3);
     t.entry(200, 0, 0x0001, 3, 4, 400);  // camera settings: length 8 bytes -> elements 1..3
     t.entry(200, 1, 0x0004, 3, 3, 500);  // shot info: count limits it to 6 bytes -> 1..2

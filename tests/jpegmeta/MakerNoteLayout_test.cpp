@@ -96,7 +96,7 @@ TEST(MakerNoteLayout, CanonArrayStopsAtTheBytesPresent)
     t.directory(8, 2);
     t.entry(8, 0, 0x010F, 2, 6, 100);
     t.putRaw(100, QByteArray("Canon\0", 6));
-    t.entry(8, 1, 0x927C, 7, 40, 200);
+    t.entry(8, 1, 0x927C, 7, 312, 200); // up to the block's end
     t.directory(200, 1);
     t.entry(200, 0, 0x0001, 3, 100, 504); // 8 bytes left at 504
     t.put16(504, 200);

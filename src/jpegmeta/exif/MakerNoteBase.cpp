@@ -10,32 +10,29 @@ namespace vistello {
 
 namespace {
 
-struct ValueBlock {
-    int64_t offset;
-    int64_t size;
-};
-
 constexpr int64_t kFooterSize = 8; // "II*\0" or "MM\0*", then the original offset
 
-std::vector<ValueBlock> valueBlocks(const TiffBlock& block, const MakerNoteSpan& span)
+// Where the entries' values lie that are too long for the value field.
+std::vector<int64_t> valueOffsets(const TiffBlock& block, const MakerNoteSpan& span)
 {
-    std::vector<ValueBlock> blocks;
+    std::vector<int64_t> values;
     const int n = exifdir::entryCount(block, span.directory);
     for (int i = 0; i < n; ++i) {
         const ExifEntry e = exifdir::readEntry(block, exifdir::entryAt(span.directory, i), span.kind);
         if (e.total() > 4)
-            blocks.push_back({int64_t(e.value), int64_t(std::min<uint64_t>(e.total(), uint64_t(1) << 32))});
+            values.push_back(int64_t(e.value));
     }
-    return blocks;
+    return values;
 }
 
-size_t insideCount(const std::vector<ValueBlock>& blocks, const MakerNoteSpan& span, int64_t shift)
+// A value counts as inside when it starts inside the note: one cut off at
+// the note's end is still read from there, as far as the bytes go.
+size_t insideCount(const std::vector<int64_t>& values, const MakerNoteSpan& span, int64_t shift)
 {
     const int64_t begin = span.note;
     const int64_t end = int64_t(span.note) + int64_t(span.size);
-    return size_t(std::count_if(blocks.begin(), blocks.end(), [&](const ValueBlock& b) {
-        return b.offset + shift >= begin && b.offset + shift + b.size <= end;
-    }));
+    return size_t(std::count_if(values.begin(), values.end(),
+                                [&](int64_t v) { return v + shift >= begin && v + shift < end; }));
 }
 
 // The shift the Canon footer gives: where the note is now minus where it was.
@@ -55,25 +52,23 @@ std::optional<int64_t> footerShift(const TiffBlock& block, const MakerNoteSpan& 
 
 std::optional<int64_t> makerNoteBaseShift(const TiffBlock& block, const MakerNoteSpan& span)
 {
-    const std::vector<ValueBlock> blocks = valueBlocks(block, span);
-    const size_t inPlace = insideCount(blocks, span, 0);
-    if (inPlace == blocks.size())
+    const std::vector<int64_t> values = valueOffsets(block, span);
+    const size_t inPlace = insideCount(values, span, 0);
+    if (inPlace == values.size())
         return 0;
-    const auto fitsAll = [&](int64_t shift) { return shift != 0 && insideCount(blocks, span, shift) == blocks.size(); };
+    const auto fitsAll = [&](int64_t shift) { return shift != 0 && insideCount(values, span, shift) == values.size(); };
     // The footer says where the note was written: trusted first.
     if (span.kind == IfdKind::CanonNote)
         if (const std::optional<int64_t> shift = footerShift(block, span); shift && fitsAll(*shift))
             return shift;
     // Mostly in place: a camera's own stray offsets, read as they are.
-    if (2 * inPlace > blocks.size())
+    if (2 * inPlace > values.size())
         return 0;
 
-    std::vector<int64_t> candidates {int64_t(span.note)};
-    const auto first = std::min_element(blocks.begin(), blocks.end(),
-                                        [](const ValueBlock& a, const ValueBlock& b) { return a.offset < b.offset; });
+    // Values normally begin right behind the directory and its next pointer.
+    const int64_t first = *std::min_element(values.begin(), values.end());
     const int64_t directoryEnd = exifdir::entryAt(span.directory, exifdir::entryCount(block, span.directory));
-    candidates.push_back(directoryEnd + 4 - first->offset);
-    candidates.push_back(directoryEnd - first->offset);
+    const int64_t candidates[] = {int64_t(span.note), directoryEnd + 4 - first, directoryEnd - first};
     for (const int64_t shift : candidates)
         if (fitsAll(shift))
             return shift;
