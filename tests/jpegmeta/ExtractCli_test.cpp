@@ -4,7 +4,7 @@
 #include "app/SampleTools.h"
 #include "app/samples/SamplePicture.h"
 #include "app/samples/WavWriter.h"
-#include "jpegmeta/MetaFixtures.h"
+#include "jpegmeta/SoundPictures.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
 
@@ -26,36 +26,6 @@ QByteArray exiftoolBinary(const char* tag, const QString& path)
         .out;
 }
 
-QByteArray big16(int v) { return QByteArray(1, char(v >> 8)) + char(v & 0xFF); }
-QByteArray big32(uint32_t v) { return big16(int(v >> 16)) + big16(int(v & 0xFFFF)); }
-
-// The FlashPix contents list naming one stream of the given size.
-QByteArray flashPixContents(uint32_t streamSize)
-{
-    QByteArray name;
-    for (const char c : QByteArray("/Audio Stream"))
-        name.append(c).append('\0');
-    return QByteArray("FPXR\0\0\1", 7) + big16(1) + big32(streamSize) + '\0' + name + QByteArray(2, '\0');
-}
-
-// A stream-data piece of stream 0 at the given offset.
-QByteArray flashPixPiece(const QByteArray& piece, uint32_t offset)
-{
-    return QByteArray("FPXR\0\0\2", 7) + big16(0) + big32(offset) + piece;
-}
-
-// A JPEG whose header carries the sound as a camera writes it: the contents
-// list, then the stream (a 28-byte stream header, then the RIFF data) over
-// two APP2 segments.
-QByteArray pictureWithSound(const QByteArray& sound)
-{
-    const QByteArray stream = QByteArray(28, '\0') + sound;
-    const qsizetype half = stream.size() / 2;
-    return jpegWith({segment(0xE2, flashPixContents(uint32_t(stream.size()))),
-                     segment(0xE2, flashPixPiece(stream.left(half), 0)),
-                     segment(0xE2, flashPixPiece(stream.mid(half), uint32_t(half)))});
-}
-
 QString sampleFolder(const char* theme)
 {
     const QString shared = sharedSamplesDir();
@@ -70,7 +40,7 @@ TEST(ExtractCli, SoundOverTwoFlashPixSegmentsEqualsExiftool)
     SKIP_WITHOUT_TOOL("exiftool");
     TempDir dir;
     const QByteArray wave = samples::WavWriter::tone(440.0, 300);
-    const QString picture = dir.write("IMG_0001.jpg", pictureWithSound(wave));
+    const QString picture = dir.write("IMG_0001.jpg", flashPixSoundPicture(wave));
     const CliRun run = runCli({QStringLiteral("extract"), QStringLiteral("sound"), picture, QStringLiteral("-o"),
                                dir.file("out.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -96,7 +66,7 @@ TEST(ExtractCli, SoundWithAHugeRiffSizeExitsOne)
     for (const uint32_t riffSize : {0xFFFFFFF0u, 0xFFFFFFF8u, 0xFFFFFFFFu}) {
         QByteArray wave = samples::WavWriter::tone(440.0, 50);
         qToLittleEndian<quint32>(riffSize, wave.data() + 4);
-        const QString picture = dir.write(QStringLiteral("IMG_%1.jpg").arg(riffSize), pictureWithSound(wave));
+        const QString picture = dir.write(QStringLiteral("IMG_%1.jpg").arg(riffSize), flashPixSoundPicture(wave));
         const CliRun run = runCli({QStringLiteral("extract"), QStringLiteral("sound"), picture, QStringLiteral("-o"),
                                    dir.file("out.wav")});
         EXPECT_EQ(run.exitCode, 1) << riffSize << run.err.toStdString();
@@ -113,7 +83,7 @@ TEST(ExtractCli, SoundOfAHugePictureComesFromItsHeaderAtOnce)
     SKIP_WITHOUT_CLI();
     TempDir dir;
     const QByteArray wave = samples::WavWriter::tone(440.0, 200);
-    const QString picture = dir.write("huge.jpg", pictureWithSound(wave));
+    const QString picture = dir.write("huge.jpg", flashPixSoundPicture(wave));
     ASSERT_TRUE(QFile::resize(picture, qint64(1) << 30));
     QElapsedTimer timer;
     timer.start();

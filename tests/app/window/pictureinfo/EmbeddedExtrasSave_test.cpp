@@ -2,9 +2,11 @@
 
 #include "app/SampleTools.h"
 #include "app/samples/SamplePicture.h"
+#include "app/samples/WavWriter.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/prompts/Prompts.h"
 #include "imaging/decode/BuiltInFormats.h"
+#include "jpegmeta/SoundPictures.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -121,4 +123,27 @@ TEST(EmbeddedExtrasSave, ColourProfilesOfCameraFiles)
     ASSERT_EQ(prompts.shown().size(), 1);
     EXPECT_TRUE(prompts.shown().first().contains(QStringLiteral("does not contain a color profile")));
     EXPECT_FALSE(QFile::exists(dir.file("p.icm")));
+}
+
+// "Save audio data as..." writes the joined stream; a picture without sound
+// says so and asks for no file.
+TEST(EmbeddedExtrasSave, SoundSavedOrMissingReported)
+{
+    TempDir dir;
+    const QByteArray wave = WavWriter::tone(440.0, 100);
+    const QString picture = dir.write("IMG_0001.jpg", flashPixSoundPicture(wave));
+    const QString silent = dir.write("IMG_0002.jpg", buildSamplePicture({}));
+    ScriptedPrompts prompts;
+    prompts.queueAnswer(dir.file("memo.wav"));
+    EXPECT_EQ(saveEmbeddedSound(picture, prompts), dir.file("memo.wav"));
+    EXPECT_EQ(readAll(dir.file("memo.wav")), wave);
+
+    prompts.queueAnswer(dir.file("none.wav"));
+    EXPECT_FALSE(embeddedSound(silent).has_value());
+    EXPECT_TRUE(saveEmbeddedSound(silent, prompts).isEmpty());
+    ASSERT_FALSE(prompts.shown().isEmpty());
+    EXPECT_EQ(prompts.shown().last(),
+              QStringLiteral("The picture \"%1\"\ndoes not contain embedded audio data.").arg(silent));
+    EXPECT_EQ(prompts.pendingAnswers(), 1);
+    EXPECT_FALSE(QFile::exists(dir.file("none.wav")));
 }
