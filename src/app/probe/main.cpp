@@ -6,6 +6,9 @@
 //
 // With "--play FILE" it plays one sound and ends ("-": the sound comes on
 // standard input): the viewer's sound memos play here for the same reason.
+// With "--serve FILE" it is the viewer's media player (MediaServer.h).
+#include "MediaServer.h"
+
 #include <QAudioOutput>
 #include <QBuffer>
 #include <QCoreApplication>
@@ -67,6 +70,7 @@ int play(QCoreApplication& app, const QString& source)
 
 int main(int argc, char** argv)
 {
+    const int protocolOut = ::dup(STDOUT_FILENO); // the player's answers, before the backends' noise is muted
     const int devNull = ::open("/dev/null", O_WRONLY);
     if (devNull >= 0) { // the backends complain loudly when they fail
         ::dup2(devNull, STDOUT_FILENO);
@@ -79,6 +83,10 @@ int main(int argc, char** argv)
     const QStringList arguments = app.arguments();
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--play"))
         ::_exit(play(app, arguments[2]));
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--serve") && protocolOut >= 0)
+        ::_exit(serveMedia(app, arguments[2], protocolOut));
+    if (protocolOut >= 0)
+        ::close(protocolOut);
 
     bool works = !QMediaFormat().supportedFileFormats(QMediaFormat::Decode).isEmpty();
     if (works) {
