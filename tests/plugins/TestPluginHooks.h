@@ -25,6 +25,11 @@ __attribute__((constructor)) static void vplTestConstructed()
 
 #define VPL_SAMPLE_ON_FACTORY() vplTestMarker("factory")
 
+// A format that also claims the built-in ".jpg" (a list can't pass through the build's definitions).
+#ifdef VPL_TEST_JPG_AND_RAW
+#define VPL_SAMPLE_EXTENSIONS u".jpg;.raw"
+#endif
+
 // A description without its zero unit anywhere in the bound the program reads.
 inline const vpl_char16* vplUnterminated()
 {

@@ -1,5 +1,6 @@
 #include "imaging/decode/MediaHandlers.h"
 
+#include "imaging/decode/DecodeMessage.h"
 #include "imaging/decode/MediaInfoText.h"
 #include "imaging/decode/NotePicture.h"
 #include "imaging/video/ClipReader.h"
@@ -35,8 +36,10 @@ PixelBuffer VideoHandler::decodeFile(const QString& path, int, int, int, int, bo
     if (isSoundPath(path))
         return takeNotePicture(*this, kNoteGreyVideo);
     std::optional<PixelBuffer> frame = grabFirstFrame(path, {deadline_, stopFlag()}, &message);
-    if (!frame)
+    if (!frame) {
+        setLastDecodeMessage(message.toUtf8().constData()); // for the picture information, as a JPEG's text
         return {};
+    }
     imageWidth = outputWidth = frame->width;
     imageHeight = outputHeight = frame->height;
     valid = true;

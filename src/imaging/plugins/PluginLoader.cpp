@@ -100,12 +100,16 @@ bool loadPlugin(PictureFileTypes& types, const QString& path, SettingsStore* set
         report(QStringLiteral("The plug-in \"%1\" is not loaded: %2.").arg(fileName, reason));
         return false;
     }
-    // Through the descriptor, so the file judged is the file loaded.
+    // Through the descriptor, so the file judged is the file loaded. The
+    // loader knows a library by that name: the descriptor stays open for
+    // the run, or a later plug-in given the same number would be taken for
+    // this one.
     const QByteArray handle = QByteArray("/proc/self/fd/") + QByteArray::number(trusted->descriptor);
     void* library = ::dlopen(handle.constData(), RTLD_NOW | RTLD_LOCAL);
-    ::close(trusted->descriptor);
-    if (!library)
+    if (!library) {
+        ::close(trusted->descriptor);
         return false;
+    }
 
     Exports e;
     e.type = reinterpret_cast<TypeFn>(::dlsym(library, "GetPluginType"));
