@@ -174,8 +174,10 @@ int loadPlugins(PictureFileTypes& types, const QStringList& folders, SettingsSto
 void unloadPlugins(PictureFileTypes& types, SettingsStore* settings)
 {
     if (settings) {
+        // Only plug-in handlers get their saved string back from their
+        // factory; a built-in one would answer its default over the user's.
         for (const PictureFileType& type : types.fileTypes()) {
-            if (type.formatName.isEmpty() || !type.factory)
+            if (!type.external || type.formatName.isEmpty() || !type.factory)
                 continue;
             if (std::unique_ptr<FormatHandler> handler = type.factory())
                 if (const QString value = handler->properties(); !value.isEmpty())

@@ -28,8 +28,8 @@ QStringList pluginFolders();
 int loadPlugins(PictureFileTypes& types, const QStringList& folders, SettingsStore* settings,
                 const PluginReport& report);
 
-// Stores every format's settings string under "<formatName>_property" and
-// removes the plug-in formats from the table; the libraries stay mapped.
+// Stores every plug-in format's settings string under "<formatName>_property"
+// and removes the plug-in formats from the table; the libraries stay mapped.
 void unloadPlugins(PictureFileTypes& types, SettingsStore* settings);
 
 } // namespace vistello
