@@ -55,7 +55,9 @@ def tiles_band_and_play(s):
         check(len(kinds) == 3 and not kinds & broken, "picture, clip and MP3: three kinds of tiles, none broken %s"
               % keys)
 
-    st = s.run(["resize 1000 700", "wait-idle"] + show(index["c.avi"]) + ["wait 1200", "state", "quit"])
+    # The window comes back on the overview: "Change view" returns to the picture page.
+    back = ["resize 1000 700", "command 40157", "wait-idle"]
+    st = s.run(back + show(index["c.avi"]) + ["wait 1200", "state", "quit"])
     if not st[0].get("mediaPlayer"):
         check(False, "no player state %s" % st[0].keys())
         return
@@ -63,7 +65,7 @@ def tiles_band_and_play(s):
     check(opened["path"].endswith("c.avi") and opened["bandShown"], "the clip opens with its band %s" % opened)
     check(opened["state"] == "running" and opened["mediaPlaying"], "it plays %s" % opened)
     stop, play = opened["stopRect"], opened["playRect"]
-    st = s.run(["resize 1000 700", "wait-idle"] + show(index["c.avi"]) +
+    st = s.run(["resize 1000 700", "wait-idle"] + show(index["c.avi"]) +  # the picture page again
                ["wait 700", "state", "wait 500", "state", center(stop), "wait 300", "state", "wait 500", "state",
                 center(play), "wait 500", "state", "wait 3000", "state", "quit"])
     early, later, stopped, still, resumed, ended = (x["mediaPlayer"] for x in st)

@@ -13,11 +13,13 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMediaFormat>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
 
+#include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -79,12 +81,17 @@ int main(int argc, char** argv)
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
 
+    if (argc == 3 && std::strcmp(argv[1], "--serve") == 0 && protocolOut >= 0) {
+        // Turning frames into pictures needs the graphics side of Qt, never
+        // a screen: the frames are drawn by the window.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        ::_exit(serveMedia(app, QString::fromLocal8Bit(argv[2]), protocolOut));
+    }
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--play"))
         ::_exit(play(app, arguments[2]));
-    if (arguments.size() == 3 && arguments[1] == QLatin1String("--serve") && protocolOut >= 0)
-        ::_exit(serveMedia(app, arguments[2], protocolOut));
     if (protocolOut >= 0)
         ::close(protocolOut);
 
