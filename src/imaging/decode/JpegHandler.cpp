@@ -5,12 +5,10 @@
 #include "jpegmeta/exif/ExifSummary.h"
 #include "jpegmeta/extras/EmbeddedSound.h"
 #include "jpegmeta/extras/EmbeddedThumbnail.h"
-#include "jpegmeta/info/PictureInfoText.h"
 #include "jpegmeta/segments/HeaderCollector.h"
 #include "platform/HugePages.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <cstring>
 
 namespace vistello {
@@ -192,12 +190,6 @@ ThumbnailData JpegHandler::embeddedThumbnail(const QString& path, bool checkSoun
     ThumbnailData thumbnail;
     thumbnail.jpeg = found.bytes;
     return thumbnail;
-}
-
-QString JpegHandler::infoText(const QString& path)
-{
-    const QFileInfo file(path);
-    return pictureInfoText(path, modifiedDateText(path), file.exists() ? file.size() : 0);
 }
 
 std::optional<QByteArray> JpegHandler::extractSound(const QString& path)

@@ -42,7 +42,6 @@ public:
     // The EXIF (or JFXX) thumbnail as JPEG data; also orientation and soundFlag.
     ThumbnailData embeddedThumbnail(const QString& path, bool checkSound) override;
 
-    QString infoText(const QString& path) override;
     std::optional<QByteArray> extractSound(const QString& path) override;
 
     // Nothing without an encoder, for THM, or when the encoder fails (message says why).
