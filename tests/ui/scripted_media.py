@@ -67,7 +67,7 @@ def tiles_band_and_play(s):
     stop, play = opened["stopRect"], opened["playRect"]
     st = s.run(["resize 1000 700", "wait-idle"] + show(index["c.avi"]) +  # the picture page again
                ["wait 700", "state", "wait 500", "state", center(stop), "wait 300", "state", "wait 500", "state",
-                center(play), "wait 500", "state", "wait 3000", "state", "quit"])
+                center(play), "wait 500", "state", "wait 5000", "state", "quit"])
     early, later, stopped, still, resumed, ended = (x["mediaPlayer"] for x in st)
     check(later["positionMs"] > early["positionMs"], "Play advances the position %s -> %s"
           % (early["positionMs"], later["positionMs"]))
@@ -82,7 +82,7 @@ def tiles_band_and_play(s):
 def auto_show_waits_for_the_clip(s):
     index = media_folder(s)
     clip = index["c.avi"]
-    st = s.run(["resize 1000 700", "wait-idle"] + show(clip) + ["key Ctrl+S", "wait 1600", "state", "wait 4000",
+    st = s.run(["resize 1000 700", "wait-idle"] + show(clip) + ["key Ctrl+S", "wait 1600", "state", "wait 4500",
                                                                    "state", "key Ctrl+S", "quit"],
                options=["-d", "1"])
     waiting, after = st
