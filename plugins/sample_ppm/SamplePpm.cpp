@@ -1,6 +1,6 @@
 // The sample format plug-in: binary PPM pictures ("P6", 8 bits a sample)
 // under the extension ".vpm". It reads whole files (no scaled decoding) and
-// supports nothing else; every other slot gives its default.
+// keeps a settings string; every other slot gives its default.
 //
 // Builds that check the loader override the VPL_SAMPLE_* settings below.
 #include "vistello_plugin.h"
@@ -94,17 +94,30 @@ long headerNumber(const unsigned char* data, long size, long* at)
     return value;
 }
 
-void destroy(VplHandler* self, int32_t freeMemory)
-{
-    if (freeMemory)
-        delete self;
-}
+void destroy(VplHandler* self, int32_t freeMemory);
 const vpl_char16* extensions(VplHandler*) { return text16(VPL_SAMPLE_EXTENSIONS); }
 const vpl_char16* formatName(VplHandler*) { return text16(u"VPM"); }
 const vpl_char16* description(VplHandler*) { return VPL_SAMPLE_DESCRIPTION; }
 uint32_t capabilities(VplHandler*) { return VPL_READABLE; }
-void setProperties(VplHandler*, const vpl_char16*) {}
-const vpl_char16* getProperties(VplHandler*) { return kEmpty; }
+// The handler with the sample's own member after the program's part.
+struct SampleHandler {
+    VplHandler base;
+    vpl_char16 settings[VPL_SHORT_TEXT];
+};
+
+SampleHandler* sample(VplHandler* self)
+{
+    return reinterpret_cast<SampleHandler*>(self);
+}
+
+void setProperties(VplHandler* self, const vpl_char16* settings)
+{
+    size_t n = 0;
+    for (; settings && settings[n] && n + 1 < VPL_SHORT_TEXT; ++n)
+        sample(self)->settings[n] = settings[n];
+    sample(self)->settings[n] = 0;
+}
+const vpl_char16* getProperties(VplHandler* self) { return sample(self)->settings; }
 int32_t showSettingsDialog(VplHandler*, void*) { return 0; }
 int32_t isPanorama(VplHandler* self)
 {
@@ -123,6 +136,12 @@ int32_t noExtra(VplHandler*, const vpl_char16*, const uint8_t** data, uint64_t* 
     return 0;
 }
 void writeComment(VplHandler*, const vpl_char16*, const vpl_char16*) {}
+
+void destroy(VplHandler* self, int32_t freeMemory)
+{
+    if (freeMemory)
+        delete sample(self);
+}
 
 const uint8_t* decodeFile(VplHandler* self, const vpl_char16* path, int32_t, int32_t, int32_t, int32_t, int32_t,
                           uint64_t* length)
@@ -198,13 +217,13 @@ const VplHandlerTable kTable = {
 VplHandler* create()
 {
     VPL_SAMPLE_ON_FACTORY();
-    VplHandler* handler = new (std::nothrow) VplHandler{};
+    SampleHandler* handler = new (std::nothrow) SampleHandler{};
     if (!handler)
         return nullptr;
-    handler->table = &kTable;
-    handler->mcuWidth = handler->mcuHeight = 1;
-    handler->orientation = 1;
-    return handler;
+    handler->base.table = &kTable;
+    handler->base.mcuWidth = handler->base.mcuHeight = 1;
+    handler->base.orientation = 1;
+    return &handler->base;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // loads that folder and checks the table, the messages and which of the
 // library's code ran (its constructor and factory leave marker files).
 #include "core/filetypes/PictureFileTypes.h"
+#include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/FormatHandler.h"
 #include "imaging/plugins/PluginLoader.h"
@@ -170,6 +171,22 @@ TEST_F(PluginFormats, EveryPluginOfAFolderIsItsOwnLibrary)
     EXPECT_EQ(loadPlugins(PictureFileTypes::instance(), {folder}, nullptr, [](const QString&) {}), 2);
     EXPECT_NE(PictureFileTypes::instance().typeOf(u"a.vpm"), nullptr);
     EXPECT_NE(PictureFileTypes::instance().typeOf(u"a.raw"), nullptr);
+}
+
+// Every handler of a plug-in format starts with the format's saved settings
+// string ("<formatName>_property").
+TEST_F(PluginFormats, HandlersGetTheSavedSettingsString)
+{
+    const QString folder = folder_.path() + QStringLiteral("saved");
+    QDir().mkpath(folder);
+    QFile::copy(testPlugin("good"), folder + QStringLiteral("/vpl_good.so"));
+    SettingsStore store(QStringLiteral("/nonexistent-folder"));
+    store.setString(QStringLiteral("VPM_property"), QStringLiteral("fine,42"));
+    ASSERT_EQ(loadPlugins(PictureFileTypes::instance(), {folder}, &store, [](const QString&) {}), 1);
+    const PictureFileType* type = PictureFileTypes::instance().typeOf(u"a.vpm");
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->factory()->properties(), QStringLiteral("fine,42"));
+    EXPECT_EQ(type->factory()->properties(), QStringLiteral("fine,42"));
 }
 
 // A plug-in that claims one byte more than it hands over and a description
