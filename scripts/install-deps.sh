@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev liblcms2-dev libpcre2-dev
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev lld
   libjpeg-turbo-progs exiv2 libimage-exiftool-perl imagemagick libvips-tools liblcms2-utils
@@ -15,7 +16,8 @@ packages=(
 )
 if [ "${1:-}" = "--runtime-only" ]; then
   packages=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-            libgl-dev libjpeg62-turbo-dev liblcms2-dev libpcre2-dev)
+            libgl-dev libjpeg62-turbo-dev liblcms2-dev libpcre2-dev
+            libavformat-dev libavcodec-dev libswscale-dev libavutil-dev)
 fi
 
 missing=()

@@ -10,6 +10,7 @@
 #include "resources/FolderStrings.h"
 #include "resources/InfoStrings.h"
 #include "resources/JobListStrings.h"
+#include "resources/MediaStrings.h"
 #include "resources/MetaStrings.h"
 #include "resources/OrganizeStrings.h"
 #include "resources/OrganizePageStrings.h"
@@ -61,6 +62,7 @@ constexpr std::span<const StringRow> kTables[] = {
     kActionListStrings,
     kCropPageStrings,
     kPanoramaPageStrings,
+    kMediaStrings,
 };
 
 static_assert(isSortedById(kOptionsStrings), "OptionsStrings must be sorted by number");
@@ -83,6 +85,7 @@ static_assert(isSortedById(kPublishPageStrings), "PublishPageStrings must be sor
 static_assert(isSortedById(kCropPageStrings), "CropPageStrings must be sorted by number");
 static_assert(isSortedById(kSearchPageStrings), "SearchPageStrings must be sorted by number");
 static_assert(isSortedById(kRedEyePageStrings), "RedEyePageStrings must be sorted by number");
+static_assert(isSortedById(kMediaStrings), "MediaStrings must be sorted by number");
 static_assert(isSortedById(kActionListStrings), "ActionListStrings must be sorted by number");
 
 } // namespace

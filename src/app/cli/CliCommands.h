@@ -34,6 +34,7 @@ int runMakeSamples(const QStringList& args);
 int runList(const QStringList& args);
 int runSegments(const QStringList& args);
 int runExif(const QStringList& args);
+int runFormats(const QStringList& args);
 int runDecode(const QStringList& args);
 int runInfo(const QStringList& args);
 int runMakernote(const QStringList& args);

@@ -5,6 +5,7 @@
 // extension and prints its size as "WxH".
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliPlugins.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/DecodeMessage.h"
@@ -60,7 +61,8 @@ int runDecode(const QStringList& args)
     request.reduceDenom = 2;
     const CliArguments parsed = parseArguments(kName, args,
                                                {{"--box", true}, {"--scale", true}, {"-o", true}, {"--thumb"},
-                                                {"--no-orientation"}, {"--no-profile"}, {"--raw"}});
+                                                {"--no-orientation"}, {"--no-profile"}, {"--raw"},
+                                                VISTELLO_CLI_PLUGIN_OPTIONS});
     if (parsed.exitNow)
         return *parsed.exitNow;
     if (parsed.has("--box")) {
@@ -86,9 +88,9 @@ int runDecode(const QStringList& args)
     const QString& input = parsed.plain.front();
     request.path = input;
 
+    if (!registerFormatsWithPlugins(parsed, kName))
+        return UsageError;
     PictureFileTypes& types = PictureFileTypes::instance();
-    if (types.fileTypes().empty())
-        registerBuiltInFormats(types, false, nullptr);
     if (!createFormatHandler(types, input)) {
         err(QStringLiteral("vistello-cli decode: no picture format for \"%1\"\n").arg(input));
         return Failure;

@@ -16,6 +16,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureLists.h"
 #include "core/prompts/Prompts.h"
+#include "imaging/plugins/PluginLoader.h"
 #include "core/settings/IntValidation.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
@@ -119,6 +120,9 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
 
     // The list extension of this run is taken here, before "-e" may change the setting.
     registerBuiltInFormats(PictureFileTypes::instance(), mediaAvailable, &store);
+    QStringList pluginRefusals; // shown once the window stands
+    loadPlugins(PictureFileTypes::instance(), pluginFolders(), &store,
+                [&pluginRefusals](const QString& message) { pluginRefusals << message; });
     enablePictureWriting(PictureFileTypes::instance());
     registerGalleryTemplates(); // an empty page template reads as the built-in one
 
@@ -154,10 +158,13 @@ int runWindow(SettingsStore& store, const QStringList& parameters, bool mediaAva
     window.show();
     splash.finish(&window);
     window.start(decideWindowStart(options, store));
+    for (const QString& refusal : pluginRefusals)
+        prompts.inform(QString::fromLatin1(SettingsStore::kProductName), refusal);
     if (!script.isEmpty())
         runner.start();
     const int status = QApplication::exec();
     window.storeState();
+    unloadPlugins(PictureFileTypes::instance(), &store);
     lists.writeStoredLists(store.personalFolder());
     const QString title = QString::fromLatin1(SettingsStore::kProductName);
     if (!comments.save())

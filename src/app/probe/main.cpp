@@ -6,15 +6,20 @@
 //
 // With "--play FILE" it plays one sound and ends ("-": the sound comes on
 // standard input): the viewer's sound memos play here for the same reason.
+// With "--serve FILE" it is the viewer's media player (MediaServer.h).
+#include "MediaServer.h"
+
 #include <QAudioOutput>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMediaFormat>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
 
+#include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -67,6 +72,7 @@ int play(QCoreApplication& app, const QString& source)
 
 int main(int argc, char** argv)
 {
+    const int protocolOut = ::dup(STDOUT_FILENO); // the player's answers, before the backends' noise is muted
     const int devNull = ::open("/dev/null", O_WRONLY);
     if (devNull >= 0) { // the backends complain loudly when they fail
         ::dup2(devNull, STDOUT_FILENO);
@@ -75,10 +81,19 @@ int main(int argc, char** argv)
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
 
+    if (argc == 3 && std::strcmp(argv[1], "--serve") == 0 && protocolOut >= 0) {
+        // Turning frames into pictures needs the graphics side of Qt, never
+        // a screen: the frames are drawn by the window.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        ::_exit(serveMedia(app, QString::fromLocal8Bit(argv[2]), protocolOut));
+    }
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--play"))
         ::_exit(play(app, arguments[2]));
+    if (protocolOut >= 0)
+        ::close(protocolOut);
 
     bool works = !QMediaFormat().supportedFileFormats(QMediaFormat::Decode).isEmpty();
     if (works) {

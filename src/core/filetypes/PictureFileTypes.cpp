@@ -71,12 +71,14 @@ void PictureFileTypes::registerFormat(const FormatDescriptor& descriptor, bool e
             formatEntered = true;
             if (settings && !descriptor.formatName.isEmpty() && descriptor.setProperties)
                 descriptor.setProperties(settings->getString(descriptor.formatName + QStringLiteral("_property"), QString()));
-            formats_.push_back({extension, descriptor.formatName, readable, writable});
+            QString filterEntry;
             if (writable) {
                 const QString patterns = QLatin1Char('*') + extensions.join(QStringLiteral(";*"));
-                writeFilter_ += descriptor.formatName + QStringLiteral(" (") + patterns + QStringLiteral(")|") + patterns
-                                + QLatin1Char('|');
+                filterEntry = descriptor.formatName + QStringLiteral(" (") + patterns + QStringLiteral(")|") + patterns
+                              + QLatin1Char('|');
+                writeFilter_ += filterEntry;
             }
+            formats_.push_back({extension, descriptor.formatName, readable, writable, external, filterEntry});
         }
         fileTypes_.push_back({extension, descriptor.formatName, descriptor.description, readable, writable, external,
                               descriptor.factory, descriptor.setProperties});
@@ -112,6 +114,9 @@ void PictureFileTypes::registerBuiltInGroup(bool media)
         descriptor.capabilities = format.capabilities;
         registerFormat(descriptor, false, nullptr); // built-ins have no saved properties
     }
+    if (media)
+        for (const auto& [extension, factory] : builtInFactories_)
+            applyHandlerFactory(extension, factory);
 }
 
 bool PictureFileTypes::isDeferredMedia(QStringView path) const
@@ -139,14 +144,35 @@ void PictureFileTypes::settleDeferredMedia() const
 
 void PictureFileTypes::setHandlerFactory(QStringView extension, const FormatHandlerFactory& factory)
 {
+    builtInFactories_.emplace_back(extension.toString(), factory); // for deferred media formats
+    applyHandlerFactory(extension, factory);
+}
+
+void PictureFileTypes::applyHandlerFactory(QStringView extension, const FormatHandlerFactory& factory)
+{
     for (PictureFileType& type : fileTypes_)
         if (type.extension.compare(extension, Qt::CaseInsensitive) == 0)
             type.factory = factory;
 }
 
+void PictureFileTypes::removeExternalFormats()
+{
+    settleDeferredMedia();
+    std::erase_if(fileTypes_, [](const PictureFileType& type) { return type.external; });
+    std::erase_if(formats_, [](const FormatListEntry& format) { return format.external; });
+    pictureExtensions_.clear();
+    for (const PictureFileType& type : fileTypes_)
+        if (type.readable)
+            pictureExtensions_.append(type.extension);
+    writeFilter_.clear();
+    for (const FormatListEntry& format : formats_)
+        writeFilter_ += format.filterEntry;
+}
+
 void PictureFileTypes::clear()
 {
     deferredPlayback_ = nullptr;
+    builtInFactories_.clear();
     fileTypes_.clear();
     pictureExtensions_.clear();
     formats_.clear();
@@ -185,6 +211,17 @@ const PictureFileType* PictureFileTypes::typeOf(QStringView path) const
         return nullptr;
     settleDeferredMedia();
     return typeOf(path);
+}
+
+bool PictureFileTypes::isMediaFile(QStringView path) const
+{
+    const PictureFileType* type = typeOf(path);
+    if (!type || type->external)
+        return false;
+    for (const BuiltInFormat& format : kBuiltInFormats)
+        if (format.needsVideo && type->formatName == QStringView(format.formatName))
+            return true;
+    return false;
 }
 
 const std::vector<PictureFileType>& PictureFileTypes::fileTypes() const

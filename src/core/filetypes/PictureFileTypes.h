@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace vistello {
@@ -48,6 +49,8 @@ struct FormatListEntry {
     QString formatName;
     bool readable = false;
     bool writable = false;
+    bool external = false;
+    QString filterEntry; // its part of writeFilter; empty when not writable
 };
 
 class PictureFileTypes {
@@ -73,6 +76,8 @@ public:
     // The decoders of the built-in formats live above this table; they hand
     // in their factories once the formats are registered.
     void setHandlerFactory(QStringView extension, const FormatHandlerFactory& factory);
+    // Removes the plug-in formats (the end of the run); the built-in ones stay.
+    void removeExternalFormats();
     // Empties every table and restores the default list extension.
     void clear();
 
@@ -81,6 +86,8 @@ public:
     bool isPictureListFile(QStringView path) const;
     bool isWritableFormat(QStringView path) const;
     const PictureFileType* typeOf(QStringView path) const;
+    // A video or MP3 file of the built-in media formats (played, not shown).
+    bool isMediaFile(QStringView path) const;
 
     const std::vector<PictureFileType>& fileTypes() const;
     const QStringList& pictureExtensions() const;
@@ -95,12 +102,16 @@ public:
 
 private:
     void registerBuiltInGroup(bool media);
+    void applyHandlerFactory(QStringView extension, const FormatHandlerFactory& factory);
     bool isDeferredMedia(QStringView path) const;
     // Registers the deferred formats when playback is available; the table
     // stands for them already, so const readers may do it.
     void settleDeferredMedia() const;
 
     PlaybackQuery deferredPlayback_;
+    // The built-in decoders handed in so far, also for media formats that
+    // are registered only when settled.
+    std::vector<std::pair<QString, FormatHandlerFactory>> builtInFactories_;
     std::vector<PictureFileType> fileTypes_;
     QStringList pictureExtensions_;
     std::vector<FormatListEntry> formats_;

@@ -3,6 +3,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BmpHandler.h"
 #include "imaging/decode/JpegHandler.h"
+#include "imaging/decode/MediaHandlers.h"
 
 namespace vistello {
 
@@ -14,6 +15,9 @@ void setBuiltInHandlers(PictureFileTypes& types)
         types.setHandlerFactory(QStringView(extension), JpegHandler::createJpeg);
     types.setHandlerFactory(u".thm", JpegHandler::createThm);
     types.setHandlerFactory(u".bmp", BmpHandler::create);
+    for (QStringView extension : QStringView(u".avi;.qt;.mov;.mpg;.mpeg;.m1v;.wmv").tokenize(u';'))
+        types.setHandlerFactory(extension, VideoHandler::create);
+    types.setHandlerFactory(u".mp3", Mp3Handler::create);
 }
 
 } // namespace

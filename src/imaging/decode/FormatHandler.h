@@ -1,8 +1,9 @@
 #pragma once
-// The interface every picture format implements: the built-in JPEG handler
-// now, the format plug-ins later (their C table wraps this class). A handler
-// lives for one request; the decoder reads and writes its public fields
-// directly, as the plug-ins do.
+// The interface every picture format implements: the built-in handlers and
+// the format plug-ins (whose C table the plug-in adapter wraps in this class)
+// alike. A handler lives for one request; the decoder reads and writes its
+// public fields directly, as the plug-ins do. Every operation has the default
+// a format gives when it does not support it.
 #include "imaging/decode/PictureWriteRequest.h"
 #include "imaging/scale/PixelBuffer.h"
 
@@ -53,9 +54,19 @@ public:
 
     virtual void setProperties(const QString& /*settings*/) {}
     virtual QString properties() const { return {}; }
+    // The format's own settings; true when they changed. A format's dialog
+    // is the window's business, so the default has none.
+    virtual bool showSettingsDialog() { return false; }
 
     // Only with panoramaMode: one side at least twice the other.
     virtual bool isPanorama() const;
+
+    // The information text (at most 1023 characters); empty for none.
+    virtual QString infoText(const QString& /*path*/) { return {}; }
+    // A text the format answers for a query number; empty for none.
+    virtual QString textQuery(int /*what*/) { return {}; }
+    // Fills the picture-information fields from the file.
+    virtual void readSummary(const QString& /*path*/) {}
 
     virtual void readOrientation(const QString& /*path*/) {}
     // Fills imageWidth/imageHeight/mcuWidth/mcuHeight; valid tells success.
@@ -86,7 +97,28 @@ public:
     // when nothing usable was written (the old file is then untouched).
     virtual bool writePicture(const PictureWriteRequest& request);
 
-    // Lossless editing (filled in by the transformation engine's handler).
+    // Embedded extras copied out of the file; nothing when there are none.
+    virtual std::optional<QByteArray> extractSound(const QString& /*path*/) { return std::nullopt; }
+    virtual std::optional<QByteArray> extractProfile(const QString& /*path*/) { return std::nullopt; }
+    virtual void writeComment(const QString& /*path*/, const QString& /*text*/) {}
+
+    // Lossless editing in the file itself; false when not supported. The
+    // operations follow the capability bits AutoRotate..Greyscale.
+    enum class LosslessOp { AutoRotate, RotateRight, RotateLeft, Mirror, Flip, Transpose, Transverse, Greyscale };
+    virtual bool transform(LosslessOp /*op*/, const QString& /*path*/, int /*flags*/) { return false; }
+    virtual bool transformToFile(const QString& /*source*/, const QString& /*target*/, int /*operation*/,
+                                 int /*flags*/)
+    {
+        return false;
+    }
+    virtual bool crop(const QString& /*path*/, bool /*adjustThumbnails*/, int /*x*/, int /*y*/, int /*width*/,
+                      int /*height*/)
+    {
+        return false;
+    }
+    // Quality the format would use, or -1 when it has none.
+    virtual int qualityQuery(const QString& /*path*/, int /*which*/) { return -1; }
+    virtual int fileQuality(const QString& /*path*/) { return -1; }
 
     // Fields after a request.
     int outputWidth = 0;

@@ -3,6 +3,7 @@
 #include "imaging/decode/DecodeMessage.h"
 #include "imaging/decode/JpegDecoder.h"
 #include "jpegmeta/exif/ExifSummary.h"
+#include "jpegmeta/extras/EmbeddedSound.h"
 #include "jpegmeta/extras/EmbeddedThumbnail.h"
 #include "jpegmeta/segments/HeaderCollector.h"
 #include "platform/HugePages.h"
@@ -189,6 +190,11 @@ ThumbnailData JpegHandler::embeddedThumbnail(const QString& path, bool checkSoun
     ThumbnailData thumbnail;
     thumbnail.jpeg = found.bytes;
     return thumbnail;
+}
+
+std::optional<QByteArray> JpegHandler::extractSound(const QString& path)
+{
+    return extractEmbeddedSound(path);
 }
 
 } // namespace vistello

@@ -42,6 +42,8 @@ public:
     // The EXIF (or JFXX) thumbnail as JPEG data; also orientation and soundFlag.
     ThumbnailData embeddedThumbnail(const QString& path, bool checkSound) override;
 
+    std::optional<QByteArray> extractSound(const QString& path) override;
+
     // Nothing without an encoder, for THM, or when the encoder fails (message says why).
     std::optional<EncodedPicture> encodePicture(const PictureWriteRequest& request) override;
 

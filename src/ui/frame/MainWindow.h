@@ -115,6 +115,8 @@ private:
     void applyTabRowChange(int change);
     // The viewer shown on the picture tab, else null.
     PictureView* pictureView() const;
+    // The picture page's player runs (the auto show waits for it).
+    bool mediaPlaying() const;
     void applyViewerModes();
     QString pictureFolder() const;
     bool onPictureList(QPoint at) const;

@@ -68,6 +68,7 @@ AutoShowHost MainWindow::autoShowHost()
         const PictureView* view = pictureView();
         AutoShowBusy busy;
         busy.soundPlaying = viewer_->soundPlaying();
+        busy.mediaPlaying = mediaPlaying();
         busy.panoramaScrolling = view && view->panoramaScrolling();
         return busy;
     };

@@ -16,6 +16,7 @@
 #include "ui/pictureinfo/BinaryViewPage.h"
 #include "ui/strip/PreviewStrip.h"
 #include "ui/viewer/AutoShowController.h"
+#include "ui/viewer/MediaPlayerView.h"
 #include "ui/viewer/PicturePage.h"
 #include "ui/viewer/PictureView.h"
 #include "ui/viewer/ViewerController.h"
@@ -122,8 +123,18 @@ PictureView* MainWindow::pictureView() const
 
 void MainWindow::applyViewerModes()
 {
-    if (const auto found = pages_.find(PageId::Picture); found != pages_.end())
-        static_cast<PicturePage*>(found->second)->view()->setModes(state_.pictureOnly, autoShow_->running());
+    if (const auto found = pages_.find(PageId::Picture); found != pages_.end()) {
+        auto* page = static_cast<PicturePage*>(found->second);
+        page->view()->setModes(state_.pictureOnly, autoShow_->running());
+        page->mediaPlayer()->setModes(state_.pictureOnly, store_.get(setting::ControlButtonsInFullscreen),
+                                      autoShow_->running());
+    }
+}
+
+bool MainWindow::mediaPlaying() const
+{
+    const auto found = pages_.find(PageId::Picture);
+    return found != pages_.end() && static_cast<const PicturePage*>(found->second)->mediaPlayer()->mediaPlaying();
 }
 
 } // namespace vistello

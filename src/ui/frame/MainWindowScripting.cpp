@@ -20,6 +20,7 @@
 #include "ui/strip/PreviewStrip.h"
 #include "ui/taskpane/TaskPaneController.h"
 #include "ui/viewer/AutoShowController.h"
+#include "ui/viewer/MediaPlayerView.h"
 #include "ui/viewer/PicturePage.h"
 #include "ui/viewer/PictureView.h"
 
@@ -55,6 +56,7 @@ QJsonObject MainWindow::stateJson() const
     if (const auto found = pages_.find(PageId::Picture); found != pages_.end()) {
         const auto* page = static_cast<const PicturePage*>(found->second);
         state.insert(QStringLiteral("viewer"), page->view()->stateJson());
+        state.insert(QStringLiteral("mediaPlayer"), page->mediaPlayer()->stateJson());
         state.insert(QStringLiteral("preview"), previewStateJson(page->previewStrip()->model()));
         state.insert(QStringLiteral("pictureTabs"), page->tabsJson());
         state.insert(QStringLiteral("binary"), page->binaryView()->stateJson());

@@ -1,10 +1,12 @@
 #include "ui/viewer/PicturePage.h"
 
 #include "app/window/frame/DisplayStyle.h"
+#include "core/filetypes/PictureFileTypes.h"
 #include "core/lists/PictureLists.h"
 #include "ui/pictureinfo/BinaryViewPage.h"
 #include "ui/pictureinfo/HistogramPage.h"
 #include "ui/pictureinfo/PictureDataPage.h"
+#include "ui/viewer/MediaPlayerView.h"
 #include "ui/viewer/PictureView.h"
 #include "ui/strip/PreviewStrip.h"
 #include "ui/common/TabRow.h"
@@ -28,7 +30,9 @@ PicturePage::PicturePage(PictureLists& lists, QWidget* parent)
     , histogramView_(new HistogramPage(this))
     , pictureData_(new PictureDataPage(this))
     , view_(new PictureView(this))
+    , player_(new MediaPlayerView(this))
 {
+    player_->hide();
     setObjectName(QStringLiteral("picturePage"));
     pictureData_->setObjectName(QStringLiteral("pictureDataView"));
     // The picture's other tabs need a picture.
@@ -52,6 +56,7 @@ void PicturePage::setPictureOnly(bool on)
 {
     pictureOnly_ = on;
     view_->setBackground(on ? pictureOnlyBackground_ : background_);
+    player_->setBackground(on ? pictureOnlyBackground_ : background_);
     arrange();
 }
 
@@ -60,6 +65,7 @@ void PicturePage::setBackgrounds(QColor normal, QColor pictureOnly)
     background_ = normal;
     pictureOnlyBackground_ = pictureOnly;
     view_->setBackground(pictureOnly_ ? pictureOnly : normal);
+    player_->setBackground(pictureOnly_ ? pictureOnly : normal);
 }
 
 void PicturePage::showCurrent()
@@ -67,6 +73,36 @@ void PicturePage::showCurrent()
     const PictureList& list = lists_.current();
     const bool empty = list.count() == 0;
     view_->showPicture(empty ? QString() : list.currentPath(), empty ? 0 : list.currentIndex(), list.count());
+    placePlayer();
+}
+
+void PicturePage::placePlayer()
+{
+    const PictureList& list = lists_.current();
+    const QString path = list.count() > 0 ? list.currentPath() : QString();
+    if (!isVisible() || view_->isHidden() || !PictureFileTypes::instance().isMediaFile(path)) {
+        if (!player_->path().isEmpty())
+            player_->close();
+        player_->hide();
+        return;
+    }
+    player_->setGeometry(view_->geometry());
+    if (player_->path() != path)
+        player_->open(path);
+    player_->show();
+    player_->raise();
+}
+
+void PicturePage::showEvent(QShowEvent* event)
+{
+    WindowPage::showEvent(event);
+    placePlayer();
+}
+
+void PicturePage::hideEvent(QHideEvent* event)
+{
+    WindowPage::hideEvent(event);
+    placePlayer(); // leaving the page ends the playback
 }
 
 void PicturePage::currentPictureChanged()
@@ -138,6 +174,12 @@ void PicturePage::resizeEvent(QResizeEvent* event)
 }
 
 void PicturePage::arrange()
+{
+    arrangeParts();
+    placePlayer();
+}
+
+void PicturePage::arrangeParts()
 {
     const bool onPicture = style_ == style::Picture;
     if (pictureOnly_ && onPicture) {

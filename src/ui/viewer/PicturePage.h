@@ -12,6 +12,7 @@ namespace vistello {
 
 class BinaryViewPage;
 class HistogramPage;
+class MediaPlayerView;
 class PictureList;
 class PictureLists;
 class PictureView;
@@ -41,6 +42,8 @@ public:
     void pictureReplaced(const QString& path, int index) override;
 
     PictureView* view() const { return view_; }
+    // Shown over the viewer while the current picture is a video or MP3 file.
+    MediaPlayerView* mediaPlayer() const { return player_; }
     TabRow* tabRow() const { return tabs_; }
     PreviewStrip* previewStrip() const { return preview_; }
     BinaryViewPage* binaryView() const { return binaryView_; }
@@ -56,9 +59,14 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void arrange();
+    void arrangeParts();
+    // The player over the viewer for a media file, else closed.
+    void placePlayer();
     bool stripShown() const;
     // The view of the current tab other than "Picture", and what it shows.
     QWidget* tabView() const;
@@ -74,6 +82,7 @@ private:
     HistogramPage* histogramView_;
     PictureDataPage* pictureData_;
     PictureView* view_;
+    MediaPlayerView* player_;
     uint64_t style_ = 1;
     bool pictureOnly_ = false;
     QColor background_ = Qt::white;
