@@ -213,7 +213,7 @@ void ThumbnailLoader::deliver(int index, const ThumbnailPicture& picture)
     }
     const QImage tile = composeThumbnailTile(picture.image, picture.mediaMark,
                                              options_.showMediaMarks, options_.background,
-                                             options_.box);
+                                             options_.box, options_.markScale);
     deliverTile(index, tile, options_.showMediaMarks ? picture.mediaMark : 0);
 }
 

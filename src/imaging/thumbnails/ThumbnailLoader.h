@@ -29,6 +29,7 @@ class TileLanes;
 
 struct ThumbnailOptions {
     QSize box{80, 80};            // the overview page's tiles, in device pixels
+    int markScale = 1;            // device pixels per pixel of the media marks
     QRgb background = 0xffffffff; // the tile colour around the thumbnail
     bool showMediaMarks = true;   // "PicturesWithAudio"
     bool autoRotate = true;       // "Orientation"

@@ -33,6 +33,7 @@ void OverviewPage::fill(const QStringList& paths)
     tileScale_ = std::max<qreal>(1, devicePixelRatioF());
     const int side = qRound(kThumbnailTileSize * tileScale_);
     options.box = {side, side};
+    options.markScale = std::max(1, qRound(tileScale_));
     loader_ = std::make_unique<ThumbnailLoader>(*sink_, paths, options);
     loader_->start();
 }
