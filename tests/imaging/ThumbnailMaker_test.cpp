@@ -95,7 +95,7 @@ TEST_F(ThumbnailMakerTest, AnotherProgramsThumbnailIsUsedWithoutDecoding)
     EXPECT_EQ(taken.image.size(), QSize(80, 40));
     EXPECT_EQ(taken.image.pixel(40, 20), qRgb(0, 200, 0));
 
-    // Stale now: the decode fails, which is recorded, and not tried again.
+    // Stale now: the decode fails, which is recorded for the other programs.
     touch(path);
     EXPECT_EQ(make(path).source, ThumbnailSource::Unreadable);
     EXPECT_EQ(written("fail/vistello-le").size(), 1);

@@ -43,7 +43,7 @@ public:
     // A fresh thumbnail of the picture, or a null image when there is none,
     // it is stale or it does not read.
     QImage find(const QFileInfo& picture, SharedSize size) const;
-    // We failed to read this very file before (same mtime).
+    // A failure to read this very file (same mtime) was recorded.
     bool failedBefore(const QFileInfo& picture) const;
 
     // Writing is on, the picture lies outside the cache and on a fixed

@@ -58,7 +58,7 @@ ThumbnailPicture ThumbnailMaker::make(const QString& path)
     const QFileInfo info(path);
     if (setup_.shared) {
         ThumbnailPicture cached = fromSharedCache(path, info);
-        if (cached.source == ThumbnailSource::Shared || cached.source == ThumbnailSource::Unreadable)
+        if (cached.source == ThumbnailSource::Shared)
             return cached;
     }
     return decode(path, info);
@@ -73,10 +73,10 @@ ThumbnailPicture ThumbnailMaker::fromSharedCache(const QString& path, const QFil
         result.image = fitted(cached);
         result.mediaMark = markOf(path, sound);
         result.source = ThumbnailSource::Shared;
-    } else if (setup_.shared->failedBefore(info)) {
-        result.source = ThumbnailSource::Unreadable;
     } else {
-        result.source = ThumbnailSource::Decoded; // not in the cache
+        // A failure recorded before is tried again: the formats we read
+        // may have grown since (media support comes when it is found).
+        result.source = ThumbnailSource::Decoded;
     }
     return result;
 }

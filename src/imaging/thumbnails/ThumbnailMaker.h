@@ -21,7 +21,7 @@ enum class ThumbnailSource : unsigned char {
     Shared,     // the desktop's shared cache
     Embedded,   // the thumbnail in the picture's header
     Decoded,    // the picture itself
-    Unreadable, // no thumbnail (or a failure recorded before)
+    Unreadable, // no thumbnail: the picture could not be read
 };
 constexpr int kThumbnailSourceCount = 4;
 
