@@ -10,6 +10,8 @@
 #include <atomic>
 #include <memory>
 
+class QFileInfo;
+
 namespace vistello {
 
 class CompanionSoundIndex;
@@ -56,8 +58,8 @@ public:
     DecodedPicture& picture() { return *picture_; }
 
 private:
-    ThumbnailPicture fromSharedCache(const QString& path, const class QFileInfo& info);
-    ThumbnailPicture decode(const QString& path, const class QFileInfo& info);
+    ThumbnailPicture fromSharedCache(const QString& path, const QFileInfo& info);
+    ThumbnailPicture decode(const QString& path, const QFileInfo& info);
     int markOf(const QString& path, bool embeddedSound);
     QImage fitted(const QImage& image) const;
 
