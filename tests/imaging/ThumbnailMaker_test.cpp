@@ -8,6 +8,7 @@
 #include "imaging/decode/BuiltInFormats.h"
 #include "imaging/sharedthumbs/SharedThumbnails.h"
 #include "imaging/sharedthumbs/ThumbnailUri.h"
+#include "imaging/thumbnails/SoundMarkIndex.h"
 #include "support/TempDir.h"
 
 #include <QDateTime>
@@ -116,6 +117,23 @@ TEST_F(ThumbnailMakerTest, EmbeddedThumbnailServesWhenLargeEnoughAndIsNotShared)
     EXPECT_EQ(large.image.size(), QSize(200, 150));
     ASSERT_EQ(written("large").size(), 1);
     EXPECT_EQ(QImageReader(root_ + QStringLiteral("/large/") + written("large").front()).size(), QSize(256, 192));
+}
+
+// The mark does not depend on where the tile came from.
+TEST_F(ThumbnailMakerTest, TilesFromTheSharedCacheKeepTheirSoundMark)
+{
+    const QString path = writeSample(QStringLiteral("IMG_0003.jpg"), {800, 600}, false);
+    dir_.write(QStringLiteral("pictures/IMG_0003.WAV"), "riff");
+    SoundMarkIndex sounds;
+    ThumbnailMakerSetup setup;
+    setup.shared = &shared_;
+    setup.sounds = &sounds;
+    for (const ThumbnailSource expected : {ThumbnailSource::Decoded, ThumbnailSource::Shared}) {
+        ThumbnailMaker maker(setup);
+        const ThumbnailPicture picture = maker.make(path);
+        EXPECT_EQ(picture.source, expected);
+        EXPECT_EQ(picture.mediaMark, 2);
+    }
 }
 
 TEST_F(ThumbnailMakerTest, WithoutWritingTheTileIsDecodedAtItsOwnSize)

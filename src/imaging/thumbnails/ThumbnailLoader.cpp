@@ -32,6 +32,7 @@ ThumbnailLoader::ThumbnailLoader(ThumbnailSink& sink, QStringList paths,
     setup.box = options_.box;
     setup.background = options_.background;
     setup.showMediaMarks = options_.showMediaMarks;
+    setup.sounds = &sounds_;
     setup.autoRotate = options_.autoRotate;
     setup.shared = options_.shared.get();
     setup.stopFlag = &stopFlag();
@@ -70,8 +71,7 @@ void ThumbnailLoader::listChanged()
 // A new fill or a new picture may come with new files beside the pictures.
 void ThumbnailLoader::newFolderListings()
 {
-    for (const auto& maker : makers_)
-        maker->newFolderListings();
+    sounds_.forgetListings();
 }
 
 void ThumbnailLoader::fileChanged(const QString& path)

@@ -7,6 +7,7 @@
 // marks) only between pause() and resume(); setRequestedIndex() may be
 // called at any time.
 #include "core/jobs/PausableWorker.h"
+#include "imaging/thumbnails/SoundMarkIndex.h"
 #include "imaging/thumbnails/ThumbnailMaker.h"
 #include "imaging/thumbnails/ThumbnailSink.h"
 
@@ -92,6 +93,7 @@ private:
     ThumbnailSink& sink_;
     ThumbnailOptions options_;
     ThumbnailDecoder decoder_;
+    SoundMarkIndex sounds_;                               // folder listings of this fill
     std::vector<std::unique_ptr<ThumbnailMaker>> makers_; // one per lane
     std::array<std::atomic<int>, kThumbnailSourceCount> madeFrom_{};
     QStringList paths_;

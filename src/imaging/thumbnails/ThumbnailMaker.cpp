@@ -1,8 +1,8 @@
 #include "imaging/thumbnails/ThumbnailMaker.h"
 
-#include "core/filetypes/CompanionSound.h"
 #include "imaging/decode/DecodedPicture.h"
 #include "imaging/sharedthumbs/SharedThumbnails.h"
+#include "imaging/thumbnails/SoundMarkIndex.h"
 #include "jpegmeta/extras/EmbeddedThumbnail.h"
 
 #include <QBuffer>
@@ -36,22 +36,16 @@ ThumbnailMaker::ThumbnailMaker(const ThumbnailMakerSetup& setup)
 {
     picture_->setCacheCapacity(kCacheCapacity);
     picture_->setReduceLimit(1, 1);
-    picture_->setShowMediaMarks(setup_.showMediaMarks);
+    // Marks are looked up here, for every source alike.
+    picture_->setShowMediaMarks(false);
     picture_->setAutoRotate(setup_.autoRotate);
     picture_->setStopFlag(setup_.stopFlag);
     picture_->setOwningWorker(setup_.owner);
     if (!setup_.autoRotate)
         setup_.shared = nullptr;
-    newFolderListings();
 }
 
 ThumbnailMaker::~ThumbnailMaker() = default;
-
-void ThumbnailMaker::newFolderListings()
-{
-    sounds_ = std::make_unique<CompanionSoundIndex>();
-    picture_->setCompanionSoundIndex(sounds_.get());
-}
 
 ThumbnailPicture ThumbnailMaker::make(const QString& path)
 {
@@ -69,9 +63,8 @@ ThumbnailPicture ThumbnailMaker::fromSharedCache(const QString& path, const QFil
     ThumbnailPicture result;
     const QImage cached = setup_.shared->find(info, sharedSizeFor(setup_.box));
     if (!cached.isNull()) {
-        const bool sound = setup_.showMediaMarks && findEmbeddedThumbnail(path).hasAudio;
         result.image = fitted(cached);
-        result.mediaMark = markOf(path, sound);
+        result.mediaMark = setup_.showMediaMarks ? markOf(path, findEmbeddedThumbnail(path).hasAudio) : 0;
         result.source = ThumbnailSource::Shared;
     } else {
         // A failure recorded before is tried again: the formats we read
@@ -111,19 +104,18 @@ ThumbnailPicture ThumbnailMaker::decode(const QString& path, const QFileInfo& in
                              sharedSize);
     }
     result.image = fitted(picture_->image());
-    result.mediaMark = viaThumbnailVariant ? picture_->mediaMark()
-                                           : markOf(path, setup_.showMediaMarks && embedded.hasAudio);
+    result.mediaMark = markOf(path, embedded.hasAudio);
     result.source = embeddedServes ? ThumbnailSource::Embedded : ThumbnailSource::Decoded;
     return result;
 }
 
 // The rule of the decoder's thumbnail variant: a companion sound file
-// first, then sound in the header.
+// first, then sound in the header (APP2 "Audio Stream" of a JPEG).
 int ThumbnailMaker::markOf(const QString& path, bool embeddedSound)
 {
     if (!setup_.showMediaMarks)
         return 0;
-    if (!findCompanionSound(path, false, sounds_.get()).isEmpty())
+    if (setup_.sounds && setup_.sounds->hasCompanionSound(path))
         return 2;
     return embeddedSound ? 1 : 0;
 }

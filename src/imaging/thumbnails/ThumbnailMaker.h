@@ -14,10 +14,10 @@ class QFileInfo;
 
 namespace vistello {
 
-class CompanionSoundIndex;
 class DecodedPicture;
 class PausableWorker;
 class SharedThumbnails;
+class SoundMarkIndex;
 
 enum class ThumbnailSource : unsigned char {
     Shared,     // the desktop's shared cache
@@ -39,6 +39,7 @@ struct ThumbnailMakerSetup {
     QSize box{80, 80};
     QRgb background = 0xffffffff;
     bool showMediaMarks = true;
+    SoundMarkIndex* sounds = nullptr; // the lanes' companion-sound lookups; with marks
     bool autoRotate = true; // shared thumbnails are upright: used only then
     const SharedThumbnails* shared = nullptr; // none: decode every time
     const std::atomic<bool>* stopFlag = nullptr;
@@ -53,8 +54,6 @@ public:
     ~ThumbnailMaker();
 
     ThumbnailPicture make(const QString& path);
-    // Each folder is listed once per fill for the sound marks.
-    void newFolderListings();
     DecodedPicture& picture() { return *picture_; }
 
 private:
@@ -65,7 +64,6 @@ private:
 
     ThumbnailMakerSetup setup_;
     std::unique_ptr<DecodedPicture> picture_;
-    std::unique_ptr<CompanionSoundIndex> sounds_;
 };
 
 } // namespace vistello
