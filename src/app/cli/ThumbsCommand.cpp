@@ -144,7 +144,8 @@ int runThumbs(const QStringList& args)
         }
         const QString name = QStringLiteral("%1.png").arg(tile.index, 4, 10, QLatin1Char('0'));
         const QString tilePath = QDir(outDir).filePath(name);
-        if (!tile.image.save(tilePath, "PNG")) {
+        // Fast deflate: the tiles are small, and writing them is not the work measured.
+        if (!tile.image.save(tilePath, "PNG", 80)) {
             err(QStringLiteral("vistello-cli thumbs: cannot write \"%1\"\n").arg(tilePath));
             failed = true;
             continue;
