@@ -54,8 +54,9 @@ public:
     // thumbnail: fitted into size.
     bool store(const QFileInfo& picture, const QImage& thumbnail, SharedSize size) const;
     bool recordFailure(const QFileInfo& picture) const;
-    // Our own rewrites keep the file's date: their thumbnails would pass
-    // for fresh, so they are removed (with the failure record).
+    // Our own rewrites keep the file's date: the picture's thumbnails would
+    // pass for fresh, so they are removed (with the failure record), also
+    // when we do not write thumbnails ourselves.
     void forget(const QString& picture) const;
 
 private:

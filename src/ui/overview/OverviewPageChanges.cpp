@@ -91,7 +91,9 @@ void OverviewPage::pictureChanged(const QString& path)
 {
     if (!loader_)
         return;
-    if (shared_ && shared_->writing())
+    // Rewrites keep the date: whoever made the shared thumbnails, theirs of
+    // this picture now look fresh and are not.
+    if (shared_)
         shared_->forget(path);
     loader_->pause();
     loader_->fileChanged(path);
