@@ -224,6 +224,35 @@ TEST(ThumbnailLoader, PauseWaitsForEveryLane)
     EXPECT_EQ(sink.tiles().size(), 30u);
 }
 
+// Tiles dropped for memory are asked for again without a pause; a request
+// for a list that has changed since is ignored.
+TEST(ThumbnailLoader, RemakesWithoutAPauseForTheCurrentListOnly)
+{
+    RecordingSink sink;
+    FakeDecoder decoder;
+    ThumbnailLoader loader(sink, picturePaths(6), lanes(2));
+    loader.setDecoder(decoder.function());
+    loader.start();
+    const quint64 first = loader.generation();
+    ASSERT_TRUE(sink.waitAllDone(first));
+    loader.remake(first, {1, 4});
+    ASSERT_TRUE(sink.waitAllDone(first, 2));
+    std::vector<int> again;
+    for (size_t i = 6; i < sink.tiles().size(); ++i)
+        again.push_back(sink.tiles()[i].index);
+    EXPECT_EQ(again, (std::vector<int>{1, 4}));
+
+    loader.pause();
+    loader.removeAt(0);
+    loader.resume();
+    loader.wake();
+    ASSERT_TRUE(sink.waitAllDone(loader.generation()));
+    const size_t before = sink.tiles().size();
+    loader.remake(first, {2}); // of the old list
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(sink.tiles().size(), before);
+}
+
 TEST(ThumbnailLoader, EmptyListIsDoneAtOnceAndBrokenPicturesGetNoTile)
 {
     RecordingSink sink;

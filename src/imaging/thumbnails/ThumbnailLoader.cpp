@@ -120,6 +120,34 @@ void ThumbnailLoader::setRequestedIndex(int index)
         wake();
 }
 
+void ThumbnailLoader::remake(quint64 generation, const std::vector<int>& indexes)
+{
+    {
+        std::lock_guard lock(remakesMutex_);
+        for (const int index : indexes)
+            remakes_.emplace_back(generation, index);
+        remakesWaiting_.store(true);
+    }
+    wake();
+}
+
+// Loader thread, between rounds.
+void ThumbnailLoader::takeRemakes()
+{
+    if (!remakesWaiting_.load())
+        return;
+    std::vector<std::pair<quint64, int>> taken;
+    {
+        std::lock_guard lock(remakesMutex_);
+        taken.swap(remakes_);
+        remakesWaiting_.store(false);
+    }
+    const quint64 current = generation_.load();
+    for (const auto& [generation, index] : taken)
+        if (generation == current)
+            invalidate(index);
+}
+
 void ThumbnailLoader::run()
 {
     if (options_.belowNormalPriority)
@@ -129,6 +157,7 @@ void ThumbnailLoader::run()
         checkpoint();
         if (stopRequested())
             return;
+        takeRemakes();
         if (firstUndone() < 0) {
             deliverAllDone();
             waitForWake();
@@ -156,6 +185,7 @@ void ThumbnailLoader::workThroughList(TileLanes& lanes)
             return;
         if (position >= paths_.size() || size_t(paths_.size()) != done_.size())
             return;
+        takeRemakes();
         if (done_[size_t(position)]) {
             ++position;
             continue;

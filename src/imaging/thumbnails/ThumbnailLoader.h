@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace vistello {
@@ -71,6 +72,10 @@ public:
 
     // Any time: the first visible item; the loader continues from there.
     void setRequestedIndex(int index);
+    // Any time, without waiting for a pause: these entries of the list of
+    // generation are made again (tiles dropped to save memory that came
+    // near the view). Ignored when the list has changed since.
+    void remake(quint64 generation, const std::vector<int>& indexes);
     int requestedIndex() const { return requestedIndex_.load(); }
     quint64 generation() const { return generation_.load(); }
     // Tiles made so far from each source (any thread).
@@ -89,6 +94,7 @@ private:
     void deliverAllDone();
     void listChanged();
     void newFolderListings();
+    void takeRemakes();
 
     ThumbnailSink& sink_;
     ThumbnailOptions options_;
@@ -102,6 +108,9 @@ private:
     std::atomic<int> requestedIndex_{0};
     std::atomic<quint64> generation_;
     std::mutex deliveryMutex_; // a stop waits for a delivery in progress
+    std::mutex remakesMutex_;
+    std::vector<std::pair<quint64, int>> remakes_; // generation, index; guarded by remakesMutex_
+    std::atomic<bool> remakesWaiting_{false};
 };
 
 } // namespace vistello

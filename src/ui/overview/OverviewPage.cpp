@@ -215,13 +215,10 @@ void OverviewPage::followFirstVisible()
 
 void OverviewPage::remakeDroppedNear(int first, int last)
 {
+    // No pause: the window must not wait for a round of decodes.
     const std::vector<int> dropped = model_->droppedBetween(first, last);
-    if (dropped.empty())
-        return;
-    loader_->pause();
-    for (const int index : dropped)
-        loader_->invalidate(index);
-    loader_->resume();
+    if (!dropped.empty())
+        loader_->remake(loader_->generation(), dropped);
 }
 
 void OverviewPage::tileReady(quint64 generation, int index, const QImage& tile, int mark)
