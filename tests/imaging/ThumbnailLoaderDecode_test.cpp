@@ -5,6 +5,7 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/DecodedPicture.h"
+#include "imaging/sharedthumbs/SharedThumbnails.h"
 #include "imaging/thumbnails/ThumbnailLoader.h"
 #include "resources/MediaMarks.h"
 #include "support/TempDir.h"
@@ -159,6 +160,29 @@ TEST_F(ThumbnailLoaderDecode, CachesAreDroppedOnlyWhileTheLoaderIsPaused)
     }
     ASSERT_TRUE(loader.stop(5000));
     EXPECT_GE(sink.tiles().size(), size_t(paths.size()));
+}
+
+// Two lanes write and then read the shared thumbnails at once (run under
+// ThreadSanitizer too).
+TEST_F(ThumbnailLoaderDecode, TwoLanesFillTheSharedCacheThenReadIt)
+{
+    QStringList paths;
+    for (int i = 0; i < 8; ++i)
+        paths << writeSample(QStringLiteral("scan_%1.jpg").arg(i), {480, 360}, false);
+    ThumbnailOptions options;
+    options.lanes = 2;
+    options.showMediaMarks = false;
+    options.shared = std::make_shared<SharedThumbnails>(dir_.file(QStringLiteral("cache/thumbnails")));
+    for (const ThumbnailSource expected : {ThumbnailSource::Decoded, ThumbnailSource::Shared}) {
+        TileCollector sink;
+        ThumbnailLoader loader(sink, paths, options);
+        loader.start();
+        ASSERT_TRUE(sink.waitDone());
+        EXPECT_EQ(loader.madeFrom(expected), 8);
+        EXPECT_TRUE(loader.stop(5000));
+        for (const TileCollector::Tile& tile : sink.tiles())
+            EXPECT_EQ(tile.image.size(), QSize(80, 80));
+    }
 }
 
 } // namespace

@@ -107,6 +107,11 @@ public:
         std::unique_lock lock(mutex_);
         changed_.wait_for(lock, 10s, [&] { return decoded_.size() >= count; });
     }
+    size_t begun()
+    {
+        std::lock_guard lock(mutex_);
+        return decoded_.size();
+    }
 
 private:
     std::mutex mutex_;
@@ -150,11 +155,18 @@ TEST(ThumbnailLoader, StartsAtTheFirstVisibleItemThenWrapsRoundOnce)
     EXPECT_TRUE(loader.stop(2000));
 }
 
+ThumbnailOptions lanes(int count)
+{
+    ThumbnailOptions options;
+    options.lanes = count;
+    return options;
+}
+
 TEST(ThumbnailLoader, FollowsAChangedRequestBeforeTheRest)
 {
     RecordingSink sink;
     FakeDecoder decoder;
-    ThumbnailLoader loader(sink, picturePaths(30));
+    ThumbnailLoader loader(sink, picturePaths(30), lanes(1));
     loader.setDecoder(decoder.function());
     decoder.hold();
     loader.start();
@@ -163,6 +175,82 @@ TEST(ThumbnailLoader, FollowsAChangedRequestBeforeTheRest)
     decoder.release();
     ASSERT_TRUE(sink.waitAllDone(loader.generation()));
     EXPECT_EQ(sink.indexes(), concat(concat({0}, range(20, 30)), range(1, 20)));
+}
+
+// With two lanes, the round in progress ends first; then the scroll is
+// followed as with one.
+TEST(ThumbnailLoader, TwoLanesDecodeAtOnceAndKeepTheVisibleFirstOrder)
+{
+    RecordingSink sink;
+    FakeDecoder decoder;
+    ThumbnailLoader loader(sink, picturePaths(30), lanes(2));
+    loader.setDecoder(decoder.function());
+    decoder.hold();
+    loader.start();
+    decoder.waitDecodes(2);
+    EXPECT_EQ(decoder.begun(), 2u) << "both lanes are inside a decode at once";
+    loader.setRequestedIndex(20);
+    decoder.release();
+    ASSERT_TRUE(sink.waitAllDone(loader.generation()));
+    EXPECT_EQ(sink.indexes(), concat(concat({0, 1}, range(20, 30)), range(2, 20)));
+}
+
+// pause() returns only once every lane is out of its decode, and no lane
+// starts another until resume().
+TEST(ThumbnailLoader, PauseWaitsForEveryLane)
+{
+    RecordingSink sink;
+    FakeDecoder decoder;
+    ThumbnailLoader loader(sink, picturePaths(30), lanes(2));
+    loader.setDecoder(decoder.function());
+    decoder.hold();
+    loader.start();
+    decoder.waitDecodes(2);
+    std::atomic<bool> paused{false};
+    std::thread controller([&] {
+        loader.pause();
+        paused = true;
+    });
+    std::this_thread::sleep_for(50ms);
+    EXPECT_FALSE(paused.load()) << "a lane is still decoding";
+    decoder.release();
+    controller.join();
+    EXPECT_TRUE(paused.load());
+    const size_t begun = decoder.begun();
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(decoder.begun(), begun) << "nothing is decoded while paused";
+    loader.resume();
+    ASSERT_TRUE(sink.waitAllDone(loader.generation()));
+    EXPECT_EQ(sink.tiles().size(), 30u);
+}
+
+// Tiles dropped for memory are asked for again without a pause; a request
+// for a list that has changed since is ignored.
+TEST(ThumbnailLoader, RemakesWithoutAPauseForTheCurrentListOnly)
+{
+    RecordingSink sink;
+    FakeDecoder decoder;
+    ThumbnailLoader loader(sink, picturePaths(6), lanes(2));
+    loader.setDecoder(decoder.function());
+    loader.start();
+    const quint64 first = loader.generation();
+    ASSERT_TRUE(sink.waitAllDone(first));
+    loader.remake(first, {1, 4});
+    ASSERT_TRUE(sink.waitAllDone(first, 2));
+    std::vector<int> again;
+    for (size_t i = 6; i < sink.tiles().size(); ++i)
+        again.push_back(sink.tiles()[i].index);
+    EXPECT_EQ(again, (std::vector<int>{1, 4}));
+
+    loader.pause();
+    loader.removeAt(0);
+    loader.resume();
+    loader.wake();
+    ASSERT_TRUE(sink.waitAllDone(loader.generation()));
+    const size_t before = sink.tiles().size();
+    loader.remake(first, {2}); // of the old list
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(sink.tiles().size(), before);
 }
 
 TEST(ThumbnailLoader, EmptyListIsDoneAtOnceAndBrokenPicturesGetNoTile)
@@ -289,18 +377,25 @@ TEST(ThumbnailLoader, RunsBelowNormalPriorityUnlessToldOtherwise)
         RecordingSink sink;
         ThumbnailOptions options;
         options.belowNormalPriority = lowered;
-        std::atomic<int> loaderNice{-100};
-        ThumbnailLoader loader(sink, picturePaths(1), options);
+        options.lanes = 2;
+        std::mutex mutex;
+        std::vector<int> nices; // of every lane's thread
+        ThumbnailLoader loader(sink, picturePaths(2), options);
         loader.setDecoder([&](const QString&) {
-            loaderNice = currentThreadNice();
+            std::lock_guard lock(mutex);
+            nices.push_back(currentThreadNice());
             return ThumbnailPicture{};
         });
         loader.start();
         ASSERT_TRUE(sink.waitAllDone(loader.generation()));
-        if (lowered)
-            EXPECT_GT(loaderNice.load(), mainNice == 19 ? 18 : mainNice);
-        else
-            EXPECT_EQ(loaderNice.load(), mainNice);
+        std::lock_guard lock(mutex);
+        ASSERT_EQ(nices.size(), 2u);
+        for (const int nice : nices) {
+            if (lowered)
+                EXPECT_GT(nice, mainNice == 19 ? 18 : mainNice);
+            else
+                EXPECT_EQ(nice, mainNice);
+        }
     }
 }
 

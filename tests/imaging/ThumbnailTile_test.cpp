@@ -72,6 +72,20 @@ TEST(ThumbnailTile, MarkSitsInTheBottomRightCornerOnlyWhenShown)
     EXPECT_EQ(composeThumbnailTile(picture, 0, true, kBackground), picture);
 }
 
+// A tile of a screen with 2 device pixels per pixel carries the mark at
+// twice its size, each of its pixels a 2 x 2 block.
+TEST(ThumbnailTile, MarkGrowsWithTheDeviceScale)
+{
+    const QImage picture = filled(160, 160, qRgb(0, 0, 0));
+    const QImage markImage = mediaMarkImage(1);
+    const QImage tile = composeThumbnailTile(picture, 1, true, kBackground, {160, 160}, 2);
+    const QImage corner = tile.copy(160 - 26, 160 - 30, 26, 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 26; ++x)
+            ASSERT_EQ(corner.pixel(x, y), markImage.pixel(x / 2, y / 2)) << x << "," << y;
+    EXPECT_EQ(tile.pixel(160 - 27, 159), qRgb(0, 0, 0));
+}
+
 TEST(ThumbnailTile, MarkColoursAreTheLoudspeakerColours)
 {
     auto colours = [](const QImage& image) {

@@ -4,9 +4,13 @@
 #include "core/lists/PictureLists.h"
 #include "imaging/decode/BuiltInFormats.h"
 #include "imaging/decode/DecodedPicture.h"
+#include "imaging/sharedthumbs/SharedThumbnails.h"
 #include "organize/filecommands/ViewListener.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QImageWriter>
 #include <QItemSelectionModel>
@@ -108,6 +112,51 @@ TEST(OverviewPageWidget, ChangedPictureGetsANewTile)
     broadcastToViews([&](ViewListener& view) { view.pictureChanged(first); });
     ASSERT_TRUE(waitFor([&] { return page.tilesDone() == 2 && tile().cacheKey() != before; }))
         << page.tilesDone();
+    const QColor centre = tile().pixelColor(tile().width() / 2, tile().height() / 2);
+    EXPECT_GT(centre.blue(), 200);
+    EXPECT_LT(centre.red(), 60);
+}
+
+// Our own rewrites keep the picture's date, and this one its size too: the
+// desktop's thumbnail of the old picture looks fresh. The page removes it,
+// also when it does not write thumbnails itself (the file manager made it).
+TEST(OverviewPageWidget, RewrittenPictureIsNotShownFromItsOldSharedThumbnail)
+{
+    registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.jpg"));
+    const auto writePadded = [&](Qt::GlobalColor colour) {
+        ASSERT_TRUE(writePicture(path, colour));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        ASSERT_LT(file.size(), 8192);
+        file.write(QByteArray(8192 - file.size(), '\0')); // after the end of the picture
+    };
+    writePadded(Qt::red);
+    const QDateTime taken = QFileInfo(path).lastModified();
+    PictureLists lists;
+    lists.current().entries().append(path);
+    OverviewPage page(lists, false, nullptr);
+    page.useSharedThumbnails(false);
+    page.resize(800, 600);
+    page.show();
+    page.currentPictureChanged();
+    ASSERT_TRUE(waitFor([&] { return page.tilesDone() == 1; }));
+    // The file manager's thumbnail of the red picture.
+    QImage red(128, 96, QImage::Format_RGB888);
+    red.fill(Qt::red);
+    ASSERT_TRUE(SharedThumbnails().store(QFileInfo(path), red, SharedSize::Normal));
+
+    writePadded(Qt::blue);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(taken, QFileDevice::FileModificationTime));
+    }
+    dropPathEverywhere(path);
+    broadcastToViews([&](ViewListener& view) { view.pictureChanged(path); });
+    const auto tile = [&] { return page.view()->model()->index(0, 0).data(Qt::DecorationRole).value<QImage>(); };
+    ASSERT_TRUE(waitFor([&] { return page.tilesDone() == 1; }));
     const QColor centre = tile().pixelColor(tile().width() / 2, tile().height() / 2);
     EXPECT_GT(centre.blue(), 200);
     EXPECT_LT(centre.red(), 60);

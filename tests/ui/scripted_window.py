@@ -47,7 +47,7 @@ class Session:
         with open(script_path, "w") as f:
             f.write("\n".join(script) + "\n")
         env = dict(os.environ, HOME=self.home, VISTELLO_SCRIPT=script_path, XDG_DATA_HOME=self.home + "/data",
-                   TZ="UTC")
+                   XDG_CACHE_HOME=self.home + "/cache", TZ="UTC")
         command = [VISTELLO] + list(options) + [self.samples]
         if XVFB:
             command = ["xvfb-run", "-a", "-s", "-screen 0 " + self.screen] + command

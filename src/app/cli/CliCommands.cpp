@@ -24,7 +24,7 @@ constexpr CliCommand kCommands[] = {
      "print a file's bytes as the binary view shows them, 16 per line, from byte N (default 0) on", runHex},
     {"histogram", "FILE", "print a picture's average grey value, then its red, green, blue and luminance counters (256 a line)",
      runHistogram},
-    {"thumbs", "[--box WxH] [--sound-marks] FOLDER -o OUTDIR", "write the overview page's thumbnail tiles of a folder as PNG files, timed", runThumbs},
+    {"thumbs", "[--box WxH] [--sound-marks] [--no-shared-cache] FOLDER -o OUTDIR", "write the overview page's thumbnail tiles of a folder as PNG files, timed, with the desktop's shared thumbnails", runThumbs},
     {"transform", "OP [--copy] [--gray] [--crop X,Y,W,H] [--no-exif-update] [-x SETTINGS] FILE...",
      "lossless JPEG transform (none, flip-h, flip-v, transpose, transverse, rotate-90/180/270, auto); prints each written path", runTransform},
     {"copy", "FILE...",

@@ -55,6 +55,9 @@ inline constexpr NamedKey JpegDisplayMode{"JpegDisplayMode"};
 inline constexpr NamedKey OptionsSelection{"OptionsSelection"};
 inline constexpr IntRawKey ExifInfoInPicture{"ExifInfoInPicture", 2};
 inline constexpr BoolKey PicturesWithAudio{"PicturesWithAudio", true};
+// Whether the overview page adds the thumbnails it makes to the desktop's
+// shared thumbnail cache (it reads them either way).
+inline constexpr BoolKey WriteSharedThumbnails{"WriteSharedThumbnails", true};
 inline constexpr IntKey SelectionViewWidth{"SelectionViewWidth", 200};
 inline constexpr IntKey SelectionViewWidthFullScreen{"SelectionViewWidthFullScreen", 200};
 inline constexpr IntKey SelectionViewHeight{"SelectionViewHeight", 5000};

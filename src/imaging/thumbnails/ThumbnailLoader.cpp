@@ -1,8 +1,8 @@
 #include "imaging/thumbnails/ThumbnailLoader.h"
 
-#include "core/filetypes/CompanionSound.h"
 #include "imaging/decode/DecodedPicture.h"
 #include "imaging/thumbnails/ThumbnailTile.h"
+#include "imaging/thumbnails/TileLanes.h"
 #include "platform/ThreadPriority.h"
 
 #include <algorithm>
@@ -24,19 +24,22 @@ ThumbnailLoader::ThumbnailLoader(ThumbnailSink& sink, QStringList paths,
                                  const ThumbnailOptions& options)
     : sink_(sink),
       options_(options),
-      thumbnail_(std::make_unique<DecodedPicture>()),
       paths_(std::move(paths)),
       done_(size_t(paths_.size()), false),
       generation_(takeGeneration())
 {
-    thumbnail_->setBox(options_.box.width(), options_.box.height());
-    thumbnail_->setCacheCapacity(kCacheCapacity);
-    thumbnail_->setReduceLimit(1, 1);
-    thumbnail_->setShowMediaMarks(options_.showMediaMarks);
-    newFolderListings();
-    thumbnail_->setAutoRotate(options_.autoRotate);
-    thumbnail_->setStopFlag(&stopFlag());
-    thumbnail_->setOwningWorker(this);
+    ThumbnailMakerSetup setup;
+    setup.box = options_.box;
+    setup.background = options_.background;
+    setup.showMediaMarks = options_.showMediaMarks;
+    setup.sounds = &sounds_;
+    setup.autoRotate = options_.autoRotate;
+    setup.shared = options_.shared.get();
+    setup.stopFlag = &stopFlag();
+    setup.owner = this;
+    const int lanes = options_.lanes > 0 ? options_.lanes : TileLanes::laneCountForCores();
+    for (int i = 0; i < lanes; ++i)
+        makers_.push_back(std::make_unique<ThumbnailMaker>(setup));
 }
 
 ThumbnailLoader::~ThumbnailLoader()
@@ -65,12 +68,16 @@ void ThumbnailLoader::listChanged()
     generation_.store(takeGeneration());
 }
 
-// Each folder is listed once per fill for the sound marks; a new fill or a
-// new picture may come with new files.
+// A new fill or a new picture may come with new files beside the pictures.
 void ThumbnailLoader::newFolderListings()
 {
-    sounds_ = std::make_unique<CompanionSoundIndex>();
-    thumbnail_->setCompanionSoundIndex(sounds_.get());
+    sounds_.forgetListings();
+}
+
+void ThumbnailLoader::fileChanged(const QString& path)
+{
+    for (const auto& maker : makers_)
+        maker->picture().fileChanged(path);
 }
 
 void ThumbnailLoader::setPaths(QStringList paths)
@@ -113,20 +120,50 @@ void ThumbnailLoader::setRequestedIndex(int index)
         wake();
 }
 
+void ThumbnailLoader::remake(quint64 generation, const std::vector<int>& indexes)
+{
+    {
+        std::lock_guard lock(remakesMutex_);
+        for (const int index : indexes)
+            remakes_.emplace_back(generation, index);
+        remakesWaiting_.store(true);
+    }
+    wake();
+}
+
+// Loader thread, between rounds.
+void ThumbnailLoader::takeRemakes()
+{
+    if (!remakesWaiting_.load())
+        return;
+    std::vector<std::pair<quint64, int>> taken;
+    {
+        std::lock_guard lock(remakesMutex_);
+        taken.swap(remakes_);
+        remakesWaiting_.store(false);
+    }
+    const quint64 current = generation_.load();
+    for (const auto& [generation, index] : taken)
+        if (generation == current)
+            invalidate(index);
+}
+
 void ThumbnailLoader::run()
 {
     if (options_.belowNormalPriority)
         lowerCurrentThreadPriority();
+    TileLanes lanes(int(makers_.size()) - 1, options_.belowNormalPriority);
     while (!stopRequested()) {
         checkpoint();
         if (stopRequested())
             return;
+        takeRemakes();
         if (firstUndone() < 0) {
             deliverAllDone();
             waitForWake();
             continue;
         }
-        workThroughList();
+        workThroughList(lanes);
     }
 }
 
@@ -137,8 +174,9 @@ int ThumbnailLoader::firstUndone() const
 }
 
 // From the requested index to the end, then from the start: the tiles the
-// user sees come first.
-void ThumbnailLoader::workThroughList()
+// user sees come first. Each round makes the next undone entries, one per
+// lane; the checkpoint lies between rounds.
+void ThumbnailLoader::workThroughList(TileLanes& lanes)
 {
     int position = 0;
     for (;;) {
@@ -147,6 +185,7 @@ void ThumbnailLoader::workThroughList()
             return;
         if (position >= paths_.size() || size_t(paths_.size()) != done_.size())
             return;
+        takeRemakes();
         if (done_[size_t(position)]) {
             ++position;
             continue;
@@ -157,33 +196,55 @@ void ThumbnailLoader::workThroughList()
             position = std::max(0, requested);
             continue;
         }
-        makeThumbnail(position);
+        const std::vector<int> round = nextRound(position, lanes.count());
+        makeRound(lanes, round);
         if (stopRequested())
-            return; // the decode may have been cut short: not done
-        done_[size_t(position)] = true;
-        ++position;
+            return; // a decode may have been cut short: not done
+        for (const int index : round)
+            done_[size_t(index)] = true;
+        position = round.back() + 1;
     }
 }
 
-void ThumbnailLoader::makeThumbnail(int index)
+// The undone entries from position on, at most one per lane.
+std::vector<int> ThumbnailLoader::nextRound(int position, int lanes) const
 {
-    const QString& path = paths_.at(index);
-    const ThumbnailPicture picture = decoder_ ? decoder_(path) : decodeWithOwnPicture(path);
+    std::vector<int> round;
+    for (int i = position; i < int(done_.size()) && int(round.size()) < lanes; ++i)
+        if (!done_[size_t(i)])
+            round.push_back(i);
+    return round;
+}
+
+// The lanes see only their own entry's path and their own maker; the tiles
+// are delivered in list order once all are made.
+void ThumbnailLoader::makeRound(TileLanes& lanes, const std::vector<int>& round)
+{
+    std::vector<QString> paths;
+    for (const int index : round)
+        paths.push_back(paths_.at(index));
+    std::vector<ThumbnailPicture> pictures(round.size());
+    lanes.run(int(round.size()), [&](int lane) {
+        const QString& path = paths[size_t(lane)];
+        pictures[size_t(lane)] = decoder_ ? decoder_(path) : makers_[size_t(lane)]->make(path);
+    });
+    if (stopRequested())
+        return;
+    for (size_t i = 0; i < round.size(); ++i)
+        deliver(round[i], pictures[i]);
+}
+
+void ThumbnailLoader::deliver(int index, const ThumbnailPicture& picture)
+{
+    ++madeFrom_[size_t(picture.image.isNull() ? ThumbnailSource::Unreadable : picture.source)];
     if (picture.image.isNull()) {
         deliverTile(index, QImage(), 0);
         return;
     }
     const QImage tile = composeThumbnailTile(picture.image, picture.mediaMark,
                                              options_.showMediaMarks, options_.background,
-                                             options_.box);
+                                             options_.box, options_.markScale);
     deliverTile(index, tile, options_.showMediaMarks ? picture.mediaMark : 0);
-}
-
-ThumbnailPicture ThumbnailLoader::decodeWithOwnPicture(const QString& path)
-{
-    if (!thumbnail_->loadThumbnail(path))
-        return {};
-    return {thumbnail_->image(), thumbnail_->mediaMark()};
 }
 
 void ThumbnailLoader::deliverTile(int index, const QImage& tile, int mark)

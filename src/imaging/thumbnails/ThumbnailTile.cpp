@@ -31,7 +31,7 @@ int centredOffset(int size, int tileSide)
 } // namespace
 
 QImage composeThumbnailTile(const QImage& picture, int mark, bool showMark, QRgb background,
-                            QSize tileSize)
+                            QSize tileSize, int markScale)
 {
     QImage tile(tileSize, QImage::Format_RGB888);
     if (tile.isNull())
@@ -43,7 +43,9 @@ QImage composeThumbnailTile(const QImage& picture, int mark, bool showMark, QRgb
     copyInto(tile, rgb, centredOffset(rgb.width(), tile.width()),
              centredOffset(rgb.height(), tile.height()));
     if (showMark) {
-        const QImage markImage = mediaMarkImage(mark);
+        QImage markImage = mediaMarkImage(mark);
+        if (markScale > 1 && !markImage.isNull())
+            markImage = markImage.scaled(markImage.size() * markScale); // whole pixels: no blur
         if (!markImage.isNull()) {
             copyInto(tile, markImage, std::max(0, tile.width() - markImage.width()),
                      std::max(0, tile.height() - markImage.height()));

@@ -133,7 +133,17 @@ QJsonObject OverviewPage::loaderStateJson() const
         const QPoint topLeft = view_->viewport()->mapTo(window(), item.topLeft());
         firstRect = {topLeft.x(), topLeft.y(), item.width(), item.height()};
     }
+    const QImage firstTile = model_->rowCount() > 0 ? model_->index(0).data(Qt::DecorationRole).value<QImage>()
+                                                    : QImage();
     return {{QStringLiteral("tilesReceived"), model_->tilesReceived()},
+            {QStringLiteral("tilesDropped"), model_->tilesDropped()},
+            {QStringLiteral("tileBytes"), double(model_->tileBytes())},
+            {QStringLiteral("lanes"), loader_ ? loader_->laneCount() : 0},
+            {QStringLiteral("fromShared"), loader_ ? loader_->madeFrom(ThumbnailSource::Shared) : 0},
+            {QStringLiteral("fromEmbedded"), loader_ ? loader_->madeFrom(ThumbnailSource::Embedded) : 0},
+            {QStringLiteral("decoded"), loader_ ? loader_->madeFrom(ThumbnailSource::Decoded) : 0},
+            {QStringLiteral("firstTilePixels"), QJsonArray{firstTile.width(), firstTile.height()}},
+            {QStringLiteral("tileScale"), tileScale_},
             {QStringLiteral("firstItemRect"), firstRect},
             {QStringLiteral("firstArrivals"), arrivals},
             {QStringLiteral("visible"), QJsonArray{first.isValid() ? first.row() : -1, lastRow}},
@@ -192,14 +202,32 @@ void OverviewPage::followFirstVisible()
 {
     if (!loader_)
         return;
-    const QModelIndex first = view_->indexAt(QPoint(1, 1));
-    loader_->setRequestedIndex(first.isValid() ? first.row() : 0);
+    const QModelIndex firstIndex = view_->indexAt(QPoint(1, 1));
+    const int first = firstIndex.isValid() ? firstIndex.row() : 0;
+    // The rows shown and as many again above and below stay in memory.
+    const int columns = std::max(1, view_->viewport()->width() / OverviewItemLayout::kCellWidth);
+    const int rows = view_->viewport()->height() / OverviewItemLayout::kCellHeight + 2;
+    const int shown = columns * rows;
+    model_->keepRows(first - shown, first + 2 * shown);
+    remakeDroppedNear(first - shown, first + 2 * shown);
+    loader_->setRequestedIndex(first);
+}
+
+void OverviewPage::remakeDroppedNear(int first, int last)
+{
+    // No pause: the window must not wait for a round of decodes.
+    const std::vector<int> dropped = model_->droppedBetween(first, last);
+    if (!dropped.empty())
+        loader_->remake(loader_->generation(), dropped);
 }
 
 void OverviewPage::tileReady(quint64 generation, int index, const QImage& tile, int mark)
 {
-    if (loader_ && generation == loader_->generation())
-        model_->setTile(index, tile, mark);
+    if (!loader_ || generation != loader_->generation())
+        return;
+    QImage shown = tile;
+    shown.setDevicePixelRatio(tileScale_);
+    model_->setTile(index, shown, mark);
 }
 
 void OverviewPage::markSelected(bool on)

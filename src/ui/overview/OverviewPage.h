@@ -21,6 +21,7 @@ struct ListEdit;
 class OverviewModel;
 class OverviewSink;
 class PictureLists;
+class SharedThumbnails;
 class ThumbnailLoader;
 
 class OverviewPage : public WindowPage, public ViewListener {
@@ -49,6 +50,9 @@ public:
     QJsonObject loaderStateJson() const;
     // "PicturesWithAudio": loudspeakers on tiles of pictures with sound.
     void setMediaMarks(bool on);
+    // Tiles from the desktop's shared thumbnails, which the page also fills
+    // when write ("WriteSharedThumbnails"). Off until called.
+    void useSharedThumbnails(bool write);
     // The caption in "TextColor".
     void setTextColour(const QColor& colour);
 
@@ -90,6 +94,8 @@ private:
     void takeSelection();
     void showListSelection();
     void followFirstVisible();
+    // Tiles dropped for the budget that are near the view again are made anew.
+    void remakeDroppedNear(int first, int last);
     void tileReady(quint64 generation, int index, const QImage& tile, int mark);
     void showContextMenu(QPoint at);
     void hoverAt(QPoint at);
@@ -101,6 +107,8 @@ private:
     OverviewSink* sink_;
     QListView* view_;
     std::unique_ptr<ThumbnailLoader> loader_;
+    std::shared_ptr<const SharedThumbnails> shared_;
+    qreal tileScale_ = 1; // device pixels per pixel of the tiles of this fill
     HoverPreview* hoverPreview_;
     QToolButton* backButton_;
     int lastHover_ = -1;

@@ -6,8 +6,9 @@
 #include "app/window/overview/OverviewModel.h"
 #include "app/window/overview/RetireWorker.h"
 #include "core/lists/PictureLists.h"
-#include "imaging/decode/DecodedPicture.h"
+#include "imaging/sharedthumbs/SharedThumbnails.h"
 #include "imaging/thumbnails/ThumbnailLoader.h"
+#include "imaging/thumbnails/ThumbnailTile.h"
 #include "ui/overview/OverviewSink.h"
 
 #include <QItemSelectionModel>
@@ -27,6 +28,12 @@ void OverviewPage::fill(const QStringList& paths)
         return;
     ThumbnailOptions options;
     options.showMediaMarks = mediaMarks_;
+    options.shared = shared_;
+    // Tiles with the detail of the screen's pixels, drawn at their size.
+    tileScale_ = std::max<qreal>(1, devicePixelRatioF());
+    const int side = qRound(kThumbnailTileSize * tileScale_);
+    options.box = {side, side};
+    options.markScale = std::max(1, qRound(tileScale_));
     loader_ = std::make_unique<ThumbnailLoader>(*sink_, paths, options);
     loader_->start();
 }
@@ -58,6 +65,11 @@ void OverviewPage::applyEdit(const ListEdit& edit, const QString& path)
     loader_->resume();
 }
 
+void OverviewPage::useSharedThumbnails(bool write)
+{
+    shared_ = std::make_shared<SharedThumbnails>(SharedThumbnails::defaultRoot(), write);
+}
+
 void OverviewPage::setMediaMarks(bool on)
 {
     if (on == mediaMarks_)
@@ -79,9 +91,12 @@ void OverviewPage::pictureChanged(const QString& path)
 {
     if (!loader_)
         return;
+    // Rewrites keep the date: whoever made the shared thumbnails, theirs of
+    // this picture now look fresh and are not.
+    if (shared_)
+        shared_->forget(path);
     loader_->pause();
-    if (DecodedPicture* own = loader_->thumbnailPicture())
-        own->fileChanged(path);
+    loader_->fileChanged(path);
     const QStringList& paths = model_->paths();
     for (int i = 0; i < paths.size(); ++i)
         if (paths.at(i) == path) {

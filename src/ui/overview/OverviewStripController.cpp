@@ -56,6 +56,7 @@ void OverviewStripController::setUpOverview(OverviewPage& overview)
     overview.setDragAllowed(hooks_.dragAllowed);
     overview.setTextColour(textColour(store_));
     overview.setMediaMarks(store_.get(setting::PicturesWithAudio));
+    overview.useSharedThumbnails(store_.get(setting::WriteSharedThumbnails));
     connect(&overview, &OverviewPage::back, this, [this] { hooks_.back(); });
     connect(&overview, &OverviewPage::pictureClickedAlone, this, &OverviewStripController::pictureSoundFor);
     connect(&overview, &OverviewPage::pointerMoved, this, &OverviewStripController::pointerInList);

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace vistello {
 
@@ -19,6 +21,8 @@ void OverviewModel::setPaths(const QStringList& paths)
     beginResetModel();
     paths_ = paths;
     items_.assign(size_t(paths_.size()), {});
+    tileBytes_ = 0;
+    tilesDropped_ = 0;
     tilesDone_ = 0;
     tilesReceived_ = 0;
     firstArrivals_.clear();
@@ -32,6 +36,7 @@ void OverviewModel::removeItem(int index)
     beginRemoveRows({}, index, index);
     if (hasTile(index))
         --tilesDone_;
+    tileBytes_ -= items_[size_t(index)].tile.sizeInBytes();
     paths_.removeAt(index);
     items_.erase(items_.begin() + index);
     endRemoveRows();
@@ -64,22 +69,81 @@ void OverviewModel::setTile(int index, const QImage& tile, int mediaMark)
     if (firstArrivals_.size() < kArrivalsKept)
         firstArrivals_.push_back(index);
     Item& item = items_[size_t(index)];
-    if (item.state == Tile::Placeholder)
+    if (!hasTile(index))
         ++tilesDone_;
+    tileBytes_ += tile.sizeInBytes() - item.tile.sizeInBytes();
     item.tile = tile;
     item.state = tile.isNull() ? Tile::Broken : Tile::Picture;
     item.mediaMark = mediaMark;
+    item.dropped = false;
     const QModelIndex changed = this->index(index);
     Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole, kTileRole});
+    if (tileBytes_ > tileBudget_)
+        dropFarTiles();
+}
+
+void OverviewModel::setTileBudget(qint64 bytes)
+{
+    tileBudget_ = bytes;
+    if (tileBytes_ > tileBudget_)
+        dropFarTiles();
+}
+
+void OverviewModel::keepRows(int first, int last)
+{
+    keepFirst_ = first;
+    keepLast_ = last;
+}
+
+std::vector<int> OverviewModel::droppedBetween(int first, int last) const
+{
+    std::vector<int> dropped;
+    for (int i = std::max(0, first); i <= last && i < int(items_.size()); ++i)
+        if (items_[size_t(i)].dropped)
+            dropped.push_back(i);
+    return dropped;
+}
+
+void OverviewModel::forget(Item& item)
+{
+    if (item.state != Tile::Placeholder || item.dropped)
+        --tilesDone_;
+    tileBytes_ -= item.tile.sizeInBytes();
+    item = Item{};
+}
+
+// Down to three quarters of the budget at once, so that the scan over all
+// items is rare; the farthest from the kept rows go first.
+void OverviewModel::dropFarTiles()
+{
+    const auto distance = [this](int i) {
+        return i < keepFirst_ ? keepFirst_ - i : i > keepLast_ ? i - keepLast_ : 0;
+    };
+    std::vector<std::pair<int, int>> far; // distance, item
+    for (int i = 0; i < int(items_.size()); ++i)
+        if (items_[size_t(i)].state == Tile::Picture && distance(i) > 0)
+            far.emplace_back(distance(i), i);
+    std::sort(far.begin(), far.end(), std::greater<>());
+    const qint64 target = tileBudget_ / 4 * 3;
+    for (const auto& [gap, i] : far) {
+        if (tileBytes_ <= target)
+            break;
+        // Still done: it is made again when it comes near the view.
+        Item& item = items_[size_t(i)];
+        tileBytes_ -= item.tile.sizeInBytes();
+        item = Item{};
+        item.dropped = true;
+        ++tilesDropped_;
+        const QModelIndex changed = this->index(i);
+        Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole, kTileRole});
+    }
 }
 
 void OverviewModel::resetTile(int index)
 {
     if (index < 0 || size_t(index) >= items_.size())
         return;
-    if (hasTile(index))
-        --tilesDone_;
-    items_[size_t(index)] = Item{};
+    forget(items_[size_t(index)]);
     const QModelIndex changed = this->index(index);
     Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole, kTileRole});
 }
