@@ -72,6 +72,11 @@ std::optional<int64_t> makerNoteBaseShift(const TiffBlock& block, const MakerNot
     for (const int64_t shift : candidates)
         if (fitsAll(shift))
             return shift;
+    // Some makers keep their values outside the note, elsewhere in the
+    // block, as stored: read them there when they all lie in the block.
+    const bool allInBlock = std::all_of(values.begin(), values.end(), [&](int64_t v) { return block.available(v) > 0; });
+    if (allInBlock)
+        return 0;
     return std::nullopt;
 }
 
