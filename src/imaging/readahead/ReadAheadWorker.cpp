@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <chrono>
 
 namespace vistello {
 
@@ -73,8 +74,13 @@ void ReadAheadWorker::yieldTo(const QString& key)
         stopRunning_.store(true);
         return;
     }
-    // Half of it is done already: waiting costs less than decoding anew.
-    stateChanged().wait(lock, [&] { return running_ != key || finished(); });
+    // Nearly done, waiting costs less than decoding anew; but the worker runs
+    // below the view's priority and may be starved on a busy machine, so the
+    // view waits only briefly and then decodes at its own priority.
+    const bool done = stateChanged().wait_for(lock, std::chrono::milliseconds(kYieldWaitMs),
+                                              [&] { return running_ != key || finished(); });
+    if (!done)
+        stopRunning_.store(true);
 }
 
 void ReadAheadWorker::cancel()
@@ -94,7 +100,8 @@ std::vector<ReadAheadResult> ReadAheadWorker::takeFinished()
 
 void ReadAheadWorker::run()
 {
-    lowerCurrentThreadPriority();
+    // Just below the view: the decode races the user's next key.
+    lowerCurrentThreadPriority(1);
     std::unique_lock lock(stateMutex());
     for (;;) {
         stateChanged().wait(lock, [&] { return stopRequested() || !queue_.empty(); });

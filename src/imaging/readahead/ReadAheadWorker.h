@@ -40,8 +40,9 @@ public:
     // running decode the new aim does not hold is stopped.
     void aim(std::vector<ReadAheadJob> jobs);
     // The view is about to decode key itself: nothing else runs meanwhile.
-    // When key is being decoded here, waits for it; its result is then
-    // among the finished ones.
+    // When key is being decoded here, waits up to kYieldWaitMs for it (its
+    // result is then among the finished ones), else stops it.
+    static constexpr int kYieldWaitMs = 30;
     void yieldTo(const QString& key);
     // Stops the running decode and forgets queue and results (a file or a
     // setting changed).

@@ -143,7 +143,7 @@ TEST_F(ReadAheadWorkerTest, TheViewsOwnPictureIsWaitedForNotDecodedTwice)
     worker.aim({job("next.jpg"), job("other.jpg")});
     ASSERT_TRUE(fake_.waitStarted(dir_.file("next.jpg")));
     std::thread release([this] {
-        std::this_thread::sleep_for(20ms);
+        std::this_thread::sleep_for(2ms);
         fake_.hold(false);
     });
     worker.yieldTo(key("next.jpg"));
@@ -153,6 +153,28 @@ TEST_F(ReadAheadWorkerTest, TheViewsOwnPictureIsWaitedForNotDecodedTwice)
     EXPECT_EQ(finished[0].key, key("next.jpg"));
     std::this_thread::sleep_for(30ms);
     EXPECT_FALSE(fake_.started().contains(dir_.file("other.jpg"))); // the view's decode has the processor
+}
+
+// The fault: the view waited for the worker's decode of its picture as long
+// as it took, and a worker starved below the view's priority held the view
+// for a second on a busy machine.
+TEST_F(ReadAheadWorkerTest, AStarvedDecodeOfTheViewsPictureIsGivenUp)
+{
+    ReadAheadWorker worker([this](const PictureRequest& r) { return fake_.decode(r); });
+    fake_.hold(true);
+    worker.aim({job("next.jpg")});
+    ASSERT_TRUE(fake_.waitStarted(dir_.file("next.jpg")));
+    std::thread release([this] {
+        std::this_thread::sleep_for(2s);
+        fake_.hold(false);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    worker.yieldTo(key("next.jpg"));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    release.join();
+    EXPECT_LT(waited, 1s);
+    EXPECT_EQ(worker.decodesStopped(), 1);
+    EXPECT_TRUE(worker.takeFinished().empty());
 }
 
 TEST_F(ReadAheadWorkerTest, YieldingToAnotherPictureStopsTheRunningDecode)
