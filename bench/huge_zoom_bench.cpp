@@ -3,7 +3,8 @@
 // The 40000 x 25000 picture is generated here strip by strip (the generator
 // holds a few rows, never the picture). Each step is a run of the real
 // vistello on the offscreen platform, driven by a script; a step's time is
-// the difference to the run without it, and the peak resident size comes
+// the difference to the run without it (entering zoom mode: the viewer's
+// own clock to its first zoomed paint), and the peak resident size comes
 // from wait4 (the figure /usr/bin/time -v reports).
 // Aim: fitted within 4 s, the first zoomed screen within 0.5 s, a screen of
 // panning within 0.2 s, at most 400 MB throughout; level 5 of 24 MP under
@@ -173,7 +174,8 @@ int main()
         return 1;
     }
     const double openSeconds = fitted.run.seconds - start.run.seconds;
-    const double zoomSeconds = zoomed.run.seconds - fitted.run.seconds;
+    // The viewer's own clock: the run-time difference drowns in the open's noise.
+    const double zoomSeconds = zoomed.viewer.value(QStringLiteral("zoomToPaintMs")).toDouble(-1) / 1000;
     const double panSeconds = (panned.run.seconds - zoomed.run.seconds) / kPans;
     const bool zoomMode = zoomed.viewer.value(QStringLiteral("mode")).toString() == QLatin1String("zoom");
     const bool level5Shown = camera.viewer.value(QStringLiteral("zoomLevel")).toInt() == 5;
@@ -186,7 +188,8 @@ int main()
     printStep(level5Shown ? "6000x4000: zoom level 5 (200 %)" : "6000x4000: LEVEL 5 NOT REACHED",
               camera.run.seconds - start.run.seconds, camera.run.peakKilobytes);
     const long peak = std::max({fitted.run.peakKilobytes, zoomed.run.peakKilobytes, panned.run.peakKilobytes});
-    const bool met = zoomMode && level5Shown && openSeconds <= 4 && zoomSeconds <= 0.5 && panSeconds <= 0.2
+    const bool met = zoomMode && level5Shown && openSeconds <= 4 && zoomSeconds >= 0 && zoomSeconds <= 0.5
+                     && panSeconds <= 0.2
                      && peak <= 400 * 1024 && camera.run.peakKilobytes <= 200 * 1024;
     std::printf("aim: fitted <= 4 s, zoom <= 0.5 s, pan <= 0.2 s, peak <= 400 MB, level 5 of 24 MP <= 200 MB: %s\n",
                 met ? "OK" : "MISSED");

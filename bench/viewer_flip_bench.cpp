@@ -1,5 +1,5 @@
 // Stepping through 24-megapixel pictures in the viewer: the real vistello,
-// driven by a script on the offscreen platform, steps Right through thirty
+// driven by a script on the offscreen platform, steps through thirty
 // 6000 x 4000 camera JPEGs at a human pace (300 ms between keys, transitions
 // off), in picture-only mode and in the window with the preview strip, with
 // read-ahead and without it (VISTELLO_READ_AHEAD=0, the path before it). The
@@ -47,15 +47,16 @@ QString pictureName(int index)
 }
 
 // kPictures - 1 steps at the pace, each followed by a state file, then the
-// burst and its state. The first picture is shown from the start.
+// burst and its state. The first picture is shown from the start. Space
+// shows the next picture in both layouts (Right would move the strip's focus).
 QStringList flipScript(const QString& firstLine, const QString& stateBase)
 {
     QStringList lines{firstLine, QStringLiteral("wait-idle"), QStringLiteral("wait 500")};
     for (int i = 1; i < kPictures; ++i)
-        lines << QStringLiteral("key Right") << QStringLiteral("wait %1").arg(kPaceMs)
+        lines << QStringLiteral("key Space") << QStringLiteral("wait %1").arg(kPaceMs)
               << QStringLiteral("state %1%2.json").arg(stateBase).arg(i);
     for (int i = 0; i < kBurstKeys; ++i)
-        lines << QStringLiteral("key Right") << QStringLiteral("wait %1").arg(kBurstGapMs);
+        lines << QStringLiteral("key Space") << QStringLiteral("wait %1").arg(kBurstGapMs);
     lines << QStringLiteral("wait-idle") << QStringLiteral("state %1burst.json").arg(stateBase)
           << QStringLiteral("quit");
     return lines;

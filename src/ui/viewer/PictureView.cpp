@@ -228,6 +228,8 @@ void PictureView::relayout()
     drawn_ = drawnRect_.size() == logical || base.size() == device
         ? base
         : base.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (drawn_.size() == device)
+        drawn_.setDevicePixelRatio(ratio); // drawn 1:1 by the painter's fast path
     if (cropOn_)
         crop_.setLayout(crop_.frame(), drawnRect_);
     infoBox_ = path_.isEmpty() ? InfoBox{} : infoBox(settings_.infoBoxState, facts_.shortInfo, facts_.longInfo);

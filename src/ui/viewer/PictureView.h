@@ -249,6 +249,9 @@ private:
     QElapsedTimer keyClock_;
     bool newPictureUnpainted_ = false;
     double lastKeyToPaintMs_ = -1;
+    // From entering zoom mode to its first painted screen.
+    QElapsedTimer zoomClock_;
+    double lastZoomToPaintMs_ = -1;
 
     // A press on the picture: pending, then a file drag or a measuring band.
     ViewerDrag pictureDrag_ = ViewerDrag::None;

@@ -51,7 +51,12 @@ void PictureView::paintEvent(QPaintEvent*)
         return;
     }
     if (!drawn_.isNull()) {
-        painter.drawImage(QRectF(drawnRect_), drawn_); // 1:1 where the rendering has the device pixels
+        // 1:1 where the rendering has the device pixels; a target rectangle
+        // would convert the bitmap on every paint.
+        if (drawn_.deviceIndependentSize() == QSizeF(drawnRect_.size()))
+            painter.drawImage(drawnRect_.topLeft(), drawn_);
+        else
+            painter.drawImage(QRectF(drawnRect_), drawn_);
         if (cropOn_) {
             painter.save();
             paintCrop(painter);
@@ -130,6 +135,7 @@ QJsonObject PictureView::stateJson() const
                           panoramaBar_->maximum(), panoramaBar_->pageStep(), panoramaBar_->value()}
              : QJsonArray{}},
         {QStringLiteral("keyToPaintMs"), lastKeyToPaintMs_},
+        {QStringLiteral("zoomToPaintMs"), lastZoomToPaintMs_},
         {QStringLiteral("path"), path_},
         {QStringLiteral("readAhead"), readAheadJson()},
         {QStringLiteral("devicePixelRatio"), devicePixelRatioF()},

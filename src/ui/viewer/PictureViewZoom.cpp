@@ -39,6 +39,7 @@ void PictureView::toggleZoom()
     if (!pictureOk())
         return;
     zoomOn_ = true;
+    zoomClock_.start();
     zoom_ = {};
     panoramaTimer_.stop();
     placePanoramaBar();
@@ -134,10 +135,11 @@ void PictureView::fillZoomTiles()
             loadRegion({path_, scale, region, true, currentDisplayTransform()}, *zoomSource_);
         QGuiApplication::restoreOverrideCursor();
         if (decoded) {
+            const qreal ratio = double(scale) / zoom_.scaleNum();
             for (const ZoomTile& tile : missing) {
-                const QRect rect = ZoomTiles::rectOf(tile, zoomed);
-                zoomTiles_.store(TileCache::keyOf(level, tile.column, tile.row),
-                                 decoded->copy(rect.translated(-region.topLeft())));
+                QImage part = decoded->copy(ZoomTiles::rectOf(tile, zoomed).translated(-region.topLeft()));
+                part.setDevicePixelRatio(ratio); // its own copy: no further one
+                zoomTiles_.store(TileCache::keyOf(level, tile.column, tile.row), part);
             }
         }
     }
@@ -177,10 +179,8 @@ void PictureView::moveZoomed(QPoint delta)
 void PictureView::paintZoom(QPainter& painter)
 {
     const qreal ratio = double(zoomTileScale()) / zoom_.scaleNum();
-    for (const auto& [rect, tile] : zoomShown_) {
-        const QPointF at = QPointF(zoom_.offset) + QPointF(rect.topLeft()) / ratio;
-        painter.drawImage(QRectF(at, QSizeF(tile.size()) / ratio), tile);
-    }
+    for (const auto& [rect, tile] : zoomShown_)
+        painter.drawImage(QPointF(zoom_.offset) + QPointF(rect.topLeft()) / ratio, tile); // at the tile's ratio
     const QRect inset(QPoint(0, 0), navigator_.size);
     painter.drawImage(QRectF(inset), navigatorImage_);
     painter.setPen(Qt::black);
@@ -193,6 +193,9 @@ void PictureView::paintZoom(QPainter& painter)
     paintRow(painter);
     painter.setPen(settings_.textColour);
     painter.drawText(QRect(zoomLabelAt(width(), height()), QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop, zoomLabel());
+    if (zoomClock_.isValid())
+        lastZoomToPaintMs_ = double(zoomClock_.nsecsElapsed()) / 1e6;
+    zoomClock_.invalidate();
 }
 
 QString PictureView::zoomLabel() const
