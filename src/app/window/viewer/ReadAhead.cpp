@@ -18,7 +18,11 @@ int travelDirection(int shown, int shownBefore, int count)
     if (count < 2 || shownBefore < 0 || shownBefore >= count || shownBefore == shown)
         return 1;
     const int ahead = wrapped(shown - shownBefore, count); // steps forwards from before to shown
-    return ahead <= count - ahead ? 1 : -1;
+    if (ahead == 1)
+        return 1; // a step, perhaps from the last picture to the first
+    if (ahead == count - 1)
+        return -1;
+    return shown > shownBefore ? 1 : -1; // a jump: up or down the list
 }
 
 std::vector<int> readAheadOrder(const ReadAheadState& state)

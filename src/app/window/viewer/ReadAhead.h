@@ -16,8 +16,8 @@ struct ReadAheadState {
     std::optional<int> showNext; // the running auto show's next picture (any order)
 };
 
-// +1 when the list was travelled forwards (or nothing is known), -1 backwards;
-// a jump counts by the shorter way round.
+// +1 when the list was travelled forwards (or nothing is known), -1 backwards:
+// a step round the end counts as a step, a jump by the indices.
 int travelDirection(int shown, int shownBefore, int count);
 
 // The indices to decode, most wanted first, without the shown one.
