@@ -31,7 +31,12 @@ int currentThreadNice()
 
 bool lowerCurrentThreadPriority()
 {
-    const int target = std::min(kLowestNice, currentThreadNice() + kBelowNormalSteps);
+    return lowerCurrentThreadPriority(kBelowNormalSteps);
+}
+
+bool lowerCurrentThreadPriority(int steps)
+{
+    const int target = std::min(kLowestNice, currentThreadNice() + std::max(steps, 0));
     return setpriority(PRIO_PROCESS, currentThreadId(), target) == 0;
 }
 

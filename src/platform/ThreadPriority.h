@@ -7,6 +7,8 @@ namespace vistello {
 // Lowers the calling thread's priority by a few nice steps (never above 19).
 // Returns false when the system refused.
 bool lowerCurrentThreadPriority();
+// The same by a number of nice steps (a thread that must keep up with the user: 1).
+bool lowerCurrentThreadPriority(int steps);
 
 // The calling thread's nice value (for checks).
 int currentThreadNice();

@@ -29,6 +29,8 @@ public:
 
     // Nothing is found or stored while capacity is below 1.
     const CachedPicture* lookup(const QString& key);
+    // Without counting as a use.
+    bool contains(const QString& key) const { return capacity_ >= 1 && entries_.contains(key); }
     void store(const QString& key, const CachedPicture& picture);
     // A different capacity (n >= 0) empties the cache.
     void setCapacity(int capacity);

@@ -71,27 +71,11 @@ bool DecodedPicture::loadVariant(const QString& path, bool thumbnail)
     path_ = path;
     image_ = QImage();
     mediaMark_ = 0;
-    const QString key = PictureCache::keyFor(path, targetWidth_, targetHeight_, scaleNum_, scaleDenom_);
+    const QString key = cacheKey(path);
     const CachedPicture* hit = targetWidth_ >= 0 && targetHeight_ >= 0 ? cache_.lookup(key) : nullptr;
     std::optional<CachedPicture> made;
     if (!hit) {
-        PictureRequest request;
-        request.path = path;
-        request.boxWidth = targetWidth_;
-        request.boxHeight = targetHeight_;
-        request.scaleNum = scaleNum_;
-        request.scaleDenom = scaleDenom_;
-        request.reduceNum = reduceNum_;
-        request.reduceDenom = reduceDenom_;
-        request.panoramaMode = panoramaMode_;
-        request.useColourProfiles = useColourProfiles_;
-        request.allowEnlarge = allowEnlarge_;
-        request.autoRotate = autoRotate_;
-        request.thumbnail = thumbnail;
-        request.showMediaMarks = showMediaMarks_;
-        request.soundIndex = soundIndex_;
-        request.stopFlag = stopFlag_;
-        request.displayTransform = currentDisplayTransform();
+        const PictureRequest request = requestFor(path, thumbnail);
         made = loadPicture(request);
         if (!made)
             return false;
@@ -107,6 +91,33 @@ bool DecodedPicture::loadVariant(const QString& path, bool thumbnail)
     mediaMark_ = hit->mediaMark;
     valid_ = true;
     return true;
+}
+
+PictureRequest DecodedPicture::requestFor(const QString& path, bool thumbnail) const
+{
+    PictureRequest request;
+    request.path = path;
+    request.boxWidth = targetWidth_;
+    request.boxHeight = targetHeight_;
+    request.scaleNum = scaleNum_;
+    request.scaleDenom = scaleDenom_;
+    request.reduceNum = reduceNum_;
+    request.reduceDenom = reduceDenom_;
+    request.panoramaMode = panoramaMode_;
+    request.useColourProfiles = useColourProfiles_;
+    request.allowEnlarge = allowEnlarge_;
+    request.autoRotate = autoRotate_;
+    request.thumbnail = thumbnail;
+    request.showMediaMarks = showMediaMarks_;
+    request.soundIndex = soundIndex_;
+    request.stopFlag = stopFlag_;
+    request.displayTransform = currentDisplayTransform();
+    return request;
+}
+
+QString DecodedPicture::cacheKey(const QString& path) const
+{
+    return PictureCache::keyFor(path, targetWidth_, targetHeight_, scaleNum_, scaleDenom_);
 }
 
 QString DecodedPicture::failureText() const

@@ -4,6 +4,7 @@
 // the EXIF orientation, fitted into the box, kept in this object's cache.
 // Each view owns its own objects; one thread uses an object at a time.
 #include "imaging/cache/PictureCache.h"
+#include "imaging/decode/PictureLoader.h"
 
 #include <QImage>
 #include <QString>
@@ -26,6 +27,11 @@ public:
     // The thumbnail variant (embedded thumbnail first, fast decode, 1/1
     // intermediate limit, media mark).
     bool loadThumbnail(const QString& path);
+
+    // What load() would ask for path with the present settings, and the
+    // key its rendering is cached under: a worker may decode it ahead.
+    PictureRequest requestFor(const QString& path, bool thumbnail = false) const;
+    QString cacheKey(const QString& path) const;
 
     void setBox(int width, int height) { targetWidth_ = width; targetHeight_ = height; }
     void setScale(int num, int denom) { scaleNum_ = num; scaleDenom_ = denom; }

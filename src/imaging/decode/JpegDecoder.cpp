@@ -10,6 +10,7 @@
 #include "platform/HugePages.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -56,9 +57,11 @@ struct AttemptState {
     const JpegDecodeRequest* request = nullptr;
     const uint8_t* data = nullptr;
     size_t length = 0;
+    std::FILE* file = nullptr; // read instead of data when set
     JpegHeaderInfo header;
     uint8_t* pixels = nullptr;  // new[]: the result
     uint8_t* scratch = nullptr; // new[]: one grey or CMYK row
+    uint8_t* regionRow = nullptr; // new[]: one cropped RGB row of a region
     ColourTransform* transform = nullptr;
     int width = 0;
     int height = 0;
@@ -80,7 +83,10 @@ void startAttempt(jpeg_decompress_struct& cinfo, Progress& progress, JpegErrorTr
     progress.stopFlag = s.request->stopFlag;
     progress.maxScans = s.request->limits.maxScans;
     cinfo.progress = &progress.manager;
-    jpeg_mem_src(&cinfo, s.data, static_cast<unsigned long>(s.length));
+    if (s.file)
+        jpeg_stdio_src(&cinfo, s.file);
+    else
+        jpeg_mem_src(&cinfo, s.data, static_cast<unsigned long>(s.length));
 }
 
 JpegHeaderInfo headerOf(const jpeg_decompress_struct& cinfo)
@@ -127,8 +133,13 @@ bool runAttempt(AttemptState& s)
         abortAttempt(trap, "Unsupported color space");
 
     jpeg_calc_output_dimensions(&cinfo);
-    const int64_t width = cinfo.output_width;
-    const int64_t height = cinfo.output_height;
+    QRect region(0, 0, int(cinfo.output_width), int(cinfo.output_height));
+    if (!request.region.isEmpty())
+        region &= request.region;
+    if (region.isEmpty())
+        abortAttempt(trap, "Region outside the picture");
+    const int64_t width = region.width();
+    const int64_t height = region.height();
     if (!fitsBufferCap(width, height, packedRowBytes(width)) || height * packedRowBytes(width) > request.limits.maxOutputBytes)
         abortAttempt(trap, "Picture too large");
     s.width = int(width);
@@ -142,34 +153,62 @@ bool runAttempt(AttemptState& s)
         s.transform = embeddedTransform(cinfo, adobe ? ColourTransform::Input::InvertedCmyk : ColourTransform::Input::Cmyk);
     else if (space == JCS_RGB && request.useColourProfiles)
         s.transform = embeddedTransform(cinfo, ColourTransform::Input::Rgb);
+    const int64_t fullWidth = cinfo.output_width;
     if (space != JCS_RGB) {
-        s.scratch = new (std::nothrow) uint8_t[size_t(width) * (space == JCS_CMYK ? 4 : 1)];
+        s.scratch = new (std::nothrow) uint8_t[size_t(fullWidth) * (space == JCS_CMYK ? 4 : 1)];
         if (!s.scratch)
             abortAttempt(trap, "Out of memory");
     }
 
     jpeg_start_decompress(&cinfo);
+    // The library widens the columns to its block edges: `shift` columns
+    // come before the region's first. A column more on each side keeps the
+    // neighbours chroma upsampling reads, so the edges match a whole decode.
+    const int cropLeft = std::max(region.x() - 1, 0);
+    const int cropRight = std::min(region.x() + region.width() + 1, int(cinfo.output_width));
+    JDIMENSION cropX = JDIMENSION(cropLeft);
+    JDIMENSION cropWidth = JDIMENSION(cropRight - cropLeft);
+    const bool cropped = cropWidth < cinfo.output_width;
+    if (cropped)
+        jpeg_crop_scanline(&cinfo, &cropX, &cropWidth);
+    const int shift = region.x() - int(cropX);
+    const int channels = space == JCS_RGB ? 3 : space == JCS_CMYK ? 4 : 1;
+    if (cropped && space == JCS_RGB) {
+        s.regionRow = new (std::nothrow) uint8_t[size_t(cropWidth) * 3];
+        if (!s.regionRow)
+            abortAttempt(trap, "Out of memory");
+    }
+    if (region.y() > 0 && jpeg_skip_scanlines(&cinfo, JDIMENSION(region.y())) != JDIMENSION(region.y()))
+        abortAttempt(trap, "Premature end of picture");
     const size_t stride = size_t(packedRowBytes(width));
-    while (cinfo.output_scanline < cinfo.output_height) {
+    for (int y = 0; y < s.height; ++y) {
         if (stopRequested(request.stopFlag))
             abortAttempt(trap, "Decoding stopped");
-        uint8_t* row = s.pixels + size_t(cinfo.output_scanline) * stride;
-        JSAMPROW target = s.scratch ? s.scratch : row;
+        uint8_t* row = s.pixels + size_t(y) * stride;
+        JSAMPROW target = s.scratch ? s.scratch : s.regionRow ? s.regionRow : row;
         if (jpeg_read_scanlines(&cinfo, &target, 1) != 1)
             abortAttempt(trap, "Premature end of picture");
         if (request.strict && trap.warnings > 0)
             abortAttempt(trap, trap.firstWarning);
+        const uint8_t* source = target + size_t(shift) * size_t(channels);
         if (space == JCS_RGB) {
+            if (s.regionRow)
+                std::memcpy(row, source, size_t(s.width) * 3);
             if (s.transform)
                 s.transform->transformRow(row, s.width);
         } else if (space == JCS_GRAYSCALE) {
             for (int x = 0; x < s.width; ++x)
-                row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = s.scratch[x];
+                row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = source[x];
         } else if (s.transform) {
-            s.transform->transformRow(s.scratch, row, s.width);
+            s.transform->transformRow(source, row, s.width);
         } else {
-            cmykRowToRgb(s.scratch, row, s.width, adobe);
+            cmykRowToRgb(source, row, s.width, adobe);
         }
+    }
+    if (s.height < int(cinfo.output_height) - region.y() || region.y() > 0) {
+        // A region ends before the picture: the rest is never read.
+        jpeg_destroy_decompress(&cinfo);
+        return true;
     }
     // Every row is out: whatever follows the picture data cannot spoil it,
     // so the rest of the stream is read only when it must be flawless.
@@ -219,6 +258,31 @@ JpegDecodeResult decodeJpeg(const uint8_t* data, size_t length, const JpegDecode
     const bool ok = runAttempt(s);
     std::unique_ptr<uint8_t[]> pixels(s.pixels);
     delete[] s.scratch;
+    delete[] s.regionRow;
+    delete s.transform;
+    result.header = s.header;
+    if (ok) {
+        result.pixels.data = std::move(pixels);
+        result.pixels.width = s.width;
+        result.pixels.height = s.height;
+    }
+    return result;
+}
+
+JpegDecodeResult decodeJpegFile(const QString& path, const JpegDecodeRequest& request)
+{
+    JpegDecodeResult result;
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (!file)
+        return result;
+    AttemptState s;
+    s.request = &request;
+    s.file = file;
+    const bool ok = runAttempt(s);
+    std::fclose(file);
+    std::unique_ptr<uint8_t[]> pixels(s.pixels);
+    delete[] s.scratch;
+    delete[] s.regionRow;
     delete s.transform;
     result.header = s.header;
     if (ok) {

@@ -8,6 +8,7 @@
 #include "imaging/decode/JpegDecodeLimits.h"
 #include "imaging/decode/JpegScale.h"
 
+#include <QRect>
 #include <QString>
 #include <atomic>
 #include <cstddef>
@@ -22,6 +23,10 @@ struct JpegDecodeRequest {
     bool strict = false;          // a library warning fails the attempt; the stream is read to its end
     const std::atomic<bool>* stopFlag = nullptr;
     JpegDecodeLimits limits;
+    // Only this part of the scaled picture (empty: all of it). The rows
+    // above are skipped and the columns outside not transformed, so a
+    // screenful of a huge picture costs a screenful of memory.
+    QRect region;
 };
 
 struct JpegHeaderInfo {
@@ -37,6 +42,8 @@ struct JpegDecodeResult {
 };
 
 JpegDecodeResult decodeJpeg(const uint8_t* data, size_t length, const JpegDecodeRequest& request);
+// The same reading the file as it goes, never holding all of it.
+JpegDecodeResult decodeJpegFile(const QString& path, const JpegDecodeRequest& request);
 // The header alone; nothing when it cannot be read or a side is 0.
 bool readJpegHeader(const uint8_t* data, size_t length, JpegHeaderInfo& out);
 // The same from a file, reading no further than the header.

@@ -1,6 +1,7 @@
 #include "ui/overview/HoverPreview.h"
 
 #include "app/window/overview/HoverPreviewSteps.h"
+#include "app/window/viewer/DevicePixels.h"
 
 #include <QPainter>
 #include <QTimerEvent>
@@ -9,13 +10,22 @@ namespace vistello {
 
 using Steps = HoverPreviewSteps;
 
+namespace {
+
+// The preview decoded at device pixels takes the size it has at scale 1.
+QSize logicalPreview(QSize decoded, qreal ratio)
+{
+    return renderingLogical(decoded, QSize(Steps::kBox, Steps::kBox), ratio, false);
+}
+
+} // namespace
+
 HoverPreview::HoverPreview(QWidget* parent) : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("hoverPreview"));
     // The pointer stays with the list below.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    decoder_.setBox(Steps::kBox, Steps::kBox);
     decoder_.setCacheCapacity(1);
 }
 
@@ -44,14 +54,18 @@ void HoverPreview::timerEvent(QTimerEvent* event)
     ++tick_;
     if (tick_ < Steps::kDecodeTick)
         return;
+    const qreal ratio = devicePixelRatioF();
     if (tick_ == Steps::kDecodeTick) {
-        if (!decoder_.loadThumbnail(path_) || !Steps::worthShowing(decoder_.image().size())) {
+        const QSize box = toDevice(QSize(Steps::kBox, Steps::kBox), ratio); // sharp on scaled screens
+        decoder_.setBox(box.width(), box.height());
+        if (!decoder_.loadThumbnail(path_) || !Steps::worthShowing(logicalPreview(decoder_.image().size(), ratio))) {
             stop();
             return;
         }
         preview_ = decoder_.image();
     }
-    const int limit = std::max(preview_.width(), preview_.height());
+    const QSize logical = logicalPreview(preview_.size(), ratio);
+    const int limit = std::max(logical.width(), logical.height());
     const int side = Steps::side(tick_, limit);
     setGeometry(Steps::place(centre_, side, bounds_));
     show();
@@ -66,8 +80,8 @@ void HoverPreview::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().color(QPalette::Base));
     if (preview_.isNull())
         return;
-    QRect fitted(QPoint(), preview_.size().scaled(size(), Qt::KeepAspectRatio));
-    fitted.moveCenter(rect().center());
+    QRectF fitted(QPointF(), QSizeF(preview_.size()).scaled(QSizeF(size()), Qt::KeepAspectRatio));
+    fitted.moveCenter(QRectF(rect()).center());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(fitted, preview_);
 }

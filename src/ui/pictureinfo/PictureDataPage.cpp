@@ -1,6 +1,7 @@
 #include "ui/pictureinfo/PictureDataPage.h"
 
 #include "app/window/frame/CommandIds.h"
+#include "app/window/viewer/DevicePixels.h"
 #include "core/prompts/Prompts.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/EmbeddedThumbnailImage.h"
@@ -84,10 +85,14 @@ void PictureDataPage::showPath(const QString& path, bool force)
     sections_ = path.isEmpty() ? PictureDataSections() : readPictureDataSections(path);
     const bool hasIfd1 = std::any_of(sections_.exif.begin(), sections_.exif.end(),
                                      [](const PictureDataRow& row) { return row.kind == int(IfdKind::Ifd1); });
-    const QImage thumbnail = hasIfd1 ? embeddedThumbnailImage(path, kThumbnailSide) : QImage();
+    // Device pixels where the thumbnail holds them; the layout stays logical.
+    const qreal ratio = devicePixelRatioF();
+    const QSize box = toDevice(QSize(kThumbnailSide, kThumbnailSide), ratio);
+    const QImage thumbnail = hasIfd1 ? embeddedThumbnailImage(path, box.width()) : QImage();
+    const QSize shown = renderingLogical(thumbnail.size(), QSize(kThumbnailSide, kThumbnailSide), ratio, false);
     const int rowHeight = table_->verticalHeader()->defaultSectionSize();
     std::vector<PictureDataItem> items =
-        pictureDataItems(sections_, thumbnail.isNull() ? 0 : rowsForHeight(thumbnail.height() + 2, rowHeight));
+        pictureDataItems(sections_, thumbnail.isNull() ? 0 : rowsForHeight(shown.height() + 2, rowHeight));
 
     // The thumbnail sits right of the longest IFD1 value and its pictogram.
     const QFontMetrics metrics(table_->font());
@@ -106,7 +111,7 @@ void PictureDataPage::showPath(const QString& path, bool force)
     }
     const int gap = PictureDataDelegate::kExtrasGap;
     model_->setItems(std::move(items));
-    table_->setThumbnail(firstIfd1 < 0 ? QImage() : thumbnail, std::max(firstIfd1, 0),
+    table_->setThumbnail(firstIfd1 < 0 ? QImage() : thumbnail, shown, std::max(firstIfd1, 0),
                          PictureDataDelegate::kTextMargin + ifd1Value + 3 * gap + rowHeight);
     table_->scrollToTop();
     layoutColumns();

@@ -25,9 +25,10 @@ PictureDataTable::PictureDataTable(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setStretchLastSection(true);
 }
 
-void PictureDataTable::setThumbnail(const QImage& image, int firstRow, int left)
+void PictureDataTable::setThumbnail(const QImage& image, QSize shown, int firstRow, int left)
 {
     thumbnail_ = image;
+    shown_ = shown;
     thumbnailRow_ = firstRow;
     thumbnailLeft_ = left;
     viewport()->update();
@@ -40,7 +41,7 @@ void PictureDataTable::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(viewport());
     const QPoint at(columnViewportPosition(1) + thumbnailLeft_, rowViewportPosition(thumbnailRow_) + 1);
-    painter.drawImage(at, thumbnail_);
+    painter.drawImage(QRectF(QPointF(at), QSizeF(shown_)), thumbnail_);
 }
 
 } // namespace vistello

@@ -12,14 +12,16 @@ public:
     explicit PictureDataTable(QWidget* parent);
 
     // Beside row firstRow, left pixels into the value column; a null image hides it.
-    void setThumbnail(const QImage& image, int firstRow, int left);
-    QSize thumbnailSize() const { return thumbnail_.size(); }
+    // shown: the logical size the image (of device pixels) takes.
+    void setThumbnail(const QImage& image, QSize shown, int firstRow, int left);
+    QSize thumbnailSize() const { return thumbnail_.isNull() ? QSize() : shown_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage thumbnail_;
+    QSize shown_;
     int thumbnailRow_ = 0;
     int thumbnailLeft_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "ui/strip/PreviewStrip.h"
 
 #include "app/window/overview/NameLayout.h"
+#include "app/window/viewer/DevicePixels.h"
 #include "core/filetypes/CompanionSound.h"
 #include "core/lists/PictureLists.h"
 #include "jpegmeta/info/PictureInfoText.h"
@@ -39,7 +40,6 @@ PreviewStrip::PreviewStrip(PictureLists& lists, QWidget* parent)
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
-    thumbnails_.setBox(G::kThumbWidth, G::kThumbHeight);
     thumbnails_.setReduceLimit(1, 1);
     thumbnails_.setCacheCapacity(kDefaultCacheSize);
     scrollBar_->setObjectName(QStringLiteral("previewScrollBar"));
@@ -179,6 +179,8 @@ void PreviewStrip::render()
     if (!scrollBar_->isSliderDown())
         scrollBar_->setValue(model_.focusIndex());
     slots_.assign(size_t(model_.slots()), {});
+    const QSize box = toDevice(QSize(G::kThumbWidth, G::kThumbHeight), devicePixelRatioF()); // sharp on scaled screens
+    thumbnails_.setBox(box.width(), box.height());
     for (int k = 0; k < model_.slots(); ++k) {
         Slot& slot = slots_[size_t(k)];
         slot.path = entries.at(model_.pictureInSlot(k));
@@ -212,8 +214,8 @@ void PreviewStrip::paintEvent(QPaintEvent*)
         const Slot& slot = slots_[size_t(k)];
         const QRect area = G::thumbRect(k);
         if (!slot.thumbnail.isNull()) {
-            QRect fitted(QPoint(), slot.thumbnail.size().scaled(area.size(), Qt::KeepAspectRatio));
-            fitted.moveCenter(area.center());
+            QRectF fitted(QPointF(), QSizeF(slot.thumbnail.size()).scaled(QSizeF(area.size()), Qt::KeepAspectRatio));
+            fitted.moveCenter(QRectF(area).center());
             painter.drawImage(fitted, slot.thumbnail);
         }
         if (!slot.soundMark.isNull())

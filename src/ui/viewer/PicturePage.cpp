@@ -40,6 +40,10 @@ PicturePage::PicturePage(PictureLists& lists, QWidget* parent)
     connect(tabs_, &TabRow::styleChosen, this, &PicturePage::styleChosen);
     connect(view_, &PictureView::doubleClicked, this, &PicturePage::viewDoubleClicked);
     connect(preview_, &PreviewStrip::showPicture, this, &PicturePage::showPicture);
+    view_->setNeighbourSource([this](int index) {
+        const PictureList& list = lists_.current();
+        return index >= 0 && index < list.count() ? list.entries().at(index) : QString();
+    });
 }
 
 void PicturePage::showStyle(uint64_t style)

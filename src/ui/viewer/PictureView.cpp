@@ -2,10 +2,12 @@
 
 #include "app/window/viewer/AutoShow.h"
 #include "app/window/viewer/ButtonStrip.h"
+#include "app/window/viewer/DevicePixels.h"
 #include "app/window/viewer/MemoryEdits.h"
 #include "app/window/viewer/Panorama.h"
 #include "app/window/viewer/RowBackdrop.h"
 #include "app/window/frame/CommandIds.h"
+#include "imaging/readahead/ReadAheadWorker.h"
 #include "ui/common/FlatScrollBar.h"
 #include "ui/viewer/ViewerDrawing.h"
 
@@ -60,10 +62,16 @@ PictureView::PictureView(QWidget* parent)
         if (pictureOnly_ && window()->isActiveWindow())
             setCursor(Qt::BlankCursor);
     });
+    if (qEnvironmentVariable("VISTELLO_READ_AHEAD") != QLatin1String("0"))
+        readAhead_ = std::make_unique<ReadAheadWorker>();
 }
+
+PictureView::~PictureView() = default;
 
 void PictureView::showPicture(const QString& path, int index, int count)
 {
+    if (index != index_)
+        shownBefore_ = index_;
     index_ = index;
     count_ = count;
     if (path != path_) {
@@ -79,7 +87,7 @@ void PictureView::showPicture(const QString& path, int index, int count)
         if (transitionPlays({pictureOk(), settings_.transitions, false, pictureOnly_, true, wasShowing}))
             startTransition(previous);
         if (zoomOn_) {
-            navigatorImage_ = QImage();
+            startZoomedPicture();
             loadZoom();
         }
         if (cropping)
@@ -91,9 +99,15 @@ void PictureView::showPicture(const QString& path, int index, int count)
 
 void PictureView::reload()
 {
+    if (readAhead_)
+        readAhead_->cancel(); // what it holds may be of the old file
     picture_.fileChanged(path_);
     readFacts();
     decode();
+    if (zoomOn_ && pictureOk()) {
+        startZoomedPicture();
+        loadZoom();
+    }
 }
 
 void PictureView::readFacts()
@@ -119,6 +133,8 @@ void PictureView::setSettings(const ViewerSettings& settings)
         picture_.setReduceLimit(1, 1);
     picture_.setAutoRotate(settings.autoRotate);
     picture_.setCacheCapacity(std::clamp(settings.cacheSize, 1, 1000));
+    if (readAhead_)
+        readAhead_->cancel(); // decoded with the settings before
     decode();
 }
 
@@ -147,7 +163,9 @@ void PictureView::decode()
     panorama_ = pictureOnly_ && isPanorama(facts_.size);
     picture_.setPanoramaMode(panorama_);
     if (!path_.isEmpty() && width() > 0 && height() > 0) {
-        picture_.setBox(width(), height());
+        const QSize box = toDevice(size(), devicePixelRatioF()); // sharp on scaled screens
+        picture_.setBox(box.width(), box.height());
+        takeReadAhead();
         if (picture_.load(path_))
             shown_ = picture_.image();
         else
@@ -157,6 +175,7 @@ void PictureView::decode()
     if (panorama_ && pictureOk() && settings_.panoramaAutoScroll && panoramaStep(settings_.panoramaSpeed) > 0)
         panoramaTimer_.start();
     relayout();
+    aimReadAhead();
 }
 
 void PictureView::placePanoramaBar()
@@ -165,7 +184,8 @@ void PictureView::placePanoramaBar()
         panoramaBar_->hide();
         return;
     }
-    const PanoramaBar bar = panoramaBar(size(), shown_.size(), FlatScrollBar::Thickness);
+    const QSize logical = renderingLogical(shown_.size(), size(), devicePixelRatioF(), true);
+    const PanoramaBar bar = panoramaBar(size(), logical, FlatScrollBar::Thickness);
     const QSignalBlocker quiet(panoramaBar_);
     panoramaBar_->setOrientation(bar.horizontal ? Qt::Horizontal : Qt::Vertical);
     panoramaBar_->setRange(0, bar.range);
@@ -197,12 +217,19 @@ void PictureView::relayout()
 {
     const QSize client = size();
     const QImage& base = cropOn_ ? cropImage_ : shown_;
-    drawnRect_ = base.isNull() ? QRect() : drawnRect(client, base.size());
+    // The renderings are in device pixels; the frame is laid out in logical ones.
+    const qreal ratio = devicePixelRatioF();
+    const QSize logical = renderingLogical(base.size(), client, ratio, panorama_ && !cropOn_);
+    drawnRect_ = base.isNull() ? QRect() : drawnRect(client, logical);
     if (panorama_ && !cropOn_ && !shown_.isNull())
-        drawnRect_ = panoramaDrawnRect(client, shown_.size(), panoramaPosition_);
-    drawn_ = base.size() == drawnRect_.size()
+        drawnRect_ = panoramaDrawnRect(client, logical, panoramaPosition_);
+    // Squeezed into a smaller rectangle: scaled to its device pixels once here.
+    const QSize device = toDevice(drawnRect_.size(), ratio);
+    drawn_ = drawnRect_.size() == logical || base.size() == device
         ? base
-        : base.scaled(drawnRect_.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        : base.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (drawn_.size() == device)
+        drawn_.setDevicePixelRatio(ratio); // drawn 1:1 by the painter's fast path
     if (cropOn_)
         crop_.setLayout(crop_.frame(), drawnRect_);
     infoBox_ = path_.isEmpty() ? InfoBox{} : infoBox(settings_.infoBoxState, facts_.shortInfo, facts_.longInfo);
@@ -261,7 +288,8 @@ void PictureView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     decode();
     if (zoomOn_) {
-        zoom_.clamp(zoomed_.size(), size());
+        zoom_.clamp(zoomedLogical(), size());
+        fillZoomTiles();
         relayout();
     }
 }
@@ -384,7 +412,8 @@ void PictureView::mouseMoveEvent(QMouseEvent* event)
         if (zoomDragging_) {
             const QPoint moved = at - dragStart_;
             zoom_.offset = dragStartOffset_ + (dragInNavigator_ ? navigatorDrag(navigator_, zoom_, moved) : moved);
-            zoom_.clamp(zoomed_.size(), size());
+            zoom_.clamp(zoomedLogical(), size());
+            fillZoomTiles();
             update();
         }
         return;

@@ -12,7 +12,9 @@
 #include "app/window/viewer/ViewerFrame.h"
 #include "app/window/viewer/ViewerMouse.h"
 #include "app/window/viewer/ZoomView.h"
+#include "imaging/cache/TileCache.h"
 #include "imaging/decode/DecodedPicture.h"
+#include "imaging/decode/PictureRegion.h"
 
 #include <QElapsedTimer>
 #include <QJsonObject>
@@ -40,11 +42,13 @@ struct ViewerSettings {
 };
 
 class FlatScrollBar;
+class ReadAheadWorker;
 
 class PictureView : public QWidget {
     Q_OBJECT
 public:
     explicit PictureView(QWidget* parent);
+    ~PictureView() override;
 
     // index and count place the picture in its list; an empty path: nothing to show.
     void showPicture(const QString& path, int index, int count);
@@ -53,6 +57,9 @@ public:
     void setModes(bool pictureOnly, bool autoShow);
     // The program comment of a path, for the text line.
     void setCommentSource(std::function<QString(const QString&)> source) { commentOf_ = std::move(source); }
+    // The path of the list's picture at an index (empty outside it): the
+    // pictures around the shown one are decoded ahead.
+    void setNeighbourSource(std::function<QString(int)> source) { pathAt_ = std::move(source); }
     // Ctrl with a lossless button, Ctrl+I and Ctrl+B: the shown rendering only.
     void editInMemory(int command);
     void cycleInfoBox();
@@ -128,7 +135,16 @@ private:
     int buttonAt(QPoint at) const;
     void paintRow(class QPainter& painter);
     void drawButton(class QPainter& painter, const ViewerButton& button) const;
+    // Zoom mode on another picture (or the same one rewritten).
+    void startZoomedPicture();
     void loadZoom();
+    // The tiles of what is shown (and a margin), decoded where missing.
+    void fillZoomTiles();
+    // The scale (over 8) the tiles are decoded at, the zoomed picture in
+    // their pixels, and as laid out in logical ones.
+    int zoomTileScale() const;
+    QSize zoomedDevice() const;
+    QSize zoomedLogical() const;
     void paintZoom(QPainter& painter);
     QString zoomLabel() const;
     void startTransition(const QPixmap& previous);
@@ -142,6 +158,11 @@ private:
     void endPictureDrag(const QMouseEvent& event);
     void paintMeasureBand(QPainter& painter) const;
     void readFacts();
+    // Read-ahead: finished renderings into the cache before the shown
+    // picture's own decode, and the next aim after it.
+    void takeReadAhead();
+    void aimReadAhead();
+    QJsonObject readAheadJson() const;
     bool cropPress(QPoint at);
     bool cropMove(const QMouseEvent& event);
     void paintCrop(QPainter& painter) const;
@@ -178,12 +199,16 @@ private:
     int hotCommand_ = 0;     // the button under the mouse
     int pressedCommand_ = 0; // the button the left button went down on
 
-    // Zoom mode: the picture decoded at the level's scale and the inset.
+    // Zoom mode: a JPEG in tiles of what is shown at the level's scale,
+    // other pictures decoded whole at that scale; and the inset.
     bool zoomOn_ = false;
     ZoomView zoom_;
+    std::optional<RegionSource> zoomSource_; // set: the picture is tiled
+    TileCache zoomTiles_{96 << 20};
+    std::vector<std::pair<QRect, QImage>> zoomShown_; // tiles to draw, zoomed device rectangles
     std::unique_ptr<DecodedPicture> zoomPicture_; // only while zoom mode is on
     QSize zoomFullSize_; // the upright picture at 100 %
-    QImage zoomed_;
+    QImage zoomed_; // the whole zoomed picture when it is not tiled
     Navigator navigator_;
     QImage navigatorImage_;
     bool zoomDragging_ = false;
@@ -214,10 +239,19 @@ private:
     CropTracker crop_;
     QImage cropImage_;
 
+    // Pictures decoded ahead on a worker (VISTELLO_READ_AHEAD=0: none).
+    std::unique_ptr<ReadAheadWorker> readAhead_;
+    std::function<QString(int)> pathAt_;
+    int shownBefore_ = -1; // the index shown before the present one
+    bool shownFromCache_ = false; // the last decode found its rendering ready
+
     // From a key to the painted picture it brought.
     QElapsedTimer keyClock_;
     bool newPictureUnpainted_ = false;
     double lastKeyToPaintMs_ = -1;
+    // From entering zoom mode to its first painted screen.
+    QElapsedTimer zoomClock_;
+    double lastZoomToPaintMs_ = -1;
 
     // A press on the picture: pending, then a file drag or a measuring band.
     ViewerDrag pictureDrag_ = ViewerDrag::None;

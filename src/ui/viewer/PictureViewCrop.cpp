@@ -5,6 +5,7 @@
 #include "ui/viewer/PictureView.h"
 
 #include "app/window/viewer/CropLabel.h"
+#include "app/window/viewer/DevicePixels.h"
 #include "ui/viewer/ViewerDrawing.h"
 
 #include <QJsonArray>
@@ -46,7 +47,8 @@ void PictureView::enterCrop(const CropFrame& frame, const CropRatio& ratio, cons
     stored.setAllowEnlarge(false);
     stored.setCacheCapacity(0);
     stored.setAutoRotate(false); // crop coordinates are those of the file
-    stored.setBox(width(), height());
+    const QSize box = toDevice(size(), devicePixelRatioF());
+    stored.setBox(box.width(), box.height());
     if (!stored.load(path_))
         return;
     cropImage_ = stored.image();

@@ -51,7 +51,12 @@ void PictureView::paintEvent(QPaintEvent*)
         return;
     }
     if (!drawn_.isNull()) {
-        painter.drawImage(drawnRect_.topLeft(), drawn_);
+        // 1:1 where the rendering has the device pixels; a target rectangle
+        // would convert the bitmap on every paint.
+        if (drawn_.deviceIndependentSize() == QSizeF(drawnRect_.size()))
+            painter.drawImage(drawnRect_.topLeft(), drawn_);
+        else
+            painter.drawImage(QRectF(drawnRect_), drawn_);
         if (cropOn_) {
             painter.save();
             paintCrop(painter);
@@ -116,6 +121,9 @@ QJsonObject PictureView::stateJson() const
         {QStringLiteral("zoomLabel"), zoomLabel()},
         {QStringLiteral("zoomOffset"), QJsonArray{zoom_.offset.x(), zoom_.offset.y()}},
         {QStringLiteral("navigator"), QJsonArray{navigator_.size.width(), navigator_.size.height()}},
+        {QStringLiteral("zoomedSize"), QJsonArray{zoomedDevice().width(), zoomedDevice().height()}},
+        {QStringLiteral("zoomTiles"), QJsonArray{bool(zoomSource_), int(zoomShown_.size()), zoomTiles_.size(),
+                                                 double(zoomTiles_.bytes())}},
         {QStringLiteral("panorama"), panorama_},
         {QStringLiteral("panoramaScrolling"), panoramaTimer_.isActive()},
         {QStringLiteral("infoBox"), settings_.infoBoxState},
@@ -127,6 +135,11 @@ QJsonObject PictureView::stateJson() const
                           panoramaBar_->maximum(), panoramaBar_->pageStep(), panoramaBar_->value()}
              : QJsonArray{}},
         {QStringLiteral("keyToPaintMs"), lastKeyToPaintMs_},
+        {QStringLiteral("zoomToPaintMs"), lastZoomToPaintMs_},
+        {QStringLiteral("path"), path_},
+        {QStringLiteral("readAhead"), readAheadJson()},
+        {QStringLiteral("devicePixelRatio"), devicePixelRatioF()},
+        {QStringLiteral("renderedSize"), QJsonArray{shown_.width(), shown_.height()}},
         {QStringLiteral("crop"), cropJson()},
     };
 }
