@@ -25,9 +25,8 @@ public:
     int64_t size() const { return size_; }
     int64_t base() const { return base_; }
     bool littleEndian() const { return littleEndian_; }
-    // A maker note may be stored in its own byte order, whatever the block says.
-    void setLittleEndian(bool on) { littleEndian_ = on; }
-    // The same view read in the other byte order when otherOrder is set.
+    // The same view read in the other byte order when otherOrder is set: a
+    // maker note may be stored in its own order, whatever the block says.
     TiffBlock inOrder(bool otherOrder) const
     {
         TiffBlock view = *this;
