@@ -1,6 +1,7 @@
 // Which maker notes are read as directories: later layouts recognised by
 // their signature stay one plain entry, the later Nikon note is read from
-// its own TIFF header, a directory that cannot fit in its note is refused
+// its own TIFF header, a note in the other byte order than its block is read
+// in its own order, a directory that cannot fit in its note is refused
 // and Canon arrays stop at the bytes present.
 #include "app/samples/ExifBuilder.h"
 #include "jpegmeta/MetaFixtures.h"
@@ -55,6 +56,7 @@ TEST_P(NoteLayouts, AreReadOrLeftPlain)
 
 const LayoutCase kLayouts[] = {
     {"Casio", "CASIO", {}, std::nullopt, false, IfdKind::CasioNote},
+    {"CasioOtherOrder", "CASIO", {}, std::nullopt, true, IfdKind::CasioNote},
     {"CasioQvc", "CASIO COMPUTER CO.,LTD.", QByteArray("QVC\0\0\0\0\0", 8), std::nullopt, false, std::nullopt},
     {"Olympus", "OLYMPUS OPTICAL CO.,LTD", QByteArray("OLYMP\0\x01\0", 8), std::nullopt, false, IfdKind::OlympusNote},
     {"OlympusII", "OLYMPUS IMAGING CORP.", QByteArray("OLYMPUS\0II\x03\0", 12), std::nullopt, false, std::nullopt},

@@ -20,6 +20,10 @@ struct ExifEntry {
     std::array<uint8_t, 4> valueField{}; // as stored, for inline values of several elements
     IfdKind kind = IfdKind::Ifd0;
     uint32_t entryOffset = 0; // TIFF offset of the 12-byte entry (or of the array element)
+    // Stored in the byte order opposite to the block's: a maker note written
+    // in its own order (the Fuji note, or a note an editor left as it was
+    // when it rewrote the block in the other order).
+    bool otherOrder = false;
     std::vector<ExifEntry> children;
 
     uint64_t total() const { return totalSize(type, count); }

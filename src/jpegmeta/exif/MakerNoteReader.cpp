@@ -110,14 +110,11 @@ std::optional<MakerNoteLocation> place(const TiffBlock& block, const MakerNoteRu
         where.kind = IfdKind::NikonNoteWithHeader;
         where.directory = int64_t(note) + 8;
         break;
-    case NoteLayout::FujiHeader: {
-        TiffBlock little = block;
-        little.setLittleEndian(true);
-        where.forceLittleEndian = true;
+    case NoteLayout::FujiHeader:
+        where.otherOrder = !block.littleEndian();
         where.offsetBase = note;
-        where.directory = int64_t(note) + little.u32(int64_t(note) + 8);
+        where.directory = int64_t(note) + block.inOrder(where.otherOrder).u32(int64_t(note) + 8);
         break;
-    }
     }
     return where;
 }
@@ -127,9 +124,7 @@ bool directoryFits(const TiffBlock& block, const MakerNoteLocation& where, uint3
     // A note read in the wrong byte order, or moved by a program that did
     // not adjust its offsets, gives a count that runs far past the note:
     // such a note stays one plain entry instead of thousands of bogus ones.
-    TiffBlock order = block;
-    if (where.forceLittleEndian)
-        order.setLittleEndian(true);
+    const TiffBlock order = block.inOrder(where.otherOrder);
     const int64_t end = where.directory + 2 + 12 * int64_t(exifdir::storedCount(order, where.directory));
     return where.directory >= int64_t(note) && end <= int64_t(note) + int64_t(noteSize);
 }
@@ -142,11 +137,19 @@ std::optional<MakerNoteLocation> MakerNoteReader::locate(const ExifEntry* make, 
     if (!rule || (!rule->foreignSignature.empty() && startsWith(block_, note, rule->foreignSignature)))
         return std::nullopt;
     std::optional<MakerNoteLocation> where = place(block_, *rule, note);
-    if (!where || !directoryFits(block_, *where, note, noteSize))
+    if (!where)
         return std::nullopt;
+    if (!directoryFits(block_, *where, note, noteSize)) {
+        // A program that rewrote the block in the other byte order may have
+        // copied the note as it was: read it in its own order when only that fits.
+        where->otherOrder = !where->otherOrder;
+        if (!directoryFits(block_, *where, note, noteSize))
+            return std::nullopt;
+    }
     // Offsets from the TIFF header break when another program moved the note.
-    if (where->offsetBase == 0 && !where->forceLittleEndian) {
-        const std::optional<int64_t> shift = makerNoteBaseShift(block_, {where->directory, note, noteSize, where->kind});
+    if (where->offsetBase == 0 && rule->layout != NoteLayout::FujiHeader) {
+        const TiffBlock order = block_.inOrder(where->otherOrder);
+        const std::optional<int64_t> shift = makerNoteBaseShift(order, {where->directory, note, noteSize, where->kind});
         if (!shift)
             return std::nullopt;
         where->offsetBase = *shift;
@@ -157,31 +160,30 @@ std::optional<MakerNoteLocation> MakerNoteReader::locate(const ExifEntry* make, 
 std::vector<ExifEntry> MakerNoteReader::read(const MakerNoteLocation& where, int depth)
 {
     std::vector<ExifEntry> entries;
-    TiffBlock note = block_;
-    if (where.forceLittleEndian)
-        note.setLittleEndian(true);
+    const TiffBlock note = block_.inOrder(where.otherOrder);
     if (where.directory <= 0 || !guard_.enter(where.directory, depth))
         return entries;
     const int n = exifdir::entryCount(note, where.directory);
     // Inside a note a tag of 0 does not end the directory and pointers are not followed.
     for (int i = 0; i < n && guard_.takeEntry(); ++i) {
         ExifEntry entry = exifdir::readEntry(note, exifdir::entryAt(where.directory, i), where.kind);
+        entry.otherOrder = where.otherOrder;
         if (where.offsetBase != 0 && entry.total() > 4)
             entry.value = uint32_t(int64_t(entry.value) + where.offsetBase);
         if (where.kind == IfdKind::CanonNote) {
             if (entry.tag == exiftag::CanonCameraSettings)
-                expandCanonArray(entry, IfdKind::CanonCameraSettings, false);
+                expandCanonArray(note, entry, IfdKind::CanonCameraSettings, false);
             else if (entry.tag == exiftag::CanonShotInfo)
-                expandCanonArray(entry, IfdKind::CanonShotInfo, false);
+                expandCanonArray(note, entry, IfdKind::CanonShotInfo, false);
             else if (entry.tag == exiftag::CanonCustomFunctions)
-                expandCanonArray(entry, IfdKind::CanonCustomFunctions, true);
+                expandCanonArray(note, entry, IfdKind::CanonCustomFunctions, true);
         }
         entries.push_back(std::move(entry));
     }
     return entries;
 }
 
-void MakerNoteReader::expandCanonArray(ExifEntry& entry, IfdKind childKind, bool customFunctions)
+void MakerNoteReader::expandCanonArray(const TiffBlock& note, ExifEntry& entry, IfdKind childKind, bool customFunctions)
 {
     // An array of at most four bytes sits in the value field, not at an offset.
     if (entry.total() <= 4)
@@ -189,15 +191,16 @@ void MakerNoteReader::expandCanonArray(ExifEntry& entry, IfdKind childKind, bool
     const int64_t array = entry.value;
     // The first element holds the array's length in bytes; neither it nor
     // the count may take the loop past the bytes present.
-    const int64_t length = std::min({int64_t(entry.total()), int64_t(int16_t(block_.u16(array))), block_.available(array)});
+    const int64_t length = std::min({int64_t(entry.total()), int64_t(int16_t(note.u16(array))), note.available(array)});
     for (int64_t i = 1; 2 * i < length && guard_.takeEntry(); ++i) {
         const int64_t at = array + 2 * i;
-        const uint16_t element = block_.u16(at);
+        const uint16_t element = note.u16(at);
         ExifEntry child;
         child.type = exiftype::Short;
         child.count = 1;
         child.kind = childKind;
         child.entryOffset = uint32_t(at);
+        child.otherOrder = entry.otherOrder;
         if (customFunctions) {
             child.tag = element >> 8;                         // the function number
             child.value = uint32_t(int32_t(int8_t(element & 0xFF))); // its setting
@@ -206,8 +209,8 @@ void MakerNoteReader::expandCanonArray(ExifEntry& entry, IfdKind childKind, bool
             child.value = uint32_t(int32_t(int16_t(element)));
         }
         const uint16_t stored = customFunctions ? uint16_t(child.value & 0xFF) : element;
-        child.valueField = {uint8_t(block_.littleEndian() ? stored & 0xFF : stored >> 8),
-                            uint8_t(block_.littleEndian() ? stored >> 8 : stored & 0xFF), 0, 0};
+        child.valueField = {uint8_t(note.littleEndian() ? stored & 0xFF : stored >> 8),
+                            uint8_t(note.littleEndian() ? stored >> 8 : stored & 0xFF), 0, 0};
         entry.children.push_back(child);
     }
 }

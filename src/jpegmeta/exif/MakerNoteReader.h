@@ -17,7 +17,7 @@ struct MakerNoteLocation {
     IfdKind kind = IfdKind::CanonNote;
     int64_t directory = 0;      // TIFF offset of the note's directory
     int64_t offsetBase = 0;     // added to every value word that is an offset (a moved note's shift)
-    bool forceLittleEndian = false;
+    bool otherOrder = false;    // stored in the byte order opposite to the block's
 };
 
 class MakerNoteReader {
@@ -36,7 +36,7 @@ public:
     std::vector<ExifEntry> read(const MakerNoteLocation& where, int depth);
 
 private:
-    void expandCanonArray(ExifEntry& entry, IfdKind childKind, bool customFunctions);
+    void expandCanonArray(const TiffBlock& note, ExifEntry& entry, IfdKind childKind, bool customFunctions);
 
     TiffBlock block_;
     DirectoryGuard& guard_;

@@ -25,8 +25,14 @@ public:
     int64_t size() const { return size_; }
     int64_t base() const { return base_; }
     bool littleEndian() const { return littleEndian_; }
-    // The Fuji maker note is always little-endian whatever the block says.
-    void setLittleEndian(bool on) { littleEndian_ = on; }
+    // The same view read in the other byte order when otherOrder is set: a
+    // maker note may be stored in its own order, whatever the block says.
+    TiffBlock inOrder(bool otherOrder) const
+    {
+        TiffBlock view = *this;
+        view.littleEndian_ = littleEndian_ != otherOrder;
+        return view;
+    }
 
     // True when n bytes at TIFF offset o lie inside the buffer.
     bool contains(int64_t o, int64_t n) const { return o >= -base_ && n >= 0 && base_ + o <= size_ - n; }

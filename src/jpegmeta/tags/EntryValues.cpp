@@ -6,8 +6,7 @@ namespace vistello::tags {
 
 EntryValues::EntryValues(const TiffBlock& block, const ExifEntry& entry)
     : size_(typeSize(entry.type))
-    // The Fuji note is little-endian whatever the block says.
-    , littleEndian_(entry.kind == IfdKind::FujiNote || block.littleEndian())
+    , littleEndian_(block.littleEndian() != entry.otherOrder)
 {
     const uint64_t total = entry.total();
     if (total > kMaxEntryBytes) {
