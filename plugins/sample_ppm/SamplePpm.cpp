@@ -118,7 +118,16 @@ void setProperties(VplHandler* self, const vpl_char16* settings)
     sample(self)->settings[n] = 0;
 }
 const vpl_char16* getProperties(VplHandler* self) { return sample(self)->settings; }
+#ifdef VPL_SAMPLE_DIALOG_SETTINGS
+// Test builds: a dialog the user leaves at once with these settings chosen.
+int32_t showSettingsDialog(VplHandler* self, void*)
+{
+    setProperties(self, reinterpret_cast<const vpl_char16*>(VPL_SAMPLE_DIALOG_SETTINGS));
+    return 1;
+}
+#else
 int32_t showSettingsDialog(VplHandler*, void*) { return 0; }
+#endif
 int32_t isPanorama(VplHandler* self)
 {
     const int32_t w = self->imageWidth, h = self->imageHeight;

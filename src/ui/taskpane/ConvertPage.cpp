@@ -61,7 +61,7 @@ const ConvertTarget* ConvertPage::target() const
 void ConvertPage::targetChosen()
 {
     const ConvertTarget* chosen = target();
-    settings_->setEnabled(chosen && formatHasOptionsDialog(chosen->formatName));
+    settings_->setEnabled(chosen && formatHasSettingsDialog(PictureFileTypes::instance(), chosen->formatName));
 }
 
 void ConvertPage::selectionChanged(int count)

@@ -47,7 +47,7 @@ bool editFormatSettings(QWidget* parent, SettingsStore& store, const PictureFile
                         const QString& formatName)
 {
     if (!formatHasOptionsDialog(formatName))
-        return false;
+        return editPluginFormatSettings(store, types, formatName);
     JpegOptionsDialog dialog(parseJpegOptions(formatOptions(store, formatName)), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -96,7 +96,7 @@ void PictureView::paintMeasureBand(QPainter& painter) const
 void PictureView::contextMenuEvent(QContextMenuEvent* event)
 {
     const PictureFileType* type = PictureFileTypes::instance().typeOf(path_);
-    const bool hasSettings = type && formatHasOptionsDialog(type->formatName);
+    const bool hasSettings = type && formatHasSettingsDialog(PictureFileTypes::instance(), type->formatName);
     const std::vector<ViewerMenuEntry> entries = viewerMenu({zoomOn_, false, false, pictureOk(), hasSettings});
     if (entries.empty())
         return;

@@ -2,6 +2,7 @@
 // refuse, bound or keep: each case copies one library into a fresh folder,
 // loads that folder and checks the table, the messages and which of the
 // library's code ran (its constructor and factory leave marker files).
+#include "app/window/taskpane/FormatOptions.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "core/settings/SettingsStore.h"
 #include "imaging/decode/BuiltInFormats.h"
@@ -187,6 +188,33 @@ TEST_F(PluginFormats, HandlersGetTheSavedSettingsString)
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(type->factory()->properties(), QStringLiteral("fine,42"));
     EXPECT_EQ(type->factory()->properties(), QStringLiteral("fine,42"));
+}
+
+// "Format settings..." on a plug-in format: its dialog's choice is stored
+// under "<formatName>_property" and reaches the format's next handlers;
+// a dialog that reports no change stores nothing.
+TEST_F(PluginFormats, SettingsChosenInThePluginsDialogAreStoredAndUsed)
+{
+    SettingsStore store(QStringLiteral("/nonexistent-folder"));
+    store.setString(QStringLiteral("VPM_property"), QStringLiteral("old"));
+    ASSERT_EQ(load("dialog"), 1);
+    const PictureFileType* type = PictureFileTypes::instance().typeOf(u"a.vpm");
+    ASSERT_NE(type, nullptr);
+    ASSERT_TRUE(formatHasSettingsDialog(PictureFileTypes::instance(), type->formatName));
+    ASSERT_TRUE(editPluginFormatSettings(store, PictureFileTypes::instance(), type->formatName));
+    EXPECT_EQ(store.getString(QStringLiteral("VPM_property")), QStringLiteral("chosen,7"));
+    EXPECT_EQ(type->factory()->properties(), QStringLiteral("chosen,7"));
+}
+
+TEST_F(PluginFormats, ADialogWithoutChangeStoresNothing)
+{
+    SettingsStore store(QStringLiteral("/nonexistent-folder"));
+    store.setString(QStringLiteral("VPM_property"), QStringLiteral("old"));
+    ASSERT_EQ(load("good"), 1);
+    const PictureFileType* type = PictureFileTypes::instance().typeOf(u"a.vpm");
+    ASSERT_NE(type, nullptr);
+    EXPECT_FALSE(editPluginFormatSettings(store, PictureFileTypes::instance(), type->formatName));
+    EXPECT_EQ(store.getString(QStringLiteral("VPM_property")), QStringLiteral("old"));
 }
 
 // A plug-in that claims one byte more than it hands over and a description

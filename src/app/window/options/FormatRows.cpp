@@ -29,13 +29,13 @@ std::vector<FormatRow> formatRows(const PictureFileTypes& types)
         for (const PictureFileType& type : types.fileTypes())
             if (type.external == external)
                 rows.push_back({type.extension, strings::text(external ? strings::kExtern : strings::kIntern),
-                                readWriteText(type), type.description, type.formatName});
+                                readWriteText(type), type.description, type.formatName, type.external});
     return rows;
 }
 
 FormatSettingsAction formatSettingsAction(const FormatRow& row)
 {
-    if (formatHasOptionsDialog(row.formatName))
+    if (formatHasOptionsDialog(row.formatName) || row.external)
         return {true, 0};
     if (row.extension.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0)
         return {false, strings::kBmpSettings};

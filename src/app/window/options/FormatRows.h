@@ -14,6 +14,7 @@ struct FormatRow {
     QString readWrite;    // empty when the format can do neither
     QString description;
     QString formatName;
+    bool external = false; // a plug-in's format: its own settings dialog
 };
 
 std::vector<FormatRow> formatRows(const PictureFileTypes& types);

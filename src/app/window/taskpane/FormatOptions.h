@@ -11,6 +11,11 @@ class SettingsStore;
 
 // The formats whose options the program can edit in a dialog: JPEG's two qualities.
 bool formatHasOptionsDialog(const QString& formatName);
+// The format offers settings: the JPEG dialog, or a plug-in format's own.
+bool formatHasSettingsDialog(const PictureFileTypes& types, const QString& formatName);
+// A plug-in format's dialog, shown by the plug-in with the saved settings
+// string; a change is stored and handed to the format. True on a change.
+bool editPluginFormatSettings(SettingsStore& store, const PictureFileTypes& types, const QString& formatName);
 
 // A format's option string ("<formatName>_property").
 QString formatOptions(SettingsStore& store, const QString& formatName);

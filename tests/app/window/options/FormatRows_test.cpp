@@ -45,14 +45,15 @@ TEST_F(FormatRowsTest, builtInsFirstThenPluginsWithTheirAbilities)
     }
 }
 
-TEST_F(FormatRowsTest, formatSettingsOpenTheJpegDialogOrExplainTheFormat)
+TEST_F(FormatRowsTest, formatSettingsOpenADialogOrExplainTheFormat)
 {
     const std::vector<FormatRow> rows = formatRows(types);
     EXPECT_TRUE(formatSettingsAction(rows[0]).dialog);
     EXPECT_EQ(formatSettingsAction(rows[3]).message, 33423);
     EXPECT_EQ(formatSettingsAction(rows[4]).message, 33418);
+    // A plug-in's format shows its own dialog.
     const FormatSettingsAction png = formatSettingsAction(rows[5]);
-    EXPECT_FALSE(png.dialog);
+    EXPECT_TRUE(png.dialog);
     EXPECT_EQ(png.message, 0);
 }
 
