@@ -244,18 +244,10 @@ bool runHeaderRead(const uint8_t* data, size_t length, std::FILE* file, JpegHead
     return out.imageWidth > 0 && out.imageHeight > 0;
 }
 
-} // namespace
-
-JpegDecodeResult decodeJpeg(const uint8_t* data, size_t length, const JpegDecodeRequest& request)
+// Takes the attempt's pixels and frees its working memory.
+JpegDecodeResult finishAttempt(AttemptState& s, bool ok)
 {
     JpegDecodeResult result;
-    if (!data || length < 4)
-        return result;
-    AttemptState s;
-    s.request = &request;
-    s.data = data;
-    s.length = length;
-    const bool ok = runAttempt(s);
     std::unique_ptr<uint8_t[]> pixels(s.pixels);
     delete[] s.scratch;
     delete[] s.regionRow;
@@ -269,28 +261,30 @@ JpegDecodeResult decodeJpeg(const uint8_t* data, size_t length, const JpegDecode
     return result;
 }
 
+} // namespace
+
+JpegDecodeResult decodeJpeg(const uint8_t* data, size_t length, const JpegDecodeRequest& request)
+{
+    if (!data || length < 4)
+        return {};
+    AttemptState s;
+    s.request = &request;
+    s.data = data;
+    s.length = length;
+    return finishAttempt(s, runAttempt(s));
+}
+
 JpegDecodeResult decodeJpegFile(const QString& path, const JpegDecodeRequest& request)
 {
-    JpegDecodeResult result;
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
     if (!file)
-        return result;
+        return {};
     AttemptState s;
     s.request = &request;
     s.file = file;
     const bool ok = runAttempt(s);
     std::fclose(file);
-    std::unique_ptr<uint8_t[]> pixels(s.pixels);
-    delete[] s.scratch;
-    delete[] s.regionRow;
-    delete s.transform;
-    result.header = s.header;
-    if (ok) {
-        result.pixels.data = std::move(pixels);
-        result.pixels.width = s.width;
-        result.pixels.height = s.height;
-    }
-    return result;
+    return finishAttempt(s, ok);
 }
 
 bool readJpegHeader(const uint8_t* data, size_t length, JpegHeaderInfo& out)
