@@ -25,7 +25,7 @@ QString writePanorama(const QTemporaryDir& dir, QSize size)
     for (int y = 0; y < size.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < size.width(); ++x)
-            row[x] = qRgb(128 + int(100 * std::sin(x / 300.0)), 128 + int(100 * std::cos(y / 60.0)),
+            row[x] = qRgb(128 + int(100 * std::sin(x / 40.0)), 128 + int(100 * std::cos(y / 60.0)),
                           x * 255 / size.width());
     }
     const QString path = dir.filePath(QStringLiteral("long.jpg"));
@@ -87,6 +87,6 @@ TEST(PictureViewPanorama, LongPanoramaIsDrawnFromTilesNearTheView)
             worst = std::max(worst, d);
             sum += d;
         }
-    EXPECT_LE(worst, 12);
-    EXPECT_LE(sum / (got.width() * got.height()), 2.0);
+    EXPECT_LE(worst, 16);
+    EXPECT_LE(sum / (got.width() * got.height()), 4.0);
 }
