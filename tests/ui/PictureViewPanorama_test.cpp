@@ -3,6 +3,7 @@
 // the whole decode.
 #include "ui/viewer/PictureView.h"
 
+#include "app/window/frame/CommandIds.h"
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"
 
@@ -89,4 +90,20 @@ TEST(PictureViewPanorama, LongPanoramaIsDrawnFromTilesNearTheView)
         }
     EXPECT_LE(worst, 16);
     EXPECT_LE(sum / (got.width() * got.height()), 4.0);
+}
+
+// An in-memory edit works on the whole rendering: the tiled panorama is
+// decoded whole at its place and then edited.
+TEST(PictureViewPanorama, InMemoryEditDecodesTheTiledPanoramaWhole)
+{
+    QTemporaryDir dir;
+    const QString path = writePanorama(dir, QSize(24000, 600));
+    PanoramaView tiled(path, PanoramaTiles::kScreens);
+    tiled.scrollTo(3000);
+    ASSERT_TRUE(tiled.view.shownImage().isNull()); // tiles only
+    tiled.view.editInMemory(command::Invert);
+    EXPECT_EQ(tiled.view.shownImage().size(), QSize(8000, 200));
+    EXPECT_EQ(tiled.view.panoramaTileCache().size(), 0);
+    const QJsonArray bar = tiled.view.stateJson().value(QStringLiteral("panoramaBar")).toArray();
+    EXPECT_EQ(bar.at(6).toInt(), 3000); // still where it was
 }

@@ -191,7 +191,8 @@ void PictureView::relayout()
     // The renderings are in device pixels; the frame is laid out in logical ones.
     const qreal ratio = devicePixelRatioF();
     const bool tiled = panoramaSource_ && !cropOn_;
-    const QSize logical = renderingLogical(tiled ? panoramaRendering_ : base.size(), client, ratio, panorama_ && !cropOn_);
+    const QSize rendering = tiled ? panoramaRendering_ : base.size();
+    const QSize logical = renderingLogical(rendering, client, ratio, panorama_ && !cropOn_);
     drawnRect_ = base.isNull() ? QRect() : drawnRect(client, logical);
     if (panorama_ && !cropOn_ && pictureOk())
         drawnRect_ = panoramaDrawnRect(client, logical, panoramaPosition_);
