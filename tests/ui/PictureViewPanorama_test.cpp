@@ -7,12 +7,14 @@
 #include "core/filetypes/PictureFileTypes.h"
 #include "imaging/decode/BuiltInFormats.h"
 
+#include <QElapsedTimer>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace vistello;
 
@@ -106,4 +108,28 @@ TEST(PictureViewPanorama, InMemoryEditDecodesTheTiledPanoramaWhole)
     EXPECT_EQ(tiled.view.panoramaTileCache().size(), 0);
     const QJsonArray bar = tiled.view.stateJson().value(QStringLiteral("panoramaBar")).toArray();
     EXPECT_EQ(bar.at(6).toInt(), 3000); // still where it was
+}
+
+// The fault: read-ahead decoded the next picture whole even when it was a
+// panorama that would be drawn from tiles, holding the whole rendering.
+TEST(PictureViewPanorama, ReadAheadLeavesATiledPanoramaAlone)
+{
+    QTemporaryDir dir;
+    const QString path = writePanorama(dir, QSize(24000, 600));
+    const QString small = dir.filePath(QStringLiteral("small.jpg"));
+    QImage image(900, 300, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    ASSERT_TRUE(QImageWriter(small, "jpeg").write(image));
+    PictureView view(nullptr);
+    const QStringList paths{small, path};
+    view.setNeighbourSource([&](int index) { return paths.value(index); });
+    view.resize(400, 200);
+    view.setModes(true, false);
+    view.show();
+    view.showPicture(small, 0, 2);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 1500)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(view.stateJson().value(QStringLiteral("readAhead"))[QStringLiteral("started")].toInt(), 0);
 }

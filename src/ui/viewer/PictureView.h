@@ -159,6 +159,8 @@ private:
     void panoramaScrolledByHand();
     // A long JPEG panorama is set up for tiles instead of the whole decode.
     bool startTiledPanorama(QSize box);
+    // Set for a JPEG panorama that a view of box device pixels draws in tiles.
+    std::optional<RegionSource> tiledPanoramaSource(const QString& path, QSize box) const;
     void fillPanoramaTiles();
     void paintPanoramaTiles(QPainter& painter) const;
     // The panorama's rendering in device pixels, tiled or whole.

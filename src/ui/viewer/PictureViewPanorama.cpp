@@ -60,6 +60,16 @@ void PictureView::panoramaScrolledByHand()
     Q_EMIT scrolled();
 }
 
+std::optional<RegionSource> PictureView::tiledPanoramaSource(const QString& path, QSize box) const
+{
+    std::optional<RegionSource> source = regionSourceOf(path, settings_.autoRotate);
+    if (!source || !isPanorama(source->uprightAt(8)))
+        return std::nullopt; // other formats decode whole
+    if (!PanoramaTiles::tiled(PanoramaTiles::fittedRendering(source->uprightAt(8), box), box, panoramaScreens_))
+        return std::nullopt;
+    return source;
+}
+
 bool PictureView::startTiledPanorama(QSize box)
 {
     panoramaSource_.reset();
@@ -67,15 +77,10 @@ bool PictureView::startTiledPanorama(QSize box)
     panoramaShown_.clear();
     if (!panorama_ || panoramaWhole_)
         return false;
-    std::optional<RegionSource> source = regionSourceOf(path_, settings_.autoRotate);
-    if (!source)
-        return false; // other formats decode whole
-    const QSize rendering = PanoramaTiles::fittedRendering(source->uprightAt(8), box);
-    if (!PanoramaTiles::tiled(rendering, box, panoramaScreens_))
-        return false;
-    panoramaSource_ = source;
-    panoramaRendering_ = rendering;
-    return true;
+    panoramaSource_ = tiledPanoramaSource(path_, box);
+    if (panoramaSource_)
+        panoramaRendering_ = PanoramaTiles::fittedRendering(panoramaSource_->uprightAt(8), box);
+    return panoramaSource_.has_value();
 }
 
 void PictureView::fillPanoramaTiles()
