@@ -82,6 +82,7 @@ void PictureView::showPicture(const QString& path, int index, int count)
         const bool wasShowing = pictureOk() && !zoomOn_ && isVisible();
         const QPixmap previous = wasShowing && pictureOnly_ && settings_.transitions ? grab() : QPixmap();
         path_ = path;
+        panoramaWhole_ = false;
         readFacts();
         decode();
         if (transitionPlays({pictureOk(), settings_.transitions, false, pictureOnly_, true, wasShowing}))
@@ -102,6 +103,7 @@ void PictureView::reload()
     if (readAhead_)
         readAhead_->cancel(); // what it holds may be of the old file
     picture_.fileChanged(path_);
+    panoramaWhole_ = false;
     readFacts();
     decode();
     if (zoomOn_ && pictureOk()) {
@@ -165,11 +167,15 @@ void PictureView::decode()
     if (!path_.isEmpty() && width() > 0 && height() > 0) {
         const QSize box = toDevice(size(), devicePixelRatioF()); // sharp on scaled screens
         picture_.setBox(box.width(), box.height());
-        takeReadAhead();
-        if (picture_.load(path_))
-            shown_ = picture_.image();
-        else
-            failure_ = picture_.failureText();
+        if (!startTiledPanorama(box)) {
+            takeReadAhead();
+            if (picture_.load(path_))
+                shown_ = picture_.image();
+            else
+                failure_ = picture_.failureText();
+        }
+    } else {
+        startTiledPanorama({});
     }
     placePanoramaBar();
     if (panorama_ && pictureOk() && settings_.panoramaAutoScroll && panoramaStep(settings_.panoramaSpeed) > 0)
@@ -178,51 +184,19 @@ void PictureView::decode()
     aimReadAhead();
 }
 
-void PictureView::placePanoramaBar()
-{
-    if (!panorama_ || !pictureOk() || zoomOn_) {
-        panoramaBar_->hide();
-        return;
-    }
-    const QSize logical = renderingLogical(shown_.size(), size(), devicePixelRatioF(), true);
-    const PanoramaBar bar = panoramaBar(size(), logical, FlatScrollBar::Thickness);
-    const QSignalBlocker quiet(panoramaBar_);
-    panoramaBar_->setOrientation(bar.horizontal ? Qt::Horizontal : Qt::Vertical);
-    panoramaBar_->setRange(0, bar.range);
-    panoramaBar_->setPageStep(bar.pageStep);
-    panoramaBar_->setValue(panoramaPosition_);
-    panoramaBar_->setEnabled(bar.enabled);
-    panoramaBar_->setGeometry(bar.rect);
-    panoramaBar_->show();
-}
-
-void PictureView::panoramaTick()
-{
-    const int before = panoramaBar_->value();
-    panoramaBar_->setValue(before + panoramaStep(settings_.panoramaSpeed));
-    if (panoramaBar_->value() == before) {
-        panoramaTimer_.stop(); // the end is reached
-        return;
-    }
-    Q_EMIT scrolled();
-}
-
-void PictureView::panoramaScrolledByHand()
-{
-    panoramaTimer_.stop();
-    Q_EMIT scrolled();
-}
-
 void PictureView::relayout()
 {
     const QSize client = size();
     const QImage& base = cropOn_ ? cropImage_ : shown_;
     // The renderings are in device pixels; the frame is laid out in logical ones.
     const qreal ratio = devicePixelRatioF();
-    const QSize logical = renderingLogical(base.size(), client, ratio, panorama_ && !cropOn_);
+    const bool tiled = panoramaSource_ && !cropOn_;
+    const QSize rendering = tiled ? panoramaRendering_ : base.size();
+    const QSize logical = renderingLogical(rendering, client, ratio, panorama_ && !cropOn_);
     drawnRect_ = base.isNull() ? QRect() : drawnRect(client, logical);
-    if (panorama_ && !cropOn_ && !shown_.isNull())
+    if (panorama_ && !cropOn_ && pictureOk())
         drawnRect_ = panoramaDrawnRect(client, logical, panoramaPosition_);
+    fillPanoramaTiles();
     // Squeezed into a smaller rectangle: scaled to its device pixels once here.
     const QSize device = toDevice(drawnRect_.size(), ratio);
     drawn_ = drawnRect_.size() == logical || base.size() == device
@@ -260,6 +234,15 @@ void PictureView::editInMemory(int id)
 {
     if (!pictureOk())
         return;
+    if (panoramaSource_ && !panoramaWhole_) {
+        // The edit works on the whole rendering: decoded whole from now on.
+        const int position = panoramaPosition_;
+        panoramaWhole_ = true;
+        decode();
+        panoramaBar_->setValue(position);
+        if (!pictureOk())
+            return;
+    }
     if (id == command::Invert)
         shown_ = invertedRendering(shown_);
     else if (id == command::ColourMosaic)

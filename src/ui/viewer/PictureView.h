@@ -5,6 +5,7 @@
 // picture, the size or the mode changes; painting only draws it.
 #include "app/window/viewer/ColourMeasure.h"
 #include "app/window/viewer/CropTracker.h"
+#include "app/window/viewer/PanoramaTiles.h"
 #include "app/window/viewer/PictureFacts.h"
 #include "app/window/viewer/RowBackdrop.h"
 #include "app/window/viewer/TransitionSchedule.h"
@@ -84,13 +85,17 @@ public:
 
     const QImage& shownImage() const { return shown_; }
     QString path() const { return path_; }
-    bool pictureOk() const { return !shown_.isNull(); }
+    bool pictureOk() const { return !shown_.isNull() || panoramaSource_.has_value(); }
     bool panoramaScrolling() const { return panoramaTimer_.isActive(); }
     bool transitionRunning() const { return !previousFrame_.isNull(); }
     // A key that may show another picture: the time until that picture is
     // painted is kept for the state.
     void startKeyClock() { keyClock_.start(); }
     QJsonObject stateJson() const;
+    // Panoramas whose rendering holds more than this many views of pixels
+    // are drawn from tiles of the part shown.
+    void setPanoramaTileBound(int screens) { panoramaScreens_ = screens; }
+    const TileCache& panoramaTileCache() const { return panoramaTiles_; }
 
 Q_SIGNALS:
     void doubleClicked();
@@ -152,6 +157,14 @@ private:
     void panoramaTick();
     void placePanoramaBar();
     void panoramaScrolledByHand();
+    // A long JPEG panorama is set up for tiles instead of the whole decode.
+    bool startTiledPanorama(QSize box);
+    // Set for a JPEG panorama that a view of box device pixels draws in tiles.
+    std::optional<RegionSource> tiledPanoramaSource(const QString& path, QSize box) const;
+    void fillPanoramaTiles();
+    void paintPanoramaTiles(QPainter& painter) const;
+    // The panorama's rendering in device pixels, tiled or whole.
+    QSize panoramaRendering() const;
     // Pressing on the picture, then dragging its file out or measuring a band.
     void beginPictureDrag(QPoint at);
     bool movePictureDrag(const QMouseEvent& event);
@@ -232,6 +245,14 @@ private:
     FlatScrollBar* panoramaBar_;
     bool panoramaDragging_ = false;
     int dragStartPosition_ = 0;
+    // A panorama too long to hold whole: tiles of the part shown at the
+    // library's scale just above the fitted one.
+    std::optional<RegionSource> panoramaSource_; // set: the panorama is tiled
+    QSize panoramaRendering_;                    // the whole rendering it stands for
+    int panoramaScreens_ = PanoramaTiles::kScreens;
+    bool panoramaWhole_ = false; // an in-memory edit needs the whole rendering
+    TileCache panoramaTiles_{32 << 20};
+    std::vector<std::pair<QRect, QImage>> panoramaShown_; // rectangles in the rendering
 
     // Crop mode: the picture without its EXIF turn, and the rectangle.
     bool cropOn_ = false;

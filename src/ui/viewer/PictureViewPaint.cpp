@@ -50,7 +50,9 @@ void PictureView::paintEvent(QPaintEvent*)
         paintZoom(painter);
         return;
     }
-    if (!drawn_.isNull()) {
+    if (panoramaSource_ && !cropOn_) {
+        paintPanoramaTiles(painter);
+    } else if (!drawn_.isNull()) {
         // 1:1 where the rendering has the device pixels; a target rectangle
         // would convert the bitmap on every paint.
         if (drawn_.deviceIndependentSize() == QSizeF(drawnRect_.size()))
@@ -139,7 +141,7 @@ QJsonObject PictureView::stateJson() const
         {QStringLiteral("path"), path_},
         {QStringLiteral("readAhead"), readAheadJson()},
         {QStringLiteral("devicePixelRatio"), devicePixelRatioF()},
-        {QStringLiteral("renderedSize"), QJsonArray{shown_.width(), shown_.height()}},
+        {QStringLiteral("renderedSize"), QJsonArray{panoramaRendering().width(), panoramaRendering().height()}},
         {QStringLiteral("crop"), cropJson()},
     };
 }

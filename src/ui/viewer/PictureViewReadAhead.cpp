@@ -3,6 +3,7 @@
 // rendering in the cache.
 #include "ui/viewer/PictureView.h"
 
+#include "app/window/viewer/DevicePixels.h"
 #include "app/window/viewer/ReadAhead.h"
 #include "imaging/readahead/ReadAheadWorker.h"
 
@@ -50,6 +51,8 @@ void PictureView::aimReadAhead()
             const QString key = picture_.cacheKey(path);
             if (picture_.cache().contains(key))
                 continue;
+            if (pictureOnly_ && tiledPanoramaSource(path, toDevice(size(), devicePixelRatioF())))
+                continue; // drawn from tiles when shown: a whole decode would be wasted memory
             PictureRequest request = picture_.requestFor(path);
             request.panoramaMode = pictureOnly_; // the decoder tells panoramas by their sides
             jobs.push_back({key, std::move(request)});
