@@ -11,7 +11,9 @@ namespace vistello {
 
 struct PanoramaTiles {
     static constexpr int kLength = 512; // along the long side, rendering pixels
-    static constexpr int kScreens = 4;  // renderings up to this many views stay whole
+    // Renderings up to this many views stay whole (navigator, measuring and
+    // edits need the whole picture); the decode behind one stays near 200 MB.
+    static constexpr int kScreens = 8;
 
     // The rendering the whole decode makes of the upright picture for a
     // view of box device pixels: the library's scale that fills the box

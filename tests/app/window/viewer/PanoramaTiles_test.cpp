@@ -6,10 +6,10 @@ using namespace vistello;
 
 TEST(PanoramaTiles, WholeUpToTheBound)
 {
-    // 200000 x 4000 shown 1000 high is 50000 x 1000: far beyond 4 views of 1600 x 1000.
+    // 200000 x 4000 shown 1000 high is 50000 x 1000: far beyond 8 views of 1600 x 1000.
     EXPECT_TRUE(PanoramaTiles::tiled(QSize(50000, 1000), QSize(1600, 1000)));
-    EXPECT_FALSE(PanoramaTiles::tiled(QSize(6400, 1000), QSize(1600, 1000))); // exactly 4 views
-    EXPECT_TRUE(PanoramaTiles::tiled(QSize(6401, 1000), QSize(1600, 1000)));
+    EXPECT_FALSE(PanoramaTiles::tiled(QSize(12800, 1000), QSize(1600, 1000))); // exactly 8 views
+    EXPECT_TRUE(PanoramaTiles::tiled(QSize(12801, 1000), QSize(1600, 1000)));
     EXPECT_FALSE(PanoramaTiles::tiled(QSize(), QSize(1600, 1000)));
     EXPECT_FALSE(PanoramaTiles::tiled(QSize(50000, 1000), QSize()));
 }
