@@ -46,7 +46,7 @@ QTemporaryDir& workDir()
 const QString& picturePath()
 {
     static const QString path = [] {
-        samples::SamplePictureSpec recipe;
+        samples::SamplePictureRecipe recipe;
         recipe.displaySize = QSize(kWidth, kHeight);
         recipe.quality = 92;
         const QString file = workDir().filePath(QStringLiteral("IMG_24MP.jpg"));

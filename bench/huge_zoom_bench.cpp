@@ -141,7 +141,7 @@ int main()
     }
     std::printf("written in %.1f s, %.1f MB\n", made.seconds,
                 double(QFile(base + QStringLiteral("huge/panorama.jpg")).size()) / (1 << 20));
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(6000, 4000);
     recipe.quality = 92;
     writeFile(base + QStringLiteral("camera/IMG_0001.jpg"), samples::buildSamplePicture(recipe));

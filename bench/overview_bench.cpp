@@ -75,7 +75,7 @@ bool makeFolder(const QString& path)
                 return false;
             continue;
         }
-        vistello::samples::SamplePictureSpec recipe;
+        vistello::samples::SamplePictureRecipe recipe;
         recipe.displaySize = originalSize(i);
         recipe.scene.variant = i;
         recipe.quality = 92;

@@ -56,7 +56,7 @@ bool makeFolder(const QString& path)
                 return false;
             continue;
         }
-        vistello::samples::SamplePictureSpec recipe;
+        vistello::samples::SamplePictureRecipe recipe;
         recipe.displaySize = i % 3 == 2 ? QSize(3000, 4000) : QSize(4000, 3000);
         recipe.scene.variant = i;
         QFile file(names.at(i));

@@ -27,7 +27,7 @@ namespace {
 // count copies of one generated camera picture (distinct names).
 std::vector<std::string> writePictures(const QString& folder, QSize size, int count, bool thumbnail = true)
 {
-    vistello::samples::SamplePictureSpec recipe;
+    vistello::samples::SamplePictureRecipe recipe;
     recipe.displaySize = size;
     recipe.thumbnail = thumbnail;
     const QByteArray bytes = vistello::samples::buildSamplePicture(recipe);

@@ -47,7 +47,7 @@ bool makeMaster(const QString& path)
     QDir().mkpath(path);
     std::fprintf(stderr, "generating %d pictures in %s\n", kPictures, qPrintable(path));
     for (int i = 0; i < kPictures; ++i) {
-        vistello::samples::SamplePictureSpec recipe;
+        vistello::samples::SamplePictureRecipe recipe;
         recipe.displaySize = QSize(320, 240);
         recipe.scene.variant = i;
         recipe.dateTaken = dateOf(i);

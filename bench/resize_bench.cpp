@@ -38,7 +38,7 @@ struct Workspace {
 
     Workspace()
     {
-        vistello::samples::SamplePictureSpec recipe;
+        vistello::samples::SamplePictureRecipe recipe;
         recipe.displaySize = QSize(6000, 4000);
         const QByteArray bytes = vistello::samples::buildSamplePicture(recipe);
         const QString base = dir.path() + QLatin1Char('/');

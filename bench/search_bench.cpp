@@ -64,7 +64,7 @@ bool makeNameFolders(const QString& root)
 
 bool makeDatedPictures(const QString& root)
 {
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     const QByteArray picture = samples::buildSamplePicture(recipe); // 640 x 480 with EXIF and thumbnail
     for (int i = 0; i < kDatePictures; ++i) {
         const QString dir = root + QStringLiteral("d%1/").arg(i % 10);
@@ -76,7 +76,7 @@ bool makeDatedPictures(const QString& root)
 
 bool makeLargePictures(const QString& root)
 {
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = {4000, 3000};
     const QByteArray picture = samples::buildSamplePicture(recipe);
     for (int i = 0; i < kCheckPictures; ++i)

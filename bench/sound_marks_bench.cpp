@@ -31,7 +31,7 @@ bool makeFolder(const QString& path)
     if (QFile::exists(stamp))
         return true;
     QDir().mkpath(path);
-    vistello::samples::SamplePictureSpec recipe;
+    vistello::samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(640, 480);
     recipe.thumbnail = true;
     const QByteArray bytes = vistello::samples::buildSamplePicture(recipe);

@@ -69,7 +69,7 @@ bool makeFolder(Folder& folder, const QString& path, bool exifThumbnail)
                 return false;
             continue;
         }
-        vistello::samples::SamplePictureSpec recipe;
+        vistello::samples::SamplePictureRecipe recipe;
         recipe.displaySize = originalSize(i);
         recipe.thumbnail = exifThumbnail;
         recipe.scene.variant = i;

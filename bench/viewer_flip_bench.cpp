@@ -129,7 +129,7 @@ int main()
     const QString base = dir.path() + QLatin1Char('/');
     QDir().mkpath(base + QStringLiteral("pictures"));
     QDir().mkpath(base + QStringLiteral("home"));
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(6000, 4000);
     recipe.quality = 92;
     const QByteArray camera = samples::buildSamplePicture(recipe);

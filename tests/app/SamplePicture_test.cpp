@@ -13,7 +13,7 @@ using vistello::test::TempDir;
 
 TEST(SamplePicture, HooksShapeTheFile)
 {
-    SamplePictureSpec recipe;
+    SamplePictureRecipe recipe;
     recipe.displaySize = {96, 64};
     recipe.jfif = true;
     recipe.comment = "hello";
@@ -37,7 +37,7 @@ TEST(SamplePicture, HooksShapeTheFile)
 
 TEST(SamplePicture, RefusesWhatDoesNotFitOneSegment)
 {
-    SamplePictureSpec recipe;
+    SamplePictureRecipe recipe;
     recipe.displaySize = {32, 32};
     EXPECT_FALSE(buildSamplePicture(recipe).isEmpty());
     EXPECT_TRUE(buildSamplePicture(recipe, [](ExifBuilder& exif) {

@@ -40,11 +40,11 @@ protected:
     static QStringList jpegPaths()
     {
         QStringList paths;
-        for (const SamplePictureSpec& recipe : SampleSet::pictures())
+        for (const SamplePictureRecipe& recipe : SampleSet::pictures())
             paths << file(recipe.fileName);
         return paths;
     }
-    static QSize storedSize(const SamplePictureSpec& recipe)
+    static QSize storedSize(const SamplePictureRecipe& recipe)
     {
         return swapsAxes(recipe.orientation) ? recipe.displaySize.transposed() : recipe.displaySize;
     }
@@ -134,7 +134,7 @@ TEST_F(SampleSetFolder, GeneratingAgainGivesTheSameBytes)
 TEST_F(SampleSetFolder, EveryPictureDecodesAtItsStoredSize)
 {
     SKIP_WITHOUT_TOOL("djpeg");
-    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+    for (const SamplePictureRecipe& recipe : SampleSet::pictures()) {
         SCOPED_TRACE(recipe.fileName.toStdString());
         const ToolRun run = runTool("djpeg", {"-pnm", file(recipe.fileName)});
         ASSERT_EQ(run.exitCode, 0);
@@ -167,7 +167,7 @@ TEST_F(SampleSetFolder, ExiftoolReadsTheCameraData)
     const ToolRun run = runTool("exiftool", QStringList{"-j", "-n", "-G1", "-a"} + jpegPaths());
     ASSERT_EQ(run.exitCode, 0);
     const QJsonArray all = QJsonDocument::fromJson(run.out).array();
-    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+    for (const SamplePictureRecipe& recipe : SampleSet::pictures()) {
         SCOPED_TRACE(recipe.fileName.toStdString());
         const QJsonObject t = byFileName(all, recipe.fileName);
         ASSERT_FALSE(t.isEmpty());
@@ -220,7 +220,7 @@ TEST_F(SampleSetFolder, ExiftoolReadsTheCameraData)
 TEST_F(SampleSetFolder, Exiv2SeesTheCameraTypes)
 {
     SKIP_WITHOUT_TOOL("exiv2");
-    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+    for (const SamplePictureRecipe& recipe : SampleSet::pictures()) {
         SCOPED_TRACE(recipe.fileName.toStdString());
         const ToolRun run = runTool("exiv2", {"-pv", file(recipe.fileName)});
         ASSERT_EQ(run.exitCode, 0) << run.err.constData();
@@ -258,7 +258,7 @@ TEST_F(SampleSetFolder, ThumbnailIsAnExtractableJpegOfTheStoredPixels)
     const ToolRun run = runTool("exiftool", QStringList{"-b", "-ThumbnailImage", "-w", out.path() + "%f.thumb"} +
                                                 jpegPaths());
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+    for (const SamplePictureRecipe& recipe : SampleSet::pictures()) {
         SCOPED_TRACE(recipe.fileName.toStdString());
         const QByteArray bytes = vistello::test::readAll(out.file(QFileInfo(recipe.fileName).completeBaseName() + ".thumb"));
         ASSERT_TRUE(bytes.startsWith("\xFF\xD8\xFF"));
@@ -282,7 +282,7 @@ TEST_F(SampleSetFolder, DrawingIsUprightOnlyWhenTheOrientationIsApplied)
 {
     if (!QImageReader::supportedImageFormats().contains("jpeg"))
         SKIP_OR_FAIL("Qt has no JPEG reader here");
-    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+    for (const SamplePictureRecipe& recipe : SampleSet::pictures()) {
         if (recipe.sampling == ChromaSampling::Grey)
             continue;
         SCOPED_TRACE(recipe.fileName.toStdString());
@@ -306,7 +306,7 @@ TEST_F(SampleSetFolder, DrawingIsUprightOnlyWhenTheOrientationIsApplied)
 TEST_F(SampleSetFolder, CommentSegmentIsReadable)
 {
     SKIP_WITHOUT_TOOL("rdjpgcom");
-    for (const SamplePictureSpec& recipe : SampleSet::pictures()) {
+    for (const SamplePictureRecipe& recipe : SampleSet::pictures()) {
         const ToolRun run = runTool("rdjpgcom", {file(recipe.fileName)});
         EXPECT_EQ(run.out.trimmed(), recipe.comment) << recipe.fileName.toStdString();
     }

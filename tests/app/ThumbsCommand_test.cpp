@@ -43,7 +43,7 @@ vistello::test::CliRun runThumbs(const QStringList& args)
 
 QByteArray sample(QSize size)
 {
-    vistello::samples::SamplePictureSpec recipe;
+    vistello::samples::SamplePictureRecipe recipe;
     recipe.displaySize = size;
     return vistello::samples::buildSamplePicture(recipe);
 }
@@ -100,7 +100,7 @@ TEST(ThumbsCommand, BoxOptionAndUsageErrors)
 
 QByteArray withoutThumbnail(QSize size)
 {
-    vistello::samples::SamplePictureSpec recipe;
+    vistello::samples::SamplePictureRecipe recipe;
     recipe.displaySize = size;
     recipe.thumbnail = false;
     return vistello::samples::buildSamplePicture(recipe);

@@ -85,7 +85,7 @@ TEST_F(DecodedPictureTest, RegistryReachesEveryObject)
 
 TEST_F(DecodedPictureTest, ThumbnailComesFromTheExifThumbnailWithMediaMarks)
 {
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(1600, 1200);
     recipe.orientation = samples::Orientation::Rotate90;
     const QString path = dir.write(QStringLiteral("IMG_0001.jpg"), samples::buildSamplePicture(recipe));

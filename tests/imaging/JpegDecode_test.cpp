@@ -136,7 +136,7 @@ TEST(JpegHandler, TruncatedFileShowsTheWrittenPart)
 TEST(JpegHandler, DamagedMainImageShowsTheEmbeddedThumbnail)
 {
     ensureBuiltIns();
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(640, 480);
     QByteArray bytes = samples::buildSamplePicture(recipe);
     MemoryByteSource source(bytes);

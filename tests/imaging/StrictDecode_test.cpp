@@ -15,7 +15,7 @@ using test::TempDir;
 
 QByteArray cameraPicture()
 {
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(320, 240);
     return samples::buildSamplePicture(recipe);
 }

@@ -32,7 +32,7 @@ protected:
 
     QString writeSample(const QString& name, QSize size, bool thumbnail)
     {
-        samples::SamplePictureSpec recipe;
+        samples::SamplePictureRecipe recipe;
         recipe.fileName = name;
         recipe.displaySize = size;
         recipe.thumbnail = thumbnail;

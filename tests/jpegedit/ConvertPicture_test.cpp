@@ -116,7 +116,7 @@ TEST(ConvertPicture, RawToJpegKeepsTheCompanionsExif)
     TempDir dir;
     const QString raw = dir.write(QStringLiteral("IMG_1.raw"), encodeLayout(Layout::Yuv420, 48, 32));
     const QString plain = dir.write(QStringLiteral("IMG_2.raw"), encodeLayout(Layout::Yuv420, 48, 32));
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(160, 120);
     const QByteArray companion = samples::buildSamplePicture(recipe);
     dir.write(QStringLiteral("IMG_1.thm"), companion);
@@ -146,7 +146,7 @@ TEST(ConvertPicture, RawWithATurnedCompanionIsWrittenUprightAndSaysSo)
         types.registerFormat({QStringLiteral(".raw"), QStringLiteral("Raw"), {}, 1, {},
                               []() -> std::unique_ptr<FormatHandler> { return JpegHandler::createJpeg(); }},
                              true, nullptr);
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(160, 120);
     recipe.orientation = samples::Orientation::Rotate90;
     const QByteArray turned = samples::buildSamplePicture(recipe);

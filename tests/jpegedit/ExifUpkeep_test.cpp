@@ -85,7 +85,7 @@ TEST_P(AutoRotate, keepsTheExifTrue)
     SKIP_WITHOUT_TOOL("jpegtran");
     SKIP_WITHOUT_TOOL("djpeg");
     const int code = GetParam();
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(200, 150);
     recipe.orientation = samples::Orientation(code);
     recipe.comment = "a comment";
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(ExifUpkeep, AutoRotate, ::testing::Range(2, 9));
 TEST(ExifUpkeep, rotateRightSwapsDimensionsAndKeepsOrientation)
 {
     SKIP_WITHOUT_TOOL("exiftool");
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(320, 240);
     recipe.orientation = samples::Orientation::Rotate180;
     TempDir dir;

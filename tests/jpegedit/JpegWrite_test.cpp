@@ -102,7 +102,7 @@ TEST(WriteJpeg, NewFileGetsJfifAndJfxxThumbnailWhenLargeEnough)
 // segment of an RGB-coded file (transform 0) that it must not.
 QByteArray cameraPicture()
 {
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(320, 240);
     recipe.comment = "kept comment";
     recipe.extraMarkers = {{0xED, QByteArray("Photoshop 3.0\0", 14)},

@@ -30,7 +30,7 @@ QString settingsFile(const TempDir& dir, bool copyOriginal, const QString& jpegO
 
 QByteArray cameraPicture(QSize size, samples::Orientation orientation = samples::Orientation::Normal)
 {
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = size;
     recipe.orientation = orientation;
     return samples::buildSamplePicture(recipe);

@@ -62,7 +62,7 @@ TEST(TransformCli, autoRotatesByTheOrientation)
 {
     SKIP_WITHOUT_TOOL("exiftool");
     TempDir dir;
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(160, 96);
     recipe.orientation = samples::Orientation::Rotate90;
     const QString path = dir.write(QStringLiteral("IMG_0001.jpg"), samples::buildSamplePicture(recipe));

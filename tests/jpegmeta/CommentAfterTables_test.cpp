@@ -31,9 +31,9 @@ qsizetype commentOffset(const QByteArray& jpeg)
 // A camera-like picture whose comment wrjpgcom added.
 QByteArray wrjpgcomPicture(const TempDir& dir, const QString& text)
 {
-    samples::SamplePictureSpec spec;
-    spec.displaySize = {64, 48};
-    const QString plain = dir.write("plain.jpg", samples::buildSamplePicture(spec));
+    samples::SamplePictureRecipe recipe;
+    recipe.displaySize = {64, 48};
+    const QString plain = dir.write("plain.jpg", samples::buildSamplePicture(recipe));
     return runTool(QStringLiteral("wrjpgcom"), {QStringLiteral("-comment"), text, plain}).out;
 }
 

@@ -152,7 +152,7 @@ TEST(ExtractCli, ThumbnailsEqualExiftoolWithEoi)
         EXPECT_EQ(readAll(dir.file("t.jpg")), expected) << path.toStdString();
     }
 
-    samples::SamplePictureSpec bare;
+    samples::SamplePictureRecipe bare;
     bare.thumbnail = false;
     const QString without = dir.write("IMG_0002.jpg", samples::buildSamplePicture(bare));
     const CliRun none = runCli({QStringLiteral("extract"), QStringLiteral("thumbnail"), without});

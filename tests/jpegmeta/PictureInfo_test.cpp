@@ -106,7 +106,7 @@ TEST(PictureInfo, JpegWithoutExifShowsNameSizeAndFile)
 TEST(PictureInfo, SummaryOfACameraPicture)
 {
     TempDir dir;
-    SamplePictureSpec recipe;
+    SamplePictureRecipe recipe;
     recipe.exposureTime = {1, 200};
     recipe.comment = "On the beach";
     recipe.extraMarkers.push_back({0xED, QByteArray("Photoshop 3.0\0", 14)});
@@ -181,7 +181,7 @@ TEST(PictureDataText, PadsNamesAndEndsLinesWithCrLf)
 TEST(PictureDataText, RowsOfACameraPicture)
 {
     TempDir dir;
-    SamplePictureSpec recipe;
+    SamplePictureRecipe recipe;
     recipe.comment = "Lunch";
     recipe.gps = GpsPosition{51.5, -0.25, 35};
     const QString path = dir.write(QStringLiteral("cam.jpg"), buildSamplePicture(recipe));

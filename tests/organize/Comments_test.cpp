@@ -194,7 +194,7 @@ protected:
     }
     QString sample(const QByteArray& comment)
     {
-        samples::SamplePictureSpec recipe;
+        samples::SamplePictureRecipe recipe;
         recipe.displaySize = {64, 48};
         recipe.comment = comment;
         return dir.write(QStringLiteral("2004/Img.JPG"), samples::buildSamplePicture(recipe));

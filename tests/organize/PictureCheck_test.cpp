@@ -24,7 +24,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
-        samples::SamplePictureSpec recipe;
+        samples::SamplePictureRecipe recipe;
         recipe.displaySize = {320, 240};
         whole = samples::buildSamplePicture(recipe);
         ASSERT_FALSE(whole.isEmpty());

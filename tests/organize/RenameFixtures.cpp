@@ -10,7 +10,7 @@ namespace vistello::test::rename {
 
 QByteArray datedPicture(const QByteArray& date, const QByteArray& tag)
 {
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = QSize(32, 24);
     recipe.thumbnail = false;
     recipe.comment = tag;

@@ -31,7 +31,7 @@ QString tool(const char* name)
 
 QByteArray picture(const QByteArray& dateTaken, const QByteArray& comment = {})
 {
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.displaySize = {32, 24};
     recipe.thumbnail = false;
     recipe.dateTaken = dateTaken;

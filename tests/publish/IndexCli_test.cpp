@@ -92,7 +92,7 @@ TEST_F(IndexCli, EmbeddedThumbnailsOnlyWithThePicturesProportions)
     SKIP_WITHOUT_TOOL("identify");
     // A blue thumbnail shows where it was taken instead of the picture.
     const auto picture = [&](const QString& name, int thumbWidth, int thumbHeight) {
-        samples::SamplePictureSpec recipe;
+        samples::SamplePictureRecipe recipe;
         recipe.displaySize = QSize(600, 400);
         return dir.write(name, samples::buildSamplePicture(recipe, [&](samples::ExifBuilder& exif) {
             exif.setThumbnail(plainJpeg(thumbWidth, thumbHeight, Qt::blue));

@@ -57,7 +57,7 @@ struct PageFixture {
 
     PageFixture() { page.setServices(prompts, store); }
 
-    QString write(const samples::SamplePictureSpec& recipe, const samples::ExifAdjuster& adjust = {})
+    QString write(const samples::SamplePictureRecipe& recipe, const samples::ExifAdjuster& adjust = {})
     {
         const QString path = dir.filePath(recipe.fileName);
         QFile file(path);
@@ -95,7 +95,7 @@ TEST(PictureDataPage, DrawsTheOrientationAndColourFilterItHolds)
     };
     for (const auto& c : cases) {
         PageFixture f;
-        samples::SamplePictureSpec recipe;
+        samples::SamplePictureRecipe recipe;
         recipe.byteOrder = samples::TiffByteOrder::BigEndian;
         recipe.thumbnail = false;
         const QString path = f.write(recipe, [&](samples::ExifBuilder& exif) {
@@ -115,7 +115,7 @@ TEST(PictureDataPage, DrawsTheOrientationAndColourFilterItHolds)
 TEST(PictureDataPage, CommandsCopyAndRewriteThroughThePrompts)
 {
     PageFixture f;
-    samples::SamplePictureSpec recipe;
+    samples::SamplePictureRecipe recipe;
     recipe.comment = "lake";
     const QString path = f.write(recipe);
     f.page.showPath(path, false);

@@ -64,7 +64,7 @@ TiffField dimension(uint16_t t, int value, bool asLong)
 
 } // namespace
 
-QImage samplePixels(const SamplePictureSpec& recipe)
+QImage samplePixels(const SamplePictureRecipe& recipe)
 {
     const QImage upright = drawUprightScene(recipe.displaySize.width(), recipe.displaySize.height(), recipe.scene);
     const QImage stored = toStored(upright, recipe.orientation);
@@ -81,7 +81,7 @@ QByteArray sampleThumbnail(const QImage& stored)
     return JpegWriter::encode(small, options);
 }
 
-ExifBuilder sampleExif(const SamplePictureSpec& recipe, QSize stored, const QByteArray& thumbnail)
+ExifBuilder sampleExif(const SamplePictureRecipe& recipe, QSize stored, const QByteArray& thumbnail)
 {
     ExifBuilder exif(recipe.byteOrder);
     TiffDirectory& ifd0 = exif.ifd0();
@@ -139,7 +139,7 @@ ExifBuilder sampleExif(const SamplePictureSpec& recipe, QSize stored, const QByt
     return exif;
 }
 
-QByteArray buildSamplePicture(const SamplePictureSpec& recipe, const ExifAdjuster& adjust)
+QByteArray buildSamplePicture(const SamplePictureRecipe& recipe, const ExifAdjuster& adjust)
 {
     if (recipe.displaySize.isEmpty())
         return {};

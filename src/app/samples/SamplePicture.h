@@ -23,7 +23,7 @@ struct GpsPosition {
     double altitude;  // metres, negative below sea level
 };
 
-struct SamplePictureSpec {
+struct SamplePictureRecipe {
     QString fileName = QStringLiteral("IMG_0001.jpg");
     QSize displaySize{640, 480}; // as shown upright; stored swapped for orientations 5-8
     Orientation orientation = Orientation::Normal;
@@ -54,14 +54,14 @@ using ExifAdjuster = std::function<void(ExifBuilder&)>;
 
 // The stored pixels: the upright scene turned by the inverse of the
 // orientation's display transform (grey for Grey sampling).
-QImage samplePixels(const SamplePictureSpec& recipe);
+QImage samplePixels(const SamplePictureRecipe& recipe);
 // A thumbnail of the stored pixels that fits 160 x 160 (160 x 120 for 4:3),
 // in the same orientation as they are.
 QByteArray sampleThumbnail(const QImage& stored);
 // The EXIF description a camera would write for these stored pixels.
-ExifBuilder sampleExif(const SamplePictureSpec& recipe, QSize stored, const QByteArray& thumbnail);
+ExifBuilder sampleExif(const SamplePictureRecipe& recipe, QSize stored, const QByteArray& thumbnail);
 // The whole file: SOI, [JFIF,] APP1 EXIF, [COM,] extra markers, then the
 // picture; empty when it cannot be encoded.
-QByteArray buildSamplePicture(const SamplePictureSpec& recipe, const ExifAdjuster& adjust = {});
+QByteArray buildSamplePicture(const SamplePictureRecipe& recipe, const ExifAdjuster& adjust = {});
 
 } // namespace vistello::samples

@@ -15,7 +15,7 @@ namespace vistello::samples {
 class SampleSet {
 public:
     // The pictures of the set, in file-name order of creation.
-    static std::vector<SamplePictureSpec> pictures();
+    static std::vector<SamplePictureRecipe> pictures();
     static QString listFileName() { return QStringLiteral("favourites.csv"); }
     static QString soundFileName() { return QStringLiteral("IMG_0001.wav"); }
     // The picture list: UTF-8 with byte-order mark, CR LF lines of "name" or

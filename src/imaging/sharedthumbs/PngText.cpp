@@ -25,7 +25,7 @@ constexpr std::array<uint32_t, 256> makeCrcTable()
 
 constexpr std::array<uint32_t, 256> kCrcTable = makeCrcTable();
 
-// The CRC of the PNG specification, over type and data.
+// The CRC every PNG chunk ends with, over its type and data.
 uint32_t chunkCrc(const QByteArray& typeAndData)
 {
     uint32_t c = 0xFFFFFFFFu;

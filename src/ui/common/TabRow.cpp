@@ -51,7 +51,7 @@ TabRowLayout TabRow::layoutFor(int width) const
 {
     std::vector<int> widths;
     const QFontMetrics metrics(font());
-    for (const TabSpec& tab : tabs_)
+    for (const TabEntry& tab : tabs_)
         widths.push_back(metrics.horizontalAdvance(QString::fromUtf16(tab.text)));
     return layoutTabs(widths, width, metrics.height() + 6);
 }

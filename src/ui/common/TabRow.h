@@ -37,7 +37,7 @@ private:
     int tabAt(QPoint point) const;
     bool available(size_t index) const;
 
-    std::span<const TabSpec> tabs_;
+    std::span<const TabEntry> tabs_;
     TabRowLayout layout_;
     uint64_t selected_ = 0;
     int hovered_ = -1;

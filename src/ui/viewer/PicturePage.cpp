@@ -248,7 +248,7 @@ void PicturePage::showTabPicture(bool force)
 QJsonObject PicturePage::tabsJson() const
 {
     QJsonObject tabs;
-    for (const TabSpec& tab : tabsOf(TabRowId::Picture)) {
+    for (const TabEntry& tab : tabsOf(TabRowId::Picture)) {
         const QRect r = tabs_->tabRect(tab.style).translated(tabs_->mapTo(window(), QPoint(0, 0)));
         tabs.insert(QString::number(tab.style), QJsonArray{r.x(), r.y(), r.width(), r.height()});
     }

@@ -6,14 +6,14 @@ namespace vistello {
 
 namespace {
 
-constexpr TabSpec kPictureTabs[] = {
+constexpr TabEntry kPictureTabs[] = {
     {style::Picture, u"Picture", u"Display the picture"},
     {style::PictureData, u"Picture data", u"Display additional picture data"},
     {style::Binary, u"Binary", u"Binary display"},
     {style::Histogram, u"Histogram", u"Displays the histogram for this picture"},
 };
 
-constexpr TabSpec kOptionsTabs[] = {
+constexpr TabEntry kOptionsTabs[] = {
     {style::Settings, u"Settings", u"Settings"},
     {style::Advanced, u"Advanced", u"Advanced settings"},
     {style::Colours, u"Colors", u"Color settings"},
@@ -21,7 +21,7 @@ constexpr TabSpec kOptionsTabs[] = {
     {style::PictureFormats, u"Picture formats", u"Available picture formats"},
 };
 
-constexpr TabSpec kHtmlTabs[] = {
+constexpr TabEntry kHtmlTabs[] = {
     {style::HtmlPage, u"HTML picture page", u"HTML picture page"},
     {style::HtmlPictureSettings, u"Picture settings", u"Picture settings"},
     {style::HtmlTemplates, u"Page templates", u"Page templates"},
@@ -82,7 +82,7 @@ TabRowId tabRowOf(uint64_t mask)
     return TabRowId::None;
 }
 
-std::span<const TabSpec> tabsOf(TabRowId row)
+std::span<const TabEntry> tabsOf(TabRowId row)
 {
     switch (row) {
     case TabRowId::Picture: return kPictureTabs;
@@ -95,7 +95,7 @@ std::span<const TabSpec> tabsOf(TabRowId row)
 
 QString styleTitle(uint64_t mask)
 {
-    for (const TabSpec& tab : tabsOf(tabRowOf(mask)))
+    for (const TabEntry& tab : tabsOf(tabRowOf(mask)))
         if (tab.style == mask)
             return QString::fromUtf16(tab.text);
     return pageTitle(pageOf(mask));

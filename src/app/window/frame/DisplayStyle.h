@@ -50,7 +50,7 @@ QString pageTitle(PageId page);
 
 enum class TabRowId { None, Picture, Options, Html };
 
-struct TabSpec {
+struct TabEntry {
     uint64_t style;
     const char16_t* text;
     const char16_t* toolTip;
@@ -59,7 +59,7 @@ struct TabSpec {
 // The tab row a style is shown with (the picture row belongs to the picture
 // page; the others stand above their page in the main window).
 TabRowId tabRowOf(uint64_t style);
-std::span<const TabSpec> tabsOf(TabRowId row);
+std::span<const TabEntry> tabsOf(TabRowId row);
 // The tab text of a style in its row, else the page title.
 QString styleTitle(uint64_t style);
 

@@ -50,7 +50,7 @@ TEST(EmbeddedExtrasSave, ThumbnailSavedAsExiftoolReadsIt)
     registerBuiltInFormats(PictureFileTypes::instance(), false, nullptr);
     TempDir dir;
     const QString picture = dir.write("IMG_0001.jpg", buildSamplePicture({}));
-    SamplePictureSpec bare;
+    SamplePictureRecipe bare;
     bare.thumbnail = false;
     const QString without = dir.write("IMG_0002.jpg", buildSamplePicture(bare));
 
